@@ -55,7 +55,7 @@ QString resolveContentPath(const QString &name, const QString &base)
 
 QString contentLookupDetail(const QString &name, const QString &base)
 {
-    return QStringLiteral("looked for %1 in %2").arg(contentRelativePath(name), QDir(base).absolutePath());
+    return QStringLiteral("looked for %1 in %2, in any letter case").arg(contentRelativePath(name), QDir(base).absolutePath());
 }
 
 } // namespace kelvora

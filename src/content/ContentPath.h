@@ -15,7 +15,7 @@ QString resolveContentPath(const QString &name, const QString &base = QDir::curr
 // The name with forward slashes, as it is looked for: "images/005.jpg".
 QString contentRelativePath(const QString &name);
 
-// "looked for images/019.jpg in /opt/trainer", for error messages.
+// "looked for images/019.jpg in /opt/trainer, in any letter case", for error messages.
 QString contentLookupDetail(const QString &name, const QString &base = QDir::currentPath());
 
 } // namespace kelvora

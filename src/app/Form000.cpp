@@ -1,0 +1,126 @@
+#include "Form000.h"
+
+#include "ProgramIcon.h"
+#include "RunState.h"
+#include "platform/ProgramEnd.h"
+#include "platform/SoundPlayer.h"
+#include "screens/LessonChain.h"
+#include "screens/Look.h"
+#include "screens/Shape.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+namespace kelvora {
+
+namespace {
+struct Language {
+    int code;
+    const char *button;
+    QRect buttonRect;
+    const char *startCaption;
+    const char *name;
+};
+// clang-format off
+const Language Languages[] = {
+    {1, "Lang1", {344, 34, 119, 23}, "Başla",     "Türkçe"},
+    {2, "Lang2", {466, 34, 119, 23}, "Start",     "English"},
+    {3, "Lang3", {588, 34, 119, 23}, "Commencer", "Francais"},
+};
+// clang-format on
+
+QLabel *addLabel(QWidget *parent, const char *name, const QRect &rect, const QString &caption)
+{
+    auto *label = new QLabel(caption, parent);
+    label->setObjectName(QLatin1String(name));
+    label->setGeometry(rect);
+    label->setFont(controlFont());
+    label->setTextFormat(Qt::PlainText);
+    return label;
+}
+
+QPushButton *addButton(QWidget *parent, const char *name, const QRect &rect, const QString &caption)
+{
+    auto *button = new QPushButton(caption, parent);
+    button->setObjectName(QLatin1String(name));
+    button->setGeometry(rect);
+    button->setFont(controlFont());
+    button->setAutoDefault(true); // Enter presses the button with the focus
+    return button;
+}
+} // namespace
+
+Form000::Form000() : Screen(QSize(1022, 768))
+{
+    setObjectName(QStringLiteral("Form000"));
+    setWindowTitle(QStringLiteral("KELVORA Training"));
+    setWindowIcon(programIcon());
+
+    QLabel *title = addLabel(this, "Label1", {344, 10, 557, 21}, QStringLiteral("KELVORA Training"));
+    title->setProperty("index", 0);
+    title->setFont(captionFont());
+    setTextColor(title, MarkYellow);
+
+    QPushButton *languageButtons[3];
+    for (int i = 0; i < 3; ++i) {
+        const Language &language = Languages[i];
+        languageButtons[i] = addButton(this, language.button, language.buttonRect, QString::fromUtf8(language.name));
+        connect(languageButtons[i], &QPushButton::clicked, this, [this, code = language.code] { chooseLanguage(code); });
+    }
+    QPushButton *exit = addButton(this, "Command2", {980, 4, 37, 27}, QStringLiteral("Exit"));
+    connect(exit, &QPushButton::clicked, this, &Form000::exitProgram);
+
+    QLabel *credit = addLabel(this, "Label2", {642, 562, 371, 17},
+                              QStringLiteral("Training material by the KELVORA training team"));
+    credit->setAutoFillBackground(true);
+
+    addLabel(this, "Label1", {642, 584, 103, 21}, QStringLiteral("Current Language:"))->setProperty("index", 1);
+
+    m_languageName = addLabel(this, "lbllang2", {736, 580, 143, 21}, QString());
+    m_languageName->setFont(captionFont());
+    setTextColor(m_languageName, Qt::white);
+
+    m_start = addButton(this, "BtnStart", {642, 610, 235, 119}, QStringLiteral("Başla"));
+    m_start->setFont(captionFont());
+    m_start->hide();
+    connect(m_start, &QPushButton::clicked, this, &Form000::startLessons);
+
+    setTabOrder(languageButtons[1], exit);
+    setTabOrder(exit, languageButtons[0]);
+    setTabOrder(languageButtons[0], m_start);
+    setTabOrder(m_start, languageButtons[2]);
+    languageButtons[1]->setFocus();
+}
+
+void Form000::load()
+{
+    setPicture(QStringLiteral("images\\000.jpg"));
+}
+
+void Form000::chooseLanguage(int code)
+{
+    for (const Language &language : Languages) {
+        if (language.code != code)
+            continue;
+        CurrentLanguage = code;
+        m_start->show();
+        m_start->setText(QString::fromUtf8(language.startCaption));
+        m_languageName->setText(QString::fromUtf8(language.name));
+    }
+}
+
+void Form000::startLessons()
+{
+    // The two steps of a screen change: the first lesson loads and shows, then this screen goes.
+    Screen *first = createLessonScreen(1);
+    first->open();
+    unload();
+}
+
+void Form000::exitProgram()
+{
+    playSound("sounds\\dugme3.wav", SoundModule, SoundAsync);
+    endProgram(0);
+}
+
+} // namespace kelvora

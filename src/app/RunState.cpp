@@ -1,0 +1,8 @@
+#include "RunState.h"
+
+namespace kelvora {
+
+int CurrentLanguage = 0;
+int ExplanationCursor = 0;
+
+} // namespace kelvora

@@ -1,0 +1,11 @@
+#pragma once
+
+namespace kelvora {
+
+// The only values the screens share during a run.
+// 0 until a language is chosen, then 1 Turkish, 2 English, 3 French.
+extern int CurrentLanguage;
+// The number of the explanation line on display; 0 before the first lesson.
+extern int ExplanationCursor;
+
+} // namespace kelvora

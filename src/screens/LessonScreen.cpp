@@ -1,0 +1,232 @@
+#include "LessonScreen.h"
+
+#include "LessonChain.h"
+#include "LessonLayouts.h"
+#include "Look.h"
+#include "PictureBox.h"
+#include "PressLabel.h"
+#include "PrgModule.h"
+#include "Timer.h"
+#include "app/RunState.h"
+#include "platform/ProgramEnd.h"
+#include "platform/SoundPlayer.h"
+
+#include <QMouseEvent>
+#include <QPushButton>
+
+namespace kelvora {
+
+namespace {
+constexpr QSize LessonClientSize{1024, 768};
+constexpr int ExplainWidth = 741;
+constexpr QSize InsetSize{207, 221};
+const char *const EngineLoop = "sounds\\70loop.wav";
+const char *const ExitClick = "sounds\\dugme3.wav";
+
+QPushButton *addButton(QWidget *parent, const char *name, const QRect &rect, const QString &caption)
+{
+    auto *button = new QPushButton(caption, parent);
+    button->setObjectName(QLatin1String(name));
+    button->setGeometry(rect);
+    button->setFont(controlFont());
+    button->setAutoDefault(true); // Enter presses the button with the focus
+    return button;
+}
+
+// "Timer7" blinks "Shape7"; "TimerDVM" blinks "ShapeDVM".
+QString markOfTimer(const QString &timerName)
+{
+    return QStringLiteral("Shape") + timerName.mid(5);
+}
+} // namespace
+
+LessonScreen::LessonScreen(const LessonDesign &design)
+    : Screen(LessonClientSize), m_design(design), m_layout(lessonLayout(design.screen))
+{
+    setObjectName(QStringLiteral("Form%1").arg(design.screen, 3, 10, QLatin1Char('0')));
+    setWindowTitle(QStringLiteral("KELVORA Training - %1 / %2").arg(design.screen).arg(LessonCount));
+    createCommonControls();
+    createMarks();
+    for (const StepDesign &step : m_design.steps)
+        m_steps.push_back({&step, timer(QLatin1String(step.activeWhile)), mark(QLatin1String(step.mark))});
+}
+
+void LessonScreen::createCommonControls()
+{
+    auto *explain = new PressLabel(this, QStringLiteral("Explain"),
+                                   QRect(m_layout.explain, QSize(ExplainWidth, m_layout.explainHeight)), QString());
+    explain->setFont(captionFont());
+    setTextColor(explain, MarkYellow);
+    explain->setWordWrap(true);
+    explain->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+    m_inset = new PictureBox(this, QStringLiteral("Picture1"), QRect(m_layout.inset, InsetSize));
+
+    addButton(this, "Command1", {758, 6, 103, 27}, QStringLiteral("Next  ->"));
+    auto *exit = addButton(this, "Command2", {m_layout.exitLeft, 6, 37, 27}, QStringLiteral("Exit"));
+    addButton(this, "Command3", QRect(m_layout.readMore, QSize(103, 27)), QStringLiteral("Raed  ->"));
+    connect(control<QPushButton>(QStringLiteral("Command1")), &QPushButton::clicked, this, &LessonScreen::next);
+    connect(exit, &QPushButton::clicked, this, &LessonScreen::exitProgram);
+    connect(control<QPushButton>(QStringLiteral("Command3")), &QPushButton::clicked, this, &LessonScreen::readMore);
+    exit->setFocus();
+
+    auto *label = new PressLabel(this, QStringLiteral("LabelDVM"), m_layout.continueLabel, QStringLiteral("Devam"));
+    label->setFont(captionFont());
+    setTextColor(label, MarkYellow);
+    label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    label->setVisible(m_layout.continueLabelShown);
+    connect(label, &PressLabel::pressed, this, [this, label] {
+        if (!label->isHidden())
+            next();
+    });
+
+    new Shape(this, QStringLiteral("ShapeDVM"), m_layout.continueMark, Shape::Kind::Oval, MarkYellow,
+              m_layout.continueMarkShown);
+    addBlinkTimer(QStringLiteral("TimerDVM"), m_layout.continueBlinking);
+}
+
+void LessonScreen::createMarks()
+{
+    for (const MarkDesign &design : m_design.marks)
+        new Shape(this, QLatin1String(design.name), design.rect, design.kind, design.border, design.visible);
+    for (const BlinkTimerDesign &design : m_design.blinkTimers)
+        addBlinkTimer(QLatin1String(design.name), design.enabled, design.blinks);
+}
+
+Timer *LessonScreen::addTimer(const QString &name, int intervalMs, bool enabled)
+{
+    return new Timer(this, name, intervalMs, enabled);
+}
+
+Timer *LessonScreen::addBlinkTimer(const QString &name, bool enabled, const std::vector<const char *> &blinks)
+{
+    Timer *blinkTimer = addTimer(name, m_layout.blinkInterval, enabled);
+    QStringList marks;
+    for (const char *markName : blinks)
+        marks << QLatin1String(markName);
+    if (marks.isEmpty())
+        marks << markOfTimer(name);
+    connect(blinkTimer, &Timer::ticked, this, [this, marks] {
+        for (const QString &markName : marks)
+            blink(markName);
+    });
+    return blinkTimer;
+}
+
+// Flips every mark of that name: one mark, or each member of a group in index order.
+void LessonScreen::blink(const QString &markName)
+{
+    for (Shape *shape : findChildren<Shape *>()) {
+        if (shape->objectName().compare(markName, Qt::CaseInsensitive) == 0)
+            shape->toggleVisible();
+    }
+}
+
+QString LessonScreen::languageText()
+{
+    return QString::number(CurrentLanguage);
+}
+
+void LessonScreen::showNextLine()
+{
+    ShowNextExplanation(*this, languageText());
+}
+
+void LessonScreen::setInset(const QString &name)
+{
+    m_inset->setPicture(name);
+}
+
+QWidget *LessonScreen::continueLabel() const
+{
+    return control<QWidget>(QStringLiteral("LabelDVM"));
+}
+
+void LessonScreen::load()
+{
+    LocalizeScreen(*this, CurrentLanguage);
+    if (number() == 1)
+        ExplanationCursor = 0; // the first lesson starts the run's explanation lines
+    showNextLine();
+    if (m_layout.continueLabelInFront)
+        continueLabel()->raise();
+    setInset(QLatin1String(m_design.inset));
+    setPicture(QLatin1String(m_design.firstPhotograph));
+}
+
+void LessonScreen::mousePressEvent(QMouseEvent *event)
+{
+    event->accept();
+    pressWindow(event->position());
+}
+
+void LessonScreen::pressWindow(QPointF position)
+{
+    for (const Step &step : m_steps) {
+        if (step.activeWhile->isEnabled() && step.mark->hits(position)) {
+            runStep(step);
+            return;
+        }
+    }
+    pressContinueMark(position);
+}
+
+bool LessonScreen::pressContinueMark(QPointF position)
+{
+    if (!timer(QStringLiteral("TimerDVM"))->isEnabled() || !mark(QStringLiteral("ShapeDVM"))->hits(position))
+        return false;
+    next();
+    return true;
+}
+
+void LessonScreen::runStep(const Step &step)
+{
+    const StepDesign &design = *step.design;
+    if (design.cue)
+        PlayCue(QLatin1String(design.cue));
+    if (m_design.engineLoop)
+        playSound(EngineLoop, NoModule, SoundAsync | SoundLoop);
+    if (design.photograph)
+        setPicture(QLatin1String(design.photograph));
+    step.activeWhile->setEnabled(false);
+    step.mark->hide();
+    for (const FollowUp &action : design.followUp)
+        runFollowUp(action);
+    if (design.nextLine)
+        showNextLine();
+}
+
+void LessonScreen::runFollowUp(const FollowUp &action)
+{
+    const QString name = QLatin1String(action.control);
+    switch (action.kind) {
+    case FollowUp::Kind::Show: control<QWidget>(name)->show(); break;
+    case FollowUp::Kind::Start: timer(name)->setEnabled(true); break;
+    }
+}
+
+void LessonScreen::next()
+{
+    Screen *following = createLessonScreen(number() + 1);
+    if (!following) {
+        // The chain ends here for now: leave as a finished run does.
+        endProgram(0);
+        return;
+    }
+    GoToScreen(*this, *following);
+}
+
+void LessonScreen::exitProgram()
+{
+    playSound(ExitClick, SoundModule, SoundAsync);
+    if (m_layout.exitRequests == 2)
+        playSound("", SoundModule, SoundAsync);
+    endProgram(0);
+}
+
+void LessonScreen::readMore()
+{
+    showNextLine();
+}
+
+} // namespace kelvora

@@ -1,0 +1,75 @@
+#pragma once
+
+#include "LessonDesign.h"
+#include "Screen.h"
+#include "Timer.h"
+
+#include <vector>
+
+class QPushButton;
+
+namespace kelvora {
+
+class PictureBox;
+class PressLabel;
+
+// The template every lesson screen follows: the common controls, the load
+// sequence, blinking marks, the step machine over the lesson's table of steps,
+// the continue mark that leads to the next screen, and Exit.
+class LessonScreen : public Screen {
+    Q_OBJECT
+public:
+    LessonScreen(const LessonDesign &design);
+
+    int number() const { return m_design.screen; }
+    const LessonLayout &layout() const { return m_layout; }
+
+    Shape *mark(const QString &name) const { return control<Shape>(name); }
+    Timer *timer(const QString &name) const { return control<Timer>(name); }
+
+public slots:
+    // The Next button's click procedure, which the continue mark runs.
+    virtual void next();
+    // The Exit button.
+    void exitProgram();
+    // The read-more button (hidden on every lesson screen).
+    void readMore();
+
+protected:
+    void load() override;
+    void mousePressEvent(QMouseEvent *event) override;
+
+    // A press on the window: the first active step whose mark it hits, else the continue mark.
+    virtual void pressWindow(QPointF position);
+    bool pressContinueMark(QPointF position);
+
+    // CurrentLanguage as the decimal text the explanation reader takes.
+    static QString languageText();
+    void showNextLine();
+
+    Timer *addTimer(const QString &name, int intervalMs, bool enabled);
+    Timer *addBlinkTimer(const QString &name, bool enabled, const std::vector<const char *> &blinks = {});
+    void setInset(const QString &name);
+    PictureBox *inset() const { return m_inset; }
+    QWidget *continueLabel() const;
+
+private:
+    struct Step {
+        const StepDesign *design;
+        Timer *activeWhile;
+        Shape *mark;
+    };
+
+    void createCommonControls();
+    void createMarks();
+    void runStep(const Step &step);
+    void runFollowUp(const FollowUp &action);
+    void blink(const QString &markName);
+
+    LessonDesign m_design;
+    const LessonLayout &m_layout;
+    PictureBox *m_inset = nullptr;
+    std::vector<Step> m_steps;
+};
+
+} // namespace kelvora

@@ -1,0 +1,56 @@
+#include "PictureBox.h"
+
+#include "content/ContentPicture.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace kelvora {
+
+class PictureBox::Canvas : public QWidget {
+public:
+    Canvas(PictureBox *box) : QWidget(box), m_box(box) {}
+    QImage picture;
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter painter(this);
+        painter.fillRect(rect(), palette().window());
+        painter.drawImage(0, 0, picture);
+    }
+    void mousePressEvent(QMouseEvent *event) override
+    {
+        event->accept();
+        emit m_box->pressed(event->position());
+    }
+
+private:
+    PictureBox *m_box;
+};
+
+PictureBox::PictureBox(QWidget *parent, const QString &name, const QRect &rect, int borderWidth)
+    : QFrame(parent), m_canvas(new Canvas(this))
+{
+    setObjectName(name);
+    setGeometry(rect);
+    if (borderWidth > 0) {
+        setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        setLineWidth(borderWidth);
+    }
+    m_canvas->setGeometry(contentsRect());
+}
+
+QWidget *PictureBox::canvas() const
+{
+    return m_canvas;
+}
+
+void PictureBox::setPicture(const QString &name)
+{
+    m_canvas->picture = loadContentPicture(name);
+    m_pictureName = name;
+    m_canvas->update();
+}
+
+} // namespace kelvora

@@ -1,0 +1,57 @@
+#include "Screen.h"
+
+#include "Timer.h"
+#include "content/ContentPicture.h"
+
+#include <QPainter>
+
+namespace kelvora {
+
+Screen::Screen(const QSize &clientSize)
+{
+    setAttribute(Qt::WA_DeleteOnClose, false);
+    setFixedSize(clientSize);
+}
+
+void Screen::setPicture(const QString &name)
+{
+    m_picture = loadContentPicture(name);
+    m_pictureName = name;
+    update();
+}
+
+QObject *Screen::control(const QString &name) const
+{
+    const QList<QObject *> children = findChildren<QObject *>();
+    for (QObject *child : children) {
+        if (child->objectName().compare(name, Qt::CaseInsensitive) == 0)
+            return child;
+    }
+    throw RuntimeError(RuntimeError::Kind::ControlNotFound, name, QStringLiteral("on %1").arg(objectName()));
+}
+
+void Screen::open()
+{
+    if (!m_loaded) {
+        m_loaded = true;
+        load();
+    }
+    show();
+}
+
+void Screen::unload()
+{
+    for (Timer *timer : findChildren<Timer *>())
+        timer->setEnabled(false);
+    hide();
+    deleteLater();
+}
+
+void Screen::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), Qt::black);
+    painter.drawImage(0, 0, m_picture);
+}
+
+} // namespace kelvora

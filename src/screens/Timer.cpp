@@ -1,0 +1,27 @@
+#include "Timer.h"
+
+namespace kelvora {
+
+Timer::Timer(QObject *parent, const QString &name, int intervalMs, bool enabled) : QObject(parent)
+{
+    setObjectName(name);
+    m_timer.setInterval(intervalMs);
+    connect(&m_timer, &QTimer::timeout, this, &Timer::tick);
+    if (enabled)
+        m_timer.start();
+}
+
+void Timer::setEnabled(bool enabled)
+{
+    if (enabled)
+        m_timer.start();
+    else
+        m_timer.stop();
+}
+
+void Timer::tick()
+{
+    emit ticked();
+}
+
+} // namespace kelvora

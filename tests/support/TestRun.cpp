@@ -1,0 +1,110 @@
+#include "TestRun.h"
+
+#include "app/RunState.h"
+#include "platform/ErrorReport.h"
+#include "platform/ProgramEnd.h"
+#include "platform/ProgramFolder.h"
+#include "screens/Screen.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QImage>
+
+namespace kelvora::test {
+
+namespace {
+const char *const LanguagePrefix[] = {"", "T", "E", "F"};
+
+void writePicture(const QString &path, QSize size, int seed)
+{
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(QColor::fromHsv((seed * 37) % 360, 200, 120));
+    QVERIFY2(image.save(path), qPrintable(path));
+}
+} // namespace
+
+TestRun::TestRun(int language, int languageLines) : m_previousCurrent(QDir::currentPath())
+{
+    QDir root(m_dir.path());
+    root.mkpath(QStringLiteral("program"));
+    root.mkpath(QStringLiteral("content/images"));
+    root.mkpath(QStringLiteral("content/Sounds"));
+
+    for (int lang = 1; lang <= 3; ++lang) {
+        QByteArray bytes;
+        for (int line = 1; line <= languageLines; ++line)
+            bytes += LanguagePrefix[lang] + QByteArray::number(line) + "\r\n";
+        writeLanguageFile(lang, bytes);
+    }
+
+    // Small pictures: the trainer draws whatever size it finds.
+    const QString images = contentFolder() + QStringLiteral("/images/");
+    for (int number = 0; number <= 78; ++number)
+        writePicture(images + QStringLiteral("%1.jpg").arg(number, 3, 10, QLatin1Char('0')), {8, 8}, number);
+    for (char letter = 'A'; letter <= 'G'; ++letter)
+        writePicture(images + QStringLiteral("Kokpit%1.bmp").arg(QLatin1Char(letter)), {8, 8}, letter);
+    writePicture(images + QStringLiteral("cougar.jpg"), {8, 8}, 99);
+
+    setProgramFolder(programFolder());
+    QDir::setCurrent(contentFolder());
+    SoundPlayer::install(&sound);
+    setProgramEndHandler([this](int status) {
+        if (!endStatus)
+            endStatus = status;
+    });
+    setErrorReportHandler([this](const RuntimeError &error) { errors << error; });
+    CurrentLanguage = language;
+    ExplanationCursor = 0;
+}
+
+TestRun::~TestRun()
+{
+    for (QWidget *widget : QApplication::topLevelWidgets()) {
+        if (qobject_cast<Screen *>(widget))
+            delete widget;
+    }
+    settle();
+    setErrorReportHandler({});
+    setProgramEndHandler({});
+    SoundPlayer::install(nullptr);
+    setProgramFolder({});
+    QDir::setCurrent(m_previousCurrent);
+    CurrentLanguage = 0;
+    ExplanationCursor = 0;
+}
+
+void TestRun::writeLanguageFile(int language, const QByteArray &bytes) const
+{
+    QFile file(programFolder() + QStringLiteral("/Lang%1.txt").arg(language));
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(bytes);
+}
+
+void TestRun::removeContent(const QString &relativePath) const
+{
+    QVERIFY(QFile::remove(contentFolder() + QLatin1Char('/') + relativePath));
+}
+
+Screen *TestRun::currentScreen() const
+{
+    Screen *current = nullptr;
+    for (QWidget *widget : QApplication::topLevelWidgets()) {
+        auto *screen = qobject_cast<Screen *>(widget);
+        if (screen && screen->isVisible())
+            current = screen;
+    }
+    return current;
+}
+
+void TestRun::settle()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+void press(QWidget *widget, QPoint point, Qt::MouseButton button)
+{
+    QTest::mousePress(widget, button, Qt::NoModifier, point);
+    QTest::mouseRelease(widget, button, Qt::NoModifier, point);
+}
+
+} // namespace kelvora::test

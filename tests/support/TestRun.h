@@ -1,0 +1,59 @@
+#pragma once
+
+#include "RecordingSoundPlayer.h"
+#include "platform/RuntimeError.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <QTest>
+#include <optional>
+
+namespace kelvora {
+class Screen;
+}
+
+namespace kelvora::test {
+
+// One trainer run inside a test: a temporary program folder with language
+// files whose lines say their own number ("E7" is line 7 of the English file),
+// a content folder (the current directory) with a small picture under every
+// name of the catalogue, the recording sound player, and the program end and
+// run-time errors recorded instead of ending the test.
+class TestRun {
+public:
+    explicit TestRun(int language = 2, int languageLines = 60);
+    ~TestRun();
+
+    QString programFolder() const { return m_dir.filePath(QStringLiteral("program")); }
+    QString contentFolder() const { return m_dir.filePath(QStringLiteral("content")); }
+    void writeLanguageFile(int language, const QByteArray &bytes) const;
+    void removeContent(const QString &relativePath) const;
+
+    RecordingSoundPlayer sound;
+    std::optional<int> endStatus;
+    QList<RuntimeError> errors;
+
+    // The screen on display (the last one opened that is still visible).
+    Screen *currentScreen() const;
+    // Lets posted deletions run, so unloaded screens are gone.
+    static void settle();
+
+private:
+    QTemporaryDir m_dir;
+    QString m_previousCurrent;
+};
+
+// Presses at a point in window coordinates of the widget.
+void press(QWidget *widget, QPoint point, Qt::MouseButton button = Qt::LeftButton);
+
+} // namespace kelvora::test
+
+// A test main that runs inside the trainer's application object, so run-time
+// errors raised in handlers are caught as in the trainer.
+#define KELVORA_TEST_MAIN(TestObject)                                                                       \
+    int main(int argc, char **argv)                                                                         \
+    {                                                                                                       \
+        kelvora::TrainerApplication app(argc, argv);                                                       \
+        TestObject test;                                                                                    \
+        return QTest::qExec(&test, argc, argv);                                                            \
+    }

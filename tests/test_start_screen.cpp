@@ -1,0 +1,136 @@
+#include "TestRun.h"
+#include "app/Form000.h"
+#include "app/RunState.h"
+#include "app/TrainerApplication.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+using namespace kelvora;
+using namespace kelvora::test;
+
+class StartScreenTest : public QObject {
+    Q_OBJECT
+
+    static QPushButton *button(Screen *screen, const char *name) { return screen->control<QPushButton>(QLatin1String(name)); }
+    static QLabel *label(Screen *screen, const char *name) { return screen->control<QLabel>(QLatin1String(name)); }
+
+    static Form000 *openStartScreen()
+    {
+        auto *screen = new Form000;
+        screen->open();
+        return screen;
+    }
+
+private slots:
+    void opensWithoutALanguageAndWithoutStart()
+    {
+        TestRun run(0);
+        Form000 *screen = openStartScreen();
+        QCOMPARE(CurrentLanguage, 0);
+        QVERIFY(button(screen, "BtnStart")->isHidden());
+        QCOMPARE(label(screen, "lbllang2")->text(), QString());
+        QCOMPARE(screen->pictureName(), QStringLiteral("images\\000.jpg"));
+        QCOMPARE(screen->size(), QSize(1022, 768));
+        QCOMPARE(screen->windowIcon().availableSizes().size(), 4);
+    }
+
+    void languageButtonsSetTheRun_data()
+    {
+        QTest::addColumn<QStringList>("pressed");
+        QTest::addColumn<int>("language");
+        QTest::addColumn<QString>("startCaption");
+        QTest::addColumn<QString>("languageName");
+        QTest::newRow("Turkish") << QStringList{"Lang1"} << 1 << QString::fromUtf8("Başla") << QString::fromUtf8("Türkçe");
+        QTest::newRow("English") << QStringList{"Lang2"} << 2 << "Start" << "English";
+        QTest::newRow("French") << QStringList{"Lang3"} << 3 << "Commencer" << "Francais";
+        QTest::newRow("French, then Turkish: the last one counts")
+            << QStringList{"Lang3", "Lang1"} << 1 << QString::fromUtf8("Başla") << QString::fromUtf8("Türkçe");
+    }
+    void languageButtonsSetTheRun()
+    {
+        QFETCH(QStringList, pressed);
+        QFETCH(int, language);
+        QFETCH(QString, startCaption);
+        QFETCH(QString, languageName);
+        TestRun run(0);
+        Form000 *screen = openStartScreen();
+        for (const QString &name : pressed)
+            QTest::mouseClick(button(screen, qPrintable(name)), Qt::LeftButton);
+        QCOMPARE(CurrentLanguage, language);
+        QVERIFY(!button(screen, "BtnStart")->isHidden());
+        QCOMPARE(button(screen, "BtnStart")->text(), startCaption);
+        QCOMPARE(label(screen, "lbllang2")->text(), languageName);
+        QVERIFY(run.sound.requests.isEmpty());
+    }
+
+    void theKeyboardChoosesEnglishFirst_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::newRow("Enter") << int(Qt::Key_Return);
+        QTest::newRow("Space") << int(Qt::Key_Space);
+    }
+    void theKeyboardChoosesEnglishFirst()
+    {
+        QFETCH(int, key);
+        TestRun run(0);
+        Form000 *screen = openStartScreen();
+        screen->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(screen));
+        QCOMPARE(QApplication::focusWidget(), button(screen, "Lang2"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
+        QCOMPARE(CurrentLanguage, 2);
+    }
+
+    void tabWalksTheDesignedOrder()
+    {
+        TestRun run(0);
+        Form000 *screen = openStartScreen();
+        QCOMPARE(button(screen, "Lang2")->nextInFocusChain(), button(screen, "Command2"));
+        QCOMPARE(button(screen, "Command2")->nextInFocusChain(), button(screen, "Lang1"));
+        QCOMPARE(button(screen, "Lang1")->nextInFocusChain(), button(screen, "BtnStart"));
+        QCOMPARE(button(screen, "BtnStart")->nextInFocusChain(), button(screen, "Lang3"));
+    }
+
+    void startOpensTheFirstLessonThenLeaves()
+    {
+        TestRun run(3);
+        Form000 *screen = openStartScreen();
+        QTest::mouseClick(button(screen, "Lang3"), Qt::LeftButton);
+        QPointer<Form000> start(screen);
+        QTest::mouseClick(button(screen, "BtnStart"), Qt::LeftButton);
+        TestRun::settle();
+        QVERIFY(start.isNull());
+        Screen *lesson = run.currentScreen();
+        QVERIFY(lesson);
+        QCOMPARE(lesson->objectName(), QStringLiteral("Form001"));
+        QCOMPARE(label(lesson, "Explain")->text(), QStringLiteral("F1"));
+        QVERIFY(run.errors.isEmpty());
+    }
+
+    void exitMakesOneSoundRequestAndEnds()
+    {
+        TestRun run(0);
+        Form000 *screen = openStartScreen();
+        QTest::mouseClick(button(screen, "Command2"), Qt::LeftButton);
+        QCOMPARE(run.sound.requests, (QList<SoundRequest>{{"sounds\\dugme3.wav", 1, 1}}));
+        QCOMPARE(run.endStatus, 0);
+    }
+
+    void aMissingTitlePictureIsARunTimeError()
+    {
+        TestRun run(0);
+        run.removeContent(QStringLiteral("images/000.jpg"));
+        auto *screen = new Form000;
+        try {
+            screen->open();
+            QFAIL("no error was raised");
+        } catch (const RuntimeError &error) {
+            QCOMPARE(error.kind(), RuntimeError::Kind::FileNotFound);
+            QCOMPARE(error.subject(), QStringLiteral("images\\000.jpg"));
+        }
+    }
+};
+
+KELVORA_TEST_MAIN(StartScreenTest)
+#include "test_start_screen.moc"
