@@ -31,6 +31,7 @@ struct LessonLayout {
 // A mark on the photograph, as designed.
 struct MarkDesign {
     const char *name;
+    int index = -1; // members of a group share the name, in index order
     QRect rect;
     Shape::Kind kind = Shape::Kind::Circle;
     QColor border = MarkYellow;

@@ -87,8 +87,10 @@ void LessonScreen::createCommonControls()
 
 void LessonScreen::createMarks()
 {
-    for (const MarkDesign &design : m_design.marks)
-        new Shape(this, QLatin1String(design.name), design.rect, design.kind, design.border, design.visible);
+    for (const MarkDesign &design : m_design.marks) {
+        auto *shape = new Shape(this, QLatin1String(design.name), design.rect, design.kind, design.border, design.visible);
+        shape->setIndex(design.index);
+    }
     for (const BlinkTimerDesign &design : m_design.blinkTimers)
         addBlinkTimer(QLatin1String(design.name), design.enabled, design.blinks);
 }
@@ -132,6 +134,16 @@ void LessonScreen::showNextLine()
     ShowNextExplanation(*this, languageText());
 }
 
+QString LessonScreen::numberedPhotograph(int number)
+{
+    return QStringLiteral("images\\0") + QString::number(number) + QStringLiteral(".jpg");
+}
+
+void LessonScreen::restartEngineLoop()
+{
+    playSound(EngineLoop, NoModule, SoundAsync | SoundLoop);
+}
+
 void LessonScreen::setInset(const QString &name)
 {
     m_inset->setPicture(name);
@@ -150,8 +162,13 @@ void LessonScreen::load()
     showNextLine();
     if (m_layout.continueLabelInFront)
         continueLabel()->raise();
-    setInset(QLatin1String(m_design.inset));
+    loadInsets();
     setPicture(QLatin1String(m_design.firstPhotograph));
+}
+
+void LessonScreen::loadInsets()
+{
+    setInset(QLatin1String(m_design.inset));
 }
 
 void LessonScreen::mousePressEvent(QMouseEvent *event)
@@ -185,15 +202,20 @@ void LessonScreen::runStep(const Step &step)
     if (design.cue)
         PlayCue(QLatin1String(design.cue));
     if (m_design.engineLoop)
-        playSound(EngineLoop, NoModule, SoundAsync | SoundLoop);
+        restartEngineLoop();
     if (design.photograph)
         setPicture(QLatin1String(design.photograph));
     step.activeWhile->setEnabled(false);
     step.mark->hide();
-    for (const FollowUp &action : design.followUp)
-        runFollowUp(action);
+    runFollowUp(design.followUp);
     if (design.nextLine)
         showNextLine();
+}
+
+void LessonScreen::runFollowUp(const std::vector<FollowUp> &actions)
+{
+    for (const FollowUp &action : actions)
+        runFollowUp(action);
 }
 
 void LessonScreen::runFollowUp(const FollowUp &action)

@@ -27,6 +27,13 @@ public:
     Shape *mark(const QString &name) const { return control<Shape>(name); }
     Timer *timer(const QString &name) const { return control<Timer>(name); }
 
+    // ShowNextExplanation for this screen in CurrentLanguage.
+    void showNextLine();
+    void setInset(const QString &name);
+
+    // "images\0" + number + ".jpg": the names that lessons build from a counter.
+    static QString numberedPhotograph(int number);
+
 public slots:
     // The Next button's click procedure, which the continue mark runs.
     virtual void next();
@@ -43,14 +50,18 @@ protected:
     virtual void pressWindow(QPointF position);
     bool pressContinueMark(QPointF position);
 
+    // The load sequence's pictures other than the photograph: Picture1's bitmap.
+    virtual void loadInsets();
+
     // CurrentLanguage as the decimal text the explanation reader takes.
     static QString languageText();
-    void showNextLine();
 
     Timer *addTimer(const QString &name, int intervalMs, bool enabled);
     Timer *addBlinkTimer(const QString &name, bool enabled, const std::vector<const char *> &blinks = {});
-    void setInset(const QString &name);
     PictureBox *inset() const { return m_inset; }
+    void runFollowUp(const std::vector<FollowUp> &actions);
+    // Restarts the running engine's looping sound.
+    static void restartEngineLoop();
     QWidget *continueLabel() const;
 
 private:

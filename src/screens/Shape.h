@@ -41,5 +41,9 @@ private:
 };
 
 inline const QColor MarkYellow{0xFF, 0xFF, 0x00};
+inline const QColor MarkRed{0xFF, 0x00, 0x00};
+inline const QColor WatchGreen{0x80, 0xFF, 0x80};  // marks that only watch a gauge
+inline const QColor PointerGreen{0xC0, 0xFF, 0xC0};
+inline const QColor PointerCyan{0xC0, 0xFF, 0xFF};
 
 } // namespace kelvora

@@ -1,0 +1,15 @@
+#pragma once
+
+#include "screens/LessonScreen.h"
+
+namespace kelvora {
+
+// Points at places on the cockpit with a group of blinking marks; the continue
+// mark is live from load.
+class Form015 : public LessonScreen {
+    Q_OBJECT
+public:
+    Form015();
+};
+
+} // namespace kelvora
