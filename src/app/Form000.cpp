@@ -39,15 +39,6 @@ QLabel *addLabel(QWidget *parent, const char *name, const QRect &rect, const QSt
     return label;
 }
 
-QPushButton *addButton(QWidget *parent, const char *name, const QRect &rect, const QString &caption)
-{
-    auto *button = new QPushButton(caption, parent);
-    button->setObjectName(QLatin1String(name));
-    button->setGeometry(rect);
-    button->setFont(controlFont());
-    button->setAutoDefault(true); // Enter presses the button with the focus
-    return button;
-}
 } // namespace
 
 Form000::Form000() : Screen(QSize(1022, 768))

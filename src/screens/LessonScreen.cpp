@@ -23,16 +23,6 @@ constexpr QSize InsetSize{207, 221};
 const char *const EngineLoop = "sounds\\70loop.wav";
 const char *const ExitClick = "sounds\\dugme3.wav";
 
-QPushButton *addButton(QWidget *parent, const char *name, const QRect &rect, const QString &caption)
-{
-    auto *button = new QPushButton(caption, parent);
-    button->setObjectName(QLatin1String(name));
-    button->setGeometry(rect);
-    button->setFont(controlFont());
-    button->setAutoDefault(true); // Enter presses the button with the focus
-    return button;
-}
-
 // "Timer7" blinks "Shape7"; "TimerDVM" blinks "ShapeDVM".
 QString markOfTimer(const QString &timerName)
 {

@@ -1,5 +1,6 @@
 #include "Look.h"
 
+#include <QPushButton>
 #include <QWidget>
 
 namespace kelvora {
@@ -30,6 +31,16 @@ void setTextColor(QWidget *widget, const QColor &color)
     QPalette palette = widget->palette();
     palette.setColor(QPalette::WindowText, color);
     widget->setPalette(palette);
+}
+
+QPushButton *addButton(QWidget *parent, const char *name, const QRect &rect, const QString &caption)
+{
+    auto *button = new QPushButton(caption, parent);
+    button->setObjectName(QLatin1String(name));
+    button->setGeometry(rect);
+    button->setFont(controlFont());
+    button->setAutoDefault(true);
+    return button;
 }
 
 } // namespace kelvora

@@ -3,6 +3,8 @@
 #include <QColor>
 #include <QFont>
 
+class QPushButton;
+class QRect;
 class QWidget;
 
 namespace kelvora {
@@ -14,5 +16,8 @@ QFont captionFont();
 QFont controlFont();
 
 void setTextColor(QWidget *widget, const QColor &color);
+
+// A push button in the control font; Enter presses it when it has the focus.
+QPushButton *addButton(QWidget *parent, const char *name, const QRect &rect, const QString &caption);
 
 } // namespace kelvora

@@ -103,8 +103,14 @@ void TestRun::settle()
 
 void press(QWidget *widget, QPoint point, Qt::MouseButton button)
 {
-    QTest::mousePress(widget, button, Qt::NoModifier, point);
-    QTest::mouseRelease(widget, button, Qt::NoModifier, point);
+    // As a real press: the visible control under the point takes it (marks let it
+    // through), else the widget itself.
+    QWidget *target = widget->childAt(point);
+    if (!target)
+        target = widget;
+    const QPoint at = target->mapFrom(widget, point);
+    QTest::mousePress(target, button, Qt::NoModifier, at);
+    QTest::mouseRelease(target, button, Qt::NoModifier, at);
 }
 
 } // namespace kelvora::test

@@ -43,7 +43,8 @@ private:
     QString m_previousCurrent;
 };
 
-// Presses at a point in window coordinates of the widget.
+// Presses at a point in window coordinates of the widget, on whatever control
+// lies there, as the user would.
 void press(QWidget *widget, QPoint point, Qt::MouseButton button = Qt::LeftButton);
 
 } // namespace kelvora::test

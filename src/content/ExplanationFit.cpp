@@ -1,0 +1,57 @@
+#include "ExplanationFit.h"
+
+#include <QFontMetrics>
+#include <QTextLayout>
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+
+namespace kelvora {
+
+QFont explanationFont()
+{
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setPixelSize(16);
+    font.setBold(true);
+    return font;
+}
+
+WrappedText wrapText(const QString &text, const QFont &font, int width)
+{
+    WrappedText result;
+    result.lineSpacing = QFontMetrics(font).lineSpacing();
+    if (text.isEmpty())
+        return result;
+
+    QTextLayout layout(text, font);
+    QTextOption option;
+    option.setWrapMode(QTextOption::WordWrap);
+    layout.setTextOption(option);
+    layout.beginLayout();
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(width);
+        ++result.rows;
+        result.widestRow = std::max(result.widestRow, int(std::ceil(line.naturalTextWidth())));
+    }
+    layout.endLayout();
+    return result;
+}
+
+bool fitsLabel(const QString &text, const QFont &font, int width, int height)
+{
+    const WrappedText wrapped = wrapText(text, font, width);
+    return wrapped.height() <= height && wrapped.widestRow <= width;
+}
+
+int explanationScreen(int line)
+{
+    // First line of each screen, screens 1 to 18; a screen's lines run up to the next screen's first.
+    static constexpr std::array<int, 18> firstLine{1, 2, 3, 10, 11, 13, 16, 24, 28, 29, 30, 40, 43, 44, 45, 46, 47, 48};
+    if (line < 1 || line > explanationLineCount)
+        return 0;
+    const auto after = std::upper_bound(firstLine.begin(), firstLine.end(), line);
+    return int(after - firstLine.begin());
+}
+
+} // namespace kelvora
