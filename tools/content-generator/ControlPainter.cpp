@@ -208,8 +208,15 @@ void ControlPainter::gauge(QRectF area, int reading)
     m_painter.setBrush(PanelStyle::dialFace);
     m_painter.drawEllipse(centre, radius, radius);
 
-    // 0 to 110 over three quarters of a turn.
+    // 0 to 110 over three quarters of a turn, the band filling up to the reading.
     auto angleOf = [](qreal value) { return -135 + 270 * value / 110; };
+    const qreal bandRadius = radius * 0.62;
+    const QRectF band(centre.x() - bandRadius, centre.y() - bandRadius, 2 * bandRadius, 2 * bandRadius);
+    m_painter.setPen(QPen(PanelStyle::lampGreen.darker(130), radius * 0.16, Qt::SolidLine, Qt::FlatCap));
+    m_painter.setBrush(Qt::NoBrush);
+    // drawArc counts sixteenths of a degree anticlockwise from three o'clock.
+    const qreal sweep = 270.0 * std::clamp(reading, 0, 110) / 110;
+    m_painter.drawArc(band, 225 * 16, -qRound(sweep * 16));
     for (int value = 0; value <= 110; value += 10) {
         const bool major = value % 20 == 0;
         m_painter.setPen(QPen(PanelStyle::dialMarks, major ? 2 : 1));

@@ -45,7 +45,8 @@ SceneControl display(QRect place, const QString &label, MarkShape mark = MarkSha
 }
 
 // The engine page that screens 5 and 6 watch while the engine spools up; the
-// light-green watch mark stands on the speed gauge.
+// light-green watch mark stands on the speed gauge, and the other gauges
+// follow the speed.
 QList<SceneControl> engineInstruments(int speedPercent)
 {
     const int temperature = speedPercent < 5 ? 0 : 30 + speedPercent / 2;
@@ -127,14 +128,23 @@ void SceneBook::describeScreens()
         .view(15, "Right console: starter", {rotary({782, 266, 95, 89}, "STARTER")})
         .then(16, 0, 2)
         .view(17, "Engine instruments", engineInstruments(0))
-        .then(18, 0, 5).then(19, 0, 10).then(20, 0, 15).then(21, 0, 20);
+        .view(18, "Engine instruments", engineInstruments(5))
+        .view(19, "Engine instruments", engineInstruments(10))
+        .view(20, "Engine instruments", engineInstruments(15))
+        .view(21, "Engine instruments", engineInstruments(20));
 
     // The step-2 switch stands half outside the window, as its mark does.
     ScreenShots(*this, 6)
         .view(24, "Left console: ignition", {rotary({-46, 612, 95, 89}, "IGNITION")})
         .view(25, "Engine instruments", engineInstruments(20))
-        .then(26, 0, 26).then(27, 0, 32).then(28, 0, 39).then(29, 0, 45)
-        .then(30, 0, 51).then(31, 0, 57).then(32, 0, 64).then(33, 0, 70);
+        .view(26, "Engine instruments", engineInstruments(26))
+        .view(27, "Engine instruments", engineInstruments(32))
+        .view(28, "Engine instruments", engineInstruments(39))
+        .view(29, "Engine instruments", engineInstruments(45))
+        .view(30, "Engine instruments", engineInstruments(51))
+        .view(31, "Engine instruments", engineInstruments(57))
+        .view(32, "Engine instruments", engineInstruments(64))
+        .view(33, "Engine instruments", engineInstruments(70));
 
     ScreenShots(*this, 7)
         .view(34, "Left console: systems panel", {

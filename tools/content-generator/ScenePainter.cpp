@@ -25,6 +25,27 @@ QPainterPath markPath(const SceneControl &control)
     }
     return path;
 }
+// The colour a control's legend lights in, or none while it is off. A guard
+// lifted alone lights nothing; a latched toggle turns from green to amber.
+QColor legendLight(const SceneControl &control)
+{
+    switch (control.kind) {
+    case ControlKind::Toggle:
+        return control.state == 1 ? PanelStyle::lampGreen : control.state >= 2 ? PanelStyle::lampAmber : QColor();
+    case ControlKind::Guarded:
+        return control.state >= 2 ? PanelStyle::lampGreen : QColor();
+    case ControlKind::PushButton:
+    case ControlKind::Rotary:
+    case ControlKind::Rocker:
+    case ControlKind::Lever:
+        return control.state > 0 ? PanelStyle::lampGreen : QColor();
+    case ControlKind::Thumbwheel:
+    case ControlKind::Gauge:
+    case ControlKind::Display:
+        break;
+    }
+    return {};
+}
 } // namespace
 
 QImage ScenePainter::paint(const PhotoScene &scene) const
@@ -103,8 +124,18 @@ void ScenePainter::paintLegend(QPainter &painter, const SceneControl &control) c
 {
     painter.save();
     painter.setFont(PanelStyle::legendFont());
-    painter.setPen(PanelStyle::legend);
     const QRect below(control.place.center().x() - 70, control.place.bottom() + 2, 140, 16);
+    // A switched control lights its legend, so each step's photograph shows plainly what changed.
+    const QColor light = legendLight(control);
+    if (light.isValid()) {
+        const QRect lit = painter.fontMetrics().boundingRect(below, Qt::AlignHCenter | Qt::AlignTop, control.label);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(light);
+        painter.drawRoundedRect(lit.adjusted(-5, -1, 5, 1), 3, 3);
+        painter.setPen(PanelStyle::bezel);
+    } else {
+        painter.setPen(PanelStyle::legend);
+    }
     painter.drawText(below, Qt::AlignHCenter | Qt::AlignTop, control.label);
     painter.restore();
 }

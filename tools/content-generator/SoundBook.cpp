@@ -14,9 +14,10 @@ Samples blank(double seconds)
     return Samples(sampleCount(seconds), 0.0f);
 }
 
-// The last few milliseconds go to zero, so a cut-off ring cannot click.
+// Both ends go to zero, so neither the first sample nor a cut-off ring can click.
 Samples finished(Samples samples)
 {
+    fadeIn(samples, 0.0005);
     fadeOut(samples, 0.006);
     limitPeak(samples, 0.8);
     return samples;
