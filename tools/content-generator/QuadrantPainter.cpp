@@ -50,13 +50,20 @@ QImage QuadrantPainter::paint() const
     const struct { qreal x; const char *text; QColor colour; } detents[] = {
         {OffX, "OFF", PanelStyle::lampRed.lighter(120)},
         {IdleX, "IDLE", PanelStyle::legend},
-        {146, "MIL", PanelStyle::legend},
+        {148, "MIL", PanelStyle::legend},
     };
     painter.setFont(PanelStyle::font(10));
     for (const auto &detent : detents) {
         painter.setPen(QPen(detent.colour, 2));
         painter.drawLine(QPointF(detent.x, 170), QPointF(detent.x, 182));
-        painter.drawText(QRectF(detent.x - 20, 154, 40, 14), Qt::AlignCenter, QString::fromLatin1(detent.text));
+        // OFF and IDLE stand 20 pixels apart: OFF reads leftwards from its detent, IDLE rightwards.
+        const QRectF band = detent.x == OffX    ? QRectF(detent.x - 38, 154, 42, 14)
+                            : detent.x == IdleX ? QRectF(detent.x - 4, 154, 42, 14)
+                                                : QRectF(detent.x - 20, 154, 40, 14);
+        const Qt::Alignment align = detent.x == OffX    ? Qt::AlignRight | Qt::AlignVCenter
+                                    : detent.x == IdleX ? Qt::AlignLeft | Qt::AlignVCenter
+                                                        : Qt::AlignCenter;
+        painter.drawText(band, align, QString::fromLatin1(detent.text));
     }
 
     // The grip above the console, seen from the side.
