@@ -7,6 +7,7 @@
 #include "platform/RuntimeError.h"
 #include "screens/LessonLayouts.h"
 
+#include <QDir>
 #include <QFontInfo>
 #include <QImageReader>
 
@@ -58,7 +59,7 @@ QList<ContentProblem> ContentCheck::run()
         const QString path = resolveContentPath(file.path, language ? m_programFolder : m_contentFolder);
         if (path.isEmpty()) {
             report(file.path, 0, QStringLiteral("missing (looked for it in %1, in any letter case)")
-                                     .arg(language ? m_programFolder : m_contentFolder));
+                                     .arg(QDir(language ? m_programFolder : m_contentFolder).absolutePath()));
             continue;
         }
         switch (file.kind) {
