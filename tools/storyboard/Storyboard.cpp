@@ -132,27 +132,30 @@ void Storyboard::walk()
         m_errors << QStringLiteral("screen %1: still not at its continue mark after %2 actions").arg(m_screenNumber).arg(ActionLimit);
 }
 
-bool Storyboard::pressStep(Timer *timer, QSet<Timer *> &inert)
+void Storyboard::pressStep(Timer *timer, QSet<Timer *> &inert)
 {
     const QList<Shape *> marks = blinkedBy(timer);
     if (marks.isEmpty()) {
         inert << timer;
-        return false;
+        return;
     }
     Shape *mark = marks.first();
     // A mark may reach past the window's edge: press the middle of its part on the window.
     const QRect onWindow = QRect(mark->mapTo(m_screen, QPoint(0, 0)), mark->size()) & m_screen->rect();
     const QString before = signature();
     press(onWindow.center());
+    if (!m_screen->isVisible()) {
+        m_errors << QStringLiteral("screen %1: a press on %2 left the screen").arg(m_screenNumber).arg(mark->objectName());
+        return;
+    }
     if (signature() == before) {
         inert << timer;
-        return false;
+        return;
     }
     // A step that stays active after its press (a press counter) is named by its presses.
     const QString step = QStringLiteral("step %1").arg(stepNumber(timer));
     const int presses = statesSoFar(step);
     snapshot(presses == 0 && !timer->isEnabled() ? step : QStringLiteral("%1 press %2").arg(step).arg(presses + 1));
-    return true;
 }
 
 // As a trainee's press: the visible control under the point takes it (marks let

@@ -47,7 +47,7 @@ protected:
 
 private:
     void walk();
-    bool pressStep(Timer *timer, QSet<Timer *> &inert);
+    void pressStep(Timer *timer, QSet<Timer *> &inert);
     void press(QPoint point);
     void snapshot(const QString &state);
     QList<Shape *> blinkedBy(Timer *timer) const;
