@@ -1,4 +1,5 @@
 #include "content/ExplanationFit.h"
+#include "screens/LessonLayouts.h"
 
 #include <QFile>
 #include <QFontInfo>
@@ -16,9 +17,6 @@ using namespace kelvora;
 namespace {
 
 constexpr int labelWidth = 741;
-
-// Height of the explanation label on lesson screens 1 to 18 (index 0 unused).
-constexpr int labelHeight[19] = {0, 27, 27, 69, 27, 65, 59, 57, 27, 27, 27, 27, 27, 69, 69, 69, 69, 69, 27};
 
 QStringList readLines(const QString &fileName, QString *error)
 {
@@ -174,7 +172,7 @@ private slots:
         QStringList faults;
         for (int number = 1; number <= lines.size(); ++number) {
             const QString &line = lines.at(number - 1);
-            const int height = labelHeight[explanationScreen(number)];
+            const int height = lessonLayout(explanationScreen(number)).explainHeight;
             const WrappedText wrapped = wrapText(line, font, labelWidth);
             QStringEncoder windows1254("windows-1254");
             windows1254.encode(line);

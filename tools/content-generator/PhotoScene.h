@@ -1,34 +1,71 @@
 #pragma once
 
+#include <QColor>
 #include <QList>
 #include <QRect>
 #include <QSize>
 #include <QString>
+#include <QStringList>
 
 namespace kelvora::content {
 
 // What a control on a photograph looks like; the state's meaning depends on the kind.
 enum class ControlKind {
-    Toggle,      // 0 lever down, 1 lever up, 2 lever up with its lamp lit
-    PushButton,  // 0 dark, 1 lit green, 2 lit amber
-    Rotary,      // pointer at one of five detents, 0 to 4
-    Guarded,     // 0 guard closed, 1 guard open, 2 guard open and switch up
-    Rocker,      // 0 lower half pressed, 1 upper half pressed
-    Thumbwheel,  // the wheel's setting, shown as a number
-    Lever,       // 0 aft, 1 forward
-    Gauge,       // reading in percent, 0 to 110
-    Display,     // a screen or instrument group the lesson points at; state unused
+    Toggle,        // 0 lever down (OFF), 1 lever up (ON), 2 lever in the middle
+    Guarded,       // 0 guard closed, 1 guard lifted, 2 guard lifted and switch up
+    Rocker,        // wide rocker: index into positions, left to right
+    PushButton,    // 0 dark, 1 lit in its colour
+    Rotary,        // pointer knob: index into positions, clockwise
+    Lamp,          // annunciator: 0 dark, 1 lit in its colour
+    FuelLever,     // 0 crosswise (CLOSED), 1 lengthwise (OPEN)
+    CanopyHandle,  // 0 aft (OPEN), 1 forward (CLOSED)
+    CanopyRail,    // 0 canopy frame raised above the rail, 1 down and locked
+    TeeHandle,     // 0 pushed in, 1 pulled out
+    ThrottleGrip,  // the grip with its finger lift at the place; 0 OFF, 1 IDLE
+    Stick,         // 0 centred, 1 full left and forward
+    Pedal,         // the top of a rudder pedal
+    GearHandle,    // 0 its red light dark, 1 lit
+    Gauge,         // needle at state percent of full scale; text is the digital readout
+    Attitude,      // standby attitude indicator: 0 caged with OFF flag, 1 running; a tall place adds its caging knob
+    Altimeter,     // 0 not set, 1 set to the field pressure
+    Display,       // square display; state is a DisplayPage
+    DataWindow,    // digits window: 0 dark, 1 lit showing text
 };
 
-// How the lesson marks the control's place.
-enum class MarkShape { Circle, Oval, RoundedSquare };
+enum DisplayPage {
+    DarkPage,
+    FlightPage,
+    EnginePage,
+    AlignPage,
+    AlignDonePage,
+    CoursePage,
+    ControlsPage,
+    ControlsDeflectedPage,
+};
 
 struct SceneControl {
-    QRect place;         // the lesson's mark rectangle, in window pixels
+    QRect place;               // where it stands: a marked control fills its mark rectangle
     ControlKind kind;
     int state = 0;
-    QString label;       // panel legend printed under the control
-    MarkShape mark = MarkShape::Circle;
+    QString label;             // legend printed on the panel
+    QColor colour = {};        // light colour of lamps and push buttons
+    QStringList positions = {}; // engraved positions of rockers and rotary knobs
+    QString text = {};         // readout of gauges and windows
+    int bandFrom = 0;          // gauges: the green arc, in percent of full scale
+    int bandTo = 0;
+};
+
+// A console or panel plate the controls are mounted on, with its engraved title.
+struct Plate {
+    QRect place;
+    QString title;
+};
+
+// Where the camera stands; decides the surroundings the plates sit in.
+enum class Framing {
+    Console,      // looking down on a side console, cockpit wall along one edge
+    MainPanel,    // looking forward at the instrument panel under the glare shield
+    FlightLine,   // the title picture: the aircraft outside, no controls
 };
 
 // One photograph: a view of the cockpit with its controls in given states.
@@ -37,6 +74,9 @@ struct PhotoScene {
     int screen = 0;      // the screen that shows it first
     QSize size;
     QString view;        // which part of the cockpit the camera looks at
+    Framing framing = Framing::MainPanel;
+    bool wallOnRight = false; // consoles: which side the cockpit wall is on
+    QList<Plate> plates;
     QList<SceneControl> controls;
 };
 

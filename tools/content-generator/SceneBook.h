@@ -1,14 +1,17 @@
 #pragma once
 
+#include "Cockpit.h"
 #include "PhotoScene.h"
 
 #include <QMap>
 
+#include <functional>
+
 namespace kelvora::content {
 
-// The scene of every photograph, every inset and the throttle quadrant, written
-// screen by screen: the controls a screen's marks point at, and which control
-// each step changes on the photograph that follows.
+// The scene of every photograph and every inset, written screen by screen as
+// the start-up goes: each step changes the cockpit's state and the photograph
+// that follows shows the new state in the screen's framing.
 class SceneBook {
 public:
     SceneBook();
@@ -31,19 +34,27 @@ private:
     QList<InsetScene> m_insets;
 };
 
-// Writes one screen's photographs in order: each is the one before it with
-// one control changed, or a new view of the cockpit.
+using CockpitView = std::function<PhotoScene(const Cockpit &)>;
+using CockpitChange = std::function<void(Cockpit &)>;
+
+// Photographs one screen: view() turns the camera to a framing, then() changes
+// the cockpit and photographs it again in the same framing.
 class ScreenShots {
 public:
-    ScreenShots(SceneBook &book, int screen);
+    ScreenShots(SceneBook &book, int screen, Cockpit &cockpit);
 
-    ScreenShots &view(int number, const QString &view, const QList<SceneControl> &controls);
-    ScreenShots &then(int number, int control, int state);
+    ScreenShots &view(int number, CockpitView view);
+    ScreenShots &then(int number, const CockpitChange &change);
+    // Changes the cockpit where the screen shows a photograph taken before.
+    ScreenShots &change(const CockpitChange &change);
 
 private:
+    void shoot(int number);
+
     SceneBook &m_book;
     int m_screen;
-    PhotoScene m_current;
+    Cockpit &m_cockpit;
+    CockpitView m_view;
 };
 
 } // namespace kelvora::content

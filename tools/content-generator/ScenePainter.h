@@ -8,19 +8,14 @@ class QPainter;
 
 namespace kelvora::content {
 
-// Draws a photograph from its scene: the cockpit panel of its view, each
-// control in its state with its legend, the outline of the lesson's mark
-// around it, and the photograph's number.
+// Draws a photograph from its scene: the surroundings and plates of its
+// framing, every control in its state, and a small frame number in a corner.
 class ScenePainter {
 public:
     QImage paint(const PhotoScene &scene) const;
 
 private:
-    void paintPanel(QPainter &painter, const PhotoScene &scene) const;
-    void paintControl(QPainter &painter, const SceneControl &control) const;
-    void paintMarkOutline(QPainter &painter, const SceneControl &control) const;
-    void paintLegend(QPainter &painter, const SceneControl &control) const;
-    void paintCaption(QPainter &painter, const PhotoScene &scene) const;
+    void paintFrameNumber(QPainter &painter, const PhotoScene &scene) const;
 };
 
 } // namespace kelvora::content

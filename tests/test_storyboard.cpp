@@ -1,0 +1,79 @@
+#include "screens/LessonChain.h"
+#include "screens/Screen.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QImageReader>
+#include <QMap>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+
+using namespace kelvora;
+
+namespace {
+// States a trainee passes through on each lesson screen: after load, after each
+// press, each tick of the timed sequences and each place of the throttle knob.
+const QMap<int, int> StatesPerScreen{
+    {1, 1},   // continue mark live at load
+    {2, 2},   // one step
+    {3, 9},   // eight steps
+    {4, 2},   // one step
+    {5, 8},   // one step, the delayed view, four photographs and the finish
+    {6, 34},  // step 1 with ten knob places, step 2, step 3 with ten knob places, the delayed view, eight photographs and the finish
+    {7, 9},   // eight steps
+    {8, 5},   // four steps
+    {9, 1},   // pointer marks only
+    {10, 7},  // six presses on one switch
+    {11, 10}, // nine steps
+    {12, 4},  // three steps
+    {13, 2},  // one step
+    {14, 1},  {15, 1}, {16, 1}, // pointer marks only
+    {17, 2},  // one step
+    {18, 4},  // three steps
+};
+} // namespace
+
+class TestStoryboard : public QObject {
+    Q_OBJECT
+
+private slots:
+    void rendersEveryStateOfEveryScreenAndAContactSheet()
+    {
+        QTemporaryDir out;
+        QProcess storyboard;
+        storyboard.setProcessChannelMode(QProcess::ForwardedChannels);
+        storyboard.start(QStringLiteral(KELVORA_STORYBOARD),
+                         {QStringLiteral(KELVORA_DIST_DIR), out.path(), QStringLiteral("--language"), QStringLiteral("2")});
+        QVERIFY(storyboard.waitForFinished(300000));
+        QCOMPARE(storyboard.exitCode(), 0);
+
+        const QImage sheet = QImageReader(out.filePath(QStringLiteral("contact-sheet-lang2.png"))).read();
+        QVERIFY(!sheet.isNull());
+
+        // Screens still missing from the lesson chain are skipped by the tool.
+        QMap<int, int> expected;
+        for (auto [screen, states] : StatesPerScreen.asKeyValueRange()) {
+            if (std::unique_ptr<Screen>(createLessonScreen(screen)))
+                expected[screen] = states;
+        }
+        QFile index(out.filePath(QStringLiteral("lang2/states.tsv")));
+        QVERIFY(index.open(QIODevice::ReadOnly | QIODevice::Text));
+        index.readLine(); // the heading
+        QMap<int, int> rendered;
+        while (!index.atEnd())
+            ++rendered[index.readLine().split('\t').value(1).toInt()];
+        QCOMPARE(rendered, expected);
+
+        int total = 0;
+        for (int states : expected)
+            total += states;
+        QCOMPARE(QDir(out.filePath(QStringLiteral("lang2"))).entryList({QStringLiteral("*.png")}, QDir::Files).size(), total);
+    }
+};
+
+QTEST_MAIN(TestStoryboard)
+#include "test_storyboard.moc"

@@ -1,0 +1,142 @@
+#include "ContentCheck.h"
+
+#include "content/AssetCatalogue.h"
+#include "content/ContentPath.h"
+#include "content/ExplanationFit.h"
+#include "content/LanguageFile.h"
+#include "platform/RuntimeError.h"
+#include "screens/LessonLayouts.h"
+
+#include <QDir>
+#include <QFontInfo>
+#include <QImageReader>
+
+#include <sndfile.h>
+
+#include <memory>
+#include <vector>
+
+namespace kelvora {
+
+namespace {
+constexpr int ExplainWidth = 741;
+
+QString sizeText(QSize size)
+{
+    return QStringLiteral("%1 x %2").arg(size.width()).arg(size.height());
+}
+
+// The replacement character is what a decoder leaves for bytes it cannot read;
+// control characters would show as boxes in the label.
+bool readsAsText(const QString &line)
+{
+    for (QChar c : line) {
+        if (c == QChar::ReplacementCharacter || (c.category() == QChar::Other_Control && c != u'\t'))
+            return false;
+    }
+    return true;
+}
+} // namespace
+
+QString ContentProblem::toString() const
+{
+    return line > 0 ? QStringLiteral("%1:%2: %3").arg(file).arg(line).arg(message)
+                    : QStringLiteral("%1: %2").arg(file, message);
+}
+
+ContentCheck::ContentCheck(const QString &contentFolder, const QString &programFolder)
+    : m_contentFolder(contentFolder), m_programFolder(programFolder)
+{
+}
+
+QList<ContentProblem> ContentCheck::run()
+{
+    m_problems.clear();
+    m_filesChecked = 0;
+    for (const PackFile &file : packFiles()) {
+        ++m_filesChecked;
+        const bool language = file.kind == PackFileKind::LanguageFile;
+        const QString path = resolveContentPath(file.path, language ? m_programFolder : m_contentFolder);
+        if (path.isEmpty()) {
+            report(file.path, 0, QStringLiteral("missing (looked for it in %1, in any letter case)")
+                                     .arg(QDir(language ? m_programFolder : m_contentFolder).absolutePath()));
+            continue;
+        }
+        switch (file.kind) {
+        case PackFileKind::Photograph:
+        case PackFileKind::Inset:
+        case PackFileKind::ThrottleQuadrant: checkPicture(file.path, path, file.pictureSize); break;
+        case PackFileKind::Sound: checkSound(file.path, path); break;
+        case PackFileKind::LanguageFile: checkLanguageFile(file.path, path); break;
+        }
+    }
+    return m_problems;
+}
+
+void ContentCheck::checkPicture(const QString &file, const QString &path, QSize expected)
+{
+    QImageReader reader(path);
+    const QImage image = reader.read();
+    if (image.isNull())
+        report(file, 0, QStringLiteral("does not decode as a picture: %1").arg(reader.errorString()));
+    else if (image.size() != expected)
+        report(file, 0, QStringLiteral("is %1 pixels, the screens expect %2").arg(sizeText(image.size()), sizeText(expected)));
+}
+
+void ContentCheck::checkSound(const QString &file, const QString &path)
+{
+    SF_INFO info{};
+    const std::unique_ptr<SNDFILE, int (*)(SNDFILE *)> sound(sf_open(path.toLocal8Bit().constData(), SFM_READ, &info),
+                                                              sf_close);
+    if (!sound) {
+        report(file, 0, QStringLiteral("does not decode as a sound: %1").arg(QString::fromLocal8Bit(sf_strerror(nullptr))));
+        return;
+    }
+    if (info.frames <= 0 || info.channels <= 0) {
+        report(file, 0, QStringLiteral("holds no sound"));
+        return;
+    }
+    // Read it through: a header that promises more than the file holds is a fault too.
+    std::vector<float> buffer(size_t(4096) * size_t(info.channels));
+    sf_count_t read = 0;
+    for (sf_count_t got; (got = sf_readf_float(sound.get(), buffer.data(), 4096)) > 0;)
+        read += got;
+    if (read != info.frames)
+        report(file, 0, QStringLiteral("breaks off after %1 of %2 frames").arg(read).arg(info.frames));
+}
+
+void ContentCheck::checkLanguageFile(const QString &file, const QString &path)
+{
+    const QFont font = explanationFont();
+    const bool rightFont = QFontInfo(font).family() == font.family();
+    if (!rightFont)
+        report(file, 0, QStringLiteral("line widths not checked: the font %1 is not installed").arg(font.family()));
+
+    for (int number = 1; number <= explanationLineCount; ++number) {
+        QString line;
+        try {
+            line = readLanguageLine(path, number);
+        } catch (const RuntimeError &) {
+            report(file, 0, QStringLiteral("has %1 lines; a complete run reads %2").arg(number - 1).arg(explanationLineCount));
+            return;
+        }
+        if (!readsAsText(line)) {
+            report(file, number, QStringLiteral("does not decode as windows-1254 or UTF-8 text"));
+            continue;
+        }
+        const int screen = explanationScreen(number);
+        const int height = lessonLayout(screen).explainHeight;
+        if (rightFont && !fitsLabel(line, font, ExplainWidth, height)) {
+            const WrappedText wrapped = wrapText(line, font, ExplainWidth);
+            report(file, number, QStringLiteral("does not fit the label of screen %1 (%2 x %3 px): %4 row(s), widest %5 px")
+                                     .arg(screen).arg(ExplainWidth).arg(height).arg(wrapped.rows).arg(wrapped.widestRow));
+        }
+    }
+}
+
+void ContentCheck::report(const QString &file, int line, const QString &message)
+{
+    m_problems.append({file, line, message});
+}
+
+} // namespace kelvora

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "platform/SoundPlayer.h"
+
+#include <QStringList>
+
+namespace kelvora {
+
+// Plays nothing, so cues return at once, and keeps the names asked for since
+// the last take(), so each state of the storyboard can list what it would play.
+class SilentSoundPlayer final : public SoundPlayer {
+public:
+    bool play(std::string_view name, int, unsigned) override
+    {
+        m_requests << QString::fromUtf8(name.data(), qsizetype(name.size()));
+        return true;
+    }
+    QStringList take() { return std::exchange(m_requests, {}); }
+
+private:
+    QStringList m_requests;
+};
+
+} // namespace kelvora

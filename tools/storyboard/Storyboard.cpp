@@ -1,0 +1,277 @@
+#include "Storyboard.h"
+
+#include "app/RunState.h"
+#include "content/ExplanationFit.h"
+#include "platform/ErrorReport.h"
+#include "platform/ProgramEnd.h"
+#include "screens/LessonChain.h"
+#include "screens/PictureBox.h"
+#include "screens/Screen.h"
+#include "screens/Shape.h"
+#include "screens/Timer.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QRegularExpression>
+#include <QTimer>
+
+#include <algorithm>
+
+namespace kelvora {
+
+namespace {
+constexpr QSize ThumbnailSize{256, 192};
+// More actions than the longest screen takes: a screen that never settles is a fault.
+constexpr int ActionLimit = 200;
+
+// Blink timers follow the template's naming: "Timer3" blinks the marks of step 3,
+// "TimerDVM" the continue mark. Every other timer is a delay or sequence timer.
+bool isBlinkTimer(const Timer *timer)
+{
+    static const QRegularExpression name(QStringLiteral("^Timer(\\d+|DVM)$"), QRegularExpression::CaseInsensitiveOption);
+    return name.match(timer->objectName()).hasMatch();
+}
+
+bool isStepTimer(const Timer *timer)
+{
+    return isBlinkTimer(timer) && timer->objectName().compare(QLatin1String("TimerDVM"), Qt::CaseInsensitive) != 0;
+}
+
+int stepNumber(const Timer *timer)
+{
+    return timer->objectName().mid(5).toInt();
+}
+
+int firstLineOf(int screen)
+{
+    for (int line = 1; line <= explanationLineCount; ++line) {
+        if (explanationScreen(line) == screen)
+            return line;
+    }
+    return 1;
+}
+
+QString slug(const QString &state)
+{
+    static const QRegularExpression separators(QStringLiteral("[^a-z0-9]+"));
+    return state.toLower().replace(separators, QStringLiteral("-")).remove(QRegularExpression(QStringLiteral("^-|-$")));
+}
+} // namespace
+
+Storyboard::Storyboard(const QString &outFolder) : m_outFolder(outFolder)
+{
+    QDir().mkpath(m_outFolder);
+    SoundPlayer::install(&m_sound);
+    setErrorReportHandler([this](const RuntimeError &error) {
+        m_errors << QStringLiteral("screen %1: %2").arg(m_screenNumber).arg(error.message());
+    });
+    setProgramEndHandler([this](int status) {
+        m_errors << QStringLiteral("screen %1: the program ended with status %2").arg(m_screenNumber).arg(status);
+    });
+    qApp->installEventFilter(this);
+}
+
+Storyboard::~Storyboard()
+{
+    qApp->removeEventFilter(this);
+    setProgramEndHandler({});
+    setErrorReportHandler({});
+    SoundPlayer::install(nullptr);
+}
+
+bool Storyboard::renderScreen(int number)
+{
+    Screen *screen = createLessonScreen(number);
+    if (!screen)
+        return false;
+    m_screen = screen;
+    m_screenNumber = number;
+    ExplanationCursor = firstLineOf(number) - 1; // as if the run had come this far
+    m_sound.take();
+    const qsizetype errorsBefore = m_errors.size();
+    try {
+        screen->open();
+        snapshot(QStringLiteral("load"));
+        walk();
+    } catch (const RuntimeError &error) {
+        m_errors << QStringLiteral("screen %1: %2").arg(number).arg(error.message());
+    }
+    if (m_errors.size() > errorsBefore)
+        m_errors << QStringLiteral("screen %1: stopped after %2").arg(number).arg(m_frames.isEmpty() ? QString() : m_frames.last().state);
+    screen->unload();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    m_screen = nullptr;
+    return true;
+}
+
+// Presses the active mark while a press changes something, then lets the
+// delay and sequence timers run out, until only the continue mark is left.
+void Storyboard::walk()
+{
+    QSet<Timer *> inert; // blinking pointer and watch marks: pressing them does nothing
+    const qsizetype errorsBefore = m_errors.size();
+    for (int action = 0; action < ActionLimit && m_errors.size() == errorsBefore && m_screen->isVisible(); ++action) {
+        const QList<Timer *> steps = enabledTimers(true);
+        const auto active = std::find_if(steps.begin(), steps.end(),
+                                         [&](Timer *timer) { return isStepTimer(timer) && !inert.contains(timer); });
+        if (active != steps.end()) {
+            pressStep(*active, inert);
+            continue;
+        }
+        const QList<Timer *> sequence = enabledTimers(false);
+        if (sequence.isEmpty())
+            return;
+        Timer *timer = sequence.first();
+        timer->tick();
+        const QString ticks = timer->objectName() + QLatin1String(" tick");
+        snapshot(QStringLiteral("%1 %2").arg(ticks).arg(statesSoFar(ticks) + 1));
+    }
+    if (m_errors.size() == errorsBefore && m_screen->isVisible())
+        m_errors << QStringLiteral("screen %1: still not at its continue mark after %2 actions").arg(m_screenNumber).arg(ActionLimit);
+}
+
+void Storyboard::pressStep(Timer *timer, QSet<Timer *> &inert)
+{
+    const QList<Shape *> marks = blinkedBy(timer);
+    if (marks.isEmpty()) {
+        inert << timer;
+        return;
+    }
+    Shape *mark = marks.first();
+    // A mark may reach past the window's edge: press the middle of its part on the window.
+    const QRect onWindow = QRect(mark->mapTo(m_screen, QPoint(0, 0)), mark->size()) & m_screen->rect();
+    const QString before = signature();
+    press(onWindow.center());
+    if (!m_screen->isVisible()) {
+        m_errors << QStringLiteral("screen %1: a press on %2 left the screen").arg(m_screenNumber).arg(mark->objectName());
+        return;
+    }
+    if (signature() == before) {
+        inert << timer;
+        return;
+    }
+    // A step that stays active after its press (a press counter) is named by its presses.
+    const QString step = QStringLiteral("step %1").arg(stepNumber(timer));
+    const int presses = statesSoFar(step);
+    snapshot(presses == 0 && !timer->isEnabled() ? step : QStringLiteral("%1 press %2").arg(step).arg(presses + 1));
+}
+
+// As a trainee's press: the visible control under the point takes it (marks let
+// it through), else the window. It goes through the application, so run-time
+// errors are caught and reported as in the trainer.
+void Storyboard::press(QPoint point)
+{
+    QWidget *target = m_screen->childAt(point);
+    if (!target)
+        target = m_screen;
+    const QPointF local = target->mapFrom(m_screen, point);
+    const QPointF global = target->mapToGlobal(local);
+    QMouseEvent down(QEvent::MouseButtonPress, local, global, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QMouseEvent up(QEvent::MouseButtonRelease, local, global, Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+    m_pressing = true;
+    QApplication::sendEvent(target, &down);
+    if (m_screen->isVisible())
+        QApplication::sendEvent(target, &up);
+    m_pressing = false;
+}
+
+// Renders the screen with every blinking mark in its shown phase.
+void Storyboard::snapshot(const QString &state)
+{
+    QList<Timer *> flipped;
+    for (Timer *timer : enabledTimers(true)) {
+        const QList<Shape *> marks = blinkedBy(timer);
+        if (!marks.isEmpty() && marks.first()->isHidden()) {
+            timer->tick();
+            flipped << timer;
+        }
+    }
+    const QImage image = m_screen->grab().toImage();
+    for (Timer *timer : flipped)
+        timer->tick();
+
+    const int index = statesSoFar({});
+    StoryFrame frame{.screen = m_screenNumber,
+                     .state = state,
+                     .file = QStringLiteral("%1-%2-%3.png").arg(m_screenNumber, 2, 10, QLatin1Char('0')).arg(index, 2, 10, QLatin1Char('0')).arg(slug(state)),
+                     .explanation = m_screen->control<QLabel>(QStringLiteral("Explain"))->text(),
+                     .sounds = m_sound.take(),
+                     .thumbnail = image.scaled(ThumbnailSize, Qt::KeepAspectRatio, Qt::SmoothTransformation)};
+    if (!image.save(QDir(m_outFolder).filePath(frame.file)))
+        m_errors << QStringLiteral("could not write %1").arg(QDir(m_outFolder).filePath(frame.file));
+    m_frames << frame;
+}
+
+// States of the screen on display so far whose name is `prefix` or starts with it and a blank.
+int Storyboard::statesSoFar(const QString &prefix) const
+{
+    return int(std::count_if(m_frames.begin(), m_frames.end(), [&](const StoryFrame &frame) {
+        return frame.screen == m_screenNumber &&
+               (prefix.isEmpty() || frame.state == prefix || frame.state.startsWith(prefix + u' '));
+    }));
+}
+
+// The marks a blink timer flips, found by letting it tick twice.
+QList<Shape *> Storyboard::blinkedBy(Timer *timer) const
+{
+    const QList<Shape *> shapes = m_screen->findChildren<Shape *>();
+    QList<bool> hidden;
+    for (Shape *shape : shapes)
+        hidden << shape->isHidden();
+    timer->tick();
+    QList<Shape *> marks;
+    for (qsizetype i = 0; i < shapes.size(); ++i) {
+        if (shapes.at(i)->isHidden() != hidden.at(i))
+            marks << shapes.at(i);
+    }
+    timer->tick();
+    return marks;
+}
+
+QList<Timer *> Storyboard::enabledTimers(bool blinking) const
+{
+    QList<Timer *> timers;
+    for (Timer *timer : m_screen->findChildren<Timer *>()) {
+        if (timer->isEnabled() && isBlinkTimer(timer) == blinking)
+            timers << timer;
+    }
+    std::sort(timers.begin(), timers.end(), [](Timer *a, Timer *b) { return stepNumber(a) < stepNumber(b); });
+    return timers;
+}
+
+// What a press can change: pictures, texts, which controls show and where, which timers run.
+QString Storyboard::signature() const
+{
+    QStringList parts{m_screen->pictureName()};
+    for (QObject *child : m_screen->findChildren<QObject *>()) {
+        QString part = child->objectName();
+        if (auto *timer = qobject_cast<Timer *>(child))
+            part += timer->isEnabled() ? QLatin1String(" on") : QLatin1String(" off");
+        if (auto *widget = qobject_cast<QWidget *>(child))
+            part += QStringLiteral(" %1 %2,%3").arg(widget->isHidden()).arg(widget->x()).arg(widget->y());
+        if (auto *label = qobject_cast<QLabel *>(child))
+            part += u' ' + label->text();
+        if (auto *box = qobject_cast<PictureBox *>(child))
+            part += u' ' + box->pictureName();
+        parts << part;
+    }
+    return parts.join(u'\n');
+}
+
+bool Storyboard::eventFilter(QObject *watched, QEvent *event)
+{
+    // The window timers would blink marks at random moments; ticks come from walk() only.
+    if (event->type() == QEvent::Timer && qobject_cast<QTimer *>(watched))
+        return true;
+    // A control moving inside a press handler (the throttle knob): render each place.
+    if (event->type() == QEvent::Move && m_pressing && m_screen) {
+        auto *shape = qobject_cast<Shape *>(watched);
+        if (shape && m_screen->isAncestorOf(shape) && shape->isVisibleTo(m_screen))
+            snapshot(QStringLiteral("%1 at %2, %3").arg(shape->objectName()).arg(shape->x()).arg(shape->y()));
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+} // namespace kelvora

@@ -1,0 +1,67 @@
+#pragma once
+
+#include "SilentSoundPlayer.h"
+
+#include <QImage>
+#include <QList>
+#include <QObject>
+#include <QSet>
+
+namespace kelvora {
+
+class Screen;
+class Shape;
+class Timer;
+
+// One rendered state of a lesson screen.
+struct StoryFrame {
+    int screen = 0;
+    QString state;       // "load", "step 2", "press 3", "TimerDVMBekle tick 4", "shpthr at 74, 188"
+    QString file;        // PNG file name in the output folder
+    QString explanation; // the line on display
+    QStringList sounds;  // sound requests that led to this state
+    QImage thumbnail;
+};
+
+// Walks lesson screens as a trainee would and renders every state they go
+// through: after load, after each press on the active mark (the mark that an
+// enabled step timer blinks), after each tick of the screens' delay and
+// sequence timers, and at every place a control moves to during a press.
+// Blinking marks are drawn in their shown phase. Real timers are held back:
+// every tick is delivered here, so the pictures are the same on every run.
+class Storyboard : public QObject {
+    Q_OBJECT
+public:
+    explicit Storyboard(const QString &outFolder);
+    ~Storyboard() override;
+
+    // Renders every state of lesson screen `number`; false when the chain has
+    // no such screen yet.
+    bool renderScreen(int number);
+
+    const QList<StoryFrame> &frames() const { return m_frames; }
+    const QStringList &errors() const { return m_errors; }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void walk();
+    void pressStep(Timer *timer, QSet<Timer *> &inert);
+    void press(QPoint point);
+    void snapshot(const QString &state);
+    QList<Shape *> blinkedBy(Timer *timer) const;
+    QList<Timer *> enabledTimers(bool blinking) const;
+    QString signature() const;
+    int statesSoFar(const QString &prefix) const;
+
+    QString m_outFolder;
+    SilentSoundPlayer m_sound;
+    Screen *m_screen = nullptr;
+    int m_screenNumber = 0;
+    bool m_pressing = false;
+    QList<StoryFrame> m_frames;
+    QStringList m_errors;
+};
+
+} // namespace kelvora
