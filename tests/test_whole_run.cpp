@@ -67,17 +67,6 @@ private:
     SoundPlayer &m_real;
 };
 
-Screen *screenOnDisplay()
-{
-    Screen *current = nullptr;
-    for (QWidget *widget : QApplication::topLevelWidgets()) {
-        auto *screen = qobject_cast<Screen *>(widget);
-        if (screen && screen->isVisible())
-            current = screen;
-    }
-    return current;
-}
-
 int photographNumber(const QString &name)
 {
     static const QRegularExpression number(QStringLiteral("^images\\\\(\\d+)\\.jpg$"),
@@ -91,7 +80,7 @@ class Watcher {
 public:
     void sample()
     {
-        Screen *screen = screenOnDisplay();
+        Screen *screen = TestRun::currentScreen();
         if (!screen)
             return;
         const QString picture = screen->objectName() + QLatin1Char('/') + screen->pictureName();
@@ -207,7 +196,7 @@ private slots:
         while (!endStatus && errors.isEmpty() && clock.elapsed() < RunLimitMs) {
             TestRun::settle();
             watcher.sample();
-            auto *screen = qobject_cast<LessonScreen *>(screenOnDisplay());
+            auto *screen = qobject_cast<LessonScreen *>(TestRun::currentScreen());
             QVERIFY2(screen, "no lesson on display");
             if (screen->timer(QStringLiteral("TimerDVM"))->isEnabled()) {
                 press(screen, centreOnWindow(screen->mark(QStringLiteral("ShapeDVM"))));

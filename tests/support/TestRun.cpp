@@ -85,7 +85,7 @@ void TestRun::removeContent(const QString &relativePath) const
     QVERIFY(QFile::remove(contentFolder() + QLatin1Char('/') + relativePath));
 }
 
-Screen *TestRun::currentScreen() const
+Screen *TestRun::currentScreen()
 {
     Screen *current = nullptr;
     for (QWidget *widget : QApplication::topLevelWidgets()) {

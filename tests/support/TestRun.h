@@ -34,7 +34,7 @@ public:
     QList<RuntimeError> errors;
 
     // The screen on display (the last one opened that is still visible).
-    Screen *currentScreen() const;
+    static Screen *currentScreen();
     // Lets posted deletions run, so unloaded screens are gone.
     static void settle();
 
