@@ -74,20 +74,20 @@ void Form006::load()
 void Form006::pressQuadrant(QPointF position)
 {
     if (timer(QStringLiteral("Timer1"))->isEnabled() && mark(QStringLiteral("Shape1"))->hits(position))
-        throttleToIdle();
+        pullThrottleToOff();
     else if (timer(QStringLiteral("Timer3"))->isEnabled() && mark(QStringLiteral("Shape3"))->hits(position))
-        throttleBack();
+        pushThrottleToIdle();
 }
 
 void Form006::pressWindow(QPointF position)
 {
     if (timer(QStringLiteral("Timer2"))->isEnabled() && mark(QStringLiteral("Shape2"))->hits(position))
-        idleConfirmed();
+        raiseFingerLift();
     else
         pressContinueMark(position);
 }
 
-void Form006::throttleToIdle()
+void Form006::pullThrottleToOff()
 {
     timer(QStringLiteral("Timer1"))->setEnabled(false);
     mark(QStringLiteral("Shape1"))->hide();
@@ -98,7 +98,7 @@ void Form006::throttleToIdle()
     m_quadrant->hide();
 }
 
-void Form006::idleConfirmed()
+void Form006::raiseFingerLift()
 {
     // Gives way to a sound still playing: after the engine start its loop goes on and no click is heard.
     playSound("sounds\\Dugme3.wav", SoundModule, SoundNoStop);
@@ -110,7 +110,7 @@ void Form006::idleConfirmed()
     m_quadrant->show();
 }
 
-void Form006::throttleBack()
+void Form006::pushThrottleToIdle()
 {
     timer(QStringLiteral("Timer3"))->setEnabled(false);
     mark(QStringLiteral("Shape3"))->hide();

@@ -24,9 +24,9 @@ protected:
 
 private:
     void pressQuadrant(QPointF position);
-    void throttleToIdle();
-    void idleConfirmed();
-    void throttleBack();
+    void pullThrottleToOff();
+    void raiseFingerLift();
+    void pushThrottleToIdle();
     void showCockpitView();
 
     ThrottleQuadrant *m_quadrant;
