@@ -70,20 +70,37 @@ void ControlPainter::paintLegend(const SceneControl &control)
     if (control.label.isEmpty())
         return;
     const QRectF place = control.place;
-    const bool above = control.kind == ControlKind::Rocker || control.kind == ControlKind::CanopyHandle;
-    const QRectF band = above ? QRectF(place.center().x() - 70, place.top() - 15, 140, 14)
-                              : QRectF(place.center().x() - 70, place.bottom() - 2, 140, 14);
+    const bool above = control.legendAbove || control.kind == ControlKind::Rocker
+                       || control.kind == ControlKind::CanopyHandle;
+    const qreal height = 13 * (control.label.count('\n') + 1) + 1;
+    const QRectF band = above ? QRectF(place.center().x() - 70, place.top() - height - 1, 140, height)
+                              : QRectF(place.center().x() - 70, place.bottom() - 2, 140, height);
     m_painter.setFont(PanelStyle::legendFont());
+    engrave(band, Qt::AlignCenter, control.label);
+    if (control.kind == ControlKind::Toggle || control.kind == ControlKind::Guarded)
+        paintLeverPositions(control);
+}
+
+// The names of a lever's positions beside the top, middle and bottom of its throw.
+void ControlPainter::paintLeverPositions(const SceneControl &control)
+{
+    const QRectF square = PaintKit::centredSquare(control.place, 0.72);
+    const QStringList names = control.positions.isEmpty() ? QStringList{"", "ON"} : control.positions;
+    // Three names need the whole height of the place to stand apart.
+    const QRectF travel = names.size() > 2 ? QRectF(control.place) : square;
+    const qreal rows[] = {travel.bottom() - 10, travel.top() - 2, travel.center().y() - 6};
+    m_painter.setFont(PanelStyle::font(9));
+    for (int state = 0; state < names.size() && state < 3; ++state)
+        engrave(QRectF(square.right() - 2, rows[state], 60, 12), Qt::AlignLeft, names.at(state));
+}
+
+void ControlPainter::engrave(const QRectF &band, int flags, const QString &text)
+{
     // Engraved white paint: a dark shadow under the letters.
     m_painter.setPen(QColor(0, 0, 0, 170));
-    m_painter.drawText(band.translated(1, 1), Qt::AlignCenter, control.label);
+    m_painter.drawText(band.translated(1, 1), flags, text);
     m_painter.setPen(PanelStyle::legend);
-    m_painter.drawText(band, Qt::AlignCenter, control.label);
-    if (control.kind == ControlKind::Toggle || control.kind == ControlKind::Guarded) {
-        const QRectF square = PaintKit::centredSquare(place, 0.72);
-        m_painter.setFont(PanelStyle::font(9));
-        m_painter.drawText(QRectF(square.right() - 2, square.top() - 2, 30, 12), Qt::AlignLeft, "ON");
-    }
+    m_painter.drawText(band, flags, text);
 }
 
 } // namespace kelvora::content

@@ -3,6 +3,8 @@
 #include "PhotoScene.h"
 
 class QPainter;
+class QRectF;
+class QString;
 
 namespace kelvora::content {
 
@@ -17,6 +19,8 @@ public:
 private:
     void paintBody(const SceneControl &control);
     void paintLegend(const SceneControl &control);
+    void paintLeverPositions(const SceneControl &control);
+    void engrave(const QRectF &band, int flags, const QString &text);
 
     QPainter &m_painter;
 };

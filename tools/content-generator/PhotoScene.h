@@ -11,7 +11,7 @@ namespace kelvora::content {
 
 // What a control on a photograph looks like; the state's meaning depends on the kind.
 enum class ControlKind {
-    Toggle,        // 0 lever down (OFF), 1 lever up (ON), 2 lever in the middle
+    Toggle,        // 0 lever down, 1 lever up, 2 lever in the middle; positions name them (default "ON" up)
     Guarded,       // 0 guard closed, 1 guard lifted, 2 guard lifted and switch up
     Rocker,        // wide rocker: index into positions, left to right
     PushButton,    // 0 dark, 1 lit in its colour
@@ -43,8 +43,16 @@ enum DisplayPage {
     ControlsDeflectedPage,
 };
 
+// A lesson's mark that a control stands under: the screen, the mark's name and,
+// for marks that share a name, its index among them.
+struct MarkRef {
+    int screen = 0;
+    QString name;
+    int index = 0;
+};
+
 struct SceneControl {
-    QRect place;               // where it stands: a marked control fills its mark rectangle
+    QRect place;               // where it stands: centred in the rectangles of its marks
     ControlKind kind;
     int state = 0;
     QString label;             // legend printed on the panel
@@ -53,6 +61,15 @@ struct SceneControl {
     QString text = {};         // readout of gauges and windows
     int bandFrom = 0;          // gauges: the green arc, in percent of full scale
     int bandTo = 0;
+    bool legendAbove = false;  // the legend over the control, where the space under it is taken
+    QList<MarkRef> marks = {}; // the lesson marks pressed or pointed at on this control
+
+    SceneControl under(int screen, const QString &mark, int index = 0) const
+    {
+        SceneControl marked = *this;
+        marked.marks.append({screen, mark, index});
+        return marked;
+    }
 };
 
 // A console or panel plate the controls are mounted on, with its engraved title.

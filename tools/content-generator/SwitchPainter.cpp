@@ -111,6 +111,23 @@ void SwitchPainter::pushButton(const SceneControl &control)
     m_painter.drawText(cap, Qt::AlignCenter, control.label);
 }
 
+// A knob position's name just outside the dial, running away from the knob so
+// that long names on the sides clear its skirt.
+void SwitchPainter::positionName(QPointF centre, qreal distance, qreal degrees, const QString &name)
+{
+    const QPointF at = polar(centre, distance, degrees);
+    const qreal side = std::sin(qDegreesToRadians(degrees));
+    constexpr qreal Width = 60;
+    constexpr qreal Height = 14;
+    if (side > 0.4)
+        m_painter.drawText(QRectF(at.x(), at.y() - Height / 2, Width, Height), Qt::AlignLeft | Qt::AlignVCenter, name);
+    else if (side < -0.4)
+        m_painter.drawText(QRectF(at.x() - Width, at.y() - Height / 2, Width, Height), Qt::AlignRight | Qt::AlignVCenter,
+                           name);
+    else
+        m_painter.drawText(centredRect(at - QPointF(0, Height / 2 - 2), Width, Height), Qt::AlignCenter, name);
+}
+
 void SwitchPainter::rotary(const SceneControl &control)
 {
     const QRectF square = centredSquare(control.place, control.positions.size() > 2 ? 0.7 : 0.86);
@@ -127,9 +144,8 @@ void SwitchPainter::rotary(const SceneControl &control)
         m_painter.drawLine(polar(centre, radius * 1.08, angleOf(i)), polar(centre, radius * 1.22, angleOf(i)));
         if (control.positions.at(i).isEmpty())
             continue;
-        const QPointF at = polar(centre, radius * 1.25 + 12, angleOf(i));
         m_painter.setPen(i == control.state ? QColor(255, 255, 255) : PanelStyle::legend.darker(125));
-        m_painter.drawText(centredRect(at, 60, 14), Qt::AlignCenter, control.positions.at(i));
+        positionName(centre, radius * 1.3 + 3, angleOf(i), control.positions.at(i));
     }
     // Skirt, then the bar-shaped pointer knob lying along its setting.
     m_painter.setPen(Qt::NoPen);

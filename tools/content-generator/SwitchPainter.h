@@ -19,6 +19,7 @@ public:
 
 private:
     void toggleLever(QRectF square, int state);
+    void positionName(QPointF centre, qreal distance, qreal degrees, const QString &name);
 
     QPainter &m_painter;
 };
