@@ -221,7 +221,7 @@ void LessonScreen::next()
 {
     Screen *following = createLessonScreen(number() + 1);
     if (!following) {
-        // The chain ends here for now: leave as a finished run does.
+        // No lesson follows: end as a finished run does.
         endProgram(0);
         return;
     }

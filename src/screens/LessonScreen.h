@@ -22,7 +22,6 @@ public:
     LessonScreen(const LessonDesign &design);
 
     int number() const { return m_design.screen; }
-    const LessonLayout &layout() const { return m_layout; }
 
     Shape *mark(const QString &name) const { return control<Shape>(name); }
     Timer *timer(const QString &name) const { return control<Timer>(name); }
@@ -58,7 +57,6 @@ protected:
 
     Timer *addTimer(const QString &name, int intervalMs, bool enabled);
     Timer *addBlinkTimer(const QString &name, bool enabled, const std::vector<const char *> &blinks = {});
-    PictureBox *inset() const { return m_inset; }
     void runFollowUp(const std::vector<FollowUp> &actions);
     // Restarts the running engine's looping sound.
     static void restartEngineLoop();

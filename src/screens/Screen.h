@@ -29,7 +29,6 @@ public:
     void open();
     // Stops the screen's timers, closes the window and destroys it later.
     void unload();
-    bool isLoaded() const { return m_loaded; }
 
 protected:
     virtual void load() = 0;
