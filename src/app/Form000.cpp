@@ -5,6 +5,8 @@
 #include "platform/ProgramEnd.h"
 #include "platform/SoundPlayer.h"
 #include "screens/LessonChain.h"
+#include "screens/PrgModule.h"
+#include "screens/RunGuard.h"
 #include "screens/Look.h"
 #include "screens/Shape.h"
 
@@ -56,10 +58,10 @@ Form000::Form000() : Screen(QSize(1022, 768))
     for (int i = 0; i < 3; ++i) {
         const Language &language = Languages[i];
         languageButtons[i] = addButton(this, language.button, language.buttonRect, QString::fromUtf8(language.name));
-        connect(languageButtons[i], &QPushButton::clicked, this, [this, code = language.code] { chooseLanguage(code); });
+        connect(languageButtons[i], &QPushButton::clicked, this, guarded([this, code = language.code] { chooseLanguage(code); }));
     }
     QPushButton *exit = addButton(this, "Command2", {980, 4, 37, 27}, QStringLiteral("Exit"));
-    connect(exit, &QPushButton::clicked, this, &Form000::exitProgram);
+    connect(exit, &QPushButton::clicked, this, guarded([this] { exitProgram(); }));
 
     QLabel *credit = addLabel(this, "Label2", {642, 562, 371, 17},
                               QStringLiteral("Training material by the KELVORA training team"));
@@ -74,7 +76,7 @@ Form000::Form000() : Screen(QSize(1022, 768))
     m_start = addButton(this, "BtnStart", {642, 610, 235, 119}, QStringLiteral("Başla"));
     m_start->setFont(captionFont());
     m_start->hide();
-    connect(m_start, &QPushButton::clicked, this, &Form000::startLessons);
+    connect(m_start, &QPushButton::clicked, this, guarded([this] { startLessons(); }));
 
     setTabOrder(languageButtons[1], exit);
     setTabOrder(exit, languageButtons[0]);
@@ -102,10 +104,9 @@ void Form000::chooseLanguage(int code)
 
 void Form000::startLessons()
 {
-    // The two steps of a screen change: the first lesson loads and shows, then this screen goes.
-    Screen *first = createLessonScreen(1);
-    first->open();
-    unload();
+    if (isLeaving())
+        return;
+    GoToScreen(*this, *createLessonScreen(1));
 }
 
 void Form000::exitProgram()

@@ -1,18 +1,15 @@
 #include "app/Form000.h"
 #include "app/TrainerApplication.h"
-#include "platform/ErrorReport.h"
 #include "platform/SdlSoundPlayer.h"
+#include "screens/RunGuard.h"
+#include "screens/RunWindow.h"
 
 int main(int argc, char **argv)
 {
     kelvora::TrainerApplication app(argc, argv);
     kelvora::SdlSoundPlayer sound;
     kelvora::SoundPlayer::install(&sound);
-    try {
-        auto *start = new kelvora::Form000;
-        start->open();
-    } catch (const kelvora::RuntimeError &error) {
-        kelvora::reportRuntimeError(error);
-    }
+    kelvora::RunWindow window;
+    kelvora::runHandler([&window] { window.start(*new kelvora::Form000); });
     return app.exec();
 }

@@ -37,6 +37,8 @@ Form018::Form018() : LessonScreen(Design) {}
 // The end of a complete run: the closing click, played to its end, then no further screen.
 void Form018::next()
 {
+    if (!leave())
+        return;
     PlayCue(QStringLiteral("Dugme1"));
     endProgram(0);
 }

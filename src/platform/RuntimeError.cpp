@@ -17,6 +17,7 @@ QString RuntimeError::kindText(Kind kind)
     case Kind::InputPastEndOfFile: return QStringLiteral("input past end of file");
     case Kind::BadPicture: return QStringLiteral("invalid picture");
     case Kind::ControlNotFound: return QStringLiteral("control not found");
+    case Kind::ScreenNotFound: return QStringLiteral("screen not found");
     case Kind::Overflow: return QStringLiteral("overflow");
     }
     return QStringLiteral("error");

@@ -7,10 +7,10 @@ namespace kelvora {
 
 // A failure that ends the run: a missing or unreadable content file, a control
 // that a screen does not have, an overflowing counter. Thrown where it happens
-// and caught in one place (TrainerApplication), never inside a handler.
+// and caught where the handler that raised it runs (runHandler), never further out.
 class RuntimeError : public std::runtime_error {
 public:
-    enum class Kind { FileNotFound, InputPastEndOfFile, BadPicture, ControlNotFound, Overflow };
+    enum class Kind { FileNotFound, InputPastEndOfFile, BadPicture, ControlNotFound, ScreenNotFound, Overflow };
 
     // subject: the file or control as the program named it;
     // detail: where it was looked for, if that tells more.

@@ -6,6 +6,7 @@
 #include "PictureBox.h"
 #include "PressLabel.h"
 #include "PrgModule.h"
+#include "RunGuard.h"
 #include "Timer.h"
 #include "app/RunState.h"
 #include "platform/ProgramEnd.h"
@@ -55,9 +56,9 @@ void LessonScreen::createCommonControls()
     addButton(this, "Command1", {758, 6, 103, 27}, QStringLiteral("Next  ->"));
     auto *exit = addButton(this, "Command2", {m_layout.exitLeft, 6, 37, 27}, QStringLiteral("Exit"));
     addButton(this, "Command3", QRect(m_layout.readMore, QSize(103, 27)), QStringLiteral("Raed  ->"));
-    connect(control<QPushButton>(QStringLiteral("Command1")), &QPushButton::clicked, this, &LessonScreen::next);
-    connect(exit, &QPushButton::clicked, this, &LessonScreen::exitProgram);
-    connect(control<QPushButton>(QStringLiteral("Command3")), &QPushButton::clicked, this, &LessonScreen::readMore);
+    connect(control<QPushButton>(QStringLiteral("Command1")), &QPushButton::clicked, this, guarded([this] { next(); }));
+    connect(exit, &QPushButton::clicked, this, guarded([this] { exitProgram(); }));
+    connect(control<QPushButton>(QStringLiteral("Command3")), &QPushButton::clicked, this, guarded([this] { readMore(); }));
     exit->setFocus();
 
     auto *label = new PressLabel(this, QStringLiteral("LabelDVM"), m_layout.continueLabel, QStringLiteral("Devam"));
@@ -164,7 +165,8 @@ void LessonScreen::loadInsets()
 void LessonScreen::mousePressEvent(QMouseEvent *event)
 {
     event->accept();
-    pressWindow(event->position());
+    if (!isLeaving())
+        runHandler([this, position = event->position()] { pressWindow(position); });
 }
 
 void LessonScreen::pressWindow(QPointF position)
@@ -219,12 +221,12 @@ void LessonScreen::runFollowUp(const FollowUp &action)
 
 void LessonScreen::next()
 {
-    Screen *following = createLessonScreen(number() + 1);
-    if (!following) {
-        // No lesson follows: end as a finished run does.
-        endProgram(0);
+    if (isLeaving())
         return;
-    }
+    Screen *following = createLessonScreen(number() + 1);
+    if (!following)
+        throw RuntimeError(RuntimeError::Kind::ScreenNotFound, QStringLiteral("Form%1").arg(number() + 1, 3, 10, QLatin1Char('0')),
+                           QStringLiteral("the screen after %1").arg(objectName()));
     GoToScreen(*this, *following);
 }
 

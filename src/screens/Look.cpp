@@ -1,5 +1,6 @@
 #include "Look.h"
 
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QWidget>
 
@@ -33,9 +34,24 @@ void setTextColor(QWidget *widget, const QColor &color)
     widget->setPalette(palette);
 }
 
+namespace {
+// A button takes every press on it, whichever mouse button: none reaches the window below.
+class Button : public QPushButton {
+public:
+    using QPushButton::QPushButton;
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override
+    {
+        QPushButton::mousePressEvent(event);
+        event->accept();
+    }
+};
+} // namespace
+
 QPushButton *addButton(QWidget *parent, const char *name, const QRect &rect, const QString &caption)
 {
-    auto *button = new QPushButton(caption, parent);
+    auto *button = new Button(caption, parent);
     button->setObjectName(QLatin1String(name));
     button->setGeometry(rect);
     button->setFont(controlFont());

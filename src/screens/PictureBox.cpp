@@ -1,5 +1,6 @@
 #include "PictureBox.h"
 
+#include "RunGuard.h"
 #include "content/ContentPicture.h"
 
 #include <QMouseEvent>
@@ -22,7 +23,7 @@ protected:
     void mousePressEvent(QMouseEvent *event) override
     {
         event->accept();
-        emit m_box->pressed(event->position());
+        runHandler([this, position = event->position()] { emit m_box->pressed(position); });
     }
 
 private:
@@ -39,6 +40,12 @@ PictureBox::PictureBox(QWidget *parent, const QString &name, const QRect &rect, 
         setLineWidth(borderWidth);
     }
     m_canvas->setGeometry(contentsRect());
+}
+
+// The frame around the canvas is part of the box: it takes every press too.
+void PictureBox::mousePressEvent(QMouseEvent *event)
+{
+    event->accept();
 }
 
 QWidget *PictureBox::canvas() const

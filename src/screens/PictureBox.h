@@ -21,6 +21,9 @@ public:
 signals:
     void pressed(QPointF position);
 
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+
 private:
     class Canvas;
     Canvas *m_canvas;

@@ -1,5 +1,7 @@
 #include "PressLabel.h"
 
+#include "RunGuard.h"
+
 #include <QMouseEvent>
 
 namespace kelvora {
@@ -15,7 +17,7 @@ PressLabel::PressLabel(QWidget *parent, const QString &name, const QRect &rect, 
 void PressLabel::mousePressEvent(QMouseEvent *event)
 {
     event->accept();
-    emit pressed();
+    runHandler([this] { emit pressed(); });
 }
 
 } // namespace kelvora

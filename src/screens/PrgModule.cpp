@@ -1,5 +1,6 @@
 #include "PrgModule.h"
 
+#include "RunWindow.h"
 #include "Screen.h"
 #include "app/RunState.h"
 #include "content/LanguageFile.h"
@@ -19,6 +20,10 @@ void ShowNextExplanation(Screen &screen, const QString &languageNumber)
 
 void GoToScreen(Screen &current, Screen &next)
 {
+    if (RunWindow *window = RunWindow::hosting(current)) {
+        window->handOver(current, next);
+        return;
+    }
     next.open();
     current.unload();
 }

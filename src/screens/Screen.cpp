@@ -32,25 +32,45 @@ QObject *Screen::control(const QString &name) const
 
 void Screen::open()
 {
+    ensureLoaded();
+    show();
+}
+
+void Screen::ensureLoaded()
+{
     if (!m_loaded) {
         m_loaded = true;
         load();
     }
-    show();
 }
 
 void Screen::unload()
 {
-    for (Timer *timer : findChildren<Timer *>())
-        timer->setEnabled(false);
+    stopTimers();
     hide();
     deleteLater();
+}
+
+bool Screen::leave()
+{
+    if (m_leaving)
+        return false;
+    m_leaving = true;
+    stopTimers();
+    return true;
+}
+
+void Screen::stopTimers()
+{
+    for (Timer *timer : findChildren<Timer *>())
+        timer->setEnabled(false);
 }
 
 void Screen::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     painter.fillRect(rect(), Qt::black);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.drawImage(0, 0, m_picture);
 }
 

@@ -7,10 +7,11 @@
 
 namespace kelvora {
 
-// One window of the trainer: its background is the current photograph, drawn
-// unscaled from the origin, and it owns its controls as named children.
+// One page of the trainer: its background is the current photograph, drawn
+// from the origin in design units, and it owns its controls as named children.
 // A screen is loaded once, when it is first opened, and unloaded when the run
-// moves on; an unloaded screen keeps nothing.
+// moves on; an unloaded screen keeps nothing. The run window hosts it; a screen
+// without one (a test's, the storyboard's) is a window of its own.
 class Screen : public QWidget {
     Q_OBJECT
 public:
@@ -27,8 +28,16 @@ public:
 
     // Loads the screen if it is not loaded yet, then shows it.
     void open();
+    void ensureLoaded();
     // Stops the screen's timers, closes the window and destroys it later.
     void unload();
+
+    // The screen hands over to the next one or ends the run: its timers stop and
+    // from now on it takes no press. False when it was leaving already, so a
+    // second Next never runs.
+    bool leave();
+    bool isLeaving() const { return m_leaving; }
+    void stopTimers();
 
 protected:
     virtual void load() = 0;
@@ -38,6 +47,7 @@ private:
     QImage m_picture;
     QString m_pictureName;
     bool m_loaded = false;
+    bool m_leaving = false;
 };
 
 template <class T> T *Screen::control(const QString &name) const

@@ -1,10 +1,14 @@
 #include "Timer.h"
 
+#include "RunGuard.h"
+
 namespace kelvora {
 
 Timer::Timer(QObject *parent, const QString &name, int intervalMs, bool enabled) : QObject(parent)
 {
     setObjectName(name);
+    // Lesson timers pace timed sequences: a coarse timer would let them drift by 5 %.
+    m_timer.setTimerType(Qt::PreciseTimer);
     m_timer.setInterval(intervalMs);
     connect(&m_timer, &QTimer::timeout, this, &Timer::tick);
     if (enabled)
@@ -21,7 +25,7 @@ void Timer::setEnabled(bool enabled)
 
 void Timer::tick()
 {
-    emit ticked();
+    runHandler([this] { emit ticked(); });
 }
 
 } // namespace kelvora

@@ -1,0 +1,128 @@
+#include "RunWindow.h"
+
+#include "Screen.h"
+
+#include <QCursor>
+#include <QGraphicsProxyWidget>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QShortcut>
+#include <QTimer>
+
+namespace kelvora {
+
+RunWindow::RunWindow()
+{
+    setScene(&m_scene);
+    setFrameShape(QFrame::NoFrame);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setAlignment(Qt::AlignCenter);
+    setBackgroundBrush(Qt::black);
+    setRenderHints(QPainter::SmoothPixmapTransform | QPainter::TextAntialiasing);
+    setMinimumSize(DesignSize / 8);
+
+    auto *fullScreen = new QShortcut(QKeySequence(Qt::Key_F11), this);
+    fullScreen->setContext(Qt::ApplicationShortcut);
+    connect(fullScreen, &QShortcut::activated, this, &RunWindow::toggleFullScreen);
+}
+
+void RunWindow::start(Screen &first)
+{
+    host(first);
+    first.ensureLoaded();
+    setWindowIcon(first.windowIcon());
+    placeOnScreen();
+    show();
+    // Only once the window is shown does the window manager tell the frame's size.
+    QTimer::singleShot(0, this, [this] {
+        if (frameSize() != m_placedFrame)
+            placeOnScreen();
+    });
+}
+
+void RunWindow::handOver(Screen &leaving, Screen &next)
+{
+    leaving.leave();
+    next.ensureLoaded();
+    m_gate.drainLeavingPage();
+    QGraphicsProxyWidget *leavingProxy = leaving.graphicsProxyWidget();
+    host(next);
+    leaving.unload();
+    if (leavingProxy)
+        leavingProxy->deleteLater();
+}
+
+RunWindow *RunWindow::hosting(const Screen &page)
+{
+    const QGraphicsProxyWidget *proxy = page.graphicsProxyWidget();
+    if (!proxy || !proxy->scene())
+        return nullptr;
+    const QList<QGraphicsView *> views = proxy->scene()->views();
+    return views.isEmpty() ? nullptr : qobject_cast<RunWindow *>(views.first());
+}
+
+QSize RunWindow::fittedSize(QSize available)
+{
+    if (available.width() >= DesignSize.width() && available.height() >= DesignSize.height())
+        return DesignSize;
+    return DesignSize.scaled(available, Qt::KeepAspectRatio);
+}
+
+void RunWindow::host(Screen &page)
+{
+    QGraphicsProxyWidget *proxy = m_scene.addWidget(&page);
+    m_page = &page;
+    m_scene.setSceneRect(proxy->geometry());
+    setWindowTitle(page.windowTitle());
+    page.show();
+    proxy->setFocus();
+    scaleToFit();
+}
+
+void RunWindow::scaleToFit()
+{
+    const QRectF design = m_scene.sceneRect();
+    if (design.isEmpty())
+        return;
+    const qreal scale = qMin(viewport()->width() / design.width(), viewport()->height() / design.height());
+    setTransform(QTransform::fromScale(scale, scale));
+    centerOn(design.center());
+}
+
+void RunWindow::resizeEvent(QResizeEvent *event)
+{
+    QGraphicsView::resizeEvent(event);
+    scaleToFit();
+}
+
+void RunWindow::placeOnScreen()
+{
+    if (isFullScreen())
+        return;
+    QScreen *screen = QGuiApplication::screenAt(QCursor::pos());
+    if (!screen)
+        screen = QGuiApplication::primaryScreen();
+    const QRect area = screen->availableGeometry();
+    const QSize frame = frameSize();
+    m_placedFrame = frame;
+    const QSize size = fittedSize(area.size() - frame);
+    resize(size);
+    const QSize outer = size + frame;
+    move(area.x() + (area.width() - outer.width()) / 2, area.y() + (area.height() - outer.height()) / 2);
+}
+
+QSize RunWindow::frameSize() const
+{
+    return frameGeometry().size() - geometry().size();
+}
+
+void RunWindow::toggleFullScreen()
+{
+    if (isFullScreen())
+        showNormal();
+    else
+        showFullScreen();
+}
+
+} // namespace kelvora

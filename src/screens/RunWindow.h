@@ -1,0 +1,58 @@
+#pragma once
+
+#include "PressGate.h"
+
+#include <QGraphicsScene>
+#include <QGraphicsView>
+#include <QPointer>
+
+namespace kelvora {
+
+class Screen;
+
+// The one top-level window of a run. It hosts the start screen, then each
+// lesson screen in turn, as pages laid out in design units, and keeps its
+// place on the desktop from the first page to the last. It opens centred on
+// the screen under the pointer, at design size where that fits, else scaled
+// down; resizing keeps the aspect (black bars fill the rest) and F11 toggles
+// full screen. Presses reach the page mapped back to design units in floating
+// point, so the hit test is exact at any scale.
+class RunWindow : public QGraphicsView {
+    Q_OBJECT
+public:
+    RunWindow();
+
+    // Hosts the first page and opens the window.
+    void start(Screen &first);
+    Screen *page() const { return m_page; }
+
+    // The two steps of a screen change: the next page is loaded, then the
+    // leaving page drains its input, and only then is the next page shown and
+    // the leaving one unloaded.
+    void handOver(Screen &leaving, Screen &next);
+
+    // The run window that hosts the page, if any.
+    static RunWindow *hosting(const Screen &page);
+
+    // The window size for an area: design size where it fits, else scaled down uniformly.
+    static QSize fittedSize(QSize available);
+    static constexpr QSize DesignSize{1024, 768};
+
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    void host(Screen &page);
+    void scaleToFit();
+    void placeOnScreen();
+    void toggleFullScreen();
+    // What the window manager's frame adds to the window's size.
+    QSize frameSize() const;
+
+    QGraphicsScene m_scene;
+    PressGate m_gate;
+    QPointer<Screen> m_page;
+    QSize m_placedFrame;
+};
+
+} // namespace kelvora
