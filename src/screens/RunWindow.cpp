@@ -7,7 +7,6 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QShortcut>
-#include <QTimer>
 
 namespace kelvora {
 
@@ -33,12 +32,8 @@ void RunWindow::start(Screen &first)
     first.ensureLoaded();
     setWindowIcon(first.windowIcon());
     placeOnScreen();
+    m_awaitingFrame = true;
     show();
-    // Only once the window is shown does the window manager tell the frame's size.
-    QTimer::singleShot(0, this, [this] {
-        if (frameSize() != m_placedFrame)
-            placeOnScreen();
-    });
 }
 
 void RunWindow::handOver(Screen &leaving, Screen &next)
@@ -94,6 +89,16 @@ void RunWindow::resizeEvent(QResizeEvent *event)
 {
     QGraphicsView::resizeEvent(event);
     scaleToFit();
+}
+
+void RunWindow::moveEvent(QMoveEvent *event)
+{
+    QGraphicsView::moveEvent(event);
+    // Only once the window is on screen does the window manager tell the size of its frame.
+    if (m_awaitingFrame && frameSize() != m_placedFrame) {
+        m_awaitingFrame = false;
+        placeOnScreen();
+    }
 }
 
 void RunWindow::placeOnScreen()

@@ -40,6 +40,7 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
+    void moveEvent(QMoveEvent *event) override;
 
 private:
     void host(Screen &page);
@@ -53,6 +54,7 @@ private:
     PressGate m_gate;
     QPointer<Screen> m_page;
     QSize m_placedFrame;
+    bool m_awaitingFrame = false;
 };
 
 } // namespace kelvora

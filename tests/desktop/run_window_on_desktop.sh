@@ -1,0 +1,92 @@
+#!/usr/bin/env bash
+# The run window on a real desktop: a virtual X server with the openbox window
+# manager, the trainer started from its runnable folder, clicked with xdotool.
+# On each screen size the window keeps its place from lesson 1 to lesson 3 and
+# the whole of lesson 1's continue mark lies on the screen.
+# usage: run_window_on_desktop.sh RUNNABLE_FOLDER
+set -euo pipefail
+dist="$(cd "$1" && pwd)"
+work="$(mktemp -d)"
+pids=()
+stop_all() { # the trainer first, the X server last
+    for ((k = ${#pids[@]} - 1; k >= 0; k--)); do kill "${pids[k]}" 2>/dev/null || true; done
+    for pid in "${pids[@]}"; do wait "$pid" 2>/dev/null || true; done
+    pids=()
+}
+trap 'stop_all; rm -rf "$work"' EXIT
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+# Waits until a shown window's title is exactly $1; prints its id.
+wait_for_title() {
+    for _ in $(seq 100); do
+        for id in $(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null); do
+            echo "$id"
+            return 0
+        done
+        sleep 0.1
+    done
+    fail "no window titled '$1'"
+}
+
+# The client area of a window: "x y width height" on the screen.
+client_geometry() {
+    xwininfo -id "$1" | awk '/Absolute upper-left X/{x=$NF} /Absolute upper-left Y/{y=$NF}
+                             /^ *Width/{w=$NF} /^ *Height/{h=$NF} END{print x, y, w, h}'
+}
+
+# Screen coordinates of a design point of a page $1 units wide, in the window's client area $2.
+to_screen() {
+    local page_width=$1 geometry=$2 x=$3 y=$4
+    awk -v g="$geometry" -v pw="$page_width" -v x="$x" -v y="$y" 'BEGIN {
+        split(g, c, " "); s = c[3] / 1024; if (c[4] / 768 < s) s = c[4] / 768
+        ox = c[1] + (c[3] - pw * s) / 2; oy = c[2] + (c[4] - 768 * s) / 2
+        printf "%d %d\n", ox + x * s, oy + y * s }'
+}
+
+click() { # page width, geometry, design x, design y
+    read -r sx sy < <(to_screen "$@")
+    xdotool mousemove "$sx" "$sy" click 1
+}
+
+walk_on() {
+    local width=$1 height=$2
+    echo "desktop ${width}x${height}"
+    Xvfb -displayfd 3 -screen 0 "${width}x${height}x24" -nolisten tcp 3>"$work/display" 2>/dev/null &
+    pids+=($!)
+    for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
+    export DISPLAY=":$(cat "$work/display")"
+    openbox >/dev/null 2>&1 &
+    pids+=($!)
+    sleep 0.5
+    (cd "$dist" && SDL_AUDIODRIVER=dummy exec ./kelvora-trainer) &
+    pids+=($!)
+
+    local window geometry first
+    window="$(wait_for_title "KELVORA Training")"
+    sleep 0.5 # the window manager frames and places it
+    geometry="$(client_geometry "$window")"
+    click 1022 "$geometry" 525 45   # English
+    click 1022 "$geometry" 759 669  # Start
+    wait_for_title "KELVORA Training - 1 / 18" >/dev/null
+    first="$(client_geometry "$window")"
+    echo "  lesson 1: window at $first"
+    read -r right bottom < <(to_screen 1024 "$first" 1021 755)
+    [ "$right" -le "$width" ] && [ "$bottom" -le "$height" ] ||
+        fail "lesson 1's continue mark reaches $right,$bottom, off the ${width}x${height} screen"
+
+    click 1024 "$first" 941 741     # Continue
+    wait_for_title "KELVORA Training - 2 / 18" >/dev/null
+    click 1024 "$first" 326 250     # the step's mark
+    sleep 1                         # its cue plays
+    click 1024 "$first" 930 740     # Continue
+    wait_for_title "KELVORA Training - 3 / 18" >/dev/null
+    local third
+    third="$(client_geometry "$window")"
+    echo "  lesson 3: window at $third"
+    [ "$third" = "$first" ] || fail "the window moved from '$first' to '$third'"
+    stop_all
+}
+
+walk_on 1920 1080
+walk_on 1280 720
+echo "1 passed, 0 failed"
