@@ -1,0 +1,72 @@
+#include "LessonWalker.h"
+
+#include "TestRun.h"
+#include "screens/LessonScreen.h"
+
+#include <QHash>
+#include <QRegularExpression>
+#include <QSignalSpy>
+
+namespace kelvora::test {
+
+Shape *LessonWalker::blinkingStepMark(LessonScreen &screen) const
+{
+    static const QRegularExpression stepTimer(QStringLiteral("^Timer\\d+$"));
+    for (Timer *timer : screen.findChildren<Timer *>()) {
+        if (!timer->isEnabled() || !stepTimer.match(timer->objectName()).hasMatch())
+            continue;
+        QHash<Shape *, bool> before;
+        for (Shape *shape : screen.findChildren<Shape *>())
+            before.insert(shape, shape->isHidden());
+        QSignalSpy ticked(timer, &Timer::ticked);
+        if (m_realTime ? !ticked.wait(2000) : (timer->tick(), ticked.isEmpty()))
+            continue;
+        for (auto it = before.cbegin(); it != before.cend(); ++it) {
+            const QColor border = it.key()->borderColor();
+            if (it.key()->isHidden() != it.value() && (border == MarkYellow || border == MarkRed))
+                return it.key();
+        }
+    }
+    return nullptr;
+}
+
+bool LessonWalker::runSequence(LessonScreen &screen) const
+{
+    if (m_realTime) {
+        QTest::qWait(100);
+        return true;
+    }
+    for (const char *name : {"Timerkokpitbekle", "TimerDVMBekle"}) {
+        if (auto *timer = screen.findChild<Timer *>(QLatin1String(name)); timer && timer->isEnabled()) {
+            timer->tick();
+            return true;
+        }
+    }
+    return false;
+}
+
+bool LessonWalker::act(LessonScreen &screen, bool leadOn) const
+{
+    if (leadOn && pressContinue(screen))
+        return true;
+    if (Shape *mark = blinkingStepMark(screen)) {
+        press(&screen, centreOnWindow(*mark));
+        return true;
+    }
+    return runSequence(screen);
+}
+
+bool LessonWalker::pressContinue(LessonScreen &screen)
+{
+    if (!screen.timer(QStringLiteral("TimerDVM"))->isEnabled())
+        return false;
+    press(&screen, centreOnWindow(*screen.mark(QStringLiteral("ShapeDVM"))));
+    return true;
+}
+
+QPoint centreOnWindow(const Shape &mark)
+{
+    return mark.mapTo(mark.window(), mark.rect().center());
+}
+
+} // namespace kelvora::test
