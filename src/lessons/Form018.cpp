@@ -1,6 +1,5 @@
 #include "Form018.h"
 
-#include "platform/ProgramEnd.h"
 #include "screens/PrgModule.h"
 
 namespace kelvora {
@@ -38,7 +37,7 @@ Form018::Form018() : LessonScreen(Design) {}
 void Form018::next()
 {
     PlayCue(QStringLiteral("Dugme1"));
-    endProgram(0);
+    finishRun();
 }
 
 } // namespace kelvora

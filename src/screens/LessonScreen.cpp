@@ -6,10 +6,13 @@
 #include "PictureBox.h"
 #include "PressLabel.h"
 #include "PrgModule.h"
+#include "StepTracker.h"
 #include "Timer.h"
 #include "app/RunState.h"
 #include "platform/ProgramEnd.h"
 #include "platform/SoundPlayer.h"
+#include "record/ResultsScreen.h"
+#include "record/RunObserver.h"
 
 #include <QMouseEvent>
 #include <QPushButton>
@@ -31,14 +34,22 @@ QString markOfTimer(const QString &timerName)
 } // namespace
 
 LessonScreen::LessonScreen(const LessonDesign &design)
-    : Screen(LessonClientSize), m_design(design), m_layout(lessonLayout(design.screen))
+    : Screen(LessonClientSize), m_design(design), m_layout(lessonLayout(design.screen)),
+      m_tracker(new StepTracker(*this, design.screen))
 {
     setObjectName(QStringLiteral("Form%1").arg(design.screen, 3, 10, QLatin1Char('0')));
     setWindowTitle(QStringLiteral("KELVORA Training - %1 / %2").arg(design.screen).arg(LessonCount));
     createCommonControls();
     createMarks();
-    for (const StepDesign &step : m_design.steps)
+    for (const StepDesign &step : m_design.steps) {
         m_steps.push_back({&step, timer(QLatin1String(step.activeWhile)), mark(QLatin1String(step.mark))});
+        m_tracker->track(m_steps.back().activeWhile, m_steps.back().mark);
+    }
+}
+
+void LessonScreen::trackStep(const char *activeWhile, const char *markName)
+{
+    m_tracker->track(timer(QLatin1String(activeWhile)), mark(QLatin1String(markName)));
 }
 
 void LessonScreen::createCommonControls()
@@ -154,6 +165,7 @@ void LessonScreen::load()
         continueLabel()->raise();
     loadInsets();
     setPicture(QLatin1String(m_design.firstPhotograph));
+    m_tracker->screenLoaded();
 }
 
 void LessonScreen::loadInsets()
@@ -164,6 +176,7 @@ void LessonScreen::loadInsets()
 void LessonScreen::mousePressEvent(QMouseEvent *event)
 {
     event->accept();
+    const StepTracker::Press watch(*m_tracker, this, event->position());
     pressWindow(event->position());
 }
 
@@ -221,11 +234,19 @@ void LessonScreen::next()
 {
     Screen *following = createLessonScreen(number() + 1);
     if (!following) {
-        // No lesson follows: end as a finished run does.
-        endProgram(0);
+        finishRun();
         return;
     }
     GoToScreen(*this, *following);
+}
+
+void LessonScreen::finishRun()
+{
+    RunObserver::current().runEnded(RunResult::completed());
+    if (CurrentRunMode == RunMode::Check)
+        GoToScreen(*this, *new ResultsScreen);
+    else
+        endProgram(0);
 }
 
 void LessonScreen::exitProgram()
