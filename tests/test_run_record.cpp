@@ -221,8 +221,9 @@ void TestRunRecord::endedRunsAreRecorded()
     QCOMPARE(summary.size(), 7);
     QVERIFY2(summary[3].startsWith(result), qPrintable(summary[3]));
     QCOMPARE(summary.mid(4), (QStringList{"0:00:00", "0", "0"}));
-    QCOMPARE(recorded.statements().last()["verb"]["id"].toString().section('/', -1),
-             byError ? QStringLiteral("terminated") : QStringLiteral("exited"));
+    const QJsonValue end = recorded.statements().last();
+    QCOMPARE(end["verb"]["id"].toString().section('/', -1), byError ? QStringLiteral("terminated") : QStringLiteral("exited"));
+    QCOMPARE(end["result"]["extensions"][xapi::extension(xapi::Screen)].toInt(), byError ? 3 : 4);
 }
 
 void TestRunRecord::aRecordAppearsWholeOrNotAtAll()

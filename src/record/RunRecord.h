@@ -12,7 +12,7 @@ namespace kelvora {
 struct RunResult {
     enum class Kind { Completed, Left, Error };
     Kind kind = Kind::Left;
-    int screen = 0; // where it was left; 0 is the start screen
+    int screen = 0; // the last screen shown; 0 is the start screen
     QString message;
 
     static RunResult completed() { return {Kind::Completed, 0, {}}; }

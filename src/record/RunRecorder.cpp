@@ -113,8 +113,7 @@ void RunRecorder::runEnded(const RunResult &result)
         m_record.screens.last().left = m_record.end;
     m_record.language = languageTag(CurrentLanguage);
     m_record.result = result;
-    if (result.kind == RunResult::Kind::Left)
-        m_record.result.screen = m_record.screens.isEmpty() ? 0 : m_record.screens.last().screen;
+    m_record.result.screen = m_record.screens.isEmpty() ? 0 : m_record.screens.last().screen;
     write();
 }
 

@@ -157,6 +157,7 @@ QWidget *LessonScreen::continueLabel() const
 
 void LessonScreen::load()
 {
+    m_tracker->screenLoaded();
     LocalizeScreen(*this, CurrentLanguage);
     if (number() == 1)
         ExplanationCursor = 0; // the first lesson starts the run's explanation lines
@@ -165,7 +166,6 @@ void LessonScreen::load()
         continueLabel()->raise();
     loadInsets();
     setPicture(QLatin1String(m_design.firstPhotograph));
-    m_tracker->screenLoaded();
 }
 
 void LessonScreen::loadInsets()

@@ -25,7 +25,7 @@ public:
 
     // Steps are numbered in the order they are tracked.
     void track(Timer *activeWhile, Shape *mark);
-    // The screen is on display: its steps that are already active start now.
+    // The screen is loading: its time and its steps that are already active start now.
     void screenLoaded();
     // Shows the mark of every active step that is still concealed.
     void hint();
