@@ -6,6 +6,7 @@
 #include "lessons/Form004.h"
 #include "lessons/Form018.h"
 #include "record/RecordFile.h"
+#include "record/RecordOptions.h"
 #include "record/ResultsScreen.h"
 #include "record/RunClock.h"
 #include "record/RunRecorder.h"
@@ -57,7 +58,6 @@ struct RecordedRun {
         RunObserver::install(nullptr);
         CurrentRunMode = RunMode::Guided;
     }
-    static QString modeName(RunMode mode) { return mode == RunMode::Check ? "check" : "guided"; }
 
     QJsonArray statements() const
     {
@@ -112,7 +112,6 @@ void TestRunRecord::checkRunRecordsMissesHintsAndDurations()
     TestRun run;
     RecordedRun recorded(RunMode::Check);
     auto *form = openLessonAtLine<Form018>(48);
-    form->activateWindow();
 
     // Step 1: the mark neither shows nor blinks; two misses, then H shows it blinking.
     QVERIFY(!shown(form, "Shape1"));

@@ -77,7 +77,7 @@ void Form006::load()
 
 void Form006::pressQuadrant(QPointF position)
 {
-    const StepTracker::Press watch(steps(), m_quadrant->canvas(), position);
+    const StepTracker::Press watch(stepTracker(), m_quadrant->canvas(), position);
     if (timer(QStringLiteral("Timer1"))->isEnabled() && mark(QStringLiteral("Shape1"))->hits(position))
         pullThrottleToOff();
     else if (timer(QStringLiteral("Timer3"))->isEnabled() && mark(QStringLiteral("Shape3"))->hits(position))

@@ -61,7 +61,7 @@ protected:
     void runFollowUp(const std::vector<FollowUp> &actions);
     // A click step that the lesson runs itself, followed like the table's steps.
     void trackStep(const char *activeWhile, const char *mark);
-    StepTracker &steps() const { return *m_tracker; }
+    StepTracker &stepTracker() const { return *m_tracker; }
     // The last screen is done: in check mode the results follow, else the program ends.
     void finishRun();
     // Restarts the running engine's looping sound.
