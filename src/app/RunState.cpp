@@ -4,5 +4,6 @@ namespace kelvora {
 
 int CurrentLanguage = 0;
 int ExplanationCursor = 0;
+RunMode CurrentRunMode = RunMode::Guided;
 
 } // namespace kelvora

@@ -3,6 +3,7 @@
 #include "ThrottleQuadrant.h"
 #include "app/RunState.h"
 #include "platform/SoundPlayer.h"
+#include "screens/StepTracker.h"
 #include "screens/TimedSequence.h"
 
 #include <QEventLoop>
@@ -52,6 +53,9 @@ Form006::Form006()
 {
     connect(m_quadrant, &ThrottleQuadrant::pressed, this, &Form006::pressQuadrant);
     connect(m_sequence->delay(), &Timer::ticked, this, &Form006::showCockpitView);
+    trackStep("Timer1", "Shape1");
+    trackStep("Timer2", "Shape2");
+    trackStep("Timer3", "Shape3");
 }
 
 int Form006::waitTickCount() const
@@ -73,6 +77,7 @@ void Form006::load()
 
 void Form006::pressQuadrant(QPointF position)
 {
+    const StepTracker::Press watch(stepTracker(), m_quadrant->canvas(), position);
     if (timer(QStringLiteral("Timer1"))->isEnabled() && mark(QStringLiteral("Shape1"))->hits(position))
         pullThrottleToOff();
     else if (timer(QStringLiteral("Timer3"))->isEnabled() && mark(QStringLiteral("Shape3"))->hits(position))

@@ -23,7 +23,10 @@ static const LessonDesign Design{
 };
 // clang-format on
 
-Form010::Form010() : LessonScreen(Design) {}
+Form010::Form010() : LessonScreen(Design)
+{
+    trackStep("Timer1", "Shape1");
+}
 
 void Form010::pressWindow(QPointF position)
 {

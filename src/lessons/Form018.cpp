@@ -1,6 +1,5 @@
 #include "Form018.h"
 
-#include "platform/ProgramEnd.h"
 #include "screens/PrgModule.h"
 
 namespace kelvora {
@@ -40,7 +39,7 @@ void Form018::next()
     if (!leave())
         return;
     PlayCue(QStringLiteral("Dugme1"));
-    endProgram(0);
+    finishRun();
 }
 
 } // namespace kelvora

@@ -1,6 +1,7 @@
 #include "ErrorReport.h"
 
 #include "ProgramEnd.h"
+#include "record/RunObserver.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -18,6 +19,7 @@ ErrorReportHandler &handler()
 
 void reportRuntimeError(const RuntimeError &error)
 {
+    RunObserver::current().runEnded(RunResult::error(error.message()));
     if (handler()) {
         handler()(error);
         return;

@@ -1,5 +1,7 @@
 #include "ProgramEnd.h"
 
+#include "record/RunObserver.h"
+
 #include <cstdio>
 #include <cstdlib>
 
@@ -15,6 +17,8 @@ ProgramEndHandler &handler()
 
 void endProgram(int status)
 {
+    // Whatever ends the program, the run's record is written first.
+    RunObserver::current().runEnded(RunResult::left());
     if (handler()) {
         handler()(status);
         return;

@@ -7,10 +7,13 @@
 #include "PressLabel.h"
 #include "PrgModule.h"
 #include "RunGuard.h"
+#include "StepTracker.h"
 #include "Timer.h"
 #include "app/RunState.h"
 #include "platform/ProgramEnd.h"
 #include "platform/SoundPlayer.h"
+#include "record/ResultsScreen.h"
+#include "record/RunObserver.h"
 
 #include <QMouseEvent>
 #include <QPushButton>
@@ -32,14 +35,22 @@ QString markOfTimer(const QString &timerName)
 } // namespace
 
 LessonScreen::LessonScreen(const LessonDesign &design)
-    : Screen(LessonClientSize), m_design(design), m_layout(lessonLayout(design.screen))
+    : Screen(LessonClientSize), m_design(design), m_layout(lessonLayout(design.screen)),
+      m_tracker(new StepTracker(*this, design.screen))
 {
     setObjectName(QStringLiteral("Form%1").arg(design.screen, 3, 10, QLatin1Char('0')));
     setWindowTitle(QStringLiteral("KELVORA Training - %1 / %2").arg(design.screen).arg(LessonCount));
     createCommonControls();
     createMarks();
-    for (const StepDesign &step : m_design.steps)
+    for (const StepDesign &step : m_design.steps) {
         m_steps.push_back({&step, timer(QLatin1String(step.activeWhile)), mark(QLatin1String(step.mark))});
+        m_tracker->track(m_steps.back().activeWhile, m_steps.back().mark);
+    }
+}
+
+void LessonScreen::trackStep(const char *activeWhile, const char *markName)
+{
+    m_tracker->track(timer(QLatin1String(activeWhile)), mark(QLatin1String(markName)));
 }
 
 void LessonScreen::createCommonControls()
@@ -147,6 +158,7 @@ QWidget *LessonScreen::continueLabel() const
 
 void LessonScreen::load()
 {
+    m_tracker->screenLoaded();
     LocalizeScreen(*this, CurrentLanguage);
     if (number() == 1)
         ExplanationCursor = 0; // the first lesson starts the run's explanation lines
@@ -165,8 +177,12 @@ void LessonScreen::loadInsets()
 void LessonScreen::mousePressEvent(QMouseEvent *event)
 {
     event->accept();
-    if (!isLeaving())
-        runHandler([this, position = event->position()] { pressWindow(position); });
+    if (isLeaving())
+        return;
+    runHandler([this, position = event->position()] {
+        const StepTracker::Press watch(*m_tracker, this, position);
+        pressWindow(position);
+    });
 }
 
 void LessonScreen::pressWindow(QPointF position)
@@ -228,6 +244,15 @@ void LessonScreen::next()
         throw RuntimeError(RuntimeError::Kind::ScreenNotFound, QStringLiteral("Form%1").arg(number() + 1, 3, 10, QLatin1Char('0')),
                            QStringLiteral("the screen after %1").arg(objectName()));
     GoToScreen(*this, *following);
+}
+
+void LessonScreen::finishRun()
+{
+    RunObserver::current().runEnded(RunResult::completed());
+    if (CurrentRunMode == RunMode::Check)
+        GoToScreen(*this, *new ResultsScreen);
+    else
+        endProgram(0);
 }
 
 void LessonScreen::exitProgram()

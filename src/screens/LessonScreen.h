@@ -12,6 +12,7 @@ namespace kelvora {
 
 class PictureBox;
 class PressLabel;
+class StepTracker;
 
 // The template every lesson screen follows: the common controls, the load
 // sequence, blinking marks, the step machine over the lesson's table of steps,
@@ -58,6 +59,11 @@ protected:
     Timer *addTimer(const QString &name, int intervalMs, bool enabled);
     Timer *addBlinkTimer(const QString &name, bool enabled, const std::vector<const char *> &blinks = {});
     void runFollowUp(const std::vector<FollowUp> &actions);
+    // A click step that the lesson runs itself, followed like the table's steps.
+    void trackStep(const char *activeWhile, const char *mark);
+    StepTracker &stepTracker() const { return *m_tracker; }
+    // The last screen is done: in check mode the results follow, else the program ends.
+    void finishRun();
     // Restarts the running engine's looping sound.
     static void restartEngineLoop();
     QWidget *continueLabel() const;
@@ -79,6 +85,7 @@ private:
     const LessonLayout &m_layout;
     PictureBox *m_inset = nullptr;
     std::vector<Step> m_steps;
+    StepTracker *m_tracker;
 };
 
 } // namespace kelvora

@@ -23,6 +23,18 @@ void Shape::setFill(const QColor &fill)
     update();
 }
 
+void Shape::setConcealed(bool concealed)
+{
+    m_concealed = concealed;
+    if (concealed)
+        hide();
+}
+
+void Shape::setVisible(bool visible)
+{
+    QWidget::setVisible(visible && !m_concealed);
+}
+
 bool Shape::hits(QPointF press) const
 {
     const QRect r = geometry();

@@ -30,6 +30,11 @@ public:
 
     void toggleVisible() { setVisible(isHidden()); }
 
+    // A concealed mark stays hidden whatever shows or blinks it.
+    void setConcealed(bool concealed);
+    bool isConcealed() const { return m_concealed; }
+    void setVisible(bool visible) override;
+
 protected:
     void paintEvent(QPaintEvent *event) override;
 
@@ -38,6 +43,7 @@ private:
     QColor m_border;
     QColor m_fill;
     int m_index = -1;
+    bool m_concealed = false;
 };
 
 inline const QColor MarkYellow{0xFF, 0xFF, 0x00};

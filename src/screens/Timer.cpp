@@ -17,10 +17,14 @@ Timer::Timer(QObject *parent, const QString &name, int intervalMs, bool enabled)
 
 void Timer::setEnabled(bool enabled)
 {
-    if (enabled)
-        m_timer.start();
-    else
+    if (!enabled) {
         m_timer.stop();
+        return;
+    }
+    const bool wasRunning = m_timer.isActive();
+    m_timer.start();
+    if (!wasRunning)
+        emit started();
 }
 
 void Timer::tick()

@@ -21,6 +21,8 @@ public slots:
 
 signals:
     void ticked();
+    // Enabled when it was not running.
+    void started();
 
 private:
     QTimer m_timer;

@@ -18,7 +18,7 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 
 # Waits until a shown window's title is exactly $1; prints its id.
 wait_for_title() {
-    for _ in $(seq 100); do
+    for _ in $(seq 200); do
         for id in $(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null); do
             echo "$id"
             return 0
@@ -63,8 +63,15 @@ walk_on() {
 
     local window geometry first
     window="$(wait_for_title "KELVORA Training")"
-    sleep 0.5 # the window manager frames and places it
-    geometry="$(client_geometry "$window")"
+    # The window manager frames it, and the trainer places it once more with the frame.
+    geometry=""
+    for _ in $(seq 50); do
+        sleep 0.3
+        local now
+        now="$(client_geometry "$window")"
+        [ "$now" = "$geometry" ] && break
+        geometry="$now"
+    done
     click 1022 "$geometry" 525 45   # English
     click 1022 "$geometry" 759 669  # Start
     wait_for_title "KELVORA Training - 1 / 18" >/dev/null

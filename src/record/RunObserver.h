@@ -1,0 +1,30 @@
+#pragma once
+
+#include "RunRecord.h"
+
+namespace kelvora {
+
+// What the screens tell about a run as it happens. The default observer
+// ignores everything; the trainer installs a RunRecorder. Calls only note what
+// happened in memory, so a press never waits for the disk.
+class RunObserver {
+public:
+    virtual ~RunObserver() = default;
+
+    virtual void screenShown(int /*screen*/) {}
+    // Steps are numbered in their order on the screen, from 1.
+    virtual void stepActive(int /*screen*/, int /*step*/, const QString & /*mark*/) {}
+    virtual void stepHit(int /*screen*/, int /*step*/) {}
+    virtual void missed(int /*screen*/, int /*step*/, QPointF /*at*/) {}
+    virtual void hinted(int /*screen*/, int /*step*/) {}
+    // The first end counts; later ones change nothing.
+    virtual void runEnded(const RunResult & /*result*/) {}
+
+    // The run so far, or nullptr where nothing is recorded.
+    virtual const RunRecord *record() const { return nullptr; }
+
+    static RunObserver &current();
+    static void install(RunObserver *observer); // not owned; nullptr restores the default
+};
+
+} // namespace kelvora

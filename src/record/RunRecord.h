@@ -1,0 +1,64 @@
+#pragma once
+
+#include <QDateTime>
+#include <QList>
+#include <QPointF>
+#include <QString>
+
+namespace kelvora {
+
+// How a run ended: the last screen finished, left on a screen (Exit, a signal,
+// the window closed), or stopped by a run-time error.
+struct RunResult {
+    enum class Kind { Completed, Left, Error };
+    Kind kind = Kind::Left;
+    int screen = 0; // the last screen shown; 0 is the start screen
+    QString message;
+
+    static RunResult completed() { return {Kind::Completed, 0, {}}; }
+    static RunResult left() { return {Kind::Left, 0, {}}; }
+    static RunResult error(const QString &message) { return {Kind::Error, 0, message}; }
+
+    // "completed", "left at screen 5", "error: <message>"
+    QString text() const;
+};
+
+// One click step: from the moment it became active to the press that took it.
+struct StepRecord {
+    int step = 0; // 1-based order on its screen
+    QString mark;
+    QDateTime active;
+    QDateTime hit; // null while not taken
+    QList<QPointF> misses; // presses outside any active mark, in design coordinates
+    int hints = 0;
+
+    qint64 durationMs() const { return hit.isValid() ? active.msecsTo(hit) : 0; }
+};
+
+struct ScreenRecord {
+    int screen = 0;
+    QDateTime shown;
+    QDateTime left;
+    QList<StepRecord> steps;
+
+    qint64 durationMs() const { return shown.msecsTo(left); }
+    int misses() const;
+    int hints() const;
+};
+
+struct RunRecord {
+    QString course;
+    QString language; // "tr", "en", "fr"; empty before one is chosen
+    QString trainee;
+    QString mode;     // "guided" or "check"
+    QDateTime start;
+    QDateTime end;
+    RunResult result;
+    QList<ScreenRecord> screens;
+
+    qint64 durationMs() const { return start.msecsTo(end); }
+    int misses() const;
+    int hints() const;
+};
+
+} // namespace kelvora
