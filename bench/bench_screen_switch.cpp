@@ -61,6 +61,8 @@ void SwitchToNextLesson(benchmark::State &state)
         auto *lesson = static_cast<LessonScreen *>(createLessonScreen(screen));
         window.start(*lesson);
         QCoreApplication::processEvents();
+        window.resize(RunWindow::DesignSize); // as on a screen where the design size fits
+        QCoreApplication::processEvents();
         QWidget *label = lesson->control<QWidget>(QStringLiteral("LabelDVM"));
         bareMs += bareDecodeMs(next);
         QElapsedTimer clock;
