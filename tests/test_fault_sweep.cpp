@@ -72,6 +72,9 @@ private slots:
         const QDir dist(QStringLiteral(KELVORA_DIST_DIR));
         QVERIFY2(dist.exists(QStringLiteral("Lang1.txt")), "the content pack was not built");
         QVERIFY(m_pack.isValid());
+        m_run.emplace(2);
+        setProgramFolder(m_pack.path());
+        QDir::setCurrent(m_pack.path());
         for (const PackFile &file : packFiles()) {
             QDir(m_pack.path()).mkpath(QFileInfo(file.path).path());
             QVERIFY(QFile::copy(dist.filePath(file.path), m_pack.filePath(file.path)));
@@ -95,9 +98,10 @@ private slots:
         QFETCH(QString, path);
         QFETCH(int, kind);
         QFETCH(Damage, damage);
-        TestRun run(2);
-        setProgramFolder(m_pack.path());
-        QDir::setCurrent(m_pack.path());
+        TestRun &run = *m_run;
+        run.errors.clear();
+        run.endStatus.reset();
+        CurrentLanguage = 2;
         const QString full = m_pack.filePath(path);
         ::damage(full, damage);
         const auto restore = qScopeGuard([&] {
@@ -135,8 +139,11 @@ private slots:
             QCOMPARE(error.kind(), RuntimeError::Kind::FileNotFound);
     }
 
+    void cleanupTestCase() { m_run.reset(); }
+
 private:
     QTemporaryDir m_pack;
+    std::optional<TestRun> m_run; // one for every case: its own content is not used
 };
 
 KELVORA_TEST_MAIN(FaultSweepTest)
