@@ -91,6 +91,24 @@ struct Outcome {
     bool operator==(const Outcome &) const = default;
 };
 
+// Counts the presses that reach a page itself, rather than a control on it.
+class PressesOnPage : public QObject {
+public:
+    explicit PressesOnPage(QWidget *page) : m_page(page) { page->installEventFilter(this); }
+    int count = 0;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (watched == m_page && (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick))
+            ++count;
+        return false;
+    }
+
+private:
+    QWidget *m_page;
+};
+
 char *toString(const Outcome &outcome)
 {
     return QTest::toString(QStringLiteral("%1 %2, line %3, %4 page(s), %5 sound request(s)")
@@ -194,6 +212,33 @@ private slots:
         input.secondClickOfDouble({368, 424}, 100);
         Input::deliver();
         QCOMPARE(window.page()->pictureName(), QStringLiteral("images\\051.jpg"));
+    }
+
+    // A press on a button, a label or a picture box, whichever the mouse button,
+    // goes to that control and never to the page below it.
+    void aPressOnAControlStaysOnIt_data()
+    {
+        QTest::addColumn<int>("screen");
+        QTest::addColumn<QPoint>("point");
+        QTest::addColumn<int>("button");
+        QTest::newRow("Exit, right button") << 2 << QPoint(1000, 20) << int(Qt::RightButton);
+        QTest::newRow("Exit, middle button") << 2 << QPoint(1000, 20) << int(Qt::MiddleButton);
+        QTest::newRow("the explanation, right button") << 2 << QPoint(100, 20) << int(Qt::RightButton);
+        QTest::newRow("the inset, middle button") << 2 << QPoint(100, 100) << int(Qt::MiddleButton);
+        QTest::newRow("the throttle quadrant's frame") << 6 << QPoint(25, 400) << int(Qt::LeftButton);
+        QTest::newRow("the throttle quadrant's frame, right button") << 6 << QPoint(25, 400) << int(Qt::RightButton);
+    }
+    void aPressOnAControlStaysOnIt()
+    {
+        QFETCH(int, screen);
+        QFETCH(QPoint, point);
+        QFETCH(int, button);
+        TestRun run(2);
+        RunWindow window;
+        LessonScreen *lesson = startLesson(window, screen);
+        PressesOnPage onPage(lesson);
+        press(lesson, point, Qt::MouseButton(button));
+        QCOMPARE(onPage.count, 0);
     }
 
     // screen 2's step mark spans x 292..361 and y 206..295 in design units: a press
