@@ -154,6 +154,7 @@ void TestSoundPlayer::initTestCase()
     m_previousDir = QDir::currentPath();
     QVERIFY(QDir::setCurrent(m_dir.path()));
     m_player = std::make_unique<SdlSoundPlayer>();
+    m_player->usingDummyDriver(); // waits until the audio system is up, as it is soon after the first paint
 }
 
 void TestSoundPlayer::init()
@@ -360,12 +361,13 @@ void TestSoundPlayer::withoutADeviceSoundsAreSilentButTakeTheirLength()
     qputenv("SDL_AUDIODRIVER", "no-such-driver");
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("sounds play silently")));
     auto silent = std::make_unique<SdlSoundPlayer>();
+    const bool dummy = silent->usingDummyDriver(); // starts the audio system
     if (hadPrevious)
         qputenv("SDL_AUDIODRIVER", previous);
     else
         qunsetenv("SDL_AUDIODRIVER");
 
-    QVERIFY(silent->usingDummyDriver());
+    QVERIFY(dummy);
     const double length = fileSeconds(sound("Dugme1.wav"));
     const auto start = Clock::now();
     QVERIFY(silent->play("Sounds\\Dugme1.wav", SoundModule, SoundSync));

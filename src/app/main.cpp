@@ -1,3 +1,4 @@
+#include "app/FirstPaint.h"
 #include "app/Form000.h"
 #include "app/TrainerApplication.h"
 #include "platform/ErrorReport.h"
@@ -8,6 +9,7 @@ int main(int argc, char **argv)
     kelvora::TrainerApplication app(argc, argv);
     kelvora::SdlSoundPlayer sound;
     kelvora::SoundPlayer::install(&sound);
+    kelvora::afterFirstPaint([&sound] { sound.prepareInBackground(); });
     try {
         auto *start = new kelvora::Form000;
         start->open();

@@ -2,6 +2,7 @@
 
 #include "content/AssetCatalogue.h"
 #include "content/ContentPath.h"
+#include "content/ContentPicture.h"
 #include "content/ExplanationFit.h"
 #include "content/LanguageFile.h"
 #include "platform/RuntimeError.h"
@@ -9,7 +10,6 @@
 
 #include <QDir>
 #include <QFontInfo>
-#include <QImageReader>
 
 #include <sndfile.h>
 
@@ -75,10 +75,10 @@ QList<ContentProblem> ContentCheck::run()
 
 void ContentCheck::checkPicture(const QString &file, const QString &path, QSize expected)
 {
-    QImageReader reader(path);
-    const QImage image = reader.read();
+    QString problem;
+    const QImage image = readCompletePicture(path, problem);
     if (image.isNull())
-        report(file, 0, QStringLiteral("does not decode as a picture: %1").arg(reader.errorString()));
+        report(file, 0, QStringLiteral("does not decode as a picture: %1").arg(problem));
     else if (image.size() != expected)
         report(file, 0, QStringLiteral("is %1 pixels, the screens expect %2").arg(sizeText(image.size()), sizeText(expected)));
 }
