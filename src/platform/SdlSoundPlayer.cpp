@@ -1,9 +1,9 @@
-#define SDL_MAIN_HANDLED
 #include "SdlSoundPlayer.h"
 
 #include "content/ContentPath.h"
 
 #include <QFile>
+#include <QLibrary>
 #include <QString>
 #include <QtGlobal>
 
@@ -33,17 +33,51 @@ constexpr auto PollInterval = std::chrono::milliseconds(2);
 // How long the device stays open after the last sound has ended.
 constexpr auto IdleBeforeClosing = std::chrono::seconds(2);
 
+// SDL is loaded when sound starts, not linked: the library and the thirty more
+// it pulls in would otherwise be loaded and relocated before the first paint.
+#define KELVORA_SDL_AUDIO_FUNCTIONS(X)                                                                               \
+    X(SDL_SetHint) X(SDL_SetHintWithPriority) X(SDL_ResetHint) X(SDL_GetError)                    \
+    X(SDL_InitSubSystem) X(SDL_QuitSubSystem) X(SDL_GetCurrentAudioDriver) X(SDL_OpenAudioDevice)                     \
+    X(SDL_CloseAudioDevice) X(SDL_PauseAudioDevice) X(SDL_LockAudioDevice) X(SDL_UnlockAudioDevice)                   \
+    X(SDL_RWFromConstMem) X(SDL_LoadWAV_RW) X(SDL_FreeWAV) X(SDL_BuildAudioCVT) X(SDL_ConvertAudio)
+
+struct SdlAudioLibrary {
+#define KELVORA_SDL_POINTER(name) decltype(&::name) name = nullptr;
+    KELVORA_SDL_AUDIO_FUNCTIONS(KELVORA_SDL_POINTER)
+#undef KELVORA_SDL_POINTER
+
+    // Once; false with the reason if the library or one of its functions is missing.
+    bool load(QByteArray &problem)
+    {
+        if (loaded)
+            return true;
+        library.setFileNameAndVersion(QStringLiteral("SDL2-2.0"), 0);
+        if (!library.load()) {
+            problem = library.errorString().toUtf8();
+            return false;
+        }
+#define KELVORA_SDL_RESOLVE(name)                                                                                     \
+    if (!(name = reinterpret_cast<decltype(name)>(library.resolve(#name)))) {                                         \
+        problem = library.errorString().toUtf8();                                                                     \
+        return false;                                                                                                 \
+    }
+        KELVORA_SDL_AUDIO_FUNCTIONS(KELVORA_SDL_RESOLVE)
+#undef KELVORA_SDL_RESOLVE
+        loaded = true;
+        return true;
+    }
+
+    QLibrary library;
+    bool loaded = false;
+};
+SdlAudioLibrary sdl;
+
 struct SdlFree {
-    void operator()(Uint8 *buffer) const { SDL_FreeWAV(buffer); }
+    void operator()(Uint8 *buffer) const { sdl.SDL_FreeWAV(buffer); }
 };
 } // namespace
 
-SdlSoundPlayer::SdlSoundPlayer()
-{
-    // SDL would otherwise catch SIGINT and SIGTERM and post a quit event that nobody reads.
-    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-    SDL_SetMainReady();
-}
+SdlSoundPlayer::SdlSoundPlayer() = default;
 
 SdlSoundPlayer::~SdlSoundPlayer()
 {
@@ -56,7 +90,7 @@ SdlSoundPlayer::~SdlSoundPlayer()
         m_keeper.join();
     closeDevice();
     if (m_systemUp)
-        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        sdl.SDL_QuitSubSystem(SDL_INIT_AUDIO);
 }
 
 void SdlSoundPlayer::prepareInBackground()
@@ -106,17 +140,24 @@ void SdlSoundPlayer::keepDevice()
 
 bool SdlSoundPlayer::startSystem()
 {
-    if (SDL_InitSubSystem(SDL_INIT_AUDIO) == 0) {
+    QByteArray problem;
+    if (!sdl.load(problem)) {
+        qWarning("SDL could not be loaded (%s): sounds are skipped.", problem.constData());
+        return false;
+    }
+    // SDL would otherwise catch SIGINT and SIGTERM and post a quit event that nobody reads.
+    sdl.SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    if (sdl.SDL_InitSubSystem(SDL_INIT_AUDIO) == 0) {
         if (openDevice()) {
-            m_dummyDriver = std::strcmp(SDL_GetCurrentAudioDriver(), "dummy") == 0;
+            m_dummyDriver = std::strcmp(sdl.SDL_GetCurrentAudioDriver(), "dummy") == 0;
             return true;
         }
-        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        sdl.SDL_QuitSubSystem(SDL_INIT_AUDIO);
     }
-    const QByteArray reason = SDL_GetError();
-    SDL_SetHintWithPriority(SDL_HINT_AUDIODRIVER, "dummy", SDL_HINT_OVERRIDE);
-    const bool opened = SDL_InitSubSystem(SDL_INIT_AUDIO) == 0 && openDevice();
-    SDL_ResetHint(SDL_HINT_AUDIODRIVER);
+    const QByteArray reason = sdl.SDL_GetError();
+    sdl.SDL_SetHintWithPriority(SDL_HINT_AUDIODRIVER, "dummy", SDL_HINT_OVERRIDE);
+    const bool opened = sdl.SDL_InitSubSystem(SDL_INIT_AUDIO) == 0 && openDevice();
+    sdl.SDL_ResetHint(SDL_HINT_AUDIODRIVER);
     if (!opened) {
         qWarning("No audio device could be opened (%s), not even a silent one: sounds are skipped.",
                  reason.constData());
@@ -139,7 +180,7 @@ bool SdlSoundPlayer::openDevice()
     wanted.callback = &SdlSoundPlayer::mix;
     wanted.userdata = this;
     SDL_AudioSpec got{};
-    m_device = SDL_OpenAudioDevice(nullptr, 0, &wanted, &got, 0);
+    m_device = sdl.SDL_OpenAudioDevice(nullptr, 0, &wanted, &got, 0);
     if (!m_device)
         return false;
     m_frequency = got.freq;
@@ -147,7 +188,7 @@ bool SdlSoundPlayer::openDevice()
     m_channels = got.channels;
     m_frameBytes = SDL_AUDIO_BITSIZE(got.format) / 8 * got.channels;
     m_silence = got.silence;
-    SDL_PauseAudioDevice(m_device, 0);
+    sdl.SDL_PauseAudioDevice(m_device, 0);
     return true;
 }
 
@@ -155,7 +196,7 @@ void SdlSoundPlayer::closeDevice()
 {
     if (!m_device)
         return;
-    SDL_CloseAudioDevice(m_device);
+    sdl.SDL_CloseAudioDevice(m_device);
     m_device = 0;
     m_voiceActive = false;
 }
@@ -184,9 +225,9 @@ void SdlSoundPlayer::stop()
     ++m_request;
     if (!m_device)
         return;
-    SDL_LockAudioDevice(m_device);
+    sdl.SDL_LockAudioDevice(m_device);
     m_voiceActive = false;
-    SDL_UnlockAudioDevice(m_device);
+    sdl.SDL_UnlockAudioDevice(m_device);
 }
 
 // Decodes the WAV data into the device's format and starts it as the voice.
@@ -195,12 +236,12 @@ bool SdlSoundPlayer::startVoice(const QByteArray &wav, bool loop)
     SDL_AudioSpec format{};
     Uint8 *decoded = nullptr;
     Uint32 length = 0;
-    if (!SDL_LoadWAV_RW(SDL_RWFromConstMem(wav.constData(), int(wav.size())), 1, &format, &decoded, &length))
+    if (!sdl.SDL_LoadWAV_RW(sdl.SDL_RWFromConstMem(wav.constData(), int(wav.size())), 1, &format, &decoded, &length))
         return false;
     const std::unique_ptr<Uint8, SdlFree> owner(decoded);
 
     SDL_AudioCVT convert;
-    if (SDL_BuildAudioCVT(&convert, format.format, format.channels, format.freq, m_format, m_channels,
+    if (sdl.SDL_BuildAudioCVT(&convert, format.format, format.channels, format.freq, m_format, m_channels,
                           m_frequency) < 0)
         return false;
     std::vector<Uint8> samples(size_t(length) * size_t(std::max(convert.len_mult, 1)));
@@ -208,7 +249,7 @@ bool SdlSoundPlayer::startVoice(const QByteArray &wav, bool loop)
     if (convert.needed) {
         convert.buf = samples.data();
         convert.len = int(length);
-        if (SDL_ConvertAudio(&convert) != 0)
+        if (sdl.SDL_ConvertAudio(&convert) != 0)
             return false;
         samples.resize(size_t(convert.len_cvt));
     }
@@ -216,12 +257,12 @@ bool SdlSoundPlayer::startVoice(const QByteArray &wav, bool loop)
 
     if (!openDevice())
         return false;
-    SDL_LockAudioDevice(m_device);
+    sdl.SDL_LockAudioDevice(m_device);
     m_samples = std::move(samples);
     m_position = 0;
     m_loop = loop;
     m_voiceActive = !m_samples.empty();
-    SDL_UnlockAudioDevice(m_device);
+    sdl.SDL_UnlockAudioDevice(m_device);
     m_lastActive = Clock::now();
     m_wake.notify_all();
     return true;
