@@ -118,6 +118,7 @@ private slots:
     void requestWhileALoopPlays_data();
     void requestWhileALoopPlays();
     void eachRequestReadsItsFile();
+    void anIdleDeviceClosesAndTheNextCueReopensIt();
     void cueIsHeardOnTheSink();
     void withoutADeviceSoundsAreSilentButTakeTheirLength();
 
@@ -289,6 +290,20 @@ void TestSoundPlayer::eachRequestReadsItsFile()
     const auto start = Clock::now();
     QVERIFY(m_player->play("sounds\\changing.wav", SoundModule, SoundSync));
     QVERIFY2(secondsSince(start) >= 0.45, "played the file as it was before it was replaced");
+}
+
+void TestSoundPlayer::anIdleDeviceClosesAndTheNextCueReopensIt()
+{
+    QVERIFY(m_player->play("sounds\\short.wav", SoundModule, SoundSync));
+    QVERIFY(m_player->deviceOpen());
+    QTRY_VERIFY_WITH_TIMEOUT(!m_player->deviceOpen(), 4000); // nothing is mixed while nothing plays
+
+    const auto start = Clock::now();
+    QVERIFY(m_player->play("sounds\\loop.wav", SoundModule, SoundAsync | SoundLoop));
+    QVERIFY(secondsSince(start) < PromptSeconds);
+    QVERIFY(m_player->isPlaying());
+    pause(1.5 * fileSeconds(sound("loop.wav")));
+    QVERIFY(m_player->isPlaying());
 }
 
 void TestSoundPlayer::cueIsHeardOnTheSink()

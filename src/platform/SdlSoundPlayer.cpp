@@ -115,6 +115,12 @@ bool SdlSoundPlayer::usingDummyDriver()
     return m_dummyDriver;
 }
 
+bool SdlSoundPlayer::deviceOpen()
+{
+    std::lock_guard lock(m_mutex);
+    return m_device != 0;
+}
+
 // The keeper thread: starts the audio system, then closes the device whenever
 // it has been idle for a while, so that nothing is mixed between sounds.
 void SdlSoundPlayer::keepDevice()

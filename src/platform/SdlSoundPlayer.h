@@ -35,6 +35,7 @@ public:
     bool play(std::string_view name, int module, unsigned flags) override;
 
     bool isPlaying() const { return m_voiceActive; }
+    bool deviceOpen();
     bool usingDummyDriver();
 
 private:
