@@ -10,6 +10,7 @@
 #include <QThread>
 
 #include <algorithm>
+#include <map>
 #include <cstdio>
 #include <vector>
 
@@ -55,15 +56,26 @@ void end(QProcess &process)
     }
 }
 
-// CPU time of every thread of the process so far, in nanoseconds.
-double cpuNanoseconds(qint64 pid)
+// CPU time of each thread of the process so far, in nanoseconds.
+std::map<QString, double> threadCpu(qint64 pid)
 {
-    double total = 0;
+    std::map<QString, double> cpu;
     const QDir tasks(QStringLiteral("/proc/%1/task").arg(pid));
     for (const QString &task : tasks.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
         QFile stat(tasks.filePath(task + QStringLiteral("/schedstat")));
         if (stat.open(QIODevice::ReadOnly))
-            total += stat.readAll().split(' ').value(0).toDouble();
+            cpu[task] = stat.readAll().split(' ').value(0).toDouble();
+    }
+    return cpu;
+}
+
+// The CPU the threads took since before was taken (a thread that ended meanwhile is not counted).
+double cpuSince(qint64 pid, const std::map<QString, double> &before)
+{
+    double total = 0;
+    for (const auto &[task, now] : threadCpu(pid)) {
+        const auto earlier = before.find(task);
+        total += now - (earlier == before.end() ? 0.0 : earlier->second);
     }
     return total;
 }
@@ -101,15 +113,15 @@ int main(int argc, char **argv)
     for (int p = 0; p < 2; ++p)
         startUntilFirstPaint(idle[p], programs[p]);
     QThread::sleep(5);
-    double before[2];
+    std::map<QString, double> before[2];
     for (int p = 0; p < 2; ++p)
-        before[p] = cpuNanoseconds(idle[p].processId());
+        before[p] = threadCpu(idle[p].processId());
     QThread::sleep(idleSeconds);
     double percent[2];
     for (int p = 0; p < 2; ++p)
-        percent[p] = (cpuNanoseconds(idle[p].processId()) - before[p]) / (idleSeconds * 1e9) * 100;
+        percent[p] = cpuSince(idle[p].processId(), before[p]) / (idleSeconds * 1e9) * 100;
     for (QProcess &process : idle)
         end(process);
-    std::printf("idle CPU over %d s: trainer %.3f %%, bare window %.3f %%\n", idleSeconds, percent[0], percent[1]);
+    std::printf("idle CPU over %d s: trainer %.4f %%, bare window %.4f %%\n", idleSeconds, percent[0], percent[1]);
     return 0;
 }
