@@ -20,6 +20,9 @@ namespace kelvora {
 
 namespace {
 constexpr int ExplainWidth = 741;
+// Far more than any explanation label holds. Laying out a longer line only to
+// find that out would cost hundreds of MB for a line of a few MB.
+constexpr qsizetype LongestLineLaidOut = 4000;
 
 QString sizeText(QSize size)
 {
@@ -126,7 +129,10 @@ void ContentCheck::checkLanguageFile(const QString &file, const QString &path)
         }
         const int screen = explanationScreen(number);
         const int height = lessonLayout(screen).explainHeight;
-        if (rightFont && !fitsLabel(line, font, ExplainWidth, height)) {
+        if (line.size() > LongestLineLaidOut) {
+            report(file, number, QStringLiteral("does not fit the label of screen %1 (%2 x %3 px): %4 characters")
+                                     .arg(screen).arg(ExplainWidth).arg(height).arg(line.size()));
+        } else if (rightFont && !fitsLabel(line, font, ExplainWidth, height)) {
             const WrappedText wrapped = wrapText(line, font, ExplainWidth);
             report(file, number, QStringLiteral("does not fit the label of screen %1 (%2 x %3 px): %4 row(s), widest %5 px")
                                      .arg(screen).arg(ExplainWidth).arg(height).arg(wrapped.rows).arg(wrapped.widestRow));
