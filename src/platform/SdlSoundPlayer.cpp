@@ -37,7 +37,7 @@ constexpr auto IdleBeforeClosing = std::chrono::seconds(2);
 // it pulls in would otherwise be loaded and relocated before the first paint.
 #define KELVORA_SDL_AUDIO_FUNCTIONS(X)                                                                               \
     X(SDL_SetHint) X(SDL_SetHintWithPriority) X(SDL_ResetHint) X(SDL_GetError)                    \
-    X(SDL_InitSubSystem) X(SDL_QuitSubSystem) X(SDL_GetCurrentAudioDriver) X(SDL_OpenAudioDevice)                     \
+    X(SDL_InitSubSystem) X(SDL_QuitSubSystem) X(SDL_Quit) X(SDL_GetCurrentAudioDriver) X(SDL_OpenAudioDevice)                     \
     X(SDL_CloseAudioDevice) X(SDL_PauseAudioDevice) X(SDL_LockAudioDevice) X(SDL_UnlockAudioDevice)                   \
     X(SDL_RWFromConstMem) X(SDL_LoadWAV_RW) X(SDL_FreeWAV) X(SDL_BuildAudioCVT) X(SDL_ConvertAudio)
 
@@ -89,8 +89,8 @@ SdlSoundPlayer::~SdlSoundPlayer()
     if (m_keeper.joinable())
         m_keeper.join();
     closeDevice();
-    if (m_systemUp)
-        sdl.SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    if (sdl.loaded)
+        sdl.SDL_Quit(); // SDL is the player's alone: this also frees its hints
 }
 
 void SdlSoundPlayer::prepareInBackground()
