@@ -35,10 +35,11 @@ constexpr auto IdleBeforeClosing = std::chrono::seconds(2);
 
 // SDL is loaded when sound starts, not linked: the library and the thirty more
 // it pulls in would otherwise be loaded and relocated before the first paint.
-#define KELVORA_SDL_AUDIO_FUNCTIONS(X)                                                                               \
-    X(SDL_SetHint) X(SDL_SetHintWithPriority) X(SDL_ResetHint) X(SDL_GetError)                    \
-    X(SDL_InitSubSystem) X(SDL_QuitSubSystem) X(SDL_Quit) X(SDL_GetCurrentAudioDriver) X(SDL_OpenAudioDevice)                     \
-    X(SDL_CloseAudioDevice) X(SDL_PauseAudioDevice) X(SDL_LockAudioDevice) X(SDL_UnlockAudioDevice)                   \
+#define KELVORA_SDL_AUDIO_FUNCTIONS(X)                                                          \
+    X(SDL_SetHint) X(SDL_SetHintWithPriority) X(SDL_ResetHint) X(SDL_GetError)                  \
+    X(SDL_InitSubSystem) X(SDL_QuitSubSystem) X(SDL_Quit) X(SDL_GetCurrentAudioDriver)          \
+    X(SDL_OpenAudioDevice) X(SDL_CloseAudioDevice) X(SDL_PauseAudioDevice)                      \
+    X(SDL_LockAudioDevice) X(SDL_UnlockAudioDevice)                                             \
     X(SDL_RWFromConstMem) X(SDL_LoadWAV_RW) X(SDL_FreeWAV) X(SDL_BuildAudioCVT) X(SDL_ConvertAudio)
 
 struct SdlAudioLibrary {
@@ -56,10 +57,10 @@ struct SdlAudioLibrary {
             problem = library.errorString().toUtf8();
             return false;
         }
-#define KELVORA_SDL_RESOLVE(name)                                                                                     \
-    if (!(name = reinterpret_cast<decltype(name)>(library.resolve(#name)))) {                                         \
-        problem = library.errorString().toUtf8();                                                                     \
-        return false;                                                                                                 \
+#define KELVORA_SDL_RESOLVE(name)                                                    \
+    if (!(name = reinterpret_cast<decltype(name)>(library.resolve(#name)))) {        \
+        problem = library.errorString().toUtf8();                                    \
+        return false;                                                                \
     }
         KELVORA_SDL_AUDIO_FUNCTIONS(KELVORA_SDL_RESOLVE)
 #undef KELVORA_SDL_RESOLVE
