@@ -6,6 +6,7 @@
 #include <QBuffer>
 #include <QFile>
 #include <QImageReader>
+#include <QLoggingCategory>
 #include <QStringList>
 #include <QtEndian>
 
@@ -29,10 +30,27 @@ void collectWarning(QtMsgType type, const QMessageLogContext &context, const QSt
         previousHandler(type, context, message);
 }
 
+// The decoders' warnings are what tells a damaged picture from a sound one, so
+// logging rules must not switch them off.
+QLoggingCategory::CategoryFilter previousFilter = nullptr;
+
+void keepDecoderWarnings(QLoggingCategory *category)
+{
+    if (previousFilter) // null while installFilter() itself passes the existing categories
+        previousFilter(category);
+    if (qstrncmp(category->categoryName(), "qt.gui.imageio", 14) == 0)
+        category->setEnabled(QtWarningMsg, true);
+}
+
 class DecoderWarnings {
 public:
     DecoderWarnings()
     {
+        static const bool filtering = [] {
+            previousFilter = QLoggingCategory::installFilter(keepDecoderWarnings);
+            return true;
+        }();
+        Q_UNUSED(filtering);
         collectedWarnings = &m_warnings;
         previousHandler = qInstallMessageHandler(collectWarning);
     }
