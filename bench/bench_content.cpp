@@ -12,6 +12,8 @@
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
+#include <sys/resource.h>
+
 using namespace kelvora;
 
 namespace {
@@ -45,6 +47,26 @@ void ReadLanguageLine(benchmark::State &state)
         benchmark::DoNotOptimize(readLanguageLine(path, line));
 }
 BENCHMARK(ReadLanguageLine)->Arg(1)->Arg(25)->Arg(50);
+
+// A language file with a 10 MB line: reading it (and the line after it) must
+// cost that line, not copies of the file. Run it alone for a meaningful peak:
+//   bench_content --benchmark_filter=LongLine
+void ReadAfterLongLine(benchmark::State &state)
+{
+    const QString path = folder().filePath(QStringLiteral("Lang2.txt"));
+    QFile language(path);
+    language.open(QIODevice::WriteOnly);
+    language.write("first\r\n" + QByteArray("Gaz kolunu r\xF6lantiye al. ").repeated(400000) + "\r\nlast\r\n");
+    language.close();
+    const int line = static_cast<int>(state.range(0));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(readLanguageLine(path, line));
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    state.counters["peak_RSS_MB"] = double(usage.ru_maxrss) / 1024;
+}
+BENCHMARK(ReadAfterLongLine)->Name("LongLine/line_after_it")->Arg(3)->Unit(benchmark::kMillisecond);
+BENCHMARK(ReadAfterLongLine)->Name("LongLine/the_line")->Arg(2)->Unit(benchmark::kMillisecond);
 
 void ResolveContentName(benchmark::State &state)
 {

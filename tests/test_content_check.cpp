@@ -71,6 +71,14 @@ private slots:
                    QVERIFY(small.save(pack.filePath("images/030.jpg")));
                })
             << QStringList{"images/030.jpg: is 800 x 600 pixels, the screens expect 1024 x 768"};
+        QTest::newRow("pictures cut short are reported")
+            << Breakage([](QDir pack) {
+                   for (const char *name : {"images/019.jpg", "images/KokpitB.bmp"}) {
+                       QFile file(pack.filePath(QLatin1String(name)));
+                       QVERIFY(file.resize(file.size() / 2));
+                   }
+               })
+            << QStringList{"images/019.jpg: does not decode as a picture", "images/KokpitB.bmp: does not decode as a picture"};
         QTest::newRow("a sound that does not decode and a missing inset are both reported")
             << Breakage([](QDir pack) {
                    writeFile(pack.filePath("Sounds/JFS20.wav"), "RIFF, but no sound in it");

@@ -8,6 +8,15 @@
 
 using namespace kelvora;
 
+namespace {
+void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(bytes);
+}
+} // namespace
+
 class ContentPathTest : public QObject {
     Q_OBJECT
 private slots:
@@ -24,6 +33,21 @@ private slots:
             out.write("not a picture");
         }
         QImage(4, 4, QImage::Format_RGB32).save(root.filePath(QStringLiteral("images/006.jpg")));
+
+        // Whole pictures and cut copies of them: the decoders would draw what they got.
+        QImage photo(320, 240, QImage::Format_RGB32);
+        for (int y = 0; y < photo.height(); ++y)
+            for (int x = 0; x < photo.width(); ++x)
+                photo.setPixel(x, y, qRgb((x * 7) & 255, (y * 3) & 255, (x ^ y) & 255));
+        for (const char *format : {"jpg", "bmp"}) {
+            const QString whole = root.filePath(QStringLiteral("images/whole.") + QLatin1String(format));
+            QVERIFY(photo.save(whole));
+            QFile in(whole);
+            QVERIFY(in.open(QIODevice::ReadOnly));
+            const QByteArray bytes = in.readAll();
+            writeFile(root.filePath(QStringLiteral("images/half.") + QLatin1String(format)), bytes.first(bytes.size() / 2));
+            writeFile(root.filePath(QStringLiteral("images/head.") + QLatin1String(format)), bytes.first(1024));
+        }
     }
 
     void resolvesWithoutRegardToCase_data()
@@ -56,6 +80,9 @@ private slots:
         QTest::addColumn<QString>("mentions");
         QTest::newRow("missing") << "images\\019.jpg" << int(RuntimeError::Kind::FileNotFound) << "images/019.jpg";
         QTest::newRow("not a picture") << "images\\corrupt.jpg" << int(RuntimeError::Kind::BadPicture) << "corrupt.jpg";
+        QTest::newRow("a JPEG cut in half") << "images\\half.jpg" << int(RuntimeError::Kind::BadPicture) << "half.jpg";
+        QTest::newRow("the first kilobyte of a JPEG") << "images\\head.jpg" << int(RuntimeError::Kind::BadPicture) << "head.jpg";
+        QTest::newRow("a BMP cut in half") << "images\\half.bmp" << int(RuntimeError::Kind::BadPicture) << "half.bmp";
     }
     void pictureErrorsNameTheFile()
     {
@@ -73,6 +100,8 @@ private slots:
             QVERIFY2(error.message().contains(mentions), qPrintable(error.message()));
         }
         QVERIFY(!loadContentPicture(QStringLiteral("IMAGES\\006.JPG")).isNull());
+        QVERIFY(!loadContentPicture(QStringLiteral("images\\whole.jpg")).isNull());
+        QVERIFY(!loadContentPicture(QStringLiteral("images\\whole.bmp")).isNull());
         QDir::setCurrent(previous);
     }
 

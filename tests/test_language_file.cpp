@@ -2,6 +2,7 @@
 #include "platform/ProgramFolder.h"
 #include "platform/RuntimeError.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
@@ -25,6 +26,10 @@ private slots:
         QTest::newRow("an empty line is an empty explanation") << QByteArray("one\r\n\r\nthree") << 2 << "";
         QTest::newRow("the line after an empty one") << QByteArray("one\r\n\r\nthree") << 3 << "three";
         QTest::newRow("CR LF is one terminator, not two") << QByteArray("a\r\nb") << 2 << "b";
+        QTest::newRow("a line longer than the reader's block")
+            << QByteArray(100000, 'a') + "\nb" << 1 << QString(100000, u'a');
+        QTest::newRow("CR LF split across the reader's blocks")
+            << QByteArray(65535, 'a') + "\r\nb" << 2 << "b";
         QTest::newRow("spaces are kept") << QByteArray("  lead and trail  \r\n") << 1 << "  lead and trail  ";
         QTest::newRow("windows-1254 Turkish letters")
             << QByteArray("\xE7\xF0\xFD\xDD\xF6\xFE\xFC \xC7\xD0\xD6\xDE\xDC\r\n") << 1
@@ -93,6 +98,18 @@ private slots:
         QFETCH(QString, file);
         setProgramFolder(QStringLiteral("/opt/kelvora"));
         QCOMPARE(languageFilePath(number), QStringLiteral("/opt/kelvora/") + file);
+        setProgramFolder({});
+    }
+
+    void theFileNameIgnoresLetterCase()
+    {
+        QTemporaryDir folder;
+        QFile file(QDir(folder.path()).filePath(QStringLiteral("lang2.txt")));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("Start\r\n");
+        file.close();
+        setProgramFolder(folder.path());
+        QCOMPARE(readLanguageLine(languageFilePath(QStringLiteral("2")), 1), QStringLiteral("Start"));
         setProgramFolder({});
     }
 

@@ -118,6 +118,7 @@ private slots:
     void requestWhileALoopPlays_data();
     void requestWhileALoopPlays();
     void eachRequestReadsItsFile();
+    void anIdleDeviceClosesAndTheNextCueReopensIt();
     void cueIsHeardOnTheSink();
     void withoutADeviceSoundsAreSilentButTakeTheirLength();
 
@@ -154,6 +155,7 @@ void TestSoundPlayer::initTestCase()
     m_previousDir = QDir::currentPath();
     QVERIFY(QDir::setCurrent(m_dir.path()));
     m_player = std::make_unique<SdlSoundPlayer>();
+    m_player->usingDummyDriver(); // waits until the audio system is up, as it is soon after the first paint
 }
 
 void TestSoundPlayer::init()
@@ -290,6 +292,20 @@ void TestSoundPlayer::eachRequestReadsItsFile()
     QVERIFY2(secondsSince(start) >= 0.45, "played the file as it was before it was replaced");
 }
 
+void TestSoundPlayer::anIdleDeviceClosesAndTheNextCueReopensIt()
+{
+    QVERIFY(m_player->play("sounds\\short.wav", SoundModule, SoundSync));
+    QVERIFY(m_player->deviceOpen());
+    QTRY_VERIFY_WITH_TIMEOUT(!m_player->deviceOpen(), 4000); // nothing is mixed while nothing plays
+
+    const auto start = Clock::now();
+    QVERIFY(m_player->play("sounds\\loop.wav", SoundModule, SoundAsync | SoundLoop));
+    QVERIFY(secondsSince(start) < PromptSeconds);
+    QVERIFY(m_player->isPlaying());
+    pause(1.5 * fileSeconds(sound("loop.wav")));
+    QVERIFY(m_player->isPlaying());
+}
+
 void TestSoundPlayer::cueIsHeardOnTheSink()
 {
     if (m_player->usingDummyDriver())
@@ -360,12 +376,13 @@ void TestSoundPlayer::withoutADeviceSoundsAreSilentButTakeTheirLength()
     qputenv("SDL_AUDIODRIVER", "no-such-driver");
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("sounds play silently")));
     auto silent = std::make_unique<SdlSoundPlayer>();
+    const bool dummy = silent->usingDummyDriver(); // starts the audio system
     if (hadPrevious)
         qputenv("SDL_AUDIODRIVER", previous);
     else
         qunsetenv("SDL_AUDIODRIVER");
 
-    QVERIFY(silent->usingDummyDriver());
+    QVERIFY(dummy);
     const double length = fileSeconds(sound("Dugme1.wav"));
     const auto start = Clock::now();
     QVERIFY(silent->play("Sounds\\Dugme1.wav", SoundModule, SoundSync));

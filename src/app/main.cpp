@@ -1,3 +1,4 @@
+#include "app/FirstPaint.h"
 #include "app/Form000.h"
 #include "app/TrainerApplication.h"
 #include "platform/SdlSoundPlayer.h"
@@ -21,6 +22,7 @@ int main(int argc, char **argv)
 
     kelvora::SdlSoundPlayer sound;
     kelvora::SoundPlayer::install(&sound);
+    kelvora::afterFirstPaint([&sound] { sound.prepareInBackground(); });
     kelvora::RunWindow window;
     kelvora::runHandler([&window] { window.start(*new kelvora::Form000); });
     const int status = app.exec();

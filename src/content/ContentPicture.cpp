@@ -3,21 +3,152 @@
 #include "ContentPath.h"
 #include "platform/RuntimeError.h"
 
+#include <QBuffer>
+#include <QFile>
 #include <QImageReader>
+#include <QLoggingCategory>
+#include <QStringList>
+#include <QtEndian>
+
+#include <cstdlib>
 
 namespace kelvora {
+
+namespace {
+// The JPEG decoder reports data that ends early or is damaged only as a
+// warning, and still returns an image with grey where the data was missing.
+// While a picture is read, the warnings this thread emits are collected here
+// instead of being printed; messages from other threads pass on unchanged.
+thread_local QStringList *collectedWarnings = nullptr;
+QtMessageHandler previousHandler = nullptr;
+
+void collectWarning(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    if (collectedWarnings && type != QtDebugMsg && type != QtInfoMsg)
+        collectedWarnings->append(message);
+    else
+        previousHandler(type, context, message);
+}
+
+// The decoders' warnings are what tells a damaged picture from a sound one, so
+// logging rules must not switch them off.
+QLoggingCategory::CategoryFilter previousFilter = nullptr;
+
+void keepDecoderWarnings(QLoggingCategory *category)
+{
+    if (previousFilter) // null while installFilter() itself passes the existing categories
+        previousFilter(category);
+    if (qstrncmp(category->categoryName(), "qt.gui.imageio", 14) == 0)
+        category->setEnabled(QtWarningMsg, true);
+}
+
+class DecoderWarnings {
+public:
+    DecoderWarnings()
+    {
+        static const bool filtering = [] {
+            previousFilter = QLoggingCategory::installFilter(keepDecoderWarnings);
+            return true;
+        }();
+        Q_UNUSED(filtering);
+        collectedWarnings = &m_warnings;
+        previousHandler = qInstallMessageHandler(collectWarning);
+    }
+    ~DecoderWarnings()
+    {
+        qInstallMessageHandler(previousHandler);
+        collectedWarnings = nullptr;
+    }
+    DecoderWarnings(const DecoderWarnings &) = delete;
+    DecoderWarnings &operator=(const DecoderWarnings &) = delete;
+
+    const QStringList &warnings() const { return m_warnings; }
+
+private:
+    QStringList m_warnings;
+};
+
+// The BMP decoder stops quietly at the end of the data and leaves the missing
+// rows black, so the length is checked against the header. Returns the bytes
+// the header promises, or 0 where it cannot tell (not a BMP, compressed data
+// of unstated size).
+qint64 promisedBmpLength(const QByteArray &bytes)
+{
+    constexpr qsizetype FileHeader = 14;
+    if (bytes.size() < FileHeader + 16 || !bytes.startsWith("BM"))
+        return 0;
+    const auto *data = reinterpret_cast<const uchar *>(bytes.constData());
+    const qint64 pixelsAt = qFromLittleEndian<quint32>(data + 10);
+    const quint32 infoSize = qFromLittleEndian<quint32>(data + FileHeader);
+    qint64 width = 0, height = 0, bitsPerPixel = 0;
+    quint32 compression = 0, imageSize = 0;
+    if (infoSize == 12) { // the old OS/2 header
+        width = qFromLittleEndian<quint16>(data + FileHeader + 4);
+        height = qFromLittleEndian<quint16>(data + FileHeader + 6);
+        bitsPerPixel = qFromLittleEndian<quint16>(data + FileHeader + 10);
+    } else if (bytes.size() >= FileHeader + 24) {
+        width = qFromLittleEndian<qint32>(data + FileHeader + 4);
+        height = std::abs(qint64(qFromLittleEndian<qint32>(data + FileHeader + 8)));
+        bitsPerPixel = qFromLittleEndian<quint16>(data + FileHeader + 14);
+        compression = qFromLittleEndian<quint32>(data + FileHeader + 16);
+        imageSize = qFromLittleEndian<quint32>(data + FileHeader + 20);
+    }
+    constexpr quint32 Rgb = 0, Rle8 = 1, Rle4 = 2, BitFields = 3, AlphaBitFields = 6;
+    if (compression == Rgb || compression == BitFields || compression == AlphaBitFields) {
+        const qint64 rowBytes = (width * bitsPerPixel + 31) / 32 * 4;
+        return pixelsAt + rowBytes * height;
+    }
+    if ((compression == Rle8 || compression == Rle4) && imageSize > 0)
+        return pixelsAt + imageSize;
+    return 0;
+}
+} // namespace
+
+QImage readCompletePicture(const QString &path, QString &problem)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        problem = file.errorString();
+        return {};
+    }
+    QByteArray bytes = file.readAll();
+    file.close();
+
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer);
+    QImage image;
+    QStringList warnings;
+    {
+        DecoderWarnings collector;
+        image = reader.read();
+        warnings = collector.warnings();
+    }
+    if (image.isNull()) {
+        problem = reader.errorString();
+        return {};
+    }
+    if (!warnings.isEmpty()) {
+        problem = QStringLiteral("damaged or incomplete picture data (%1)").arg(warnings.join(QStringLiteral("; ")));
+        return {};
+    }
+    const qint64 promised = promisedBmpLength(bytes);
+    if (promised > bytes.size()) {
+        problem = QStringLiteral("incomplete picture data (%1 of %2 bytes)").arg(bytes.size()).arg(promised);
+        return {};
+    }
+    return image;
+}
 
 QImage loadContentPicture(const QString &name)
 {
     const QString path = resolveContentPath(name);
     if (path.isEmpty())
         throw RuntimeError(RuntimeError::Kind::FileNotFound, name, contentLookupDetail(name));
-    QImageReader reader(path);
-    reader.setDecideFormatFromContent(true);
-    QImage image = reader.read();
+    QString problem;
+    QImage image = readCompletePicture(path, problem);
     if (image.isNull())
-        throw RuntimeError(RuntimeError::Kind::BadPicture, name,
-                           QStringLiteral("%1: %2").arg(path, reader.errorString()));
+        throw RuntimeError(RuntimeError::Kind::BadPicture, name, QStringLiteral("%1: %2").arg(path, problem));
     return image;
 }
 

@@ -1,5 +1,6 @@
 #include "LanguageFile.h"
 
+#include "ContentPath.h"
 #include "platform/ProgramFolder.h"
 #include "platform/RuntimeError.h"
 
@@ -15,7 +16,10 @@ QString languageFilePath(const QString &languageNumberText)
 {
     // The number goes through a floating-point value and back, so "1" and "1.0" both name Lang1.txt.
     const QString number = QString::number(languageNumberText.trimmed().toDouble());
-    return QDir(programFolder()).filePath(QStringLiteral("Lang%1.txt").arg(number));
+    const QString name = QStringLiteral("Lang%1.txt").arg(number);
+    // Like every content name, in any letter case; a missing file keeps its own name for the error.
+    const QString found = resolveContentPath(name, programFolder());
+    return found.isEmpty() ? QDir(programFolder()).filePath(name) : found;
 }
 
 namespace {
@@ -47,27 +51,47 @@ QString readLanguageLine(const QString &path, int lineNumber)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         throw RuntimeError(RuntimeError::Kind::FileNotFound, QDir::toNativeSeparators(path), file.errorString());
-    const QByteArray content = file.readAll();
-    file.close();
 
-    QByteArrayView rest(content);
-    const bool utf8File = rest.startsWith("\xEF\xBB\xBF");
+    // Read in blocks and keep only the bytes of the wanted line: a file with
+    // one huge line costs that line, not copies of the whole file.
+    const bool utf8File = file.peek(3) == QByteArrayView("\xEF\xBB\xBF");
     if (utf8File)
-        rest = rest.sliced(3);
-
-    for (int line = 1; !rest.isEmpty(); ++line) {
-        qsizetype end = 0;
-        while (end < rest.size() && rest[end] != Cr && rest[end] != Lf)
-            ++end;
-        if (line == lineNumber)
-            return decodeLine(rest.first(end), utf8File);
-        qsizetype next = end;
-        if (next < rest.size() && rest[next] == Cr)
-            ++next;
-        if (next < rest.size() && rest[next] == Lf)
-            ++next; // the LF of CR LF, or an LF alone
-        rest = rest.sliced(next);
+        file.skip(3);
+    constexpr qint64 BlockSize = 64 * 1024;
+    QByteArray block(BlockSize, Qt::Uninitialized);
+    QByteArray wanted;
+    int line = 1;
+    bool lineStarted = false; // a line exists once a byte of it, or its terminator, was read
+    bool afterCr = false;     // the previous block ended in CR: an LF that follows belongs to it
+    for (qint64 got; (got = file.read(block.data(), BlockSize)) > 0;) {
+        QByteArrayView rest(block.constData(), got);
+        if (afterCr && rest.front() == Lf)
+            rest = rest.sliced(1);
+        afterCr = false;
+        while (!rest.isEmpty()) {
+            const auto stop = std::find_if(rest.begin(), rest.end(), [](char c) { return c == Cr || c == Lf; });
+            const qsizetype end = stop - rest.begin();
+            if (line == lineNumber)
+                wanted.append(rest.first(end));
+            lineStarted = true;
+            if (stop == rest.end())
+                break; // the line goes on in the next block
+            if (line == lineNumber)
+                return decodeLine(wanted, utf8File);
+            ++line;
+            lineStarted = false;
+            qsizetype next = end + 1;
+            if (*stop == Cr) {
+                if (next == rest.size())
+                    afterCr = true;
+                else if (rest[next] == Lf)
+                    ++next; // the LF of CR LF
+            }
+            rest = rest.sliced(next);
+        }
     }
+    if (line == lineNumber && lineStarted)
+        return decodeLine(wanted, utf8File); // the last line, without a terminator
     throw RuntimeError(RuntimeError::Kind::InputPastEndOfFile, QDir::toNativeSeparators(path),
                        QStringLiteral("line %1 was asked for").arg(lineNumber));
 }

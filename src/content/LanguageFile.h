@@ -5,7 +5,8 @@
 namespace kelvora {
 
 // The language file of a language number given as text ("1", "2", "3"):
-// Lang<n>.txt in the program's folder, whatever the current directory is.
+// Lang<n>.txt in the program's folder, whatever the current directory is,
+// found without regard to letter case (lang2.txt will do).
 QString languageFilePath(const QString &languageNumberText);
 
 // Line lineNumber (1-based) of a language file, read from the first line on:

@@ -2,18 +2,27 @@
 
 #include "SoundPlayer.h"
 
+#include <QByteArray>
+
 #include <atomic>
 #include <chrono>
+#include <condition_variable>
+#include <cstdint>
 #include <mutex>
-
-struct Mix_Chunk;
+#include <thread>
+#include <vector>
 
 namespace kelvora {
 
-// The production sound player, on SDL2_mixer's audio thread. Opens the audio
-// device when constructed and closes it when destroyed; one instance at a time.
+// The production sound player: one voice on an SDL audio device.
+//
+// Starting the audio system costs more than the start screen's first paint,
+// so it starts on a thread of its own, either when prepareInBackground() is
+// called (after the first paint) or at the first request. The device is open
+// only while sounds play and shortly after; an idle program mixes nothing.
 // If no device can be opened it plays into SDL's dummy driver, which is silent
 // but paced in real time, so synchronous sounds still take their length.
+// One instance at a time.
 class SdlSoundPlayer final : public SoundPlayer {
 public:
     SdlSoundPlayer();
@@ -22,21 +31,48 @@ public:
     SdlSoundPlayer(const SdlSoundPlayer &) = delete;
     SdlSoundPlayer &operator=(const SdlSoundPlayer &) = delete;
 
+    void prepareInBackground();
     bool play(std::string_view name, int module, unsigned flags) override;
 
-    bool isPlaying() const;
-    bool usingDummyDriver() const { return m_dummyDriver; }
+    bool isPlaying() const { return m_voiceActive; }
+    bool deviceOpen();
+    bool usingDummyDriver();
 
 private:
-    bool openDevice();
-    void stop();
-    void waitUntilPlayed(std::chrono::steady_clock::time_point heardUntil, unsigned request) const;
+    using Clock = std::chrono::steady_clock;
 
-    std::mutex m_mutex; // serialises requests; SDL_mixer locks its own state against the audio thread
-    Mix_Chunk *m_chunk = nullptr;
-    std::atomic<unsigned> m_request{0};
-    bool m_open = false;
+    void keepDevice();
+    bool waitUntilReady(std::unique_lock<std::mutex> &lock);
+    bool startSystem();
+    bool openDevice();
+    void closeDevice();
+    void stop();
+    bool startVoice(const QByteArray &wav, bool loop);
+    void waitUntilPlayed(Clock::time_point heardUntil, unsigned request) const;
+    static void mix(void *player, std::uint8_t *stream, int length);
+
+    std::mutex m_mutex; // serialises requests and the keeper's opening and closing
+    std::condition_variable m_wake;
+    std::thread m_keeper;
+    bool m_ready = false;    // the keeper has started the audio system, or failed to
+    bool m_quitting = false;
+    bool m_systemUp = false;
     bool m_dummyDriver = false;
+    std::uint32_t m_device = 0;
+    // The device's format, as SDL gave it.
+    int m_frequency = 0;
+    int m_frameBytes = 0;
+    std::uint8_t m_channels = 0;
+    std::uint16_t m_format = 0;
+    std::uint8_t m_silence = 0;
+    Clock::time_point m_lastActive;
+
+    // The voice; the audio thread reads it with the device locked.
+    std::vector<std::uint8_t> m_samples;
+    size_t m_position = 0;
+    bool m_loop = false;
+    std::atomic<bool> m_voiceActive{false};
+    std::atomic<unsigned> m_request{0};
 };
 
 } // namespace kelvora

@@ -2,6 +2,7 @@
 
 #include "content/AssetCatalogue.h"
 #include "content/ContentPath.h"
+#include "content/ContentPicture.h"
 #include "content/ExplanationFit.h"
 #include "content/LanguageFile.h"
 #include "platform/RuntimeError.h"
@@ -9,7 +10,6 @@
 
 #include <QDir>
 #include <QFontInfo>
-#include <QImageReader>
 
 #include <sndfile.h>
 
@@ -20,6 +20,9 @@ namespace kelvora {
 
 namespace {
 constexpr int ExplainWidth = 741;
+// Far more than any explanation label holds. Laying out a longer line only to
+// find that out would cost hundreds of MB for a line of a few MB.
+constexpr qsizetype LongestLineLaidOut = 4000;
 
 QString sizeText(QSize size)
 {
@@ -75,10 +78,10 @@ QList<ContentProblem> ContentCheck::run()
 
 void ContentCheck::checkPicture(const QString &file, const QString &path, QSize expected)
 {
-    QImageReader reader(path);
-    const QImage image = reader.read();
+    QString problem;
+    const QImage image = readCompletePicture(path, problem);
     if (image.isNull())
-        report(file, 0, QStringLiteral("does not decode as a picture: %1").arg(reader.errorString()));
+        report(file, 0, QStringLiteral("does not decode as a picture: %1").arg(problem));
     else if (image.size() != expected)
         report(file, 0, QStringLiteral("is %1 pixels, the screens expect %2").arg(sizeText(image.size()), sizeText(expected)));
 }
@@ -126,7 +129,10 @@ void ContentCheck::checkLanguageFile(const QString &file, const QString &path)
         }
         const int screen = explanationScreen(number);
         const int height = lessonLayout(screen).explainHeight;
-        if (rightFont && !fitsLabel(line, font, ExplainWidth, height)) {
+        if (line.size() > LongestLineLaidOut) {
+            report(file, number, QStringLiteral("does not fit the label of screen %1 (%2 x %3 px): %4 characters")
+                                     .arg(screen).arg(ExplainWidth).arg(height).arg(line.size()));
+        } else if (rightFont && !fitsLabel(line, font, ExplainWidth, height)) {
             const WrappedText wrapped = wrapText(line, font, ExplainWidth);
             report(file, number, QStringLiteral("does not fit the label of screen %1 (%2 x %3 px): %4 row(s), widest %5 px")
                                      .arg(screen).arg(ExplainWidth).arg(height).arg(wrapped.rows).arg(wrapped.widestRow));
