@@ -11,10 +11,27 @@
 
 namespace kelvora {
 
+namespace {
+QStringList &courseLanguageFiles()
+{
+    static QStringList files;
+    return files;
+}
+} // namespace
+
+void setLanguageFileNames(const QStringList &fileNames)
+{
+    courseLanguageFiles() = fileNames;
+}
+
 QString languageFilePath(const QString &languageNumberText)
 {
     // The number goes through a floating-point value and back, so "1" and "1.0" both name Lang1.txt.
-    const QString number = QString::number(languageNumberText.trimmed().toDouble());
+    const double value = languageNumberText.trimmed().toDouble();
+    const QString number = QString::number(value);
+    const QStringList &named = courseLanguageFiles();
+    if (value >= 1 && value <= named.size() && value == int(value))
+        return QDir(programFolder()).filePath(named.at(int(value) - 1));
     return QDir(programFolder()).filePath(QStringLiteral("Lang%1.txt").arg(number));
 }
 

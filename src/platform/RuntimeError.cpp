@@ -18,6 +18,7 @@ QString RuntimeError::kindText(Kind kind)
     case Kind::BadPicture: return QStringLiteral("invalid picture");
     case Kind::ControlNotFound: return QStringLiteral("control not found");
     case Kind::Overflow: return QStringLiteral("overflow");
+    case Kind::BadCourse: return QStringLiteral("invalid course");
     }
     return QStringLiteral("error");
 }

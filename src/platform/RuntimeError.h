@@ -10,7 +10,7 @@ namespace kelvora {
 // and caught in one place (TrainerApplication), never inside a handler.
 class RuntimeError : public std::runtime_error {
 public:
-    enum class Kind { FileNotFound, InputPastEndOfFile, BadPicture, ControlNotFound, Overflow };
+    enum class Kind { FileNotFound, InputPastEndOfFile, BadPicture, ControlNotFound, Overflow, BadCourse };
 
     // subject: the file or control as the program named it;
     // detail: where it was looked for, if that tells more.

@@ -10,16 +10,18 @@ class QPushButton;
 
 namespace kelvora {
 
+class LessonKind;
 class PictureBox;
 class PressLabel;
 
 // The template every lesson screen follows: the common controls, the load
 // sequence, blinking marks, the step machine over the lesson's table of steps,
-// the continue mark that leads to the next screen, and Exit.
+// the continue mark that leads to the next screen, and Exit. The named kinds of
+// the design add their behaviour at the template's hooks.
 class LessonScreen : public Screen {
     Q_OBJECT
 public:
-    LessonScreen(const LessonDesign &design);
+    explicit LessonScreen(const LessonDesign &design);
 
     int number() const { return m_design.screen; }
 
@@ -29,9 +31,12 @@ public:
     // ShowNextExplanation for this screen in CurrentLanguage.
     void showNextLine();
     void setInset(const QString &name);
+    void runActions(const Actions &actions);
 
     // "images\0" + number + ".jpg": the names that lessons build from a counter.
     static QString numberedPhotograph(int number);
+    // Restarts the running engine's looping sound.
+    static void restartEngineLoop();
 
 public slots:
     // The Next button's click procedure, which the continue mark runs.
@@ -45,22 +50,13 @@ protected:
     void load() override;
     void mousePressEvent(QMouseEvent *event) override;
 
-    // A press on the window: the first active step whose mark it hits, else the continue mark.
+    // A press on the window: a kind that takes it, else the first active step
+    // whose mark it hits, else the continue mark.
     virtual void pressWindow(QPointF position);
     bool pressContinueMark(QPointF position);
 
-    // The load sequence's pictures other than the photograph: Picture1's bitmap.
-    virtual void loadInsets();
-
     // CurrentLanguage as the decimal text the explanation reader takes.
     static QString languageText();
-
-    Timer *addTimer(const QString &name, int intervalMs, bool enabled);
-    Timer *addBlinkTimer(const QString &name, bool enabled, const std::vector<const char *> &blinks = {});
-    void runFollowUp(const std::vector<FollowUp> &actions);
-    // Restarts the running engine's looping sound.
-    static void restartEngineLoop();
-    QWidget *continueLabel() const;
 
 private:
     struct Step {
@@ -71,14 +67,18 @@ private:
 
     void createCommonControls();
     void createMarks();
+    void createKinds();
+    Timer *addBlinkTimer(const QString &name, bool enabled, const QStringList &blinks = {});
+    void runAction(const ScreenAction &action);
     void runStep(const Step &step);
-    void runFollowUp(const FollowUp &action);
     void blink(const QString &markName);
+    QWidget *continueLabel() const;
 
     LessonDesign m_design;
     const LessonLayout &m_layout;
     PictureBox *m_inset = nullptr;
     std::vector<Step> m_steps;
+    std::vector<LessonKind *> m_kinds;
 };
 
 } // namespace kelvora
