@@ -1,5 +1,6 @@
 #include "LessonScreen.h"
 
+#include "AuthorView.h"
 #include "LessonChain.h"
 #include "Look.h"
 #include "PictureBox.h"
@@ -169,6 +170,8 @@ void LessonScreen::load()
     runActions(m_design.atLoad);
     for (LessonKind *kind : m_kinds)
         kind->loaded();
+    if (authorMode())
+        new AuthorView(*this);
 }
 
 void LessonScreen::mousePressEvent(QMouseEvent *event)
