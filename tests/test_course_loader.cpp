@@ -1,4 +1,5 @@
 #include "course/CourseLoader.h"
+#include "course/CurrentCourse.h"
 #include "platform/RuntimeError.h"
 
 #include <QFile>
@@ -60,6 +61,8 @@ private slots:
             << QByteArray(R"({"title": "T", "languages": [{"name": "E", "startCaption": "S", "file": "L.txt"}],
                              "screens": [{"inset": "images\\KokpitA.bmp"}]})")
             << "screen 1, field photograph: is missing";
+        QTest::newRow("a picture the course names is not in its folder")
+            << courseWith(Mark) << "screen 1: names images\\KokpitA.bmp, which is not in";
     }
     void aFaultyCourseIsNamedWithItsPlace()
     {
@@ -73,7 +76,7 @@ private slots:
             file.write(text);
         }
         try {
-            loadCourse(path);
+            useCourseFile(path); // fails before it changes anything
             QFAIL("the course loaded");
         } catch (const RuntimeError &error) {
             QCOMPARE(error.kind(), RuntimeError::Kind::BadCourse);

@@ -4,7 +4,6 @@
 #include <QTextLayout>
 
 #include <algorithm>
-#include <array>
 #include <cmath>
 
 namespace kelvora {

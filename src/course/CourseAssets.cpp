@@ -1,5 +1,7 @@
 #include "CourseAssets.h"
 
+#include "content/ContentPath.h"
+#include "platform/RuntimeError.h"
 #include "screens/LessonScreen.h"
 
 namespace kelvora {
@@ -94,6 +96,28 @@ QList<PackFile> coursePackFiles(const Course &course)
         }
     }
     return files;
+}
+
+void checkCourseFiles(const Course &course)
+{
+    auto check = [&](const QString &place, const QString &name) {
+        if (resolveContentPath(name, course.folder).isEmpty())
+            throw RuntimeError(RuntimeError::Kind::BadCourse, course.file,
+                               QStringLiteral("%1: names %2, which is not in %3").arg(place, name, course.folder));
+    };
+    QList<ScreenAssets> screens = courseAssets(course);
+    screens.move(0, screens.size() - 1); // the lessons first: the start screen's picture is the template's
+    for (const ScreenAssets &assets : screens) {
+        const QString place = assets.screen == 0 ? QStringLiteral("the start screen")
+                                                 : QStringLiteral("screen %1").arg(assets.screen);
+        for (const QStringList &names : {assets.insets, assets.photographs, assets.otherPictures, assets.directSounds})
+            for (const QString &name : names)
+                check(place, name);
+        for (const QString &cue : assets.cues)
+            check(place, cueSoundName(cue));
+    }
+    for (const CourseLanguage &language : course.languages)
+        check(QStringLiteral("language %1").arg(language.name), language.file);
 }
 
 } // namespace kelvora

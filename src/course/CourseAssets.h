@@ -14,4 +14,8 @@ QList<ScreenAssets> courseAssets(const Course &course);
 // Every file the course's folder must hold, language files included.
 QList<PackFile> coursePackFiles(const Course &course);
 
+// Throws RuntimeError (invalid course) naming the first file the course names
+// that its folder does not hold, and the screen that names it.
+void checkCourseFiles(const Course &course);
+
 } // namespace kelvora

@@ -1,5 +1,6 @@
 #include "CurrentCourse.h"
 
+#include "CourseAssets.h"
 #include "CourseLoader.h"
 #include "content/LanguageFile.h"
 #include "platform/ProgramFolder.h"
@@ -37,6 +38,7 @@ void setCurrentCourse(Course value)
 void useCourseFile(const QString &file)
 {
     Course loaded = loadCourse(file);
+    checkCourseFiles(loaded);
     setProgramFolder(loaded.folder);
     QDir::setCurrent(loaded.folder);
     setCurrentCourse(std::move(loaded));

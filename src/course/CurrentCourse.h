@@ -11,7 +11,8 @@ void setCurrentCourse(Course course);
 
 // Reads a course from disk and makes it the run's: its folder becomes the
 // content folder (the current directory) and the folder of its language files.
-// Throws RuntimeError (invalid course) before anything changes.
+// Throws RuntimeError (invalid course), a file it names missing included,
+// before anything changes.
 void useCourseFile(const QString &file);
 
 } // namespace kelvora
