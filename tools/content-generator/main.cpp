@@ -1,6 +1,7 @@
 // kelvora-content-gen OUTDIR [TEXTSDIR]: writes the default content pack.
 // kelvora-content-gen --course FILE OUTDIR: writes a course's pack and the course beside it.
 
+#include "MarkPlaces.h"
 #include "PackWriter.h"
 #include "SceneBook.h"
 #include "course/CourseAssets.h"
@@ -30,6 +31,14 @@ SceneBook::Procedure procedureOf(const Course &course)
     if (folder == QLatin1String("shutdown"))
         return SceneBook::Procedure::ShutDown;
     throw std::runtime_error("no scenes for the course in " + course.folder.toStdString());
+}
+
+// The start-up photographs put their controls under the built-in course's marks.
+void checkMarkPlaces()
+{
+    const QStringList faults = markPlaceFaults(SceneBook(), loadCourse(BuiltInCourseFile));
+    if (!faults.isEmpty())
+        throw std::runtime_error("the photographs and the course's marks disagree:\n" + faults.join(u'\n').toStdString());
 }
 
 int writeCourse(const QString &courseFile, const QString &outFolder)
@@ -68,6 +77,8 @@ int main(int argc, char *argv[])
     try {
         QElapsedTimer clock;
         clock.start();
+        if (!course)
+            checkMarkPlaces();
         const int count = course ? writeCourse(arguments.at(2), outFolder)
                                  : PackWriter(outFolder, arguments.size() == 3 ? arguments.at(2)
                                                                                : QStringLiteral(KELVORA_TEXTS_DIR))
