@@ -8,6 +8,8 @@
 #include <QPainter>
 #include <QTimer>
 
+#include <algorithm>
+
 namespace kelvora {
 
 namespace {
@@ -82,7 +84,8 @@ void AuthorView::paintEvent(QPaintEvent *)
             name += QStringLiteral(" #%1").arg(mark->index());
         painter.setPen(QPen(mark->borderColor(), 1, Qt::DashLine));
         painter.drawRect(rect.adjusted(0, 0, -1, -1));
-        const QRect label(rect.topLeft() + QPoint(2, 2), painter.fontMetrics().size(0, name) + QSize(4, 0));
+        QRect label(rect.topLeft() + QPoint(2, 2), painter.fontMetrics().size(0, name) + QSize(4, 0));
+        label.moveTopLeft({std::max(label.x(), 0), std::max(label.y(), 0)}); // marks may reach past the edge
         painter.fillRect(label, QColor(0, 0, 0, 160));
         painter.setPen(mark->borderColor());
         painter.drawText(label, Qt::AlignCenter, name);

@@ -6,6 +6,7 @@
 #include "platform/ProgramFolder.h"
 #include "course/CurrentCourse.h"
 #include "platform/RuntimeError.h"
+#include "screens/AuthorView.h"
 
 #include <QCommandLineParser>
 #include <QDir>
@@ -47,7 +48,9 @@ int main(int argc, char **argv)
     parser.addPositionalArgument(QStringLiteral("OUTDIR"), QStringLiteral("where lang<N>/ and contact-sheet-lang<N>.png go"));
     parser.addOption({QStringLiteral("language"), QStringLiteral("the course's language N, 1 first"), QStringLiteral("N"), QStringLiteral("2")});
     parser.addOption({QStringLiteral("course"), QStringLiteral("a course file; its folder holds its content"), QStringLiteral("FILE")});
+    parser.addOption({QStringLiteral("author"), QStringLiteral("draws every mark's rectangle and name, as the trainer's --author")});
     parser.process(app);
+    setAuthorMode(parser.isSet(QStringLiteral("author")));
     QStringList args = parser.positionalArguments();
     const bool ownCourse = parser.isSet(QStringLiteral("course"));
     if (ownCourse) {
