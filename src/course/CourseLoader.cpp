@@ -13,6 +13,7 @@
 namespace kelvora {
 
 namespace {
+constexpr size_t MaxLanguages = 3;
 const QStringList Kinds{"timedSequence", "throttleQuadrant", "pressCounter", "runEnding"};
 
 QString namedPlace(const char *what, const QJsonObject &object, int i)
@@ -103,8 +104,8 @@ public:
             course.languages.push_back(
                 {language.requiredText("name"), language.requiredText("startCaption"), language.requiredText("file")});
         }
-        if (course.languages.empty())
-            root.fail("languages", QStringLiteral("names no language"));
+        if (course.languages.empty() || course.languages.size() > MaxLanguages)
+            root.fail("languages", QStringLiteral("must name one to three languages: the start screen offers three"));
 
         const QList<CourseNode> screens =
             root.objects("screens", [](const QJsonObject &, int i) { return QStringLiteral("screen %1").arg(i + 1); });
