@@ -1,5 +1,6 @@
 #include "ContentCheck.h"
 #include "content/AssetCatalogue.h"
+#include "course/CourseLoader.h"
 
 #include <QDir>
 #include <QFile>
@@ -102,7 +103,7 @@ private slots:
         }
         breakage(pack);
 
-        ContentCheck check(pack.path(), pack.path());
+        ContentCheck check(pack.path(), pack.path(), loadCourse(BuiltInCourseFile));
         const QList<ContentProblem> problems = check.run();
         QStringList reported;
         for (const ContentProblem &problem : problems)

@@ -1,5 +1,5 @@
 #include "content/ExplanationFit.h"
-#include "screens/LessonLayouts.h"
+#include "course/CourseLoader.h"
 
 #include <QFile>
 #include <QFontInfo>
@@ -17,6 +17,17 @@ using namespace kelvora;
 namespace {
 
 constexpr int labelWidth = 741;
+
+const Course &startup()
+{
+    static const Course course = loadCourse(BuiltInCourseFile);
+    return course;
+}
+
+int explanationScreen(int line)
+{
+    return startup().screenOfLine(line);
+}
 
 QStringList readLines(const QString &fileName, QString *error)
 {
@@ -161,7 +172,7 @@ private slots:
         QString error;
         const QStringList lines = readLines(fileName, &error);
         QVERIFY2(error.isEmpty(), qPrintable(error));
-        QCOMPARE(lines.size(), explanationLineCount);
+        QCOMPARE(lines.size(), startup().linesRead());
 
         const QFont font = explanationFont();
         const int lineSpacing = QFontMetrics(font).lineSpacing();
@@ -172,7 +183,7 @@ private slots:
         QStringList faults;
         for (int number = 1; number <= lines.size(); ++number) {
             const QString &line = lines.at(number - 1);
-            const int height = lessonLayout(explanationScreen(number)).explainHeight;
+            const int height = startup().screens[size_t(explanationScreen(number) - 1)].layout.explainHeight;
             const WrappedText wrapped = wrapText(line, font, labelWidth);
             QStringEncoder windows1254("windows-1254");
             windows1254.encode(line);

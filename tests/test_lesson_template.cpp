@@ -1,8 +1,7 @@
 #include "TestRun.h"
 #include "app/RunState.h"
 #include "app/TrainerApplication.h"
-#include "lessons/Form001.h"
-#include "lessons/Form002.h"
+#include "LessonProbe.h"
 
 #include <QLabel>
 #include <QMouseEvent>
@@ -13,9 +12,9 @@ using namespace kelvora::test;
 
 namespace {
 // Opens a lesson as the chain reaches it: screen 2 after the one line of screen 1.
-template <class Form> Form *openLesson()
+LessonScreen *openLesson(int screen)
 {
-    auto *form = new Form;
+    LessonScreen *form = lessonScreen(screen);
     ExplanationCursor = form->number() - 1;
     form->open();
     return form;
@@ -44,7 +43,7 @@ private slots:
     {
         TestRun run(2);
         ExplanationCursor = 17; // whatever happened before
-        auto *form = new Form001;
+        auto *form = lessonScreen(1);
         form->open();
         QCOMPARE(ExplanationCursor, 1);
         QCOMPARE(explainText(form), QStringLiteral("E1"));
@@ -61,7 +60,7 @@ private slots:
     void exitHoldsTheFocusWhenALessonOpens()
     {
         TestRun run;
-        Form002 *form = openLesson<Form002>();
+        LessonScreen *form = openLesson(2);
         form->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(form));
         QCOMPARE(QApplication::focusWidget(), form->control<QWidget>(QStringLiteral("Command2")));
@@ -85,7 +84,7 @@ private slots:
         QFETCH(QPoint, point);
         QFETCH(bool, leadsOn);
         TestRun run(2);
-        QPointer<Form001> form = openLesson<Form001>();
+        QPointer<LessonScreen> form = openLesson(1);
         press(form, point);
         TestRun::settle();
         QCOMPARE(form.isNull(), leadsOn);
@@ -99,7 +98,7 @@ private slots:
     void theContinueMarkLeadsOnInItsDarkPhase()
     {
         TestRun run;
-        QPointer<Form001> form = openLesson<Form001>();
+        QPointer<LessonScreen> form = openLesson(1);
         form->timer(QStringLiteral("TimerDVM"))->tick();
         QVERIFY(!shown(form, "ShapeDVM"));
         QVERIFY(shown(form, "LabelDVM")); // the label stays steady
@@ -132,7 +131,7 @@ private slots:
         QFETCH(int, button);
         QFETCH(bool, hits);
         TestRun run;
-        Form002 *form = openLesson<Form002>();
+        LessonScreen *form = openLesson(2);
         press(form, point, Qt::MouseButton(button));
         if (!hits) {
             QVERIFY(run.sound.requests.isEmpty());
@@ -151,7 +150,7 @@ private slots:
     void aStepCountsWhileItsMarkIsBlinkedOff()
     {
         TestRun run;
-        Form002 *form = openLesson<Form002>();
+        LessonScreen *form = openLesson(2);
         form->timer(QStringLiteral("Timer1"))->tick();
         QVERIFY(!shown(form, "shape1"));
         press(form, {326, 250});
@@ -161,7 +160,7 @@ private slots:
     void theContinueMarkWaitsForTheStep()
     {
         TestRun run;
-        QPointer<Form002> form = openLesson<Form002>();
+        QPointer<LessonScreen> form = openLesson(2);
         QVERIFY(!shown(form, "LabelDVM"));
         press(form, {900, 710}); // inside the mark, above the hidden label
         press(form, {900, 730}); // where the label will be
@@ -181,7 +180,7 @@ private slots:
     void theLabelIsInFrontOfTheMarkOnTheSecondLesson()
     {
         TestRun run;
-        Form002 *form = openLesson<Form002>();
+        LessonScreen *form = openLesson(2);
         const QObjectList &children = form->children();
         QVERIFY(children.indexOf(form->control<QWidget>(QStringLiteral("LabelDVM")))
                 > children.indexOf(form->control<QWidget>(QStringLiteral("ShapeDVM"))));
@@ -190,7 +189,7 @@ private slots:
     void aPressDuringTheCueIsTestedAfterTheStep()
     {
         TestRun run;
-        QPointer<Form002> form = openLesson<Form002>();
+        QPointer<LessonScreen> form = openLesson(2);
         run.sound.whilePlayingSync = [&](const SoundRequest &) {
             const QPointF point(900, 710);
             QCoreApplication::postEvent(form, new QMouseEvent(QEvent::MouseButtonPress, point, form->mapToGlobal(point),
@@ -217,7 +216,7 @@ private slots:
         QFETCH(int, screen);
         QFETCH(QList<SoundRequest>, requests);
         TestRun run;
-        LessonScreen *form = screen == 1 ? static_cast<LessonScreen *>(openLesson<Form001>()) : openLesson<Form002>();
+        LessonScreen *form = screen == 1 ? openLesson(1) : openLesson(2);
         form->timer(QStringLiteral("TimerDVM"))->tick();
         QTest::mouseClick(form->control<QPushButton>(QStringLiteral("Command2")), Qt::LeftButton);
         QCOMPARE(run.sound.requests, requests);
@@ -227,7 +226,7 @@ private slots:
     void aMissingPhotographEndsTheRunAfterTheCue()
     {
         TestRun run;
-        Form002 *form = openLesson<Form002>();
+        LessonScreen *form = openLesson(2);
         run.removeContent(QStringLiteral("images/003.jpg"));
         press(form, {326, 250});
         QCOMPARE(run.sound.requests.size(), 1);
@@ -240,7 +239,7 @@ private slots:
     void aMissingLanguageFileEndsTheFirstLesson()
     {
         TestRun run(2, 0);
-        auto *form = new Form001;
+        auto *form = lessonScreen(1);
         QVERIFY_THROWS_EXCEPTION(RuntimeError, form->open());
         QCOMPARE(ExplanationCursor, 1);
         delete form;

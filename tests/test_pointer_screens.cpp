@@ -1,10 +1,6 @@
 #include "LessonProbe.h"
 #include "TestRun.h"
 #include "app/TrainerApplication.h"
-#include "lessons/Form009.h"
-#include "lessons/Form014.h"
-#include "lessons/Form015.h"
-#include "lessons/Form016.h"
 #include "screens/PictureBox.h"
 
 #include <QPointer>
@@ -16,12 +12,7 @@ using namespace kelvora::test;
 namespace {
 LessonScreen *openPointerScreen(int screen, int line)
 {
-    switch (screen) {
-    case 9: return openLessonAtLine<Form009>(line);
-    case 14: return openLessonAtLine<Form014>(line);
-    case 15: return openLessonAtLine<Form015>(line);
-    default: return openLessonAtLine<Form016>(line);
-    }
+    return openLessonAtLine(screen, line);
 }
 
 // The pointer marks in the order the screen creates them.

@@ -1,6 +1,7 @@
 #include "TestRun.h"
 #include "app/RunState.h"
 #include "app/TrainerApplication.h"
+#include "course/CurrentCourse.h"
 #include "screens/LessonScreen.h"
 #include "screens/PrgModule.h"
 
@@ -14,7 +15,10 @@ namespace {
 // A bare lesson screen of a given place in the chain: the template's controls only.
 LessonDesign bareDesign(int screen)
 {
-    return {.screen = screen, .inset = "images\\KokpitA.bmp", .firstPhotograph = "images\\001.jpg"};
+    return {.screen = screen,
+            .inset = "images\\KokpitA.bmp",
+            .firstPhotograph = "images\\001.jpg",
+            .layout = currentCourse().screens.at(size_t(screen - 1)).layout};
 }
 
 // Records, while it loads, whether the screen it replaces is still on display.

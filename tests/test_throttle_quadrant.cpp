@@ -1,8 +1,7 @@
 #include "LessonProbe.h"
 #include "TestRun.h"
 #include "app/TrainerApplication.h"
-#include "lessons/Form006.h"
-#include "lessons/ThrottleQuadrant.h"
+#include "screens/ThrottleQuadrant.h"
 #include "screens/Line.h"
 
 #include <QPushButton>
@@ -15,17 +14,22 @@ namespace {
 const QPoint QuadrantMark{74, 193}; // inside Shape1 and Shape3, in the quadrant's own coordinates
 const QPoint IdleMark{0, 650};      // inside Shape2, which starts left of the window
 
-Form006 *openThrottle()
+LessonScreen *openThrottle()
 {
-    return openLessonAtLine<Form006>(13);
+    return openLessonAtLine(6, 13);
 }
 
-void pressQuadrant(Form006 *form, QPoint inner)
+ThrottleQuadrant *quadrantOf(const LessonScreen *form)
 {
-    press(form->quadrant()->canvas(), inner);
+    return form->findChild<ThrottleQuadrant *>();
 }
 
-QString caption(Form006 *form)
+void pressQuadrant(LessonScreen *form, QPoint inner)
+{
+    press(quadrantOf(form)->canvas(), inner);
+}
+
+QString caption(LessonScreen *form)
 {
     return form->control<QLabel>(QStringLiteral("LabelTHRTL"))->text();
 }
@@ -60,8 +64,8 @@ private slots:
     void theQuadrantAsLoaded()
     {
         TestRun run;
-        Form006 *form = openThrottle();
-        ThrottleQuadrant *quadrant = form->quadrant();
+        LessonScreen *form = openThrottle();
+        ThrottleQuadrant *quadrant = quadrantOf(form);
         QCOMPARE(quadrant->objectName(), QStringLiteral("Picture2"));
         QCOMPARE(quadrant->geometry(), QRect(24, 288, 173, 253));
         QCOMPARE(quadrant->pictureName(), QStringLiteral("images\\cougar.jpg"));
@@ -96,20 +100,20 @@ private slots:
         QFETCH(QPoint, windowPoint);
         QFETCH(bool, hits);
         TestRun run;
-        Form006 *form = openThrottle();
+        LessonScreen *form = openThrottle();
         QWidget *target = form->childAt(windowPoint);
         QVERIFY(target);
         press(target, target->mapFrom(form, windowPoint));
         QCOMPARE(running(form, "Timer2"), hits);
         QCOMPARE(running(form, "Timer1"), !hits);
-        QCOMPARE(form->quadrant()->isHidden(), hits);
+        QCOMPARE(quadrantOf(form)->isHidden(), hits);
         QVERIFY(run.sound.requests.isEmpty()); // the quadrant's steps play nothing
     }
 
     void theKnobSlidesLeftAndBack()
     {
         TestRun run;
-        Form006 *form = openThrottle();
+        LessonScreen *form = openThrottle();
         Shape *knob = form->mark(QStringLiteral("shpthr"));
         MoveRecorder moves(knob);
 
@@ -123,14 +127,14 @@ private slots:
         QCOMPARE(knob->x(), 64);
 
         press(form, IdleMark);
-        QVERIFY(!form->quadrant()->isHidden());
+        QVERIFY(!quadrantOf(form)->isHidden());
         QVERIFY(shown(form, "Shape3") && running(form, "Timer3") && !running(form, "Timer2"));
         QCOMPARE(knob->x(), 64);
 
         moves.lefts.clear();
         pressQuadrant(form, QuadrantMark);
         QCOMPARE(moves.lefts, slide(64, 84));
-        QVERIFY(form->quadrant()->isHidden());
+        QVERIFY(quadrantOf(form)->isHidden());
         QVERIFY(!running(form, "Timer3") && running(form, "Timerkokpitbekle"));
         QCOMPARE(run.sound.requests, (QList<SoundRequest>{{"sounds\\Dugme3.wav", 1, 16}}));
     }
@@ -138,7 +142,7 @@ private slots:
     void theStepMarksAreTestedOnlyWhileTheirTimersRun()
     {
         TestRun run;
-        Form006 *form = openThrottle();
+        LessonScreen *form = openThrottle();
         press(form, IdleMark); // step 2 is not active yet
         QVERIFY(running(form, "Timer1"));
         QVERIFY(run.sound.requests.isEmpty());
@@ -171,7 +175,7 @@ private slots:
         TestRun run(language);
         if (language == 0)
             run.writeLanguageFile(0, QByteArray("line\r\n").repeated(20));
-        Form006 *form = openThrottle();
+        LessonScreen *form = openThrottle();
         QCOMPARE(caption(form), atLoad);
         pressQuadrant(form, QuadrantMark);
         QCOMPARE(caption(form), atLoad); // hidden quadrant, caption unchanged
@@ -192,21 +196,21 @@ private slots:
         QFETCH(bool, loopPlaying);
         QFETCH(int, clicksHeard);
         TestRun run;
-        Form006 *form = openThrottle();
+        LessonScreen *form = openThrottle();
         pressQuadrant(form, QuadrantMark);
         run.sound.playing = loopPlaying;
         int heard = 0;
         bool quadrantBackDuringClick = false;
         run.sound.whilePlayingSync = [&](const SoundRequest &) {
             ++heard;
-            quadrantBackDuringClick = !form->quadrant()->isHidden();
+            quadrantBackDuringClick = !quadrantOf(form)->isHidden();
         };
         press(form, IdleMark);
         QCOMPARE(run.sound.requests, (QList<SoundRequest>{{"sounds\\Dugme3.wav", 1, 16}}));
         QCOMPARE(heard, clicksHeard);
         QVERIFY(!quadrantBackDuringClick);
         QCOMPARE(run.sound.playing, loopPlaying);
-        QVERIFY(!form->quadrant()->isHidden());
+        QVERIFY(!quadrantOf(form)->isHidden());
     }
 
     void exitMakesOneRequest_data()
@@ -219,7 +223,7 @@ private slots:
     {
         QFETCH(bool, duringKnobMove);
         TestRun run;
-        Form006 *form = openThrottle();
+        LessonScreen *form = openThrottle();
         auto *exit = form->control<QPushButton>(QStringLiteral("Command2"));
         if (duringKnobMove) {
             QTimer::singleShot(100, exit, [exit] { QTest::mouseClick(exit, Qt::LeftButton); });

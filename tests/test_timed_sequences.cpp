@@ -1,9 +1,7 @@
 #include "LessonProbe.h"
 #include "TestRun.h"
 #include "app/TrainerApplication.h"
-#include "lessons/Form005.h"
-#include "lessons/Form006.h"
-#include "lessons/ThrottleQuadrant.h"
+#include "screens/ThrottleQuadrant.h"
 #include "screens/PictureBox.h"
 
 #include <QPointer>
@@ -16,18 +14,16 @@ const QPoint QuadrantMark{74, 193}; // inside Shape1 and Shape3, in the quadrant
 
 LessonScreen *openScreen(int screen)
 {
-    if (screen == 5)
-        return openLessonAtLine<Form005>(11);
-    return openLessonAtLine<Form006>(13);
+    return openLessonAtLine(screen, screen == 5 ? 11 : 13);
 }
 
 // Everything the user does before the screen's sequence starts.
 void runSteps(LessonScreen *form)
 {
-    if (auto *throttle = qobject_cast<Form006 *>(form)) {
-        press(throttle->quadrant()->canvas(), QuadrantMark);
-        press(throttle, {0, 650});
-        press(throttle->quadrant()->canvas(), QuadrantMark);
+    if (auto *quadrant = form->findChild<ThrottleQuadrant *>()) {
+        press(quadrant->canvas(), QuadrantMark);
+        press(form, {0, 650});
+        press(quadrant->canvas(), QuadrantMark);
     } else {
         press(form, {829, 310});
     }

@@ -2,6 +2,7 @@
 
 #include "ProgramIcon.h"
 #include "RunState.h"
+#include "course/CurrentCourse.h"
 #include "platform/ProgramEnd.h"
 #include "platform/SoundPlayer.h"
 #include "screens/LessonChain.h"
@@ -16,20 +17,24 @@
 namespace kelvora {
 
 namespace {
-struct Language {
+// The places of the language buttons; the course gives their languages.
+struct LanguageButton {
     int code;
-    const char *button;
-    QRect buttonRect;
-    const char *startCaption;
     const char *name;
+    QRect rect;
 };
-// clang-format off
-const Language Languages[] = {
-    {1, "Lang1", {344, 34, 119, 23}, "Başla",     "Türkçe"},
-    {2, "Lang2", {466, 34, 119, 23}, "Start",     "English"},
-    {3, "Lang3", {588, 34, 119, 23}, "Commencer", "Francais"},
+const LanguageButton LanguageButtons[] = {
+    {1, "Lang1", {344, 34, 119, 23}},
+    {2, "Lang2", {466, 34, 119, 23}},
+    {3, "Lang3", {588, 34, 119, 23}},
 };
-// clang-format on
+
+// The course's language of that code (1 first), or nullptr.
+const CourseLanguage *courseLanguage(int code)
+{
+    const std::vector<CourseLanguage> &languages = currentCourse().languages;
+    return code >= 1 && code <= int(languages.size()) ? &languages[size_t(code - 1)] : nullptr;
+}
 
 QLabel *addLabel(QWidget *parent, const char *name, const QRect &rect, const QString &caption)
 {
@@ -46,19 +51,22 @@ QLabel *addLabel(QWidget *parent, const char *name, const QRect &rect, const QSt
 Form000::Form000() : Screen(QSize(1022, 768))
 {
     setObjectName(QStringLiteral("Form000"));
-    setWindowTitle(QStringLiteral("KELVORA Training"));
+    setWindowTitle(currentCourse().title);
     setWindowIcon(programIcon());
 
-    QLabel *title = addLabel(this, "Label1", {344, 10, 557, 21}, QStringLiteral("KELVORA Training"));
+    QLabel *title = addLabel(this, "Label1", {344, 10, 557, 21}, currentCourse().title);
     title->setProperty("index", 0);
     title->setFont(captionFont());
     setTextColor(title, MarkYellow);
 
     QPushButton *languageButtons[3];
     for (int i = 0; i < 3; ++i) {
-        const Language &language = Languages[i];
-        languageButtons[i] = addButton(this, language.button, language.buttonRect, QString::fromUtf8(language.name));
-        connect(languageButtons[i], &QPushButton::clicked, this, guarded([this, code = language.code] { chooseLanguage(code); }));
+        const LanguageButton &place = LanguageButtons[i];
+        const CourseLanguage *language = courseLanguage(place.code);
+        languageButtons[i] = addButton(this, place.name, place.rect, language ? language->name : QString());
+        if (!language)
+            languageButtons[i]->hide();
+        connect(languageButtons[i], &QPushButton::clicked, this, guarded([this, code = place.code] { chooseLanguage(code); }));
     }
     QPushButton *exit = addButton(this, "Command2", {980, 4, 37, 27}, QStringLiteral("Exit"));
     connect(exit, &QPushButton::clicked, this, guarded([this] { exitProgram(); }));
@@ -92,13 +100,11 @@ void Form000::load()
 
 void Form000::chooseLanguage(int code)
 {
-    for (const Language &language : Languages) {
-        if (language.code != code)
-            continue;
+    if (const CourseLanguage *language = courseLanguage(code)) {
         CurrentLanguage = code;
         m_start->show();
-        m_start->setText(QString::fromUtf8(language.startCaption));
-        m_languageName->setText(QString::fromUtf8(language.name));
+        m_start->setText(language->startCaption);
+        m_languageName->setText(language->name);
     }
 }
 

@@ -189,8 +189,13 @@ QStringList languageFileNames()
 
 QList<PackFile> packFiles()
 {
+    return packFiles(assetCatalogue(), languageFileNames());
+}
+
+QList<PackFile> packFiles(const QList<ScreenAssets> &screens, const QStringList &languageFiles)
+{
     PackBuilder pack;
-    for (const ScreenAssets &assets : assetCatalogue()) {
+    for (const ScreenAssets &assets : screens) {
         const QSize photoSize = assets.screen == 0 ? StartPictureSize : LessonPictureSize;
         for (const QString &name : assets.photographs)
             pack.add(name, PackFileKind::Photograph, photoSize);
@@ -203,7 +208,7 @@ QList<PackFile> packFiles()
         for (const QString &name : assets.directSounds)
             pack.add(name, PackFileKind::Sound);
     }
-    for (const QString &name : languageFileNames())
+    for (const QString &name : languageFiles)
         pack.add(name, PackFileKind::LanguageFile);
     return pack.files();
 }

@@ -52,6 +52,8 @@ struct PackFile {
 // and the most capitalised spelling of each file name ("KokpitB.bmp" for
 // "Kokpitb.bmp", "Dugme3.wav" for "dugme3.wav").
 QList<PackFile> packFiles();
+// The same for any screens' files and language files.
+QList<PackFile> packFiles(const QList<ScreenAssets> &screens, const QStringList &languageFiles);
 
 // The pack path of a name as a screen spells it ("Images\\005.jpg" ->
 // "images/005.jpg"), or an empty string if no screen uses that file.

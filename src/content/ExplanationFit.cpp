@@ -4,7 +4,6 @@
 #include <QTextLayout>
 
 #include <algorithm>
-#include <array>
 #include <cmath>
 
 namespace kelvora {
@@ -42,16 +41,6 @@ bool fitsLabel(const QString &text, const QFont &font, int width, int height)
 {
     const WrappedText wrapped = wrapText(text, font, width);
     return wrapped.height() <= height && wrapped.widestRow <= width;
-}
-
-int explanationScreen(int line)
-{
-    // First line of each screen, screens 1 to 18; a screen's lines run up to the next screen's first.
-    static constexpr std::array<int, 18> firstLine{1, 2, 3, 10, 11, 13, 16, 24, 28, 29, 30, 40, 43, 44, 45, 46, 47, 48};
-    if (line < 1 || line > explanationLineCount)
-        return 0;
-    const auto after = std::upper_bound(firstLine.begin(), firstLine.end(), line);
-    return int(after - firstLine.begin());
 }
 
 } // namespace kelvora

@@ -24,10 +24,4 @@ WrappedText wrapText(const QString &text, const QFont &font, int width);
 // label cuts off rows below its lower edge and a word too long for its width.
 bool fitsLabel(const QString &text, const QFont &font, int width, int height);
 
-inline constexpr int explanationLineCount = 50;
-
-// The lesson screen (1 to 18) that shows explanation line `line` of a complete
-// run, or 0 for a line number outside 1 to explanationLineCount.
-int explanationScreen(int line);
-
 } // namespace kelvora

@@ -1,13 +1,16 @@
 #pragma once
 
-#include <QString>
+#include <QStringList>
 
 namespace kelvora {
 
 // The language file of a language number given as text ("1", "2", "3"):
 // Lang<n>.txt in the program's folder, whatever the current directory is,
-// found without regard to letter case (lang2.txt will do).
+// unless a course names the files of its languages; found without regard to
+// letter case (lang2.txt will do).
 QString languageFilePath(const QString &languageNumberText);
+// The files of languages 1, 2, ... as the course names them; empty: Lang<n>.txt.
+void setLanguageFileNames(const QStringList &fileNames);
 
 // Line lineNumber (1-based) of a language file, read from the first line on:
 // lines end at CR LF, CR or LF. Single-byte windows-1254 text unless the file

@@ -19,6 +19,7 @@ QString RuntimeError::kindText(Kind kind)
     case Kind::ControlNotFound: return QStringLiteral("control not found");
     case Kind::ScreenNotFound: return QStringLiteral("screen not found");
     case Kind::Overflow: return QStringLiteral("overflow");
+    case Kind::BadCourse: return QStringLiteral("invalid course");
     }
     return QStringLiteral("error");
 }

@@ -10,7 +10,7 @@ namespace kelvora {
 // and caught where the handler that raised it runs (runHandler), never further out.
 class RuntimeError : public std::runtime_error {
 public:
-    enum class Kind { FileNotFound, InputPastEndOfFile, BadPicture, ControlNotFound, ScreenNotFound, Overflow };
+    enum class Kind { FileNotFound, InputPastEndOfFile, BadPicture, ControlNotFound, ScreenNotFound, Overflow, BadCourse };
 
     // subject: the file or control as the program named it;
     // detail: where it was looked for, if that tells more.

@@ -4,8 +4,8 @@ namespace kelvora {
 
 class Screen;
 
-// A new, not yet loaded lesson screen of that number (1 to 18), or nullptr where
-// the chain has no such screen.
+// A new, not yet loaded lesson screen of that number (1 to the current course's
+// count), or nullptr where the course has no such screen.
 Screen *createLessonScreen(int number);
 
 } // namespace kelvora

@@ -4,16 +4,18 @@
 
 #include <QPoint>
 #include <QRect>
+#include <QStringList>
+
+#include <optional>
 #include <vector>
 
 namespace kelvora {
 
 // How a lesson screen's common controls differ from the template's design values.
 struct LessonLayout {
-    int screen;
-    QPoint explain;
-    int explainHeight;
-    QPoint inset;
+    QPoint explain{12, 6};
+    int explainHeight = 27;
+    QPoint inset{16, 36};
     // The continue mark at load: the oval shown, the label shown, the oval blinking.
     bool continueMarkShown = false;
     bool continueLabelShown = false;
@@ -30,7 +32,7 @@ struct LessonLayout {
 
 // A mark on the photograph, as designed.
 struct MarkDesign {
-    const char *name;
+    QString name;
     int index = -1; // members of a group share the name, in index order
     QRect rect;
     Shape::Kind kind = Shape::Kind::Circle;
@@ -40,49 +42,103 @@ struct MarkDesign {
 
 // A blink timer: each tick flips its marks; by default the mark with its number.
 struct BlinkTimerDesign {
-    const char *name;
+    QString name;
     bool enabled = false;
-    std::vector<const char *> blinks = {};
+    QStringList blinks = {};
 };
 
-// One action of a step's follow-up: show a mark or a label, or start a timer.
-struct FollowUp {
-    enum class Kind { Show, Start };
-    Kind kind;
-    const char *control;
+// One thing a screen does in a follow-up: show or hide a control, start or stop
+// a timer, change the photograph or the inset, read the next line, play a sound.
+struct ScreenAction {
+    enum class Verb {
+        Show,
+        Hide,
+        Start,
+        Stop,
+        Photograph,
+        Inset,
+        Line,  // the next explanation line; no argument
+        Sound, // played and left to run
+        Loop,  // played over and over until the next sound
+        Cue,   // "Sounds\<cue>.wav", played to its end
+    };
+    Verb verb;
+    QString argument = {};
 };
-inline FollowUp show(const char *control) { return {FollowUp::Kind::Show, control}; }
-inline FollowUp start(const char *control) { return {FollowUp::Kind::Start, control}; }
+using Actions = std::vector<ScreenAction>;
 
 // One click step: active while its timer runs, taken by a press strictly inside
 // its mark. Its actions run in this order: the cue (played to its end), the
 // engine loop where the screen has one, the photograph, the step's timer
 // stopped and its mark hidden, the follow-up, and the next explanation line.
 struct StepDesign {
-    const char *activeWhile;
-    const char *mark;
-    const char *cue = nullptr;        // none: no cue
-    const char *photograph = nullptr; // none: the photograph stays
-    std::vector<FollowUp> followUp;
+    QString activeWhile;
+    QString mark;
+    QString cue = {};        // empty: no cue
+    QString photograph = {}; // empty: the photograph stays
+    Actions followUp;
     bool nextLine = false;
+};
+
+// The timed photograph sequence: a delay whose one tick runs `view`, then a
+// sequence whose tick k shows numbered photograph k + photographOffset, and
+// whose tick lastTick runs `finish` instead.
+struct TimedSequenceDesign {
+    int periodMs = 0;
+    int lastTick = 0;
+    int photographOffset = 0;
+    Actions view;
+    Actions finish;
+};
+
+// The throttle quadrant inset with its two steps inside and one on the window between.
+struct ThrottleQuadrantDesign {
+    QRect rect;
+    QString picture;
+    QStringList halfCaptions; // by language, first language first
+    QStringList idleCaptions;
+    QString pullTimer;        // blinks the quadrant's Shape1
+    QString liftMark;         // the press on the window between the two
+    QString liftTimer;
+    QString liftClick;
+    QString pushTimer;        // blinks the quadrant's Shape3
+    Actions atIdle;           // after the knob has reached idle
+};
+
+// One mark pressed again and again: each press plays the click, restarts the
+// engine loop and shows numbered photograph count + photographOffset.
+struct PressCounterDesign {
+    QString timer;
+    QString mark;
+    int presses = 0;
+    QString click;
+    int photographOffset = 0;
+    Actions done; // after the last press
+};
+
+// The continue mark of the course's last screen: a closing cue, then the end of the run.
+struct RunEndingDesign {
+    QString cue;
 };
 
 // Everything a lesson screen adds to the template.
 struct LessonDesign {
-    int screen;
-    const char *inset;
-    const char *firstPhotograph;
+    int screen = 0;
+    QString caption; // the window's title
+    QString inset;
+    QString firstPhotograph;
+    LessonLayout layout = {};
     std::vector<MarkDesign> marks = {};
     std::vector<BlinkTimerDesign> blinkTimers = {};
     std::vector<StepDesign> steps = {};
     // After each cue, restart the running engine's loop sound.
     bool engineLoop = false;
+    Actions atLoad = {}; // run after the load sequence
+    // The named kinds that add behaviour to the template.
+    std::optional<ThrottleQuadrantDesign> throttleQuadrant = {};
+    std::optional<TimedSequenceDesign> timedSequence = {};
+    std::optional<PressCounterDesign> pressCounter = {};
+    std::optional<RunEndingDesign> runEnding = {};
 };
-
-// The continue mark's follow-up, in the order most lessons take it.
-inline std::vector<FollowUp> showContinueMark()
-{
-    return {show("ShapeDVM"), start("TimerDVM"), show("LabelDVM")};
-}
 
 } // namespace kelvora

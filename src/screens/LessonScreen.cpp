@@ -1,7 +1,7 @@
 #include "LessonScreen.h"
 
+#include "AuthorView.h"
 #include "LessonChain.h"
-#include "LessonLayouts.h"
 #include "Look.h"
 #include "PictureBox.h"
 #include "PressLabel.h"
@@ -10,6 +10,10 @@
 #include "StepTracker.h"
 #include "Timer.h"
 #include "app/RunState.h"
+#include "kinds/PressCounter.h"
+#include "kinds/RunEnding.h"
+#include "kinds/ThrottleSteps.h"
+#include "kinds/TimedSequence.h"
 #include "platform/ProgramEnd.h"
 #include "platform/SoundPlayer.h"
 #include "record/ResultsScreen.h"
@@ -35,22 +39,23 @@ QString markOfTimer(const QString &timerName)
 } // namespace
 
 LessonScreen::LessonScreen(const LessonDesign &design)
-    : Screen(LessonClientSize), m_design(design), m_layout(lessonLayout(design.screen)),
+    : Screen(LessonClientSize), m_design(design), m_layout(m_design.layout),
       m_tracker(new StepTracker(*this, design.screen))
 {
     setObjectName(QStringLiteral("Form%1").arg(design.screen, 3, 10, QLatin1Char('0')));
-    setWindowTitle(QStringLiteral("KELVORA Training - %1 / %2").arg(design.screen).arg(LessonCount));
+    setWindowTitle(design.caption);
     createCommonControls();
     createMarks();
+    createKinds();
     for (const StepDesign &step : m_design.steps) {
-        m_steps.push_back({&step, timer(QLatin1String(step.activeWhile)), mark(QLatin1String(step.mark))});
+        m_steps.push_back({&step, timer(step.activeWhile), mark(step.mark)});
         m_tracker->track(m_steps.back().activeWhile, m_steps.back().mark);
     }
 }
 
-void LessonScreen::trackStep(const char *activeWhile, const char *markName)
+void LessonScreen::trackStep(const QString &activeWhile, const QString &markName)
 {
-    m_tracker->track(timer(QLatin1String(activeWhile)), mark(QLatin1String(markName)));
+    m_tracker->track(timer(activeWhile), mark(markName));
 }
 
 void LessonScreen::createCommonControls()
@@ -90,24 +95,30 @@ void LessonScreen::createCommonControls()
 void LessonScreen::createMarks()
 {
     for (const MarkDesign &design : m_design.marks) {
-        auto *shape = new Shape(this, QLatin1String(design.name), design.rect, design.kind, design.border, design.visible);
+        auto *shape = new Shape(this, design.name, design.rect, design.kind, design.border, design.visible);
         shape->setIndex(design.index);
     }
     for (const BlinkTimerDesign &design : m_design.blinkTimers)
-        addBlinkTimer(QLatin1String(design.name), design.enabled, design.blinks);
+        addBlinkTimer(design.name, design.enabled, design.blinks);
 }
 
-Timer *LessonScreen::addTimer(const QString &name, int intervalMs, bool enabled)
+// In the order the start-up course's screens created them: the quadrant before the sequence.
+void LessonScreen::createKinds()
 {
-    return new Timer(this, name, intervalMs, enabled);
+    if (m_design.throttleQuadrant)
+        m_kinds.push_back(new ThrottleSteps(*this, *m_design.throttleQuadrant));
+    if (m_design.timedSequence)
+        m_kinds.push_back(new TimedSequence(*this, *m_design.timedSequence));
+    if (m_design.pressCounter)
+        m_kinds.push_back(new PressCounter(*this, *m_design.pressCounter));
+    if (m_design.runEnding)
+        m_kinds.push_back(new RunEnding(*this, *m_design.runEnding));
 }
 
-Timer *LessonScreen::addBlinkTimer(const QString &name, bool enabled, const std::vector<const char *> &blinks)
+Timer *LessonScreen::addBlinkTimer(const QString &name, bool enabled, const QStringList &blinks)
 {
-    Timer *blinkTimer = addTimer(name, m_layout.blinkInterval, enabled);
-    QStringList marks;
-    for (const char *markName : blinks)
-        marks << QLatin1String(markName);
+    Timer *blinkTimer = new Timer(this, name, m_layout.blinkInterval, enabled);
+    QStringList marks = blinks;
     if (marks.isEmpty())
         marks << markOfTimer(name);
     connect(blinkTimer, &Timer::ticked, this, [this, marks] {
@@ -165,13 +176,15 @@ void LessonScreen::load()
     showNextLine();
     if (m_layout.continueLabelInFront)
         continueLabel()->raise();
-    loadInsets();
-    setPicture(QLatin1String(m_design.firstPhotograph));
-}
-
-void LessonScreen::loadInsets()
-{
-    setInset(QLatin1String(m_design.inset));
+    setInset(m_design.inset);
+    for (LessonKind *kind : m_kinds)
+        kind->loadInsets();
+    setPicture(m_design.firstPhotograph);
+    runActions(m_design.atLoad);
+    for (LessonKind *kind : m_kinds)
+        kind->loaded();
+    if (authorMode())
+        new AuthorView(*this);
 }
 
 void LessonScreen::mousePressEvent(QMouseEvent *event)
@@ -187,6 +200,10 @@ void LessonScreen::mousePressEvent(QMouseEvent *event)
 
 void LessonScreen::pressWindow(QPointF position)
 {
+    for (LessonKind *kind : m_kinds) {
+        if (kind->press(position))
+            return;
+    }
     for (const Step &step : m_steps) {
         if (step.activeWhile->isEnabled() && step.mark->hits(position)) {
             runStep(step);
@@ -207,31 +224,40 @@ bool LessonScreen::pressContinueMark(QPointF position)
 void LessonScreen::runStep(const Step &step)
 {
     const StepDesign &design = *step.design;
-    if (design.cue)
-        PlayCue(QLatin1String(design.cue));
+    if (!design.cue.isEmpty())
+        PlayCue(design.cue);
     if (m_design.engineLoop)
         restartEngineLoop();
-    if (design.photograph)
-        setPicture(QLatin1String(design.photograph));
+    if (!design.photograph.isEmpty())
+        setPicture(design.photograph);
     step.activeWhile->setEnabled(false);
     step.mark->hide();
-    runFollowUp(design.followUp);
+    runActions(design.followUp);
     if (design.nextLine)
         showNextLine();
 }
 
-void LessonScreen::runFollowUp(const std::vector<FollowUp> &actions)
+void LessonScreen::runActions(const Actions &actions)
 {
-    for (const FollowUp &action : actions)
-        runFollowUp(action);
+    for (const ScreenAction &action : actions)
+        runAction(action);
 }
 
-void LessonScreen::runFollowUp(const FollowUp &action)
+void LessonScreen::runAction(const ScreenAction &action)
 {
-    const QString name = QLatin1String(action.control);
-    switch (action.kind) {
-    case FollowUp::Kind::Show: control<QWidget>(name)->show(); break;
-    case FollowUp::Kind::Start: timer(name)->setEnabled(true); break;
+    const QString &name = action.argument;
+    using Verb = ScreenAction::Verb;
+    switch (action.verb) {
+    case Verb::Show: control<QWidget>(name)->show(); break;
+    case Verb::Hide: control<QWidget>(name)->hide(); break;
+    case Verb::Start: timer(name)->setEnabled(true); break;
+    case Verb::Stop: timer(name)->setEnabled(false); break;
+    case Verb::Photograph: setPicture(name); break;
+    case Verb::Inset: setInset(name); break;
+    case Verb::Line: showNextLine(); break;
+    case Verb::Sound: playSound(name.toStdString(), SoundModule, SoundAsync); break;
+    case Verb::Loop: playSound(name.toStdString(), NoModule, SoundAsync | SoundLoop); break;
+    case Verb::Cue: PlayCue(name); break;
     }
 }
 
@@ -239,6 +265,10 @@ void LessonScreen::next()
 {
     if (isLeaving())
         return;
+    for (LessonKind *kind : m_kinds) {
+        if (kind->next())
+            return;
+    }
     Screen *following = createLessonScreen(number() + 1);
     if (!following)
         throw RuntimeError(RuntimeError::Kind::ScreenNotFound, QStringLiteral("Form%1").arg(number() + 1, 3, 10, QLatin1Char('0')),

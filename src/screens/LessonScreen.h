@@ -10,17 +10,19 @@ class QPushButton;
 
 namespace kelvora {
 
+class LessonKind;
 class PictureBox;
 class PressLabel;
 class StepTracker;
 
 // The template every lesson screen follows: the common controls, the load
 // sequence, blinking marks, the step machine over the lesson's table of steps,
-// the continue mark that leads to the next screen, and Exit.
+// the continue mark that leads to the next screen, and Exit. The named kinds of
+// the design add their behaviour at the template's hooks.
 class LessonScreen : public Screen {
     Q_OBJECT
 public:
-    LessonScreen(const LessonDesign &design);
+    explicit LessonScreen(const LessonDesign &design);
 
     int number() const { return m_design.screen; }
 
@@ -30,9 +32,18 @@ public:
     // ShowNextExplanation for this screen in CurrentLanguage.
     void showNextLine();
     void setInset(const QString &name);
+    void runActions(const Actions &actions);
 
     // "images\0" + number + ".jpg": the names that lessons build from a counter.
     static QString numberedPhotograph(int number);
+    // Restarts the running engine's looping sound.
+    static void restartEngineLoop();
+
+    // A click step that a kind runs itself, followed like the table's steps.
+    void trackStep(const QString &activeWhile, const QString &mark);
+    StepTracker &stepTracker() const { return *m_tracker; }
+    // The last screen is done: in check mode the results follow, else the program ends.
+    void finishRun();
 
 public slots:
     // The Next button's click procedure, which the continue mark runs.
@@ -46,27 +57,13 @@ protected:
     void load() override;
     void mousePressEvent(QMouseEvent *event) override;
 
-    // A press on the window: the first active step whose mark it hits, else the continue mark.
+    // A press on the window: a kind that takes it, else the first active step
+    // whose mark it hits, else the continue mark.
     virtual void pressWindow(QPointF position);
     bool pressContinueMark(QPointF position);
 
-    // The load sequence's pictures other than the photograph: Picture1's bitmap.
-    virtual void loadInsets();
-
     // CurrentLanguage as the decimal text the explanation reader takes.
     static QString languageText();
-
-    Timer *addTimer(const QString &name, int intervalMs, bool enabled);
-    Timer *addBlinkTimer(const QString &name, bool enabled, const std::vector<const char *> &blinks = {});
-    void runFollowUp(const std::vector<FollowUp> &actions);
-    // A click step that the lesson runs itself, followed like the table's steps.
-    void trackStep(const char *activeWhile, const char *mark);
-    StepTracker &stepTracker() const { return *m_tracker; }
-    // The last screen is done: in check mode the results follow, else the program ends.
-    void finishRun();
-    // Restarts the running engine's looping sound.
-    static void restartEngineLoop();
-    QWidget *continueLabel() const;
 
 private:
     struct Step {
@@ -77,14 +74,18 @@ private:
 
     void createCommonControls();
     void createMarks();
+    void createKinds();
+    Timer *addBlinkTimer(const QString &name, bool enabled, const QStringList &blinks = {});
+    void runAction(const ScreenAction &action);
     void runStep(const Step &step);
-    void runFollowUp(const FollowUp &action);
     void blink(const QString &markName);
+    QWidget *continueLabel() const;
 
     LessonDesign m_design;
     const LessonLayout &m_layout;
     PictureBox *m_inset = nullptr;
     std::vector<Step> m_steps;
+    std::vector<LessonKind *> m_kinds;
     StepTracker *m_tracker;
 };
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/RunState.h"
+#include "screens/LessonChain.h"
 #include "screens/LessonScreen.h"
 
 #include <QCoreApplication>
@@ -8,10 +9,16 @@
 
 namespace kelvora::test {
 
-// Opens a lesson as the run reaches it: the line before its first is on display.
-template <class Form> Form *openLessonAtLine(int firstLine)
+// Lesson screen `screen` of the current course, not yet loaded.
+inline LessonScreen *lessonScreen(int screen)
 {
-    auto *form = new Form;
+    return static_cast<LessonScreen *>(createLessonScreen(screen));
+}
+
+// Opens a lesson as the run reaches it: the line before its first is on display.
+inline LessonScreen *openLessonAtLine(int screen, int firstLine)
+{
+    LessonScreen *form = lessonScreen(screen);
     ExplanationCursor = firstLine - 1;
     form->open();
     return form;

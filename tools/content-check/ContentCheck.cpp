@@ -5,8 +5,8 @@
 #include "content/ContentPicture.h"
 #include "content/ExplanationFit.h"
 #include "content/LanguageFile.h"
+#include "course/CourseAssets.h"
 #include "platform/RuntimeError.h"
-#include "screens/LessonLayouts.h"
 
 #include <QDir>
 #include <QFontInfo>
@@ -47,8 +47,8 @@ QString ContentProblem::toString() const
                     : QStringLiteral("%1: %2").arg(file, message);
 }
 
-ContentCheck::ContentCheck(const QString &contentFolder, const QString &programFolder)
-    : m_contentFolder(contentFolder), m_programFolder(programFolder)
+ContentCheck::ContentCheck(const QString &contentFolder, const QString &programFolder, Course course)
+    : m_course(std::move(course)), m_contentFolder(contentFolder), m_programFolder(programFolder)
 {
 }
 
@@ -56,7 +56,7 @@ QList<ContentProblem> ContentCheck::run()
 {
     m_problems.clear();
     m_filesChecked = 0;
-    for (const PackFile &file : packFiles()) {
+    for (const PackFile &file : coursePackFiles(m_course)) {
         ++m_filesChecked;
         const bool language = file.kind == PackFileKind::LanguageFile;
         const QString path = resolveContentPath(file.path, language ? m_programFolder : m_contentFolder);
@@ -115,20 +115,21 @@ void ContentCheck::checkLanguageFile(const QString &file, const QString &path)
     if (!rightFont)
         report(file, 0, QStringLiteral("line widths not checked: the font %1 is not installed").arg(font.family()));
 
-    for (int number = 1; number <= explanationLineCount; ++number) {
+    const int linesRead = m_course.linesRead();
+    for (int number = 1; number <= linesRead; ++number) {
         QString line;
         try {
             line = readLanguageLine(path, number);
         } catch (const RuntimeError &) {
-            report(file, 0, QStringLiteral("has %1 lines; a complete run reads %2").arg(number - 1).arg(explanationLineCount));
+            report(file, 0, QStringLiteral("has %1 lines; a complete run reads %2").arg(number - 1).arg(linesRead));
             return;
         }
         if (!readsAsText(line)) {
             report(file, number, QStringLiteral("does not decode as windows-1254 or UTF-8 text"));
             continue;
         }
-        const int screen = explanationScreen(number);
-        const int height = lessonLayout(screen).explainHeight;
+        const int screen = m_course.screenOfLine(number);
+        const int height = m_course.screens[size_t(screen - 1)].layout.explainHeight;
         if (line.size() > LongestLineLaidOut) {
             report(file, number, QStringLiteral("does not fit the label of screen %1 (%2 x %3 px): %4 characters")
                                      .arg(screen).arg(ExplainWidth).arg(height).arg(line.size()));

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "course/Course.h"
+
 #include <QList>
 #include <QSize>
 #include <QString>
@@ -17,7 +19,7 @@ struct ContentProblem {
     QString toString() const;
 };
 
-// Checks a content pack against the asset catalogue: every file present
+// Checks a course's content against the course: every file it names present
 // (names matched without regard to case), every picture decodes at the size
 // the screens expect, every sound decodes, and every language file carries a
 // complete run whose lines fit the explanation label of the screen that shows
@@ -25,7 +27,7 @@ struct ContentProblem {
 class ContentCheck {
 public:
     // contentFolder holds images/ and Sounds/; programFolder the language files.
-    ContentCheck(const QString &contentFolder, const QString &programFolder);
+    ContentCheck(const QString &contentFolder, const QString &programFolder, Course course);
 
     // Needs a QGuiApplication for the fonts.
     QList<ContentProblem> run();
@@ -37,6 +39,7 @@ private:
     void checkLanguageFile(const QString &file, const QString &path);
     void report(const QString &file, int line, const QString &message);
 
+    Course m_course;
     QString m_contentFolder;
     QString m_programFolder;
     QList<ContentProblem> m_problems;

@@ -62,9 +62,9 @@ QByteArray encodeLine(const QString &line, const QString &path, int lineNumber)
 void LanguageFileWriter::write(const QString &sourcePath, const QString &targetPath) const
 {
     const QStringList lines = readLines(sourcePath);
-    if (lines.size() < LinesPerRun) {
+    if (lines.size() < m_linesPerRun) {
         throw std::runtime_error(sourcePath.toStdString() + " has " + std::to_string(lines.size())
-                                 + " lines; a run shows " + std::to_string(LinesPerRun));
+                                 + " lines; a run shows " + std::to_string(m_linesPerRun));
     }
     QByteArray content;
     for (qsizetype i = 0; i < lines.size(); ++i) {

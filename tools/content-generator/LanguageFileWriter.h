@@ -11,9 +11,14 @@ namespace kelvora::content {
 // are given.
 class LanguageFileWriter {
 public:
-    static constexpr int LinesPerRun = 50;
+    static constexpr int LinesPerRun = 50; // the start-up course's
+
+    explicit LanguageFileWriter(int linesPerRun = LinesPerRun) : m_linesPerRun(linesPerRun) {}
 
     void write(const QString &sourcePath, const QString &targetPath) const;
+
+private:
+    int m_linesPerRun;
 };
 
 } // namespace kelvora::content

@@ -29,14 +29,25 @@ const SceneBook &sceneBook()
 } // namespace
 
 PackWriter::PackWriter(QString packFolder, QString textsFolder)
+    : PackWriter(std::move(packFolder), std::move(textsFolder), sceneBook())
+{
+}
+
+PackWriter::PackWriter(QString packFolder, QString textsFolder, const SceneBook &book)
     : m_packFolder(std::move(packFolder))
     , m_textsFolder(std::move(textsFolder))
+    , m_book(book)
+    , m_linesPerRun(LanguageFileWriter::LinesPerRun)
 {
 }
 
 int PackWriter::writeAll() const
 {
-    const QList<PackFile> files = packFiles();
+    return writeAll(packFiles());
+}
+
+int PackWriter::writeAll(const QList<PackFile> &files) const
+{
     for (const PackFile &file : files)
         write(file);
     return static_cast<int>(files.size());
@@ -51,14 +62,14 @@ void PackWriter::write(const PackFile &file) const
 
     switch (file.kind) {
     case PackFileKind::Photograph: {
-        const PhotoScene &scene = sceneBook().photo(QFileInfo(fileName).baseName().toInt());
+        const PhotoScene &scene = m_book.photo(QFileInfo(fileName).baseName().toInt());
         if (scene.size != file.pictureSize)
             throw std::logic_error("the scene of " + file.path.toStdString() + " has the wrong size");
         writeImage(ScenePainter().paint(scene), path, "jpg");
         break;
     }
     case PackFileKind::Inset:
-        writeImage(InsetPainter().paint(sceneBook().inset(fileName)), path, "bmp");
+        writeImage(InsetPainter().paint(m_book.inset(fileName)), path, "bmp");
         break;
     case PackFileKind::ThrottleQuadrant:
         writeImage(QuadrantPainter().paint(), path, "jpg");
@@ -67,7 +78,7 @@ void PackWriter::write(const PackFile &file) const
         writeWav(path, SoundBook().synthesize(fileName));
         break;
     case PackFileKind::LanguageFile:
-        LanguageFileWriter().write(textSourceOf(fileName), path);
+        LanguageFileWriter(m_linesPerRun).write(textSourceOf(fileName), path);
         break;
     }
 }

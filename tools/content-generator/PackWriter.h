@@ -1,5 +1,6 @@
 #pragma once
 
+#include "LanguageFileWriter.h"
 #include "content/AssetCatalogue.h"
 
 #include <QImage>
@@ -7,15 +8,22 @@
 
 namespace kelvora::content {
 
-// Writes every file of the asset catalogue into a pack folder: pictures from
-// their scenes, sounds from their recipes, language files from the UTF-8
-// texts (tr.txt, en.txt, fr.txt) of textsFolder. Throws std::runtime_error.
+class SceneBook;
+
+// Writes every file of a pack (the asset catalogue's by default) into a pack
+// folder: pictures from the scenes of the book, sounds from their recipes,
+// language files Lang1.txt to Lang3.txt from the UTF-8 texts (tr.txt, en.txt,
+// fr.txt) of textsFolder. Throws std::runtime_error.
 class PackWriter {
 public:
     PackWriter(QString packFolder, QString textsFolder);
+    PackWriter(QString packFolder, QString textsFolder, const SceneBook &book);
 
     // Returns the number of files written.
     int writeAll() const;
+    int writeAll(const QList<PackFile> &files) const;
+    // The lines a complete run reads, which every language file must give.
+    void setLinesPerRun(int lines) { m_linesPerRun = lines; }
     void write(const PackFile &file) const;
 
 private:
@@ -24,6 +32,8 @@ private:
 
     QString m_packFolder;
     QString m_textsFolder;
+    const SceneBook &m_book;
+    int m_linesPerRun;
 };
 
 } // namespace kelvora::content

@@ -31,9 +31,12 @@ PhotoScene flightLine(const Cockpit &)
 }
 } // namespace
 
-SceneBook::SceneBook()
+SceneBook::SceneBook(Procedure procedure)
 {
-    describeScreens();
+    if (procedure == Procedure::StartUp)
+        describeScreens();
+    else
+        describeShutdown();
     describeInsets();
 }
 
@@ -167,6 +170,44 @@ void SceneBook::describeScreens()
         .then(76, [](Cockpit &c) { c.flaps = 1; })
         .then(77, [](Cockpit &c) { c.steering = true; })
         .then(78, [](Cockpit &c) { c.taxiLight = 1; });
+}
+
+// The shutdown course: from the end of the start-up, the systems off in turn,
+// the engine wound down, and the battery off before leaving the aircraft.
+void SceneBook::describeShutdown()
+{
+    Cockpit c;
+    c.battery = c.mainPower = c.fuelOpen = c.boost1 = c.boost2 = true;
+    c.ignition = 1;
+    c.engineControl = c.masterGuardUp = c.engineMaster = c.canopyClosed = c.throttleIdle = true;
+    engine(70, 550, 840, 55, 3000)(c);
+    c.generator = c.standbyGenerator = c.avionics = c.pitotHeat = true;
+    c.positionLights = c.antiCollision = c.antiIce = c.airConditioning = true;
+    c.intercom = c.radio = c.navRadio = c.transponder = true;
+    c.attitudeRunning = c.positionAccepted = c.altimeterSet = c.courseSet = c.takeoffTrim = c.antiSkid = true;
+    c.navMode = 2;
+
+    ScreenShots(*this, 0, c).view(0, flightLine);
+    ScreenShots(*this, 1, c).view(1, mainPanel);
+    ScreenShots(*this, 2, c)
+        .view(2, rightConsoleForward)
+        .then(3, [](Cockpit &c) { c.airConditioning = false; })
+        .then(4, [](Cockpit &c) { c.antiIce = false; })
+        .then(5, [](Cockpit &c) { c.antiCollision = false; })
+        .then(6, [](Cockpit &c) { c.positionLights = false; });
+    ScreenShots(*this, 3, c).view(7, rightConsoleAft).then(8, [](Cockpit &c) { c.transponder = false; });
+    // Fuel off at the throttle: speed, heat and pressures fall away.
+    ScreenShots(*this, 4, c)
+        .view(9, leftConsoleAft)
+        .then(10, [](Cockpit &c) { c.throttleIdle = false; })
+        .view(11, engineInstruments)
+        .then(12, engine(45, 420, 0, 35, 2000))
+        .then(13, engine(20, 250, 0, 15, 800))
+        .then(14, engine(0, 80, 0, 0, 0));
+    ScreenShots(*this, 5, c).view(15, leftConsoleAft).then(16, [](Cockpit &c) {
+        c.battery = false;
+        c.mainPower = false;
+    });
 }
 
 void SceneBook::describeInsets()

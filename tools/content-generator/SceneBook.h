@@ -14,7 +14,9 @@ namespace kelvora::content {
 // that follows shows the new state in the screen's framing.
 class SceneBook {
 public:
-    SceneBook();
+    // The procedures whose photographs the generator draws.
+    enum class Procedure { StartUp, ShutDown };
+    explicit SceneBook(Procedure procedure = Procedure::StartUp);
 
     // Throws std::runtime_error for a number no screen uses.
     const PhotoScene &photo(int number) const;
@@ -27,6 +29,7 @@ private:
     friend class ScreenShots;
 
     void describeScreens();
+    void describeShutdown();
     void describeInsets();
     void add(const PhotoScene &scene);
 

@@ -212,6 +212,11 @@ Samples SoundBook::synthesize(const QString &fileName) const
         return spoolUp();
     if (name == QLatin1String("70loop.wav"))
         return engineLoop(70, 42);
+    if (name == QLatin1String("70to0.wav")) {
+        Samples down = spoolUp(); // the spool-up run backwards: the engine winding down
+        std::reverse(down.begin(), down.end());
+        return down;
+    }
     throw std::runtime_error("no recipe for the sound " + fileName.toStdString());
 }
 

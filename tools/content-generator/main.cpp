@@ -1,12 +1,60 @@
 // kelvora-content-gen OUTDIR [TEXTSDIR]: writes the default content pack.
+// kelvora-content-gen --course FILE OUTDIR: writes a course's pack and the course beside it.
 
+#include "MarkPlaces.h"
 #include "PackWriter.h"
+#include "SceneBook.h"
+#include "course/CourseAssets.h"
+#include "course/CourseLoader.h"
+#include "platform/RuntimeError.h"
 
+#include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
 
 #include <cstdio>
 #include <exception>
+#include <stdexcept>
+
+using namespace kelvora;
+using namespace kelvora::content;
+
+namespace {
+// The procedures the generator has scenes for, by the name of the course's folder.
+SceneBook::Procedure procedureOf(const Course &course)
+{
+    const QString folder = QFileInfo(course.folder).fileName();
+    if (folder == QLatin1String("startup"))
+        return SceneBook::Procedure::StartUp;
+    if (folder == QLatin1String("shutdown"))
+        return SceneBook::Procedure::ShutDown;
+    throw std::runtime_error("no scenes for the course in " + course.folder.toStdString());
+}
+
+// The start-up photographs put their controls under the built-in course's marks.
+void checkMarkPlaces()
+{
+    const QStringList faults = markPlaceFaults(SceneBook(), loadCourse(BuiltInCourseFile));
+    if (!faults.isEmpty())
+        throw std::runtime_error("the photographs and the course's marks disagree:\n" + faults.join(u'\n').toStdString());
+}
+
+int writeCourse(const QString &courseFile, const QString &outFolder)
+{
+    const Course course = loadCourse(courseFile);
+    const SceneBook book(procedureOf(course));
+    PackWriter writer(outFolder, QDir(course.folder).filePath(QStringLiteral("texts")), book);
+    writer.setLinesPerRun(course.linesRead());
+    const int count = writer.writeAll(coursePackFiles(course));
+    const QString copy = QDir(outFolder).filePath(QFileInfo(courseFile).fileName());
+    QFile::remove(copy);
+    if (!QFile::copy(courseFile, copy))
+        throw std::runtime_error("cannot write " + copy.toStdString());
+    return count + 1;
+}
+} // namespace
 
 int main(int argc, char *argv[])
 {
@@ -15,21 +63,32 @@ int main(int argc, char *argv[])
     QGuiApplication app(argc, argv);
 
     const QStringList arguments = app.arguments();
-    if (arguments.size() < 2 || arguments.size() > 3) {
+    const bool course = arguments.size() == 4 && arguments.at(1) == QLatin1String("--course");
+    if (!course && (arguments.size() < 2 || arguments.size() > 3)) {
         std::fprintf(stderr, "usage: kelvora-content-gen OUTDIR [TEXTSDIR]\n"
-                             "  TEXTSDIR holds tr.txt, en.txt and fr.txt (default: %s)\n",
+                             "       kelvora-content-gen --course FILE OUTDIR\n"
+                             "  TEXTSDIR holds tr.txt, en.txt and fr.txt (default: %s);\n"
+                             "  a course's texts/ folder beside its file holds its own\n",
                      KELVORA_TEXTS_DIR);
         return 2;
     }
-    const QString textsFolder = arguments.size() == 3 ? arguments.at(2) : QStringLiteral(KELVORA_TEXTS_DIR);
+    const QString outFolder = course ? arguments.at(3) : arguments.at(1);
 
     try {
         QElapsedTimer clock;
         clock.start();
-        const int count = kelvora::content::PackWriter(arguments.at(1), textsFolder).writeAll();
-        std::printf("kelvora-content-gen: wrote %d files to %s in %.1f s\n", count, qPrintable(arguments.at(1)),
+        if (!course)
+            checkMarkPlaces();
+        const int count = course ? writeCourse(arguments.at(2), outFolder)
+                                 : PackWriter(outFolder, arguments.size() == 3 ? arguments.at(2)
+                                                                               : QStringLiteral(KELVORA_TEXTS_DIR))
+                                       .writeAll();
+        std::printf("kelvora-content-gen: wrote %d files to %s in %.1f s\n", count, qPrintable(outFolder),
                     clock.elapsed() / 1000.0);
         return 0;
+    } catch (const RuntimeError &error) {
+        std::fprintf(stderr, "kelvora-content-gen: %s\n", qPrintable(error.message()));
+        return 1;
     } catch (const std::exception &error) {
         std::fprintf(stderr, "kelvora-content-gen: %s\n", error.what());
         return 1;

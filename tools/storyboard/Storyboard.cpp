@@ -1,7 +1,7 @@
 #include "Storyboard.h"
 
 #include "app/RunState.h"
-#include "content/ExplanationFit.h"
+#include "course/CurrentCourse.h"
 #include "platform/ErrorReport.h"
 #include "platform/ProgramEnd.h"
 #include "screens/LessonChain.h"
@@ -46,8 +46,9 @@ int stepNumber(const Timer *timer)
 
 int firstLineOf(int screen)
 {
-    for (int line = 1; line <= explanationLineCount; ++line) {
-        if (explanationScreen(line) == screen)
+    const Course &course = currentCourse();
+    for (int line = 1; line <= course.linesRead(); ++line) {
+        if (course.screenOfLine(line) == screen)
             return line;
     }
     return 1;

@@ -4,7 +4,9 @@
 #include "app/RunState.h"
 #include "app/TrainerApplication.h"
 #include "platform/ProgramFolder.h"
-#include "screens/LessonLayouts.h"
+#include "course/CurrentCourse.h"
+#include "platform/RuntimeError.h"
+#include "screens/AuthorView.h"
 
 #include <QCommandLineParser>
 #include <QDir>
@@ -15,8 +17,6 @@
 using namespace kelvora;
 
 namespace {
-const char *const LanguageNames[] = {"", "Turkish", "English", "French"};
-
 // One line per state: file, screen, state, the sounds asked for, the explanation on display.
 bool writeIndex(const QString &path, const QList<StoryFrame> &frames)
 {
@@ -41,15 +41,30 @@ int main(int argc, char **argv)
 
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral(
-        "Renders every state of every lesson screen in one language to PNG files and a contact sheet."));
+        "Renders every state of every lesson screen of a course in one language to PNG files and a contact sheet."));
     parser.addHelpOption();
-    parser.addPositionalArgument(QStringLiteral("PROGRAMDIR"), QStringLiteral("the runnable folder: language files, images/, Sounds/"));
+    parser.addPositionalArgument(QStringLiteral("PROGRAMDIR"),
+                                 QStringLiteral("the runnable folder: language files, images/, Sounds/ (not with --course)"));
     parser.addPositionalArgument(QStringLiteral("OUTDIR"), QStringLiteral("where lang<N>/ and contact-sheet-lang<N>.png go"));
-    parser.addOption({QStringLiteral("language"), QStringLiteral("1 Turkish, 2 English, 3 French"), QStringLiteral("N"), QStringLiteral("2")});
+    parser.addOption({QStringLiteral("language"), QStringLiteral("the course's language N, 1 first"), QStringLiteral("N"), QStringLiteral("2")});
+    parser.addOption({QStringLiteral("course"), QStringLiteral("a course file; its folder holds its content"), QStringLiteral("FILE")});
+    parser.addOption({QStringLiteral("author"), QStringLiteral("draws every mark's rectangle and name, as the trainer's --author")});
     parser.process(app);
-    const QStringList args = parser.positionalArguments();
+    setAuthorMode(parser.isSet(QStringLiteral("author")));
+    QStringList args = parser.positionalArguments();
+    const bool ownCourse = parser.isSet(QStringLiteral("course"));
+    if (ownCourse) {
+        try {
+            useCourseFile(parser.value(QStringLiteral("course")));
+        } catch (const RuntimeError &error) {
+            err << "kelvora-storyboard: " << error.message() << '\n';
+            return 2;
+        }
+        args.prepend(currentCourse().folder);
+    }
+    const Course &course = currentCourse();
     const int language = parser.value(QStringLiteral("language")).toInt();
-    if (args.size() != 2 || language < 1 || language > 3)
+    if (args.size() != 2 || language < 1 || language > int(course.languages.size()))
         parser.showHelp(2);
 
     const QString programDir = QDir(args.at(0)).absolutePath();
@@ -68,13 +83,14 @@ int main(int argc, char **argv)
     clock.start();
     Storyboard board(framesDir);
     QList<int> missing;
-    for (int screen = 1; screen <= LessonCount; ++screen) {
+    const int lessonCount = course.lessonCount();
+    for (int screen = 1; screen <= lessonCount; ++screen) {
         if (!board.renderScreen(screen))
             missing << screen;
     }
     const QList<StoryFrame> &frames = board.frames();
-    const QString title = QStringLiteral("KELVORA storyboard · language %1 (%2) · %3 states of %4 screens")
-                              .arg(language).arg(QLatin1String(LanguageNames[language])).arg(frames.size()).arg(LessonCount - missing.size());
+    const QString title = QStringLiteral("%1 storyboard · language %2 (%3) · %4 states of %5 screens")
+                              .arg(course.title).arg(language).arg(course.languages[size_t(language - 1)].name).arg(frames.size()).arg(lessonCount - missing.size());
     const QString sheetPath = QDir(outDir).filePath(QStringLiteral("contact-sheet-lang%1.png").arg(language));
     QStringList errors = board.errors();
     if (!contactSheet(frames, title).save(sheetPath))
@@ -87,6 +103,6 @@ int main(int argc, char **argv)
     for (int screen : missing)
         err << "kelvora-storyboard: screen " << screen << " is not in the lesson chain yet: skipped\n";
     QTextStream(stdout) << QStringLiteral("kelvora-storyboard: %1 states of %2 screens in %3 ms: %4, contact sheet %5\n")
-                               .arg(frames.size()).arg(LessonCount - missing.size()).arg(clock.elapsed()).arg(framesDir, sheetPath);
+                               .arg(frames.size()).arg(lessonCount - missing.size()).arg(clock.elapsed()).arg(framesDir, sheetPath);
     return errors.isEmpty() ? 0 : 1;
 }

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "screens/LessonDesign.h"
+
+#include <QString>
+#include <vector>
+
+namespace kelvora {
+
+// A language a course is taught in: its name, the caption of its start button
+// and its file of explanation lines.
+struct CourseLanguage {
+    QString name;
+    QString startCaption;
+    QString file;
+};
+
+// A procedure taught screen by screen: what the lesson template shows on each.
+struct Course {
+    QString title;
+    QString file;   // where it was read from, for messages
+    QString folder; // its content folder: images/, Sounds/ and the language files
+    std::vector<CourseLanguage> languages;
+    std::vector<LessonDesign> screens; // screen 1 first
+
+    int lessonCount() const { return int(screens.size()); }
+    // The explanation lines a complete run of the screen reads.
+    static int linesRead(const LessonDesign &screen);
+    // The lines a complete run reads, and the screen (1-based) that shows line n (1-based).
+    int linesRead() const;
+    int screenOfLine(int line) const;
+};
+
+} // namespace kelvora

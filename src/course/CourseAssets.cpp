@@ -1,0 +1,123 @@
+#include "CourseAssets.h"
+
+#include "content/ContentPath.h"
+#include "platform/RuntimeError.h"
+#include "screens/LessonScreen.h"
+
+namespace kelvora {
+
+namespace {
+// What every lesson screen plays or shows whatever its course.
+const QString StartPicture = QStringLiteral("images\\000.jpg");
+const QString ExitClick = QStringLiteral("sounds\\dugme3.wav");
+const QString EngineLoop = QStringLiteral("sounds\\70loop.wav");
+
+void addOnce(QStringList &list, const QString &name)
+{
+    if (!list.contains(name))
+        list << name;
+}
+
+void addActions(ScreenAssets &assets, const Actions &actions)
+{
+    using Verb = ScreenAction::Verb;
+    for (const ScreenAction &action : actions) {
+        switch (action.verb) {
+        case Verb::Photograph: addOnce(assets.photographs, action.argument); break;
+        case Verb::Inset: addOnce(assets.insets, action.argument); break;
+        case Verb::Sound:
+        case Verb::Loop: addOnce(assets.directSounds, action.argument); break;
+        case Verb::Cue: addOnce(assets.cues, action.argument); break;
+        default: break;
+        }
+    }
+}
+
+ScreenAssets screenAssets(const LessonDesign &design)
+{
+    ScreenAssets assets{.screen = design.screen, .insets = {design.inset}, .photographs = {design.firstPhotograph}};
+    addOnce(assets.directSounds, ExitClick);
+    addActions(assets, design.atLoad);
+    for (const StepDesign &step : design.steps) {
+        if (!step.cue.isEmpty())
+            addOnce(assets.cues, step.cue);
+        if (!step.photograph.isEmpty())
+            addOnce(assets.photographs, step.photograph);
+        addActions(assets, step.followUp);
+    }
+    if (design.engineLoop && !design.steps.empty())
+        addOnce(assets.directSounds, EngineLoop);
+    if (const auto &quadrant = design.throttleQuadrant) {
+        addOnce(assets.otherPictures, quadrant->picture);
+        addOnce(assets.directSounds, quadrant->liftClick);
+        addActions(assets, quadrant->atIdle);
+    }
+    if (const auto &sequence = design.timedSequence) {
+        addActions(assets, sequence->view);
+        for (int tick = 1; tick < sequence->lastTick; ++tick)
+            addOnce(assets.photographs, LessonScreen::numberedPhotograph(tick + sequence->photographOffset));
+        addActions(assets, sequence->finish);
+    }
+    if (const auto &counter = design.pressCounter) {
+        addOnce(assets.directSounds, counter->click);
+        addOnce(assets.directSounds, EngineLoop);
+        for (int press = 1; press <= counter->presses; ++press)
+            addOnce(assets.photographs, LessonScreen::numberedPhotograph(press + counter->photographOffset));
+        addActions(assets, counter->done);
+    }
+    if (design.runEnding)
+        addOnce(assets.cues, design.runEnding->cue);
+    return assets;
+}
+} // namespace
+
+QList<ScreenAssets> courseAssets(const Course &course)
+{
+    QList<ScreenAssets> screens{{.screen = 0, .photographs = {StartPicture}, .directSounds = {ExitClick}}};
+    for (const LessonDesign &design : course.screens)
+        screens << screenAssets(design);
+    return screens;
+}
+
+QList<PackFile> coursePackFiles(const Course &course)
+{
+    QStringList languageFiles;
+    for (const CourseLanguage &language : course.languages)
+        languageFiles << language.file;
+    QList<PackFile> files = packFiles(courseAssets(course), languageFiles);
+    // The quadrant draws its picture inside a 2-pixel border.
+    for (const LessonDesign &design : course.screens) {
+        if (!design.throttleQuadrant)
+            continue;
+        for (PackFile &file : files) {
+            if (file.kind == PackFileKind::ThrottleQuadrant &&
+                file.path.compare(QString(design.throttleQuadrant->picture).replace(u'\\', u'/'), Qt::CaseInsensitive) == 0)
+                file.pictureSize = design.throttleQuadrant->rect.size() - QSize(4, 4);
+        }
+    }
+    return files;
+}
+
+void checkCourseFiles(const Course &course)
+{
+    auto check = [&](const QString &place, const QString &name) {
+        if (resolveContentPath(name, course.folder).isEmpty())
+            throw RuntimeError(RuntimeError::Kind::BadCourse, course.file,
+                               QStringLiteral("%1: names %2, which is not in %3").arg(place, name, course.folder));
+    };
+    QList<ScreenAssets> screens = courseAssets(course);
+    screens.move(0, screens.size() - 1); // the lessons first: the start screen's picture is the template's
+    for (const ScreenAssets &assets : screens) {
+        const QString place = assets.screen == 0 ? QStringLiteral("the start screen")
+                                                 : QStringLiteral("screen %1").arg(assets.screen);
+        for (const QStringList &names : {assets.insets, assets.photographs, assets.otherPictures, assets.directSounds})
+            for (const QString &name : names)
+                check(place, name);
+        for (const QString &cue : assets.cues)
+            check(place, cueSoundName(cue));
+    }
+    for (const CourseLanguage &language : course.languages)
+        check(QStringLiteral("language %1").arg(language.name), language.file);
+}
+
+} // namespace kelvora

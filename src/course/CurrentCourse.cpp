@@ -1,0 +1,47 @@
+#include "CurrentCourse.h"
+
+#include "CourseAssets.h"
+#include "CourseLoader.h"
+#include "content/LanguageFile.h"
+#include "platform/ProgramFolder.h"
+
+#include <QDir>
+
+#include <optional>
+
+namespace kelvora {
+
+namespace {
+std::optional<Course> &course()
+{
+    static std::optional<Course> current;
+    return current;
+}
+} // namespace
+
+const Course &currentCourse()
+{
+    if (!course())
+        setCurrentCourse(loadCourse(BuiltInCourseFile));
+    return *course();
+}
+
+void setCurrentCourse(Course value)
+{
+    QStringList files;
+    for (const CourseLanguage &language : value.languages)
+        files << language.file;
+    setLanguageFileNames(files);
+    course() = std::move(value);
+}
+
+void useCourseFile(const QString &file)
+{
+    Course loaded = loadCourse(file);
+    checkCourseFiles(loaded);
+    setProgramFolder(loaded.folder);
+    QDir::setCurrent(loaded.folder);
+    setCurrentCourse(std::move(loaded));
+}
+
+} // namespace kelvora

@@ -1,0 +1,95 @@
+#include "AuthorView.h"
+
+#include "Screen.h"
+#include "Shape.h"
+
+#include <QEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QTimer>
+
+#include <algorithm>
+
+namespace kelvora {
+
+namespace {
+bool &authorFlag()
+{
+    static bool on = false;
+    return on;
+}
+constexpr int RefreshMs = 100; // marks move and blink under the view
+} // namespace
+
+bool authorMode()
+{
+    return authorFlag();
+}
+
+void setAuthorMode(bool on)
+{
+    authorFlag() = on;
+}
+
+AuthorView::AuthorView(Screen &screen) : QWidget(&screen), m_screen(screen), m_title(screen.windowTitle())
+{
+    setObjectName(QStringLiteral("AuthorView"));
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setGeometry(screen.rect());
+    raise();
+    show();
+    watch(&screen);
+    for (QWidget *child : screen.findChildren<QWidget *>())
+        watch(child);
+    auto *refresh = new QTimer(this);
+    connect(refresh, &QTimer::timeout, this, qOverload<>(&QWidget::update));
+    refresh->start(RefreshMs);
+}
+
+QString AuthorView::caption(const QString &title, QPoint position)
+{
+    return QStringLiteral("%1 · %2, %3").arg(title).arg(position.x()).arg(position.y());
+}
+
+void AuthorView::watch(QWidget *widget)
+{
+    widget->setMouseTracking(true);
+    widget->installEventFilter(this);
+}
+
+bool AuthorView::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::MouseMove) {
+        auto *widget = static_cast<QWidget *>(watched);
+        const QPoint local = static_cast<QMouseEvent *>(event)->position().toPoint();
+        m_screen.setWindowTitle(caption(m_title, widget->mapTo(&m_screen, local)));
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void AuthorView::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    QFont font = painter.font();
+    font.setPixelSize(12);
+    font.setBold(true);
+    painter.setFont(font);
+    for (const Shape *mark : m_screen.findChildren<Shape *>()) {
+        // Marks inside an inset (the throttle quadrant) only while the inset shows.
+        if (mark->parentWidget() != &m_screen && !mark->parentWidget()->isVisibleTo(&m_screen))
+            continue;
+        const QRect rect(mark->mapTo(&m_screen, QPoint(0, 0)), mark->size());
+        QString name = mark->objectName();
+        if (mark->index() >= 0)
+            name += QStringLiteral(" #%1").arg(mark->index());
+        painter.setPen(QPen(mark->borderColor(), 1, Qt::DashLine));
+        painter.drawRect(rect.adjusted(0, 0, -1, -1));
+        QRect label(rect.topLeft() + QPoint(2, 2), painter.fontMetrics().size(0, name) + QSize(4, 0));
+        label.moveTopLeft({std::max(label.x(), 0), std::max(label.y(), 0)}); // marks may reach past the edge
+        painter.fillRect(label, QColor(0, 0, 0, 160));
+        painter.setPen(mark->borderColor());
+        painter.drawText(label, Qt::AlignCenter, name);
+    }
+}
+
+} // namespace kelvora

@@ -1,0 +1,29 @@
+#include "PressCounter.h"
+
+#include "platform/SoundPlayer.h"
+#include "screens/LessonScreen.h"
+
+namespace kelvora {
+
+PressCounter::PressCounter(LessonScreen &screen, const PressCounterDesign &design) : LessonKind(screen), m_design(design)
+{
+    screen.trackStep(m_design.timer, m_design.mark);
+}
+
+// Takes the press only when it ends the counting; a counted press before that
+// still reaches the continue mark.
+bool PressCounter::press(QPointF position)
+{
+    if (!screen().timer(m_design.timer)->isEnabled() || !screen().mark(m_design.mark)->hits(position))
+        return false;
+    ++m_pressCount;
+    playSound(m_design.click.toStdString(), NoModule, SoundSync);
+    LessonScreen::restartEngineLoop();
+    screen().setPicture(LessonScreen::numberedPhotograph(m_pressCount + m_design.photographOffset));
+    if (m_pressCount < m_design.presses)
+        return false;
+    screen().runActions(m_design.done);
+    return true;
+}
+
+} // namespace kelvora

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "LessonKind.h"
+#include "screens/LessonDesign.h"
+
+namespace kelvora {
+
+// The end of a complete run: the closing cue, played to its end, then no further screen.
+class RunEnding : public LessonKind {
+    Q_OBJECT
+public:
+    RunEnding(LessonScreen &screen, RunEndingDesign design);
+
+    bool next() override;
+
+private:
+    RunEndingDesign m_design;
+};
+
+} // namespace kelvora

@@ -1,0 +1,104 @@
+#include "ThrottleSteps.h"
+
+#include "app/RunState.h"
+#include "platform/SoundPlayer.h"
+#include "screens/LessonScreen.h"
+#include "screens/StepTracker.h"
+#include "screens/ThrottleQuadrant.h"
+
+#include <QEventLoop>
+#include <QTimer>
+
+namespace kelvora {
+
+namespace {
+constexpr int IdlePauseMs = 500;
+// The quadrant's own step marks.
+const QString PullMark = QStringLiteral("Shape1");
+const QString PushMark = QStringLiteral("Shape3");
+
+// A pause in which the window stays responsive.
+void pauseHandlingEvents(int ms)
+{
+    QEventLoop loop;
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+} // namespace
+
+ThrottleSteps::ThrottleSteps(LessonScreen &screen, const ThrottleQuadrantDesign &design)
+    : LessonKind(screen), m_design(design), m_quadrant(new ThrottleQuadrant(&screen, design.rect))
+{
+    connect(m_quadrant, &ThrottleQuadrant::pressed, this, &ThrottleSteps::pressQuadrant);
+    screen.trackStep(m_design.pullTimer, PullMark);
+    screen.trackStep(m_design.liftTimer, m_design.liftMark);
+    screen.trackStep(m_design.pushTimer, PushMark);
+}
+
+void ThrottleSteps::loadInsets()
+{
+    m_quadrant->setPicture(m_design.picture);
+}
+
+void ThrottleSteps::loaded()
+{
+    showCaption(m_design.halfCaptions);
+}
+
+// Languages without a caption leave it as it is.
+void ThrottleSteps::showCaption(const QStringList &captions)
+{
+    if (CurrentLanguage >= 1 && CurrentLanguage <= captions.size())
+        m_quadrant->setCaption(captions.at(CurrentLanguage - 1));
+}
+
+void ThrottleSteps::pressQuadrant(QPointF position)
+{
+    const StepTracker::Press watch(screen().stepTracker(), m_quadrant->canvas(), position);
+    if (screen().timer(m_design.pullTimer)->isEnabled() && screen().mark(PullMark)->hits(position))
+        pullThrottleToOff();
+    else if (screen().timer(m_design.pushTimer)->isEnabled() && screen().mark(PushMark)->hits(position))
+        pushThrottleToIdle();
+}
+
+bool ThrottleSteps::press(QPointF position)
+{
+    if (!screen().timer(m_design.liftTimer)->isEnabled() || !screen().mark(m_design.liftMark)->hits(position))
+        return false;
+    raiseFingerLift();
+    return true;
+}
+
+void ThrottleSteps::pullThrottleToOff()
+{
+    screen().timer(m_design.pullTimer)->setEnabled(false);
+    screen().mark(PullMark)->hide();
+    m_quadrant->moveKnob(-1);
+    pauseHandlingEvents(IdlePauseMs);
+    screen().timer(m_design.liftTimer)->setEnabled(true);
+    screen().mark(m_design.liftMark)->show();
+    m_quadrant->hide();
+}
+
+void ThrottleSteps::raiseFingerLift()
+{
+    // Gives way to a sound still playing: after the engine start its loop goes on and no click is heard.
+    playSound(m_design.liftClick.toStdString(), SoundModule, SoundNoStop);
+    screen().timer(m_design.liftTimer)->setEnabled(false);
+    screen().mark(m_design.liftMark)->hide();
+    screen().timer(m_design.pushTimer)->setEnabled(true);
+    screen().mark(PushMark)->show();
+    showCaption(m_design.idleCaptions);
+    m_quadrant->show();
+}
+
+void ThrottleSteps::pushThrottleToIdle()
+{
+    screen().timer(m_design.pushTimer)->setEnabled(false);
+    screen().mark(PushMark)->hide();
+    m_quadrant->moveKnob(+1);
+    screen().runActions(m_design.atIdle);
+    m_quadrant->hide();
+}
+
+} // namespace kelvora

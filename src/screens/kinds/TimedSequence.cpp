@@ -1,0 +1,31 @@
+#include "TimedSequence.h"
+
+#include "platform/RuntimeError.h"
+#include "screens/LessonScreen.h"
+#include "screens/Timer.h"
+
+namespace kelvora {
+
+namespace {
+constexpr int ViewDelayMs = 750;
+}
+
+TimedSequence::TimedSequence(LessonScreen &screen, const TimedSequenceDesign &design)
+    : LessonKind(screen), m_design(design),
+      m_delay(new Timer(&screen, QStringLiteral("Timerkokpitbekle"), ViewDelayMs, false)),
+      m_sequence(new Timer(&screen, QStringLiteral("TimerDVMBekle"), design.periodMs, false))
+{
+    connect(m_delay, &Timer::ticked, this, [this] { this->screen().runActions(m_design.view); });
+    connect(m_sequence, &Timer::ticked, this, &TimedSequence::tick);
+}
+
+void TimedSequence::tick()
+{
+    m_waitTickCount = checkedIncrement(m_waitTickCount, "WaitTickCount");
+    if (m_waitTickCount == m_design.lastTick)
+        screen().runActions(m_design.finish);
+    else
+        screen().setPicture(LessonScreen::numberedPhotograph(m_waitTickCount + m_design.photographOffset));
+}
+
+} // namespace kelvora
