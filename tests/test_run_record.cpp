@@ -2,9 +2,6 @@
 #include "LessonProbe.h"
 #include "TestRun.h"
 #include "app/TrainerApplication.h"
-#include "lessons/Form003.h"
-#include "lessons/Form004.h"
-#include "lessons/Form018.h"
 #include "record/RecordFile.h"
 #include "record/RecordOptions.h"
 #include "record/ResultsScreen.h"
@@ -78,7 +75,7 @@ struct RecordedRun {
     RunRecorder recorder;
 };
 
-// Form018's marks and a few places on its photograph that no mark covers.
+// Screen 18's marks and a few places on its photograph that no mark covers.
 const QPoint Shape1Centre{218, 556};
 const QPoint Shape2Centre{170, 608};
 const QPoint Shape3Centre{769, 383};
@@ -111,7 +108,7 @@ void TestRunRecord::checkRunRecordsMissesHintsAndDurations()
 {
     TestRun run;
     RecordedRun recorded(RunMode::Check);
-    auto *form = openLessonAtLine<Form018>(48);
+    auto *form = openLessonAtLine(18, 48);
 
     // Step 1: the mark neither shows nor blinks; two misses, then H shows it blinking.
     QVERIFY(!shown(form, "Shape1"));
@@ -204,11 +201,11 @@ void TestRunRecord::endedRunsAreRecorded()
     RecordedRun recorded(RunMode::Guided, toFile);
     if (byError) {
         run.removeContent(QStringLiteral("images/005.jpg"));
-        auto *form = openLessonAtLine<Form003>(3);
+        auto *form = openLessonAtLine(3, 3);
         press(form, {80, 182});
         QCOMPARE(run.errors.size(), 1);
     } else {
-        auto *form = openLessonAtLine<Form004>(10);
+        auto *form = openLessonAtLine(4, 10);
         recorded.clock.tick(form->timer("Timer1"));
         form->control<QPushButton>("Command2")->click();
         QCOMPARE(run.endStatus, 0);

@@ -11,6 +11,7 @@
 #include "screens/RunWindow.h"
 
 #include <QCommandLineParser>
+#include <QDir>
 #include <QFileInfo>
 #include <cstdio>
 

@@ -58,7 +58,7 @@ walk_on() {
     openbox >/dev/null 2>&1 &
     pids+=($!)
     sleep 0.5
-    (cd "$dist" && SDL_AUDIODRIVER=dummy XDG_DATA_HOME="$work" exec ./kelvora-trainer) &
+    (cd "$dist" && QT_QPA_PLATFORM=xcb SDL_AUDIODRIVER=dummy XDG_DATA_HOME="$work" exec ./kelvora-trainer) &
     pids+=($!)
 
     local window geometry first
