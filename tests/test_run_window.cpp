@@ -3,11 +3,16 @@
 #include "TestRun.h"
 #include "app/RunState.h"
 #include "app/TrainerApplication.h"
+#include "course/CourseLoader.h"
+#include "course/CurrentCourse.h"
 #include "screens/LessonChain.h"
 #include "screens/LessonScreen.h"
 #include "screens/RunWindow.h"
 
 #include <QApplication>
+#include <QFile>
+#include <QScopeGuard>
+#include <QTemporaryDir>
 #include <QGuiApplication>
 #include <QMouseEvent>
 #include <QStyleHints>
@@ -239,6 +244,28 @@ private slots:
         PressesOnPage onPage(lesson);
         press(lesson, point, Qt::MouseButton(button));
         QCOMPARE(onPage.count, 0);
+    }
+
+    // A course whose last screen has no ending of its own: Next from it is a
+    // run-time error, not the normal end of a run.
+    void nextWithNoScreenToFollowIsAnError()
+    {
+        TestRun run(2);
+        QTemporaryDir dir;
+        QFile file(dir.filePath(QStringLiteral("course.json")));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(R"({"title": "T", "languages": [{"name": "English", "startCaption": "Start", "file": "Lang2.txt"}],
+                      "screens": [{"inset": "images\\KokpitD.bmp", "photograph": "images\\001.jpg",
+                                   "layout": {"continueMarkShown": true, "continueLabelShown": true}}]})");
+        file.close();
+        const Course startUp = currentCourse();
+        setCurrentCourse(loadCourse(file.fileName()));
+        const auto restore = qScopeGuard([&] { setCurrentCourse(startUp); });
+        RunWindow window;
+        press(startLesson(window, 1), OnContinueLabel);
+        QCOMPARE(run.errors.size(), 1);
+        QCOMPARE(run.errors.first().kind(), RuntimeError::Kind::ScreenNotFound);
+        QVERIFY(!run.endStatus);
     }
 
     // screen 2's step mark spans x 292..361 and y 206..295 in design units: a press
