@@ -1,3 +1,5 @@
+#include "app/CommandLine.h"
+#include "app/ContentLocation.h"
 #include "app/Form000.h"
 #include "app/TrainerApplication.h"
 #include "platform/ErrorReport.h"
@@ -5,10 +7,14 @@
 
 int main(int argc, char **argv)
 {
+    const kelvora::CommandLine command = kelvora::CommandLine::parse(argc, argv);
+    if (!command.run)
+        return command.finish();
     kelvora::TrainerApplication app(argc, argv);
     kelvora::SdlSoundPlayer sound;
     kelvora::SoundPlayer::install(&sound);
     try {
+        kelvora::locateContent(command.options.contentFolder);
         auto *start = new kelvora::Form000;
         start->open();
     } catch (const kelvora::RuntimeError &error) {
