@@ -33,6 +33,9 @@ constexpr auto PollInterval = std::chrono::milliseconds(2);
 
 bool openMixer()
 {
+    // SDL's own SIGINT and SIGTERM handlers would only queue a quit event nobody reads,
+    // so the trainer would outlive Ctrl-C, kill and the end of the session.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0)
         return false;
     if (Mix_OpenAudio(Frequency, MIX_DEFAULT_FORMAT, 2, BufferFrames) != 0) {

@@ -12,7 +12,7 @@ xvfb_pid=""
 trainer_pid=""
 cleanup() {
     for pid in $trainer_pid $xvfb_pid; do
-        kill "$pid" 2>/dev/null || true
+        kill -9 "$pid" 2>/dev/null || true
         wait "$pid" 2>/dev/null || true
     done
     rm -rf "$scratch"
@@ -42,7 +42,8 @@ for file in \
     usr/share/icons/hicolor/256x256/apps/kelvora-trainer.png usr/share/man/man1/kelvora-trainer.1; do
     [ -f "$root/$file" ] || fail "the package lacks /$file"
 done
-[ "$(find "$root/usr/share/kelvora/images" -type f | wc -l)" -eq 87 ] || fail "the package does not hold all 87 pictures"
+pack() { (cd "$1" && find images Sounds Lang?.txt -type f | sort); }
+diff <(pack "$build/dist") <(pack "$root/usr/share/kelvora") >&2 || fail "the package's content pack differs from build/dist"
 desktop-file-validate "$root/usr/share/applications/org.kelvora.trainer.desktop"
 appstreamcli validate --no-net --pedantic "$root/usr/share/metainfo/org.kelvora.trainer.metainfo.xml" >/dev/null \
     || appstreamcli validate --no-net --pedantic "$root/usr/share/metainfo/org.kelvora.trainer.metainfo.xml" >&2
@@ -72,3 +73,9 @@ import -window root "$scratch/screen.png"
 colours="$(convert "$scratch/screen.png" -format '%k' info:)"
 echo "start screen: $colours colours"
 [ "$colours" -gt 1000 ] || fail "the start screen is blank ($colours colours)"
+
+# Ended like any desktop program: by SIGTERM, as at the end of a session.
+kill "$trainer_pid"
+for _ in $(seq 50); do kill -0 "$trainer_pid" 2>/dev/null || break; sleep 0.1; done
+kill -0 "$trainer_pid" 2>/dev/null && fail "the trainer outlived SIGTERM"
+trainer_pid=""
