@@ -89,6 +89,7 @@ private slots:
 
     void packOnDiskAnswersEveryName();
     void picturesDecodeAtTheirSize();
+    void startPictureKeepsTheLabelClearOfTheStrip();
     void eachPhotographChangesTheView_data();
     void eachPhotographChangesTheView();
     void soundsLastTheirLength_data();
@@ -238,6 +239,21 @@ void TestAssetCatalogue::picturesDecodeAtTheirSize()
         const QImage image(QDir(distDir()).filePath(file.path));
         QVERIFY2(!image.isNull(), qPrintable(file.path));
         QVERIFY2(image.size() == file.pictureSize, qPrintable(file.path));
+    }
+}
+
+// "Current Language:" is dark text on the apron up to its colon; the language
+// name beside it is white on the painted strip.
+void TestAssetCatalogue::startPictureKeepsTheLabelClearOfTheStrip()
+{
+    const QImage start(QDir(distDir()).filePath(QStringLiteral("images/000.jpg")));
+    QVERIFY(!start.isNull());
+    for (int y = 586; y <= 600; ++y) {
+        const QString row = QStringLiteral(" in row %1").arg(y);
+        for (int x = 642; x <= 733; ++x)
+            QVERIFY2(qGray(start.pixel(x, y)) > 110, qPrintable(QStringLiteral("dark under the label") + row));
+        for (int x = 737; x <= 879; ++x)
+            QVERIFY2(qGray(start.pixel(x, y)) < 80, qPrintable(QStringLiteral("light under the name") + row));
     }
 }
 

@@ -1,54 +1,67 @@
-#include "app/CourseOptions.h"
+#include "app/CommandLine.h"
+#include "app/ContentLocation.h"
 #include "app/FirstPaint.h"
 #include "app/Form000.h"
 #include "app/TrainerApplication.h"
+#include "course/CurrentCourse.h"
 #include "platform/SdlSoundPlayer.h"
 #include "platform/SignalQuit.h"
 #include "record/RecordOptions.h"
 #include "record/RunClock.h"
 #include "record/RunRecorder.h"
+#include "screens/AuthorView.h"
 #include "screens/RunGuard.h"
 #include "screens/RunWindow.h"
 
-#include <QCommandLineParser>
 #include <QDir>
 #include <QFileInfo>
-#include <cstdio>
+
+using namespace kelvora;
+
+namespace {
+// The course and its content, found before any window opens.
+void prepareCourse(const CommandLineOptions &options)
+{
+    if (options.courseFile.isEmpty()) {
+        locateContent(options.contentFolder);
+        currentCourse(); // a broken built-in course is reported here too
+    } else {
+        useCourseFile(options.courseFile);
+    }
+    setAuthorMode(options.author);
+}
+
+QString courseName(const CommandLineOptions &options)
+{
+    return options.courseFile.isEmpty() ? QStringLiteral("startup") : QFileInfo(options.courseFile).dir().dirName();
+}
+} // namespace
 
 int main(int argc, char **argv)
 {
-    kelvora::TrainerApplication app(argc, argv);
-    QCommandLineParser parser;
-    parser.addHelpOption();
-    kelvora::CourseOptions::addTo(parser);
-    parser.addOptions(kelvora::recordCommandLineOptions());
-    parser.process(app);
-    kelvora::RecordOptions recording;
-    if (QString problem; !kelvora::readRecordOptions(parser, &recording, &problem)) {
-        std::fprintf(stderr, "%s\n", qPrintable(problem));
-        return 2;
-    }
-    const kelvora::CourseOptions course = kelvora::CourseOptions::from(parser);
+    const CommandLine command = CommandLine::parse(argc, argv);
+    if (!command.run)
+        return command.finish();
+    const CommandLineOptions &options = command.options;
 
-    kelvora::CurrentRunMode = recording.mode;
-    kelvora::SystemRunClock clock;
-    const QString courseName = course.courseFile.isEmpty() ? QStringLiteral("startup")
-                                                           : QFileInfo(course.courseFile).dir().dirName();
-    kelvora::RunRecorder recorder(clock, courseName, recording.trainee, kelvora::modeName(recording.mode),
-                                  {recording.recordFile, kelvora::defaultRecordsFolder()});
-    kelvora::RunObserver::install(&recorder);
-    kelvora::quitOnTerminationSignals();
+    TrainerApplication app(argc, argv);
+    CurrentRunMode = options.mode;
+    SystemRunClock clock;
+    RunRecorder recorder(clock, courseName(options), options.trainee.isEmpty() ? loginName() : options.trainee,
+                         modeName(options.mode), {options.recordFile, defaultRecordsFolder()});
+    RunObserver::install(&recorder);
+    quitOnTerminationSignals();
 
-    kelvora::SdlSoundPlayer sound;
-    kelvora::SoundPlayer::install(&sound);
-    kelvora::afterFirstPaint([&sound] { sound.prepareInBackground(); });
-    kelvora::RunWindow window;
-    kelvora::runHandler([&] {
-        course.apply();
-        window.start(*new kelvora::Form000);
+    SdlSoundPlayer sound;
+    SoundPlayer::install(&sound);
+    afterFirstPaint([&sound] { sound.prepareInBackground(); });
+    RunWindow window;
+    runHandler([&] {
+        prepareCourse(options);
+        window.start(*new Form000);
     });
     const int status = app.exec();
     // The window was closed or a signal asked to quit.
-    recorder.runEnded(kelvora::RunResult::left());
+    recorder.runEnded(RunResult::left());
     return status;
 }

@@ -5,17 +5,22 @@
 
 namespace kelvora {
 
+// The folder that holds images/ and Sounds/: the current directory unless the
+// start-up chose another one (a --content folder, the installed data folder).
+QString contentFolder();
+void setContentFolder(const QString &folder); // an empty folder restores the current directory
+
 // Content names are written the way the lessons spell them: backslashes and
 // any letter case ("Images\\005.jpg", "sounds\\dugme3.wav"). They are resolved
-// relative to a base folder (the current directory by default), matching every
+// relative to a base folder (the content folder by default), matching every
 // folder and file name without regard to case; an exact match wins.
 // Returns the path of the existing file, or an empty string.
-QString resolveContentPath(const QString &name, const QString &base = QDir::currentPath());
+QString resolveContentPath(const QString &name, const QString &base = contentFolder());
 
 // The name with forward slashes, as it is looked for: "images/005.jpg".
 QString contentRelativePath(const QString &name);
 
 // "looked for images/019.jpg in /opt/trainer, in any letter case", for error messages.
-QString contentLookupDetail(const QString &name, const QString &base = QDir::currentPath());
+QString contentLookupDetail(const QString &name, const QString &base = contentFolder());
 
 } // namespace kelvora

@@ -2,6 +2,7 @@
 
 #include "CourseAssets.h"
 #include "CourseLoader.h"
+#include "content/ContentPath.h"
 #include "content/LanguageFile.h"
 #include "platform/ProgramFolder.h"
 
@@ -40,7 +41,7 @@ void useCourseFile(const QString &file)
     Course loaded = loadCourse(file);
     checkCourseFiles(loaded);
     setProgramFolder(loaded.folder);
-    QDir::setCurrent(loaded.folder);
+    setContentFolder(loaded.folder);
     setCurrentCourse(std::move(loaded));
 }
 

@@ -1,6 +1,7 @@
 #include "ProgramFolder.h"
 
 #include <QCoreApplication>
+#include <QDir>
 
 namespace kelvora {
 
@@ -22,6 +23,12 @@ QString programFolder()
 void setProgramFolder(const QString &folder)
 {
     overrideFolder() = folder;
+}
+
+QString installedDataFolder()
+{
+    const QDir program(QCoreApplication::applicationDirPath());
+    return QDir::cleanPath(program.filePath(QStringLiteral(KELVORA_DATA_FROM_PROGRAM)));
 }
 
 } // namespace kelvora

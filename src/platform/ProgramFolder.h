@@ -4,9 +4,13 @@
 
 namespace kelvora {
 
-// The folder of the executable, which holds the language files. Tests point it
-// at a temporary folder.
+// The folder that holds the language files: the executable's folder unless the
+// start-up chose another one. Tests point it at a temporary folder.
 QString programFolder();
 void setProgramFolder(const QString &folder); // an empty folder restores the real one
+
+// Where an installation keeps the content pack, found from the executable's
+// folder (bin/../share/kelvora), so a relocated installation finds it too.
+QString installedDataFolder();
 
 } // namespace kelvora

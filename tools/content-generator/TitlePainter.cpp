@@ -156,10 +156,11 @@ void TitlePainter::aircraft(QPainter &painter) const
 
 void TitlePainter::nameStrip(QPainter &painter) const
 {
-    // The current language's name is written in white: a dark painted strip under it.
+    // The current language's name is written in white: a dark painted strip under it. It starts
+    // between the colon of "Current Language:" (ends near x 733) and the name (from x 737).
     painter.setPen(Qt::NoPen);
     painter.setBrush(QColor(40, 44, 52));
-    painter.drawRoundedRect(QRectF(730, 577, 170, 27), 4, 4);
+    painter.drawRoundedRect(QRectF(734.5, 577, 165.5, 27), 4, 4);
 }
 
 } // namespace kelvora::content

@@ -1,0 +1,117 @@
+#include "CommandLine.h"
+
+#include <QCommandLineParser>
+#include <cstdio>
+
+namespace kelvora {
+
+namespace {
+const QString ProgramName = QStringLiteral("kelvora-trainer");
+
+// An option that takes one value and stores it in a member of the options.
+struct ValueOption {
+    const char *name;
+    const char *valueName;
+    const char *description;
+    QString CommandLineOptions::*member;
+};
+
+// clang-format off
+const ValueOption ValueOptions[] = {
+    {"content", "DIR", "Read images/, Sounds/ and Lang1-3.txt from DIR.", &CommandLineOptions::contentFolder},
+    {"course", "FILE", "Run the course FILE; its folder holds its images/, Sounds/ and language files.",
+     &CommandLineOptions::courseFile},
+    {"trainee", "NAME", "The trainee's name in the run's record (default: the login name).",
+     &CommandLineOptions::trainee},
+    {"record", "FILE", "Write the run's record to FILE instead of a new file in the records folder.",
+     &CommandLineOptions::recordFile},
+};
+// clang-format on
+
+CommandLine stop(int status, QString output, QString error = {})
+{
+    CommandLine line;
+    line.run = false;
+    line.exitStatus = status;
+    line.output = std::move(output);
+    line.error = std::move(error);
+    return line;
+}
+} // namespace
+
+CommandLine CommandLine::parse(const QStringList &arguments)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("KELVORA start-up trainer: the cockpit start-up procedure, screen by screen."));
+    // Not addHelpOption(): it also offers Qt's own options, which the trainer does not take.
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
+                                  QStringLiteral("Show this help and exit."));
+    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
+                                     QStringLiteral("Show the version and exit."));
+    parser.addOption(help);
+    parser.addOption(version);
+    const QCommandLineOption author(QStringLiteral("author"),
+                                    QStringLiteral("Show every mark's rectangle and name, and the pointer's position "
+                                                   "in the caption."));
+    const QCommandLineOption mode(QStringLiteral("mode"),
+                                  QStringLiteral("guided: the marks show where to press (default); check: the trainee "
+                                                 "finds the places, H or three misses show the mark, and the results "
+                                                 "follow the last screen."),
+                                  QStringLiteral("guided|check"), QStringLiteral("guided"));
+    parser.addOption(author);
+    parser.addOption(mode);
+    QList<QCommandLineOption> values;
+    for (const ValueOption &option : ValueOptions) {
+        values.append(QCommandLineOption(QLatin1String(option.name), QLatin1String(option.description),
+                                         QLatin1String(option.valueName)));
+        parser.addOption(values.last());
+    }
+
+    if (!parser.parse(arguments))
+        return stop(2, {}, QStringLiteral("%1: %2 Try --help.").arg(ProgramName, parser.errorText()));
+    if (!parser.positionalArguments().isEmpty())
+        return stop(2, {},
+                    QStringLiteral("%1: unexpected argument '%2'. Try --help.")
+                        .arg(ProgramName, parser.positionalArguments().constFirst()));
+    if (parser.isSet(help)) {
+        // The usage line names the program, however it was started.
+        const QString text = parser.helpText();
+        return stop(0,
+                    QStringLiteral("Usage: %1 [options]").arg(ProgramName) + text.mid(text.indexOf(QLatin1Char('\n'))));
+    }
+    if (parser.isSet(version))
+        return stop(0, QStringLiteral("%1 %2\n").arg(ProgramName, QStringLiteral(KELVORA_VERSION)));
+
+    CommandLine line;
+    for (qsizetype i = 0; i < values.size(); ++i) {
+        if (parser.isSet(values.at(i)))
+            line.options.*ValueOptions[i].member = parser.value(values.at(i));
+    }
+    line.options.author = parser.isSet(author);
+    const QString modeName = parser.value(mode);
+    if (modeName == QLatin1String("check"))
+        line.options.mode = RunMode::Check;
+    else if (modeName != QLatin1String("guided"))
+        return stop(2, {}, QStringLiteral("%1: unknown mode '%2' (guided or check). Try --help.").arg(ProgramName, modeName));
+    return line;
+}
+
+CommandLine CommandLine::parse(int argc, char **argv)
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    return parse(arguments);
+}
+
+int CommandLine::finish() const
+{
+    if (!output.isEmpty())
+        std::fputs(qPrintable(output), stdout);
+    if (!error.isEmpty())
+        std::fprintf(stderr, "%s\n", qPrintable(error));
+    return exitStatus;
+}
+
+} // namespace kelvora

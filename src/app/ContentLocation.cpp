@@ -1,0 +1,46 @@
+#include "ContentLocation.h"
+
+#include "content/ContentPath.h"
+#include "platform/ProgramFolder.h"
+#include "platform/RuntimeError.h"
+
+#include <QDir>
+
+namespace kelvora {
+
+namespace {
+const QString StartPicture = QStringLiteral("images\\000.jpg");
+} // namespace
+
+QStringList contentCandidates(const QString &requested)
+{
+    if (!requested.isEmpty())
+        return {QDir(requested).absolutePath()};
+    QStringList candidates;
+    for (const QString &folder : {QDir::currentPath(), programFolder(), installedDataFolder()}) {
+        const QString path = QDir(folder).absolutePath();
+        if (!candidates.contains(path))
+            candidates.append(path);
+    }
+    return candidates;
+}
+
+void locateContent(const QString &requested)
+{
+    const QStringList candidates = contentCandidates(requested);
+    for (const QString &folder : candidates) {
+        if (resolveContentPath(StartPicture, folder).isEmpty())
+            continue;
+        if (!requested.isEmpty() || folder != QDir::current().absolutePath()) {
+            setContentFolder(folder);
+            setProgramFolder(folder);
+        }
+        return;
+    }
+    throw RuntimeError(RuntimeError::Kind::FileNotFound, StartPicture,
+                       QStringLiteral("looked for %1 in %2, in any letter case; name the folder that holds images/ and "
+                                      "Sounds/ with --content DIR")
+                           .arg(contentRelativePath(StartPicture), candidates.join(QStringLiteral(", "))));
+}
+
+} // namespace kelvora

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace kelvora {
+
+// Decides, before the start screen loads, where pictures, sounds and language
+// files come from. With a requested folder (--content) that folder holds them
+// all. Without one, the current directory holds the pictures and sounds and the
+// executable's folder the language files, as a runnable folder has them; when
+// the current directory has no start picture, the first of the other candidate
+// folders that has one holds everything. Throws a RuntimeError that names every
+// folder tried when none has it.
+void locateContent(const QString &requested);
+
+// The candidates in the order they are tried: the requested folder alone, or
+// the current directory, the executable's folder and the installed data folder.
+QStringList contentCandidates(const QString &requested);
+
+} // namespace kelvora
