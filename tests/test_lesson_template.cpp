@@ -14,25 +14,7 @@ namespace {
 // Opens a lesson as the chain reaches it: screen 2 after the one line of screen 1.
 LessonScreen *openLesson(int screen)
 {
-    LessonScreen *form = lessonScreen(screen);
-    ExplanationCursor = form->number() - 1;
-    form->open();
-    return form;
-}
-
-QString explainText(Screen *screen)
-{
-    return screen->control<QLabel>(QStringLiteral("Explain"))->text();
-}
-
-bool shown(Screen *screen, const char *name)
-{
-    return !screen->control<QWidget>(QLatin1String(name))->isHidden();
-}
-
-bool running(LessonScreen *screen, const char *name)
-{
-    return screen->timer(QLatin1String(name))->isEnabled();
+    return openLessonAtLine(screen, screen);
 }
 } // namespace
 

@@ -1,11 +1,11 @@
 // The run window: presses belong to the page they were made on, however long
 // they waited in the queue, and the hit test holds at any scale of the window.
+#include "LessonProbe.h"
 #include "TestRun.h"
 #include "app/RunState.h"
 #include "app/TrainerApplication.h"
 #include "course/CourseLoader.h"
 #include "course/CurrentCourse.h"
-#include "screens/LessonChain.h"
 #include "screens/LessonScreen.h"
 #include "screens/RunWindow.h"
 
@@ -70,7 +70,7 @@ private:
 
 LessonScreen *startLesson(RunWindow &window, int number)
 {
-    auto *lesson = static_cast<LessonScreen *>(createLessonScreen(number));
+    LessonScreen *lesson = lessonScreen(number);
     ExplanationCursor = 20; // as if the run had come this far
     window.start(*lesson);
     QCoreApplication::processEvents(); // the window settles on the desktop

@@ -1,6 +1,7 @@
 // The shutdown course, read from the files the build writes: a trainee walks it
 // end to end with the author's aid on, which must not change what a press does.
 #include "LessonProbe.h"
+#include "LessonWalker.h"
 #include "TestRun.h"
 #include "app/TrainerApplication.h"
 #include "content/LanguageFile.h"
@@ -19,16 +20,6 @@ LessonScreen *onDisplay()
     return qobject_cast<LessonScreen *>(TestRun::currentScreen());
 }
 
-QPoint centreOf(LessonScreen *screen, const char *mark)
-{
-    return (screen->mark(QLatin1String(mark))->geometry() & screen->rect()).center();
-}
-
-void pressContinue(LessonScreen *screen)
-{
-    QVERIFY(running(screen, QStringLiteral("TimerDVM")));
-    press(screen, centreOf(screen, "ShapeDVM"));
-}
 } // namespace
 
 class SecondCourseTest : public QObject {
@@ -49,24 +40,24 @@ private slots:
         QApplication::sendEvent(screen, &move);
         QCOMPARE(screen->windowTitle(), QStringLiteral("KELVORA Shutdown - 1 / 5 · 412, 300"));
         QCOMPARE(screen->findChildren<Shape *>(QStringLiteral("Shape1")).size(), 3); // the pointer group
-        pressContinue(screen);
+        QVERIFY(LessonWalker::pressContinue(*screen));
 
         screen = onDisplay();
         QCOMPARE(screen->number(), 2);
         for (const char *mark : {"Shape1", "Shape2", "Shape3", "Shape4"})
-            press(screen, centreOf(screen, mark));
+            press(screen, centreOnWindow(*screen->mark(QLatin1String(mark))));
         QCOMPARE(screen->pictureName(), QStringLiteral("images\\006.jpg"));
-        pressContinue(screen);
+        QVERIFY(LessonWalker::pressContinue(*screen));
 
         screen = onDisplay();
         QCOMPARE(screen->number(), 3);
         QVERIFY(shown(screen, QStringLiteral("LabelDVM"))); // live from load
-        press(screen, centreOf(screen, "Shape1"));
-        pressContinue(screen);
+        press(screen, centreOnWindow(*screen->mark(QStringLiteral("Shape1"))));
+        QVERIFY(LessonWalker::pressContinue(*screen));
 
         screen = onDisplay();
         QCOMPARE(screen->number(), 4);
-        press(screen, centreOf(screen, "Shape1"));
+        press(screen, centreOnWindow(*screen->mark(QStringLiteral("Shape1"))));
         QVERIFY(running(screen, QStringLiteral("Timerkokpitbekle")));
         tickQueued(screen->timer(QStringLiteral("Timerkokpitbekle")));
         QCOMPARE(screen->pictureName(), QStringLiteral("images\\011.jpg"));
@@ -75,14 +66,14 @@ private slots:
         QCOMPARE(screen->pictureName(), QStringLiteral("images\\014.jpg"));
         QVERIFY(!shown(screen, QStringLiteral("Shape2")));
         QCOMPARE(run.sound.requests.last(), (SoundRequest{"sounds\\70to0.wav", 1, 1}));
-        pressContinue(screen);
+        QVERIFY(LessonWalker::pressContinue(*screen));
 
         screen = onDisplay();
         QCOMPARE(screen->number(), 5);
-        press(screen, centreOf(screen, "Shape1"));
+        press(screen, centreOnWindow(*screen->mark(QStringLiteral("Shape1"))));
         QCOMPARE(explainText(screen), readLanguageLine(languageFile, 9));
         QCOMPARE(ExplanationCursor, currentCourse().linesRead());
-        pressContinue(screen);
+        QVERIFY(LessonWalker::pressContinue(*screen));
 
         QVERIFY2(run.errors.isEmpty(), run.errors.isEmpty() ? "" : qPrintable(run.errors.first().message()));
         QCOMPARE(run.endStatus, std::optional<int>(0));

@@ -188,7 +188,8 @@ private slots:
                 continue;
             Shape *mark = walker.blinkingStepMark(*screen);
             if (!mark) {
-                walker.runSequence(*screen); // a timed sequence runs on to the continue mark
+                // a timed sequence runs on to the continue mark
+                QVERIFY2(walker.runSequence(*screen), "nothing blinks and no timed sequence runs");
                 watcher.sample();
                 continue;
             }

@@ -1,6 +1,9 @@
 #include "CommandLine.h"
 
+#include "record/RecordOptions.h"
+
 #include <QCommandLineParser>
+#include <algorithm>
 #include <cstdio>
 
 namespace kelvora {
@@ -27,6 +30,8 @@ const ValueOption ValueOptions[] = {
      &CommandLineOptions::recordFile},
 };
 // clang-format on
+
+constexpr RunMode RunModes[] = {RunMode::Guided, RunMode::Check};
 
 CommandLine stop(int status, QString output, QString error = {})
 {
@@ -89,11 +94,12 @@ CommandLine CommandLine::parse(const QStringList &arguments)
             line.options.*ValueOptions[i].member = parser.value(values.at(i));
     }
     line.options.author = parser.isSet(author);
-    const QString modeName = parser.value(mode);
-    if (modeName == QLatin1String("check"))
-        line.options.mode = RunMode::Check;
-    else if (modeName != QLatin1String("guided"))
-        return stop(2, {}, QStringLiteral("%1: unknown mode '%2' (guided or check). Try --help.").arg(ProgramName, modeName));
+    const QString named = parser.value(mode);
+    const auto known = std::find_if(std::begin(RunModes), std::end(RunModes),
+                                    [&](RunMode candidate) { return modeName(candidate) == named; });
+    if (known == std::end(RunModes))
+        return stop(2, {}, QStringLiteral("%1: unknown mode '%2' (guided or check). Try --help.").arg(ProgramName, named));
+    line.options.mode = *known;
     return line;
 }
 

@@ -1,12 +1,10 @@
 #include "FirstPaint.h"
 
 #include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QEvent>
 #include <QObject>
 #include <QTimer>
 
-#include <cstdio>
 
 namespace kelvora {
 
@@ -20,14 +18,7 @@ protected:
     {
         if (event->type() == QEvent::Paint && m_action) {
             // Queued, so that the rest of the window is painted and shown first.
-            QTimer::singleShot(0, qApp, [action = std::move(m_action)] {
-                action();
-                // bench/ starts the program with this set to time its first paint and to watch it idle.
-                if (qEnvironmentVariableIsSet("KELVORA_REPORT_FIRST_PAINT")) {
-                    std::puts("first paint");
-                    std::fflush(stdout);
-                }
-            });
+            QTimer::singleShot(0, qApp, std::move(m_action));
             m_action = nullptr;
             deleteLater();
         }

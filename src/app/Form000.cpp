@@ -5,6 +5,7 @@
 #include "course/CurrentCourse.h"
 #include "platform/ProgramEnd.h"
 #include "platform/SoundPlayer.h"
+#include "record/RunObserver.h"
 #include "screens/LessonChain.h"
 #include "screens/PrgModule.h"
 #include "screens/RunGuard.h"
@@ -117,6 +118,7 @@ void Form000::startLessons()
 
 void Form000::exitProgram()
 {
+    RunObserver::current().runEnded(RunResult::left());
     playSound("sounds\\dugme3.wav", SoundModule, SoundAsync);
     endProgram(0);
 }

@@ -15,6 +15,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <cstdio>
 
 using namespace kelvora;
 
@@ -55,6 +56,9 @@ int main(int argc, char **argv)
     SdlSoundPlayer sound;
     SoundPlayer::install(&sound);
     afterFirstPaint([&sound] { sound.prepareInBackground(); });
+    // bench/ starts the trainer with this set, to time its first paint and to watch it idle.
+    if (qEnvironmentVariableIsSet("KELVORA_REPORT_FIRST_PAINT"))
+        afterFirstPaint([] { std::puts("first paint"), std::fflush(stdout); });
     RunWindow window;
     runHandler([&] {
         prepareCourse(options);

@@ -1,7 +1,6 @@
 #include "ErrorReport.h"
 
 #include "ProgramEnd.h"
-#include "record/RunObserver.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -19,7 +18,6 @@ ErrorReportHandler &handler()
 
 void reportRuntimeError(const RuntimeError &error)
 {
-    RunObserver::current().runEnded(RunResult::error(error.message()));
     if (handler()) {
         handler()(error);
         return;

@@ -1,7 +1,5 @@
 #include "ProgramEnd.h"
 
-#include "record/RunObserver.h"
-
 #include <cstdio>
 #include <cstdlib>
 
@@ -17,8 +15,6 @@ ProgramEndHandler &handler()
 
 void endProgram(int status)
 {
-    // Whatever ends the program, the run's record is written first.
-    RunObserver::current().runEnded(RunResult::left());
     if (handler()) {
         handler()(status);
         return;

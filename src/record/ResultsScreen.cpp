@@ -3,6 +3,7 @@
 #include "RunObserver.h"
 #include "RunSummary.h"
 #include "app/RunState.h"
+#include "course/CurrentCourse.h"
 #include "platform/ProgramEnd.h"
 #include "screens/Look.h"
 #include "screens/Shape.h"
@@ -68,7 +69,7 @@ ResultsScreen::ResultsScreen() : Screen(QSize(1024, 768))
 void ResultsScreen::load()
 {
     const Captions &captions = captionsFor(CurrentLanguage);
-    setWindowTitle(QStringLiteral("KELVORA Training - ") + QString::fromUtf8(captions.title));
+    setWindowTitle(currentCourse().title + QStringLiteral(" - ") + QString::fromUtf8(captions.title));
 
     auto *title = new QLabel(QString::fromUtf8(captions.title), this);
     title->setObjectName(QStringLiteral("Title"));

@@ -287,6 +287,7 @@ void LessonScreen::finishRun()
 
 void LessonScreen::exitProgram()
 {
+    RunObserver::current().runEnded(RunResult::left());
     playSound(ExitClick, SoundModule, SoundAsync);
     if (m_layout.exitRequests == 2)
         playSound("", SoundModule, SoundAsync);

@@ -47,7 +47,7 @@ public:
 
 public slots:
     // The Next button's click procedure, which the continue mark runs.
-    virtual void next();
+    void next();
     // The Exit button.
     void exitProgram();
     // The read-more button (hidden on every lesson screen).
@@ -57,20 +57,19 @@ protected:
     void load() override;
     void mousePressEvent(QMouseEvent *event) override;
 
-    // A press on the window: a kind that takes it, else the first active step
-    // whose mark it hits, else the continue mark.
-    virtual void pressWindow(QPointF position);
-    bool pressContinueMark(QPointF position);
-
-    // CurrentLanguage as the decimal text the explanation reader takes.
-    static QString languageText();
-
 private:
     struct Step {
         const StepDesign *design;
         Timer *activeWhile;
         Shape *mark;
     };
+
+    // A press on the window: a kind that takes it, else the first active step
+    // whose mark it hits, else the continue mark.
+    void pressWindow(QPointF position);
+    bool pressContinueMark(QPointF position);
+    // CurrentLanguage as the decimal text the explanation reader takes.
+    static QString languageText();
 
     void createCommonControls();
     void createMarks();

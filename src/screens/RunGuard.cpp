@@ -2,6 +2,7 @@
 
 #include "Screen.h"
 #include "platform/ErrorReport.h"
+#include "record/RunObserver.h"
 
 #include <QApplication>
 
@@ -13,6 +14,7 @@ void runHandler(const std::function<void()> &handler)
         handler();
     } catch (const RuntimeError &error) {
         stopRun();
+        RunObserver::current().runEnded(RunResult::error(error.message())); // before the box waits for OK
         reportRuntimeError(error);
     }
 }

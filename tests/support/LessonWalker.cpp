@@ -66,7 +66,9 @@ bool LessonWalker::pressContinue(LessonScreen &screen)
 
 QPoint centreOnWindow(const Shape &mark)
 {
-    return mark.mapTo(mark.window(), mark.rect().center());
+    // A mark may reach past the window's edge: the middle of its part on the window.
+    const QWidget *window = mark.window();
+    return (QRect(mark.mapTo(window, QPoint(0, 0)), mark.size()) & window->rect()).center();
 }
 
 } // namespace kelvora::test

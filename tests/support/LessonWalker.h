@@ -31,7 +31,7 @@ private:
     bool m_realTime;
 };
 
-// The centre of a control, in its window's coordinates.
+// The centre of a mark's part on its window, in the window's coordinates.
 QPoint centreOnWindow(const Shape &mark);
 
 } // namespace kelvora::test

@@ -1,6 +1,7 @@
 #include "TestRun.h"
 
 #include "app/RunState.h"
+#include "content/ContentPath.h"
 #include "platform/ErrorReport.h"
 #include "platform/ProgramEnd.h"
 #include "platform/ProgramFolder.h"
@@ -46,6 +47,7 @@ TestRun::TestRun(int language, int languageLines) : m_previousCurrent(QDir::curr
     writePicture(images + QStringLiteral("cougar.jpg"), {8, 8}, 99);
 
     setProgramFolder(programFolder());
+    setContentFolder({});
     QDir::setCurrent(contentFolder());
     SoundPlayer::install(&sound);
     setProgramEndHandler([this](int status) {
@@ -68,6 +70,7 @@ TestRun::~TestRun()
     setProgramEndHandler({});
     SoundPlayer::install(nullptr);
     setProgramFolder({});
+    setContentFolder({});
     QDir::setCurrent(m_previousCurrent);
     CurrentLanguage = 0;
     ExplanationCursor = 0;
