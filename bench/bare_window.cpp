@@ -1,11 +1,16 @@
-// The yardstick for the trainer's start: a bare Qt window showing the start
+// The yardsticks for the trainer's start: a bare Qt window showing the start
 // screen's photograph, reporting its first paint the way the trainer does.
+// With --text it also shows what the start screen shows on the photograph, as
+// plain Qt widgets in the trainer's fonts: a title, two labels, four buttons.
+// That is the least any window with that text costs to paint.
 #include <QApplication>
 #include <QLabel>
 #include <QPixmap>
+#include <QPushButton>
 #include <QTimer>
 
 #include <cstdio>
+#include <cstring>
 
 namespace {
 class FirstPaintReport final : public QObject {
@@ -25,6 +30,35 @@ protected:
 private:
     bool m_done = false;
 };
+
+QFont sans(int pixelSize, bool bold)
+{
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setPixelSize(pixelSize);
+    font.setBold(bold);
+    return font;
+}
+
+void addText(QWidget *window)
+{
+    const auto label = [window](const QString &text, const QRect &place, const QFont &font) {
+        auto *widget = new QLabel(text, window);
+        widget->setGeometry(place);
+        widget->setFont(font);
+    };
+    label(QStringLiteral("Engine start-up procedure"), {344, 10, 557, 21}, sans(16, true));
+    label(QStringLiteral("Training material by the KELVORA training team"), {642, 562, 371, 17}, sans(11, false));
+    label(QStringLiteral("Current Language:"), {642, 584, 103, 21}, sans(11, false));
+    const char *const buttons[] = {"Türkçe", "English", "Français"};
+    for (int i = 0; i < 3; ++i) {
+        auto *button = new QPushButton(QString::fromUtf8(buttons[i]), window);
+        button->setGeometry(344 + 122 * i, 34, 119, 23);
+        button->setFont(sans(11, false));
+    }
+    auto *exit = new QPushButton(QStringLiteral("Exit"), window);
+    exit->setGeometry(980, 4, 37, 27);
+    exit->setFont(sans(11, false));
+}
 } // namespace
 
 int main(int argc, char **argv)
@@ -33,7 +67,10 @@ int main(int argc, char **argv)
     FirstPaintReport report;
     app.installEventFilter(&report);
     QLabel window;
+    window.setAlignment(Qt::AlignLeft | Qt::AlignTop);
     window.setPixmap(QPixmap(QStringLiteral("images/000.jpg")));
+    if (argc > 1 && std::strcmp(argv[1], "--text") == 0)
+        addText(&window);
     window.show();
     return app.exec();
 }

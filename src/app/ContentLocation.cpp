@@ -8,10 +8,6 @@
 
 namespace kelvora {
 
-namespace {
-const QString StartPicture = QStringLiteral("images\\000.jpg");
-} // namespace
-
 QStringList contentCandidates(const QString &requested)
 {
     if (!requested.isEmpty())

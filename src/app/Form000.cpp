@@ -1,5 +1,6 @@
 #include "Form000.h"
 
+#include "ContentLocation.h"
 #include "ProgramIcon.h"
 #include "RunState.h"
 #include "course/CurrentCourse.h"
@@ -96,7 +97,7 @@ Form000::Form000() : Screen(QSize(1022, 768))
 
 void Form000::load()
 {
-    setPicture(QStringLiteral("images\\000.jpg"));
+    setPicture(StartPicture);
 }
 
 void Form000::chooseLanguage(int code)

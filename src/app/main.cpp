@@ -4,6 +4,7 @@
 #include "app/Form000.h"
 #include "app/TrainerApplication.h"
 #include "course/CurrentCourse.h"
+#include "platform/FontConfigWarmUp.h"
 #include "platform/SdlSoundPlayer.h"
 #include "platform/SignalQuit.h"
 #include "record/RecordOptions.h"
@@ -45,6 +46,7 @@ int main(int argc, char **argv)
         return command.finish();
     const CommandLineOptions &options = command.options;
 
+    FontConfigWarmUp fonts;
     TrainerApplication app(argc, argv);
     CurrentRunMode = options.mode;
     SystemRunClock clock;
