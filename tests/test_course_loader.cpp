@@ -61,6 +61,10 @@ private slots:
             << QByteArray(R"({"title": "T", "languages": [{"name": "E", "startCaption": "S", "file": "L.txt"}],
                              "screens": [{"inset": "images\\KokpitA.bmp"}]})")
             << "screen 1, field photograph: is missing";
+        QTest::newRow("a language tag that is no tag")
+            << QByteArray(R"({"title": "T", "languages": [{"name": "E", "startCaption": "S", "file": "L.txt", "tag": "en_GB"}],
+                             "screens": [{"inset": "images\\KokpitA.bmp", "photograph": "images\\001.jpg"}]})")
+            << "language E, field tag: is not a language tag";
         QTest::newRow("a picture the course names is not in its folder")
             << courseWith(Mark) << "screen 1: names images\\KokpitA.bmp, which is not in";
     }

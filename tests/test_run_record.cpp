@@ -2,6 +2,7 @@
 #include "LessonProbe.h"
 #include "TestRun.h"
 #include "app/TrainerApplication.h"
+#include "course/CurrentCourse.h"
 #include "record/RecordFile.h"
 #include "record/RecordOptions.h"
 #include "record/ResultsScreen.h"
@@ -16,6 +17,7 @@
 #include <QJsonObject>
 #include <QLabel>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QTimeZone>
 
 using namespace kelvora;
@@ -108,6 +110,12 @@ void TestRunRecord::checkRunRecordsMissesHintsAndDurations()
 {
     TestRun run;
     RecordedRun recorded(RunMode::Check);
+    // Records name the language by the course's tag for it, whatever its place on the start screen.
+    const Course startUp = currentCourse();
+    const auto restore = qScopeGuard([&] { setCurrentCourse(startUp); });
+    Course tagged = startUp;
+    tagged.languages[1].tag = QStringLiteral("en-GB");
+    setCurrentCourse(tagged);
     auto *form = openLessonAtLine(18, 48);
 
     // Step 1: the mark neither shows nor blinks; two misses, then H shows it blinking.
@@ -168,13 +176,14 @@ void TestRunRecord::checkRunRecordsMissesHintsAndDurations()
     }
     QCOMPARE(stepDurations, (QStringList{"PT1.2S", "PT0.3S", "PT0.9S"}));
     QCOMPARE(statements.last()["actor"]["name"].toString(), QStringLiteral("alice"));
-    QCOMPARE(statements.last()["context"]["language"].toString(), QStringLiteral("en"));
+    QCOMPARE(statements.last()["context"]["language"].toString(), QStringLiteral("en-GB"));
     QCOMPARE(recorded.summary(), (QStringList{"alice", "startup", "check", "completed", "0:00:03", "5", "2"}));
 
     // The results page: screen 18's row and the total, then Close ends the program.
     auto *results = qobject_cast<ResultsScreen *>(TestRun::currentScreen());
     QVERIFY(results);
     QVERIFY(!run.endStatus);
+    QCOMPARE(results->control<QLabel>("Title")->text(), QStringLiteral("Results"));
     QCOMPARE(results->control<QLabel>("Cell1_0")->text(), QStringLiteral("18"));
     QCOMPARE(results->control<QLabel>("Cell2_2")->text(), QStringLiteral("5"));
     QCOMPARE(results->control<QLabel>("Cell2_3")->text(), QStringLiteral("2"));

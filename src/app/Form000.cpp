@@ -31,13 +31,6 @@ const LanguageButton LanguageButtons[] = {
     {3, "Lang3", {588, 34, 119, 23}},
 };
 
-// The course's language of that code (1 first), or nullptr.
-const CourseLanguage *courseLanguage(int code)
-{
-    const std::vector<CourseLanguage> &languages = currentCourse().languages;
-    return code >= 1 && code <= int(languages.size()) ? &languages[size_t(code - 1)] : nullptr;
-}
-
 QLabel *addLabel(QWidget *parent, const char *name, const QRect &rect, const QString &caption)
 {
     auto *label = new QLabel(caption, parent);
@@ -64,7 +57,7 @@ Form000::Form000() : Screen(QSize(1022, 768))
     QPushButton *languageButtons[3];
     for (int i = 0; i < 3; ++i) {
         const LanguageButton &place = LanguageButtons[i];
-        const CourseLanguage *language = courseLanguage(place.code);
+        const CourseLanguage *language = currentCourse().language(place.code);
         languageButtons[i] = addButton(this, place.name, place.rect, language ? language->name : QString());
         if (!language)
             languageButtons[i]->hide();
@@ -102,7 +95,7 @@ void Form000::load()
 
 void Form000::chooseLanguage(int code)
 {
-    if (const CourseLanguage *language = courseLanguage(code)) {
+    if (const CourseLanguage *language = currentCourse().language(code)) {
         CurrentLanguage = code;
         m_start->show();
         m_start->setText(language->startCaption);

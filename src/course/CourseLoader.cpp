@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QRegularExpression>
 
 #include <map>
 
@@ -21,6 +22,16 @@ QString namedPlace(const char *what, const QJsonObject &object, int i)
     const QString name = object.value(QStringLiteral("name")).toString();
     return name.isEmpty() ? QStringLiteral("%1 %2").arg(QLatin1String(what)).arg(i + 1)
                           : QStringLiteral("%1 %2").arg(QLatin1String(what), name);
+}
+
+// The optional tag that names the language in records, as xAPI asks: "en", "pt-BR".
+QString languageTag(const CourseNode &node)
+{
+    static const QRegularExpression wellFormed(QStringLiteral("^[A-Za-z]{2,8}(-[A-Za-z0-9]{1,8})*$"));
+    const QString tag = node.text("tag");
+    if (node.has("tag") && !wellFormed.match(tag).hasMatch())
+        node.fail("tag", QStringLiteral("is not a language tag such as \"en\" or \"pt-BR\""));
+    return tag;
 }
 
 Shape::Kind markKind(const CourseNode &node)
@@ -100,9 +111,9 @@ public:
         for (const CourseNode &language : root.objects("languages", [](const QJsonObject &o, int i) {
                  return namedPlace("language", o, i);
              })) {
-            language.allow({"name", "startCaption", "file"});
-            course.languages.push_back(
-                {language.requiredText("name"), language.requiredText("startCaption"), language.requiredText("file")});
+            language.allow({"name", "startCaption", "file", "tag"});
+            course.languages.push_back({language.requiredText("name"), language.requiredText("startCaption"),
+                                        language.requiredText("file"), languageTag(language)});
         }
         if (course.languages.empty() || course.languages.size() > MaxLanguages)
             root.fail("languages", QStringLiteral("must name one to three languages: the start screen offers three"));

@@ -48,7 +48,7 @@ struct ScreenRecord {
 
 struct RunRecord {
     QString course;
-    QString language; // "tr", "en", "fr"; empty before one is chosen
+    QString language; // the course's tag of the chosen language ("en"); empty before one is chosen or without a tag
     QString trainee;
     QString mode;     // "guided" or "check"
     QDateTime start;

@@ -4,6 +4,7 @@
 #include "RunClock.h"
 #include "XapiStatements.h"
 #include "app/RunState.h"
+#include "course/CurrentCourse.h"
 
 #include <QIODevice>
 #include <QJsonDocument>
@@ -14,16 +15,6 @@
 namespace kelvora {
 
 namespace {
-QString languageTag(int language)
-{
-    switch (language) {
-    case 1: return QStringLiteral("tr");
-    case 2: return QStringLiteral("en");
-    case 3: return QStringLiteral("fr");
-    default: return {};
-    }
-}
-
 // "20261207-104408-alice": sorts by start time and says whose run it is.
 QString recordBaseName(const RunRecord &record)
 {
@@ -111,7 +102,8 @@ void RunRecorder::runEnded(const RunResult &result)
     m_record.end = m_clock.now();
     if (!m_record.screens.isEmpty())
         m_record.screens.last().left = m_record.end;
-    m_record.language = languageTag(CurrentLanguage);
+    const CourseLanguage *language = currentCourse().language(CurrentLanguage);
+    m_record.language = language ? language->tag : QString();
     m_record.result = result;
     m_record.result.screen = m_record.screens.isEmpty() ? 0 : m_record.screens.last().screen;
     write();
