@@ -1,5 +1,6 @@
 #include "content/ExplanationFit.h"
 #include "course/CourseLoader.h"
+#include "screens/PressLabel.h"
 
 #include <QFile>
 #include <QFontInfo>
@@ -121,6 +122,32 @@ private slots:
         QCOMPARE(wrapped.rows, 1);
         QVERIFY(wrapped.widestRow > labelWidth);
         QVERIFY(!fitsLabel(word, explanationFont(), labelWidth, 69));
+    }
+
+    // Only the start of a caption far longer than the label is laid out, and
+    // the label looks the same as a plain one showing all of it.
+    void aVeryLongCaptionLooksAsInAPlainLabel_data()
+    {
+        QTest::addColumn<QString>("caption");
+        QTest::newRow("words that wrap") << QStringLiteral("Check the battery switch. ").repeated(3 * LongestTextLaidOut / 26);
+        QTest::newRow("one word wider than the label") << QString(3 * LongestTextLaidOut, u'M');
+    }
+    void aVeryLongCaptionLooksAsInAPlainLabel()
+    {
+        QFETCH(QString, caption);
+        QWidget window;
+        window.resize(800, 120);
+        QLabel plain(caption, &window);
+        PressLabel pressLabel(&window, QStringLiteral("Explain"), {12, 6, labelWidth, 69}, caption);
+        for (QLabel *label : {static_cast<QLabel *>(&plain), static_cast<QLabel *>(&pressLabel)}) {
+            label->setGeometry(12, 6, labelWidth, 69);
+            label->setTextFormat(Qt::PlainText);
+            label->setFont(explanationFont());
+            label->setWordWrap(true);
+            label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        }
+        QCOMPARE(pressLabel.text(), caption);
+        QCOMPARE(pressLabel.grab().toImage(), plain.grab().toImage());
     }
 
     void lineMap_data()

@@ -5,6 +5,10 @@
 
 namespace kelvora {
 
+// Far more characters than any label of the screens can show. Laying out a
+// longer text only to cut it off would cost hundreds of MB for a few MB of text.
+constexpr qsizetype LongestTextLaidOut = 4000;
+
 // The explanation label's font: Liberation Sans Bold at 16 pixels, the size that
 // 12 pt bold has at 96 dpi. Pixel sizes keep wrapping the same on every display.
 QFont explanationFont();

@@ -1,8 +1,11 @@
 #include "PressLabel.h"
 
 #include "RunGuard.h"
+#include "content/ExplanationFit.h"
 
 #include <QMouseEvent>
+#include <QPainter>
+#include <QStyle>
 
 namespace kelvora {
 
@@ -12,6 +15,18 @@ PressLabel::PressLabel(QWidget *parent, const QString &name, const QRect &rect, 
     setObjectName(name);
     setGeometry(rect);
     setTextFormat(Qt::PlainText);
+}
+
+void PressLabel::paintEvent(QPaintEvent *event)
+{
+    if (text().size() <= LongestTextLaidOut) {
+        QLabel::paintEvent(event);
+        return;
+    }
+    QPainter painter(this);
+    const int flags = QStyle::visualAlignment(layoutDirection(), alignment()) | (wordWrap() ? Qt::TextWordWrap : 0);
+    style()->drawItemText(&painter, contentsRect(), flags, palette(), isEnabled(), text().left(LongestTextLaidOut),
+                          foregroundRole());
 }
 
 void PressLabel::mousePressEvent(QMouseEvent *event)

@@ -5,7 +5,8 @@
 namespace kelvora {
 
 // A label that takes the presses landing on it, so they never reach the window
-// below, and reports them. Its text is shown as plain text, exactly as read.
+// below, and reports them. Its text is shown as plain text, exactly as read; of
+// a text far longer than the label can show, only the start is laid out.
 class PressLabel : public QLabel {
     Q_OBJECT
 public:
@@ -16,6 +17,7 @@ signals:
 
 protected:
     void mousePressEvent(QMouseEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
 };
 
 } // namespace kelvora

@@ -20,9 +20,6 @@ namespace kelvora {
 
 namespace {
 constexpr int ExplainWidth = 741;
-// Far more than any explanation label holds. Laying out a longer line only to
-// find that out would cost hundreds of MB for a line of a few MB.
-constexpr qsizetype LongestLineLaidOut = 4000;
 
 QString sizeText(QSize size)
 {
@@ -130,7 +127,7 @@ void ContentCheck::checkLanguageFile(const QString &file, const QString &path)
         }
         const int screen = m_course.screenOfLine(number);
         const int height = m_course.screens[size_t(screen - 1)].layout.explainHeight;
-        if (line.size() > LongestLineLaidOut) {
+        if (line.size() > LongestTextLaidOut) {
             report(file, number, QStringLiteral("does not fit the label of screen %1 (%2 x %3 px): %4 characters")
                                      .arg(screen).arg(ExplainWidth).arg(height).arg(line.size()));
         } else if (rightFont && !fitsLabel(line, font, ExplainWidth, height)) {
