@@ -51,8 +51,8 @@ int firstScreenShowing(const QString &packPath)
     return -1;
 }
 
-// Walks the run until an error, as far as `screens` lead: the page on display
-// only, or on through the continue marks.
+// Walks the run until an error: the page on display only, or, with leadOn, on
+// through the continue marks.
 void walk(const RunWindow &window, const TestRun &run, bool leadOn)
 {
     const LessonWalker walker(false);

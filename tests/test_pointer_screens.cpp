@@ -10,11 +10,6 @@ using namespace kelvora;
 using namespace kelvora::test;
 
 namespace {
-LessonScreen *openPointerScreen(int screen, int line)
-{
-    return openLessonAtLine(screen, line);
-}
-
 // The pointer marks in the order the screen creates them.
 QList<Shape *> pointers(LessonScreen *form)
 {
@@ -76,7 +71,7 @@ private slots:
         QFETCH(bool, shownAtLoad);
 
         TestRun run;
-        QPointer<LessonScreen> form = openPointerScreen(screen, line);
+        QPointer<LessonScreen> form = openLessonAtLine(screen, line);
         QCOMPARE(explainText(form), QStringLiteral("E%1").arg(line));
         QCOMPARE(form->pictureName(), photograph);
         QCOMPARE(form->control<PictureBox>(QStringLiteral("Picture1"))->pictureName(), inset);
@@ -125,7 +120,7 @@ private slots:
         QFETCH(bool, outlineShownAtLoad);
         QFETCH(QPoint, point);
         TestRun run;
-        QPointer<LessonScreen> form = openPointerScreen(screen, line);
+        QPointer<LessonScreen> form = openLessonAtLine(screen, line);
         QVERIFY(running(form, "TimerDVM") && shown(form, "LabelDVM"));
         QCOMPARE(shown(form, "ShapeDVM"), outlineShownAtLoad);
         if (outlineShownAtLoad)
@@ -150,7 +145,7 @@ private slots:
     {
         QFETCH(int, screen);
         TestRun run;
-        LessonScreen *form = openPointerScreen(screen, 10);
+        LessonScreen *form = openLessonAtLine(screen, 10);
         QTest::mouseClick(form->control<QPushButton>(QStringLiteral("Command2")), Qt::LeftButton);
         QCOMPARE(run.sound.requests, (QList<SoundRequest>{{"sounds\\dugme3.wav", 1, 1}, {"", 1, 1}}));
         QCOMPARE(run.endStatus, 0);

@@ -219,6 +219,16 @@ private slots:
         QCOMPARE(window.page()->pictureName(), QStringLiteral("images\\051.jpg"));
     }
 
+    // The author view writes the pointer's place into the page's caption while it is shown.
+    void theCaptionFollowsThePage()
+    {
+        TestRun run(2);
+        RunWindow window;
+        startLesson(window, 10);
+        window.page()->setWindowTitle(QStringLiteral("KELVORA Training - 10 / 18 · 368, 424"));
+        QCOMPARE(window.windowTitle(), window.page()->windowTitle());
+    }
+
     // A press on a button, a label or a picture box, whichever the mouse button,
     // goes to that control and never to the page below it.
     void aPressOnAControlStaysOnIt_data()

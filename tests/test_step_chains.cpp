@@ -1,5 +1,6 @@
 // The lessons that are chains of click steps: 3, 4, 7, 8, 11, 12, 13, 17 and 18.
 // Every expectation here is written from the lessons' own descriptions.
+#include "LessonProbe.h"
 #include "TestRun.h"
 #include "app/RunState.h"
 #include "app/TrainerApplication.h"
@@ -103,10 +104,7 @@ int stepCount(int screen)
 
 LessonScreen *openLesson(int screen)
 {
-    auto *form = static_cast<LessonScreen *>(createLessonScreen(screen));
-    ExplanationCursor = LinesBefore.at(screen);
-    form->open();
-    return form;
+    return openLessonAtLine(screen, LinesBefore.at(screen) + 1);
 }
 
 // Presses the marks of the steps before `step`, so that step is the active one.
@@ -122,16 +120,6 @@ QList<SoundRequest> stepRequests(int screen, const char *cue)
     if (EngineScreens.contains(screen))
         requests.append({QStringLiteral("sounds\\70loop.wav"), 0, 9});
     return requests;
-}
-
-QString explainText(Screen *screen)
-{
-    return screen->control<QLabel>(QStringLiteral("Explain"))->text();
-}
-
-bool shown(Screen *screen, const char *name)
-{
-    return !screen->control<QWidget>(QLatin1String(name))->isHidden();
 }
 
 QStringList visibleMarks(Screen *screen)

@@ -8,6 +8,9 @@
 
 namespace kelvora {
 
+namespace {
+// The candidates in the order they are tried: the requested folder alone, or
+// the current directory, the executable's folder and the installed data folder.
 QStringList contentCandidates(const QString &requested)
 {
     if (!requested.isEmpty())
@@ -20,6 +23,7 @@ QStringList contentCandidates(const QString &requested)
     }
     return candidates;
 }
+} // namespace
 
 void locateContent(const QString &requested)
 {

@@ -1,7 +1,7 @@
 #pragma once
 
 #include <QString>
-#include <QStringList>
+#include <QString>
 
 namespace kelvora {
 
@@ -16,9 +16,5 @@ inline const QString StartPicture = QStringLiteral("images\\000.jpg");
 // folders that has one holds everything. Throws a RuntimeError that names every
 // folder tried when none has it.
 void locateContent(const QString &requested);
-
-// The candidates in the order they are tried: the requested folder alone, or
-// the current directory, the executable's folder and the installed data folder.
-QStringList contentCandidates(const QString &requested);
 
 } // namespace kelvora

@@ -3,6 +3,7 @@
 #include "app/FirstPaint.h"
 #include "app/Form000.h"
 #include "app/TrainerApplication.h"
+#include "course/CourseLoader.h"
 #include "course/CurrentCourse.h"
 #include "platform/FontConfigWarmUp.h"
 #include "platform/SdlSoundPlayer.h"
@@ -35,7 +36,7 @@ void prepareCourse(const CommandLineOptions &options)
 
 QString courseName(const CommandLineOptions &options)
 {
-    return options.courseFile.isEmpty() ? QStringLiteral("startup") : QFileInfo(options.courseFile).dir().dirName();
+    return QFileInfo(options.courseFile.isEmpty() ? BuiltInCourseFile : options.courseFile).dir().dirName();
 }
 } // namespace
 

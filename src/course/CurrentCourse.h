@@ -10,7 +10,7 @@ const Course &currentCourse();
 void setCurrentCourse(Course course);
 
 // Reads a course from disk and makes it the run's: its folder becomes the
-// content folder (the current directory) and the folder of its language files.
+// content folder and the folder of its language files.
 // Throws RuntimeError (invalid course), a file it names missing included,
 // before anything changes.
 void useCourseFile(const QString &file);

@@ -18,8 +18,8 @@ inline constexpr int NoModule = 0;
 
 // Plays one sound at a time: every request replaces the sound that is playing,
 // except a SoundNoStop request while a sound plays, which changes nothing.
-// Names are content names such as "sounds\\Dugme3.wav", resolved against the
-// current directory without regard to case. A missing or undecodable file is
+// Names are content names such as "sounds\\Dugme3.wav", resolved in the
+// content folder without regard to case. A missing or undecodable file is
 // silent and never an error.
 class SoundPlayer {
 public:

@@ -21,19 +21,17 @@ struct Captions {
     const char *close;
 };
 
-// The page's own captions, in the chosen language where it has them, else in English.
+// The page's captions follow the language's place, as the lesson buttons' captions do.
 const Captions &captionsFor(int language)
 {
     static const Captions turkish{"Sonuçlar", {"Ekran", "Süre", "Hatalı basış", "İpucu"}, "Toplam", "Kapat"};
     static const Captions english{"Results", {"Screen", "Time", "Misses", "Hints"}, "Total", "Close"};
     static const Captions french{"Résultats", {"Écran", "Temps", "Erreurs", "Indices"}, "Total", "Fermer"};
-    const CourseLanguage *chosen = currentCourse().language(language);
-    const QString primary = chosen ? chosen->tag.section(QLatin1Char('-'), 0, 0).toLower() : QString();
-    if (primary == QLatin1String("tr"))
-        return turkish;
-    if (primary == QLatin1String("fr"))
-        return french;
-    return english;
+    switch (language) {
+    case 1: return turkish;
+    case 3: return french;
+    default: return english;
+    }
 }
 
 constexpr int ColumnLeft[] = {212, 412, 572, 772};

@@ -102,7 +102,8 @@ void RunRecorder::runEnded(const RunResult &result)
     m_record.end = m_clock.now();
     if (!m_record.screens.isEmpty())
         m_record.screens.last().left = m_record.end;
-    const CourseLanguage *language = currentCourse().language(CurrentLanguage);
+    // A language is chosen only once the course has loaded; before that, asking for the course could fail again.
+    const CourseLanguage *language = CurrentLanguage > 0 ? currentCourse().language(CurrentLanguage) : nullptr;
     m_record.language = language ? language->tag : QString();
     m_record.result = result;
     m_record.result.screen = m_record.screens.isEmpty() ? 0 : m_record.screens.last().screen;

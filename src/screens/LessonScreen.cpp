@@ -102,7 +102,8 @@ void LessonScreen::createMarks()
         addBlinkTimer(design.name, design.enabled, design.blinks);
 }
 
-// In the order the start-up course's screens created them: the quadrant before the sequence.
+// Always in this order, the quadrant before the sequence: the order controls and timers are created in is the
+// order they are stacked in and tick in when due together.
 void LessonScreen::createKinds()
 {
     if (m_design.throttleQuadrant)
@@ -213,12 +214,10 @@ void LessonScreen::pressWindow(QPointF position)
     pressContinueMark(position);
 }
 
-bool LessonScreen::pressContinueMark(QPointF position)
+void LessonScreen::pressContinueMark(QPointF position)
 {
-    if (!timer(QStringLiteral("TimerDVM"))->isEnabled() || !mark(QStringLiteral("ShapeDVM"))->hits(position))
-        return false;
-    next();
-    return true;
+    if (timer(QStringLiteral("TimerDVM"))->isEnabled() && mark(QStringLiteral("ShapeDVM"))->hits(position))
+        next();
 }
 
 void LessonScreen::runStep(const Step &step)

@@ -67,7 +67,7 @@ private:
     // A press on the window: a kind that takes it, else the first active step
     // whose mark it hits, else the continue mark.
     void pressWindow(QPointF position);
-    bool pressContinueMark(QPointF position);
+    void pressContinueMark(QPointF position);
     // CurrentLanguage as the decimal text the explanation reader takes.
     static QString languageText();
 

@@ -70,6 +70,9 @@ void RunWindow::host(Screen &page)
     m_page = &page;
     m_scene.setSceneRect(proxy->geometry());
     setWindowTitle(page.windowTitle());
+    // A page may change its caption while shown: the author's pointer position.
+    disconnect(m_followedTitle);
+    m_followedTitle = connect(&page, &QWidget::windowTitleChanged, this, &QWidget::setWindowTitle);
     page.show();
     proxy->setFocus();
     scaleToFit();

@@ -53,6 +53,7 @@ private:
     QGraphicsScene m_scene;
     PressGate m_gate;
     QPointer<Screen> m_page;
+    QMetaObject::Connection m_followedTitle;
     QSize m_placedFrame;
     bool m_awaitingFrame = false;
 };

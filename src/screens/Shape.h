@@ -32,7 +32,6 @@ public:
 
     // A concealed mark stays hidden whatever shows or blinks it.
     void setConcealed(bool concealed);
-    bool isConcealed() const { return m_concealed; }
     void setVisible(bool visible) override;
 
 protected:

@@ -15,8 +15,6 @@ class ThrottleSteps : public LessonKind {
 public:
     ThrottleSteps(LessonScreen &screen, const ThrottleQuadrantDesign &design);
 
-    ThrottleQuadrant *quadrant() const { return m_quadrant; }
-
     void loadInsets() override;
     void loaded() override;
     bool press(QPointF position) override;

@@ -17,10 +17,6 @@ class TimedSequence : public LessonKind {
 public:
     TimedSequence(LessonScreen &screen, const TimedSequenceDesign &design);
 
-    Timer *delay() const { return m_delay; }
-    Timer *sequence() const { return m_sequence; }
-    int waitTickCount() const { return m_waitTickCount; }
-
 private:
     void tick();
 
