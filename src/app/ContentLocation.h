@@ -5,9 +5,6 @@
 
 namespace kelvora {
 
-// The start screen's photograph; a folder that has it holds the content.
-inline const QString StartPicture = QStringLiteral("images\\000.jpg");
-
 // Decides, before the start screen loads, where pictures, sounds and language
 // files come from. With a requested folder (--content) that folder holds them
 // all. Without one, the current directory holds the pictures and sounds and the

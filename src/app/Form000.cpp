@@ -1,8 +1,8 @@
 #include "Form000.h"
 
-#include "ContentLocation.h"
 #include "ProgramIcon.h"
 #include "RunState.h"
+#include "content/ContentPath.h"
 #include "course/CurrentCourse.h"
 #include "platform/ProgramEnd.h"
 #include "platform/SoundPlayer.h"
@@ -113,7 +113,7 @@ void Form000::startLessons()
 void Form000::exitProgram()
 {
     RunObserver::current().runEnded(RunResult::left());
-    playSound("sounds\\dugme3.wav", SoundModule, SoundAsync);
+    playSound(ExitClickSound, SoundModule, SoundAsync);
     endProgram(0);
 }
 

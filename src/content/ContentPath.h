@@ -5,6 +5,9 @@
 
 namespace kelvora {
 
+// The start screen's photograph; a folder that has it holds the content.
+inline const QString StartPicture = QStringLiteral("images\\000.jpg");
+
 // The folder that holds images/ and Sounds/: the current directory unless the
 // start-up chose another one (a --content folder, the installed data folder).
 QString contentFolder();

@@ -7,10 +7,8 @@
 namespace kelvora {
 
 namespace {
-// What every lesson screen plays or shows whatever its course.
-const QString StartPicture = QStringLiteral("images\\000.jpg");
-const QString ExitClick = QStringLiteral("sounds\\dugme3.wav");
-const QString EngineLoop = QStringLiteral("sounds\\70loop.wav");
+const QString ExitClick = QString::fromLatin1(ExitClickSound);
+const QString EngineLoop = QString::fromLatin1(EngineLoopSound);
 
 void addOnce(QStringList &list, const QString &name)
 {

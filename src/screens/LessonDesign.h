@@ -11,6 +11,11 @@
 
 namespace kelvora {
 
+// What every lesson screen plays whatever its course: Exit's click, and the
+// engine's loop once the engine runs. The start screen's Exit clicks the same.
+inline constexpr const char *ExitClickSound = "sounds\\dugme3.wav";
+inline constexpr const char *EngineLoopSound = "sounds\\70loop.wav";
+
 // How a lesson screen's common controls differ from the template's design values.
 struct LessonLayout {
     QPoint explain{12, 6};

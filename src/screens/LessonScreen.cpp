@@ -28,8 +28,6 @@ namespace {
 constexpr QSize LessonClientSize{1024, 768};
 constexpr int ExplainWidth = 741;
 constexpr QSize InsetSize{207, 221};
-const char *const EngineLoop = "sounds\\70loop.wav";
-const char *const ExitClick = "sounds\\dugme3.wav";
 
 // "Timer7" blinks "Shape7"; "TimerDVM" blinks "ShapeDVM".
 QString markOfTimer(const QString &timerName)
@@ -155,7 +153,7 @@ QString LessonScreen::numberedPhotograph(int number)
 
 void LessonScreen::restartEngineLoop()
 {
-    playSound(EngineLoop, NoModule, SoundAsync | SoundLoop);
+    playSound(EngineLoopSound, NoModule, SoundAsync | SoundLoop);
 }
 
 void LessonScreen::setInset(const QString &name)
@@ -287,7 +285,7 @@ void LessonScreen::finishRun()
 void LessonScreen::exitProgram()
 {
     RunObserver::current().runEnded(RunResult::left());
-    playSound(ExitClick, SoundModule, SoundAsync);
+    playSound(ExitClickSound, SoundModule, SoundAsync);
     if (m_layout.exitRequests == 2)
         playSound("", SoundModule, SoundAsync);
     endProgram(0);
