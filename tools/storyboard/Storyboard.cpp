@@ -11,6 +11,7 @@
 #include "screens/Timer.h"
 
 #include <QApplication>
+#include <QCryptographicHash>
 #include <QDir>
 #include <QLabel>
 #include <QMouseEvent>
@@ -54,6 +55,15 @@ int firstLineOf(int screen)
     return 1;
 }
 
+QByteArray pixelHash(const QImage &image)
+{
+    const QImage pixels = image.convertToFormat(QImage::Format_RGB32);
+    QCryptographicHash hash(QCryptographicHash::Sha256);
+    for (int y = 0; y < pixels.height(); ++y)
+        hash.addData(QByteArrayView(reinterpret_cast<const char *>(pixels.constScanLine(y)), pixels.width() * 4));
+    return hash.result().toHex();
+}
+
 QString slug(const QString &state)
 {
     static const QRegularExpression separators(QStringLiteral("[^a-z0-9]+"));
@@ -61,7 +71,7 @@ QString slug(const QString &state)
 }
 } // namespace
 
-Storyboard::Storyboard(const QString &outFolder) : m_outFolder(outFolder)
+Storyboard::Storyboard(const QString &outFolder, bool picturesToo) : m_outFolder(outFolder), m_picturesToo(picturesToo)
 {
     QDir().mkpath(m_outFolder);
     SoundPlayer::install(&m_sound);
@@ -199,7 +209,13 @@ void Storyboard::snapshot(const QString &state)
                      .file = QStringLiteral("%1-%2-%3.png").arg(m_screenNumber, 2, 10, QLatin1Char('0')).arg(index, 2, 10, QLatin1Char('0')).arg(slug(state)),
                      .explanation = m_screen->control<QLabel>(QStringLiteral("Explain"))->text(),
                      .sounds = m_sound.take(),
-                     .thumbnail = image.scaled(ThumbnailSize, Qt::KeepAspectRatio, Qt::SmoothTransformation)};
+                     .pixelHash = pixelHash(image),
+                     .thumbnail = {}};
+    if (!m_picturesToo) {
+        m_frames << frame;
+        return;
+    }
+    frame.thumbnail = image.scaled(ThumbnailSize, Qt::KeepAspectRatio, Qt::SmoothTransformation);
     if (!image.save(QDir(m_outFolder).filePath(frame.file)))
         m_errors << QStringLiteral("could not write %1").arg(QDir(m_outFolder).filePath(frame.file));
     m_frames << frame;
