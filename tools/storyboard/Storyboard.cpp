@@ -1,6 +1,7 @@
 #include "Storyboard.h"
 
-#include "app/RunState.h"
+#include "screens/RunState.h"
+#include "course/ControlNames.h"
 #include "course/CurrentCourse.h"
 #include "platform/ErrorReport.h"
 #include "platform/ProgramEnd.h"
@@ -37,7 +38,7 @@ bool isBlinkTimer(const Timer *timer)
 
 bool isStepTimer(const Timer *timer)
 {
-    return isBlinkTimer(timer) && timer->objectName().compare(QLatin1String("TimerDVM"), Qt::CaseInsensitive) != 0;
+    return isBlinkTimer(timer) && timer->objectName().compare(names::ContinueTimer, Qt::CaseInsensitive) != 0;
 }
 
 int stepNumber(const Timer *timer)
@@ -207,7 +208,7 @@ void Storyboard::snapshot(const QString &state)
     StoryFrame frame{.screen = m_screenNumber,
                      .state = state,
                      .file = QStringLiteral("%1-%2-%3.png").arg(m_screenNumber, 2, 10, QLatin1Char('0')).arg(index, 2, 10, QLatin1Char('0')).arg(slug(state)),
-                     .explanation = m_screen->control<QLabel>(QStringLiteral("Explain"))->text(),
+                     .explanation = m_screen->control<QLabel>(names::Explain)->text(),
                      .sounds = m_sound.take(),
                      .pixelHash = pixelHash(image),
                      .thumbnail = {}};

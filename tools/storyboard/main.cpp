@@ -1,7 +1,7 @@
 #include "ContactSheet.h"
 #include "Storyboard.h"
 
-#include "app/RunState.h"
+#include "screens/RunState.h"
 #include "app/TrainerApplication.h"
 #include "platform/ProgramFolder.h"
 #include "course/CurrentCourse.h"
