@@ -31,7 +31,9 @@ void addActions(ScreenAssets &assets, const Actions &actions)
 
 ScreenAssets screenAssets(const LessonDesign &design, int format)
 {
-    ScreenAssets assets{.screen = design.screen, .insets = {design.inset}, .photographs = {design.firstPhotograph}};
+    ScreenAssets assets{.screen = design.screen, .photographs = {design.firstPhotograph}};
+    if (!design.inset.isEmpty())
+        assets.insets << design.inset;
     if (format == 1) // the first format names the Exit click the engine plays
         addOnce(assets.directSounds, ExitClick);
     addActions(assets, design.atLoad);
@@ -66,7 +68,7 @@ ScreenAssets screenAssets(const LessonDesign &design, int format)
             addOnce(assets.photographs, counter->photograph(press));
         addActions(assets, counter->done);
     }
-    if (design.runEnding)
+    if (design.runEnding && !design.runEnding->cue.isEmpty())
         addOnce(assets.cues, design.runEnding->cue);
     return assets;
 }
