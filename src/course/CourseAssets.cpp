@@ -94,6 +94,11 @@ QList<PackFile> coursePackFiles(const Course &course)
         if (!language.file.isEmpty())
             languageFiles << language.file;
     QList<PackFile> files = packFiles(courseAssets(course), languageFiles);
+    if (course.format == 2) { // pictures of any size, fitted whole into their places
+        for (PackFile &file : files)
+            file.pictureSize = {};
+        return files;
+    }
     // The quadrant draws its picture inside a 2-pixel border.
     for (const LessonDesign &design : course.screens) {
         if (!design.throttleQuadrant)

@@ -77,9 +77,7 @@ LessonDesign Format2Screen::compile()
     // this course) counts as page-sized; the trainer refuses a course whose files are missing before it runs.
     const QString photograph = resolveContentPath(m_design.firstPhotograph, m_course.folder);
     m_photographSize = photograph.isEmpty() ? QSize() : QImageReader(photograph).size();
-    if (!m_photographSize.isValid())
-        m_photographSize = Page;
-    m_fit = Letterbox::fit(m_photographSize, Page);
+    m_fit = Letterbox::fit(m_photographSize.isValid() ? m_photographSize : Page, Page);
 
     if (m_node.has("inset")) {
         const CourseNode inset = m_node.object("inset");
@@ -279,7 +277,7 @@ Format2Screen::Target Format2Screen::target(const CourseNode &shape) const
     }
     if (onPhotograph.isEmpty())
         shape.fail(QStringLiteral("has no area"));
-    if (!onPhotograph.intersects(QRectF(QPointF(0, 0), QSizeF(m_photographSize))))
+    if (m_photographSize.isValid() && !onPhotograph.intersects(QRectF(QPointF(0, 0), QSizeF(m_photographSize))))
         shape.fail(QStringLiteral("lies outside the photograph (%1 x %2)")
                        .arg(m_photographSize.width()).arg(m_photographSize.height()));
     return {m_fit.map(onPhotograph).toRect(), kind};

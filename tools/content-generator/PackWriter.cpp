@@ -58,7 +58,7 @@ void PackWriter::write(const PackFile &file) const
     switch (file.kind) {
     case PackFileKind::Photograph: {
         const PhotoScene &scene = m_book.photo(QFileInfo(fileName).baseName().toInt());
-        if (scene.size != file.pictureSize)
+        if (file.pictureSize.isValid() && scene.size != file.pictureSize)
             throw std::logic_error("the scene of " + file.path.toStdString() + " has the wrong size");
         writeImage(ScenePainter().paint(scene, m_photographSize.isValid() ? m_photographSize : scene.size), path, "jpg");
         break;
