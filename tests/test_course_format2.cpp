@@ -193,6 +193,32 @@ private slots:
         QCOMPARE(currentCourse().lines[1], (QStringList{"Hallo", "Only English", "Zwei"}));
         QCOMPARE(currentCourse().screens[1].name, QStringLiteral("t"));
     }
+
+    // The README's example, as a new author would run it: phone photographs, walked to the normal end.
+    void theReadmeExampleRunsFromItsFirstScreenToTheEnd()
+    {
+        QFile readme(QStringLiteral(KELVORA_SOURCE_DIR "/README.md"));
+        QFile example(QStringLiteral(KELVORA_SOURCE_DIR "/content/courses/example/course.json"));
+        QVERIFY(readme.open(QIODevice::ReadOnly) && example.open(QIODevice::ReadOnly));
+        const QByteArray text = readme.readAll();
+        const qsizetype block = text.indexOf("```json\n", text.indexOf("## Writing a course")) + 8;
+        const QByteArray json = example.readAll();
+        QCOMPARE(text.mid(block, text.indexOf("```", block) - block), json);
+
+        TestRun run(2);
+        LessonScreen *screen = openFirst(run, json, {4032, 3024});
+        QCOMPARE(explainText(screen), QStringLiteral("Schalten Sie die Batterie ein."));
+        const LessonWalker walker(false);
+        for (int action = 0; action < 20 && !run.endStatus; ++action) {
+            screen = qobject_cast<LessonScreen *>(TestRun::currentScreen());
+            QVERIFY(screen && walker.act(*screen, true));
+            TestRun::settle();
+        }
+        QVERIFY2(run.errors.isEmpty(), run.errors.isEmpty() ? "" : qPrintable(run.errors.first().message()));
+        QCOMPARE(run.endStatus, std::optional<int>(0));
+        QCOMPARE(ExplanationCursor, 4);
+        QCOMPARE(screen->number(), 2);
+    }
 };
 
 KELVORA_TEST_MAIN(TestCourseFormat2)
