@@ -2,6 +2,7 @@
 #include "LessonProbe.h"
 #include "LessonWalker.h"
 #include "TestRun.h"
+#include "app/Form000.h"
 #include "app/TrainerApplication.h"
 #include "course/CurrentCourse.h"
 #include "screens/PictureBox.h"
@@ -158,7 +159,14 @@ private slots:
             QVERIFY2(e.message().contains(error) && !error.isEmpty(), qPrintable(e.message()));
             return;
         }
-        QCOMPARE(currentCourse().languages[0].captions.exit, QStringLiteral("Beenden"));
+        Form000 start; // speaks the first language until one is chosen
+        start.open();
+        QCOMPARE(start.findChild<QLabel *>(QStringLiteral("Label2"))->text(),
+                 QStringLiteral("Schulungsmaterial des KELVORA-Schulungsteams"));
+        start.chooseLanguage(2);
+        QCOMPARE(start.findChild<QPushButton *>(QStringLiteral("BtnStart"))->text(), QStringLiteral("Iniciar"));
+        QCOMPARE(start.findChild<QLabel *>(QStringLiteral("Label2"))->text(), QStringLiteral("Material"));
+        start.unload();
         LessonScreen *screen = openLessonAtLine(1, 1);
         QCOMPARE(screen->control<QPushButton>(QStringLiteral("Command2"))->text(), QStringLiteral("Sair"));
         QCOMPARE(screen->control<QLabel>(QStringLiteral("LabelDVM"))->text(), QStringLiteral("Continuar"));
