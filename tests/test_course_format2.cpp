@@ -4,10 +4,13 @@
 #include "TestRun.h"
 #include "app/Form000.h"
 #include "app/TrainerApplication.h"
+#include "course/CourseJson.h"
 #include "course/CurrentCourse.h"
+
 #include "screens/PictureBox.h"
 #include "screens/Shape.h"
 
+#include <QJsonDocument>
 #include <QPushButton>
 
 using namespace kelvora;
@@ -233,6 +236,7 @@ private slots:
         const qsizetype block = text.indexOf("```json\n", text.indexOf("## Writing a course")) + 8;
         const QByteArray json = example.readAll();
         QCOMPARE(text.mid(block, text.indexOf("```", block) - block), json);
+        QCOMPARE(canonicalCourseJson(QJsonDocument::fromJson(json).object()), json);
 
         TestRun run(2);
         LessonScreen *screen = openFirst(run, json, {4032, 3024});
