@@ -61,10 +61,10 @@ Form000::Form000() : Screen(QSize(1022, 768))
         languageButtons[i] = addButton(this, place.name, place.rect, language ? language->name : QString());
         if (!language)
             languageButtons[i]->hide();
-        connect(languageButtons[i], &QPushButton::clicked, this, guarded([this, code = place.code] { chooseLanguage(code); }));
+        connect(languageButtons[i], &QPushButton::clicked, this, guarded(this, [this, code = place.code] { chooseLanguage(code); }));
     }
     QPushButton *exit = addButton(this, "Command2", {980, 4, 37, 27}, QStringLiteral("Exit"));
-    connect(exit, &QPushButton::clicked, this, guarded([this] { exitProgram(); }));
+    connect(exit, &QPushButton::clicked, this, guarded(this, [this] { exitProgram(); }));
 
     QLabel *credit = addLabel(this, "Label2", {642, 562, 371, 17},
                               QStringLiteral("Training material by the KELVORA training team"));
@@ -79,7 +79,7 @@ Form000::Form000() : Screen(QSize(1022, 768))
     m_start = addButton(this, "BtnStart", {642, 610, 235, 119}, QStringLiteral("Başla"));
     m_start->setFont(captionFont());
     m_start->hide();
-    connect(m_start, &QPushButton::clicked, this, guarded([this] { startLessons(); }));
+    connect(m_start, &QPushButton::clicked, this, guarded(this, [this] { startLessons(); }));
 
     setTabOrder(languageButtons[1], exit);
     setTabOrder(exit, languageButtons[0]);

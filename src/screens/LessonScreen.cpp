@@ -70,9 +70,9 @@ void LessonScreen::createCommonControls()
     addButton(this, "Command1", {758, 6, 103, 27}, QStringLiteral("Next  ->"));
     auto *exit = addButton(this, "Command2", {m_layout.exitLeft, 6, 37, 27}, QStringLiteral("Exit"));
     addButton(this, "Command3", QRect(m_layout.readMore, QSize(103, 27)), QStringLiteral("Raed  ->"));
-    connect(control<QPushButton>(QStringLiteral("Command1")), &QPushButton::clicked, this, guarded([this] { next(); }));
-    connect(exit, &QPushButton::clicked, this, guarded([this] { exitProgram(); }));
-    connect(control<QPushButton>(QStringLiteral("Command3")), &QPushButton::clicked, this, guarded([this] { readMore(); }));
+    connect(control<QPushButton>(QStringLiteral("Command1")), &QPushButton::clicked, this, guarded(this, [this] { next(); }));
+    connect(exit, &QPushButton::clicked, this, guarded(this, [this] { exitProgram(); }));
+    connect(control<QPushButton>(QStringLiteral("Command3")), &QPushButton::clicked, this, guarded(this, [this] { readMore(); }));
     exit->setFocus();
 
     auto *label = new PressLabel(this, QStringLiteral("LabelDVM"), m_layout.continueLabel, QStringLiteral("Devam"));
@@ -191,7 +191,7 @@ void LessonScreen::mousePressEvent(QMouseEvent *event)
     event->accept();
     if (isLeaving())
         return;
-    runHandler([this, position = event->position()] {
+    runHandler(this, [this, position = event->position()] {
         const StepTracker::Press watch(*m_tracker, this, position);
         pressWindow(position);
     });
@@ -223,6 +223,8 @@ void LessonScreen::runStep(const Step &step)
     const StepDesign &design = *step.design;
     if (!design.cue.isEmpty())
         PlayCue(design.cue);
+    if (isLeaving())
+        return; // handed over while the cue played
     if (m_design.engineLoop)
         restartEngineLoop();
     if (!design.photograph.isEmpty())
@@ -234,10 +236,14 @@ void LessonScreen::runStep(const Step &step)
         showNextLine();
 }
 
+// A cue among them may hand the screen over; what follows it is then left undone.
 void LessonScreen::runActions(const Actions &actions)
 {
-    for (const ScreenAction &action : actions)
+    for (const ScreenAction &action : actions) {
+        if (isLeaving())
+            return;
         runAction(action);
+    }
 }
 
 void LessonScreen::runAction(const ScreenAction &action)

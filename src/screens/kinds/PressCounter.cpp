@@ -18,6 +18,8 @@ bool PressCounter::press(QPointF position)
         return false;
     ++m_pressCount;
     playSound(m_design.click.toStdString(), NoModule, SoundSync);
+    if (screen().isLeaving())
+        return true; // handed over while the click played
     LessonScreen::restartEngineLoop();
     screen().setPicture(LessonScreen::numberedPhotograph(m_pressCount + m_design.photographOffset));
     if (m_pressCount < m_design.presses)
