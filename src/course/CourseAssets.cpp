@@ -1,5 +1,6 @@
 #include "CourseAssets.h"
 
+#include "NumberedPhotographs.h"
 #include "content/ContentPath.h"
 #include "platform/RuntimeError.h"
 #include "screens/LessonScreen.h"
@@ -10,22 +11,16 @@ namespace {
 const QString ExitClick = QString::fromLatin1(ExitClickSound);
 const QString EngineLoop = QString::fromLatin1(EngineLoopSound);
 
-void addOnce(QStringList &list, const QString &name)
-{
-    if (!list.contains(name))
-        list << name;
-}
-
 void addActions(ScreenAssets &assets, const Actions &actions)
 {
     using Verb = ScreenAction::Verb;
     for (const ScreenAction &action : actions) {
         switch (action.verb) {
-        case Verb::Photograph: addOnce(assets.photographs, action.argument); break;
-        case Verb::Inset: addOnce(assets.insets, action.argument); break;
+        case Verb::Photograph: assets.photographs << action.argument; break;
+        case Verb::Inset: assets.insets << action.argument; break;
         case Verb::Sound:
-        case Verb::Loop: addOnce(assets.directSounds, action.argument); break;
-        case Verb::Cue: addOnce(assets.cues, action.argument); break;
+        case Verb::Loop: assets.directSounds << action.argument; break;
+        case Verb::Cue: assets.cues << action.argument; break;
         default: break;
         }
     }
@@ -34,37 +29,40 @@ void addActions(ScreenAssets &assets, const Actions &actions)
 ScreenAssets screenAssets(const LessonDesign &design)
 {
     ScreenAssets assets{.screen = design.screen, .insets = {design.inset}, .photographs = {design.firstPhotograph}};
-    addOnce(assets.directSounds, ExitClick);
+    assets.directSounds << ExitClick;
     addActions(assets, design.atLoad);
     for (const StepDesign &step : design.steps) {
         if (!step.cue.isEmpty())
-            addOnce(assets.cues, step.cue);
+            assets.cues << step.cue;
         if (!step.photograph.isEmpty())
-            addOnce(assets.photographs, step.photograph);
+            assets.photographs << step.photograph;
         addActions(assets, step.followUp);
     }
     if (design.engineLoop && !design.steps.empty())
-        addOnce(assets.directSounds, EngineLoop);
+        assets.directSounds << EngineLoop;
     if (const auto &quadrant = design.throttleQuadrant) {
-        addOnce(assets.otherPictures, quadrant->picture);
-        addOnce(assets.directSounds, quadrant->liftClick);
+        assets.otherPictures << quadrant->picture;
+        assets.directSounds << quadrant->liftClick;
         addActions(assets, quadrant->atIdle);
     }
     if (const auto &sequence = design.timedSequence) {
         addActions(assets, sequence->view);
         for (int tick = 1; tick < sequence->lastTick; ++tick)
-            addOnce(assets.photographs, LessonScreen::numberedPhotograph(tick + sequence->photographOffset));
+            assets.photographs << numberedPhotograph(tick + sequence->photographOffset);
         addActions(assets, sequence->finish);
     }
     if (const auto &counter = design.pressCounter) {
-        addOnce(assets.directSounds, counter->click);
-        addOnce(assets.directSounds, EngineLoop);
+        assets.directSounds << counter->click;
+        assets.directSounds << EngineLoop;
         for (int press = 1; press <= counter->presses; ++press)
-            addOnce(assets.photographs, LessonScreen::numberedPhotograph(press + counter->photographOffset));
+            assets.photographs << numberedPhotograph(press + counter->photographOffset);
         addActions(assets, counter->done);
     }
     if (design.runEnding)
-        addOnce(assets.cues, design.runEnding->cue);
+        assets.cues << design.runEnding->cue;
+    // Once each, in order of first use; made unique once complete, as checking every name as it came was quadratic.
+    for (QStringList *names : {&assets.insets, &assets.photographs, &assets.otherPictures, &assets.cues, &assets.directSounds})
+        names->removeDuplicates();
     return assets;
 }
 } // namespace

@@ -1,6 +1,7 @@
 #include "CourseLoader.h"
 
 #include "CourseNode.h"
+#include "NumberedPhotographs.h"
 #include "ScreenNames.h"
 
 #include <QFile>
@@ -250,6 +251,8 @@ private:
             design.timedSequence = TimedSequenceDesign{kind.positiveNumber("periodMs"), kind.positiveNumber("lastTick"),
                                                        kind.requiredNumber("photographOffset"),
                                                        actions(kind, "view", names), actions(kind, "finish", names)};
+            const qint64 offset = design.timedSequence->photographOffset;
+            checkNumberedPhotographs(kind, "lastTick", offset + 1, offset + design.timedSequence->lastTick - 1);
         } else if (name == QLatin1String("throttleQuadrant")) {
             once(design.throttleQuadrant.has_value());
             kind.allow({"kind", "rect", "picture", "halfCaptions", "idleCaptions", "pullTimer", "liftMark", "liftTimer",
@@ -277,6 +280,7 @@ private:
             c.presses = kind.positiveNumber("presses");
             c.click = kind.requiredText("click");
             c.photographOffset = kind.requiredNumber("photographOffset");
+            checkNumberedPhotographs(kind, "presses", qint64(c.photographOffset) + 1, qint64(c.photographOffset) + c.presses);
             c.done = actions(kind, "done", names);
             design.pressCounter = c;
         } else {

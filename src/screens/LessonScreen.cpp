@@ -146,11 +146,6 @@ void LessonScreen::showNextLine()
     ShowNextExplanation(*this, languageText());
 }
 
-QString LessonScreen::numberedPhotograph(int number)
-{
-    return QStringLiteral("images\\0") + QString::number(number) + QStringLiteral(".jpg");
-}
-
 void LessonScreen::restartEngineLoop()
 {
     playSound(EngineLoopSound, NoModule, SoundAsync | SoundLoop);

@@ -34,8 +34,6 @@ public:
     void setInset(const QString &name);
     void runActions(const Actions &actions);
 
-    // "images\0" + number + ".jpg": the names that lessons build from a counter.
-    static QString numberedPhotograph(int number);
     // Restarts the running engine's looping sound.
     static void restartEngineLoop();
 

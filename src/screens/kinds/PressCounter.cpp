@@ -1,5 +1,6 @@
 #include "PressCounter.h"
 
+#include "course/NumberedPhotographs.h"
 #include "platform/SoundPlayer.h"
 #include "screens/LessonScreen.h"
 
@@ -21,7 +22,7 @@ bool PressCounter::press(QPointF position)
     if (screen().isLeaving())
         return true; // handed over while the click played
     LessonScreen::restartEngineLoop();
-    screen().setPicture(LessonScreen::numberedPhotograph(m_pressCount + m_design.photographOffset));
+    screen().setPicture(numberedPhotograph(m_pressCount + m_design.photographOffset));
     if (m_pressCount < m_design.presses)
         return false;
     screen().runActions(m_design.done);

@@ -1,5 +1,6 @@
 #include "TimedSequence.h"
 
+#include "course/NumberedPhotographs.h"
 #include "platform/RuntimeError.h"
 #include "screens/LessonScreen.h"
 #include "screens/Timer.h"
@@ -25,7 +26,7 @@ void TimedSequence::tick()
     if (m_waitTickCount == m_design.lastTick)
         screen().runActions(m_design.finish);
     else
-        screen().setPicture(LessonScreen::numberedPhotograph(m_waitTickCount + m_design.photographOffset));
+        screen().setPicture(numberedPhotograph(m_waitTickCount + m_design.photographOffset));
 }
 
 } // namespace kelvora
