@@ -16,7 +16,6 @@ constexpr int IdlePauseMs = 500;
 // The quadrant's own step marks.
 const QString PullMark = QStringLiteral("Shape1");
 const QString PushMark = QStringLiteral("Shape3");
-
 } // namespace
 
 ThrottleSteps::ThrottleSteps(LessonScreen &screen, const ThrottleQuadrantDesign &design)
