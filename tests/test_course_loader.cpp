@@ -65,6 +65,18 @@ private slots:
             << QByteArray(R"({"title": "T", "languages": [{"name": "E", "startCaption": "S", "file": "L.txt", "tag": "en_GB"}],
                              "screens": [{"inset": "images\\KokpitA.bmp", "photograph": "images\\001.jpg"}]})")
             << "language E, field tag: is not a language tag";
+        // Photographs numbered from a count keep to the names images\00.jpg to images\099.jpg.
+        QTest::newRow("a timed sequence longer than the photographs it may name")
+            << courseWith(Mark + R"(, "kinds": [{"kind": "timedSequence", "periodMs": 100, "lastTick": 101, "photographOffset": 0}])")
+            << "screen 1, kind timedSequence, field lastTick: names photographs up to images\\0100.jpg";
+        QTest::newRow("a press counter longer than the photographs it may name")
+            << courseWith(Mark + R"(, "kinds": [{"kind": "pressCounter", "timer": "Timer1", "mark": "Shape1", "presses": 51,
+                                                  "click": "sounds\\dugme5.wav", "photographOffset": 49}])")
+            << "screen 1, kind pressCounter, field presses: names photographs up to images\\0100.jpg";
+        QTest::newRow("a count that starts before the first photograph")
+            << courseWith(Mark + R"(, "kinds": [{"kind": "pressCounter", "timer": "Timer1", "mark": "Shape1", "presses": 6,
+                                                  "click": "sounds\\dugme5.wav", "photographOffset": -5}])")
+            << "screen 1, kind pressCounter, field photographOffset: names images\\0-4.jpg";
         QTest::newRow("a picture the course names is not in its folder")
             << courseWith(Mark) << "screen 1: names images\\KokpitA.bmp, which is not in";
     }

@@ -124,13 +124,13 @@ private slots:
         if (PackFileKind(kind) == PackFileKind::LanguageFile) {
             // Lang1.txt is Turkish, Lang2.txt English, Lang3.txt French.
             CurrentLanguage = path.mid(4, 1).toInt();
-            runHandler([&] { window.start(*createLessonScreen(1)); });
+            runHandler(nullptr, [&] { window.start(*createLessonScreen(1)); });
             walk(window, run, true);
         } else {
             const int screen = firstScreenShowing(path);
             QVERIFY2(screen >= 0, "no screen shows it");
             ExplanationCursor = 0;
-            runHandler([&] { window.start(screen == 0 ? *new Form000 : *createLessonScreen(screen)); });
+            runHandler(nullptr, [&] { window.start(screen == 0 ? *new Form000 : *createLessonScreen(screen)); });
             walk(window, run, false);
         }
         QVERIFY2(!run.errors.isEmpty(), "no run-time error");

@@ -8,6 +8,7 @@
 #include "course/CurrentCourse.h"
 #include "screens/LessonScreen.h"
 #include "screens/RunWindow.h"
+#include "screens/Timer.h"
 
 #include <QApplication>
 #include <QFile>
@@ -15,7 +16,9 @@
 #include <QTemporaryDir>
 #include <QGuiApplication>
 #include <QMouseEvent>
+#include <QPointer>
 #include <QStyleHints>
+#include <QTimer>
 #include <QWindow>
 
 using namespace kelvora;
@@ -67,6 +70,49 @@ private:
     RunWindow &m_window;
     quint64 m_time = 1000;
 };
+
+// Runs the course written in the file for as long as the guard lives.
+auto runCourse(const QString &path, const QByteArray &json)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(json) != json.size())
+        qFatal("cannot write %s", qPrintable(path));
+    file.close();
+    const Course startUp = currentCourse();
+    setCurrentCourse(loadCourse(path));
+    return qScopeGuard([startUp] { setCurrentCourse(startUp); });
+}
+
+// Each kind's screen, its continue label live from load; each press on the step pauses
+// (a cue, the knob's slide) and starts a timer after the pause.
+const QByteArray LeavableAtLoad = R"({"title": "T", "languages": [{"name": "English", "startCaption": "Start", "file": "Lang2.txt"}],
+  "screens": [
+    {"inset": "images\\KokpitA.bmp", "photograph": "images\\001.jpg", "layout": {"continueLabelShown": true},
+     "marks": [{"name": "Shape1", "rect": [300, 300, 100, 100]}], "timers": [{"name": "Timer1", "running": true}],
+     "steps": [{"activeWhile": "Timer1", "mark": "Shape1", "cue": "Dugme1", "photograph": "images\\002.jpg",
+                "followUp": ["start Timerkokpitbekle"]}],
+     "kinds": [{"kind": "timedSequence", "periodMs": 1000, "lastTick": 3, "photographOffset": 10,
+                "view": ["start TimerDVMBekle"], "finish": []}]},
+    {"inset": "images\\KokpitA.bmp", "photograph": "images\\001.jpg", "layout": {"continueLabelShown": true},
+     "marks": [{"name": "Shape2", "rect": [600, 300, 100, 100]}],
+     "timers": [{"name": "Timer1", "running": true}, {"name": "Timer2"}, {"name": "Timer3"}],
+     "kinds": [{"kind": "throttleQuadrant", "rect": [20, 300, 173, 253], "picture": "images\\cougar.jpg",
+                "pullTimer": "Timer1", "liftMark": "Shape2", "liftTimer": "Timer2", "liftClick": "sounds\\Dugme3.wav",
+                "pushTimer": "Timer3", "atIdle": []}]},
+    {"inset": "images\\KokpitA.bmp", "photograph": "images\\001.jpg", "layout": {"continueLabelShown": true},
+     "marks": [{"name": "Shape1", "rect": [300, 300, 100, 100]}], "timers": [{"name": "Timer1", "running": true}],
+     "kinds": [{"kind": "pressCounter", "timer": "Timer1", "mark": "Shape1", "presses": 1, "click": "sounds\\dugme5.wav",
+                "photographOffset": 10, "done": ["start TimerDVM"]}]},
+    {"inset": "images\\KokpitA.bmp", "photograph": "images\\001.jpg", "layout": {"continueLabelShown": true},
+     "marks": [{"name": "Shape1", "rect": [300, 300, 100, 100]}, {"name": "Shape2", "rect": [600, 300, 100, 100]}],
+     "timers": [{"name": "Timer1", "running": true}, {"name": "Timer2"}],
+     "steps": [{"activeWhile": "Timer1", "mark": "Shape1", "cue": "Dugme1", "followUp": ["start Timer2"]}]},
+    {"inset": "images\\KokpitA.bmp", "photograph": "images\\001.jpg", "layout": {"continueLabelShown": true},
+     "marks": [{"name": "Shape1", "rect": [300, 300, 100, 100]}, {"name": "Shape2", "rect": [600, 300, 100, 100]}],
+     "timers": [{"name": "Timer1", "running": true}, {"name": "Timer2"}],
+     "steps": [{"activeWhile": "Timer1", "mark": "Shape1", "cue": "Dugme1", "followUp": ["start Timer2"]}],
+     "kinds": [{"kind": "runEnding", "cue": "Dugme2"}]}
+  ]})";
 
 LessonScreen *startLesson(RunWindow &window, int number)
 {
@@ -207,6 +253,67 @@ private slots:
         QCOMPARE(window.page()->objectName(), page);
     }
 
+    // Only the press right after the one that led on can be its second click: any press
+    // between them ends that.
+    void aPressBetweenEndsTheDoubleClick()
+    {
+        TestRun run(2);
+        RunWindow window;
+        startLesson(window, 14);
+        Input input(window);
+        input.click(OnContinueLabel);
+        Input::deliver();
+        input.click({500, 300}, 50);
+        input.click(OnContinueLabel, 50);
+        Input::deliver();
+        QCOMPARE(window.page()->objectName(), QStringLiteral("Form016"));
+    }
+
+    // A pause inside a handler (a cue, the knob's slide) handles pending events, so the continue
+    // label pressed meanwhile hands the screen over under that handler: the next screen shows, nothing
+    // further happens on the one left, and it is gone once the handler has returned.
+    void aScreenHandedOverDuringAPauseStaysLeft_data()
+    {
+        QTest::addColumn<int>("screen");
+        QTest::addColumn<QPoint>("step");
+        QTest::addColumn<QString>("follows");
+        QTest::newRow("the timed sequence's step, during its cue") << 1 << QPoint(350, 350) << QStringLiteral("Form002");
+        QTest::newRow("the throttle pulled to off, during the knob's pauses") << 2 << QPoint(96, 495) << QStringLiteral("Form003");
+        QTest::newRow("the press counter's press, during its click") << 3 << QPoint(350, 350) << QStringLiteral("Form004");
+        QTest::newRow("a plain step, during its cue") << 4 << QPoint(350, 350) << QStringLiteral("Form005");
+        QTest::newRow("the run ending's step, during its cue") << 5 << QPoint(350, 350) << QString();
+    }
+    void aScreenHandedOverDuringAPauseStaysLeft()
+    {
+        QFETCH(int, screen);
+        QFETCH(QPoint, step);
+        QFETCH(QString, follows);
+        TestRun run(2);
+        QTemporaryDir dir;
+        const auto course = runCourse(dir.filePath(QStringLiteral("course.json")), LeavableAtLoad);
+        RunWindow window;
+        const QPointer<LessonScreen> left = startLesson(window, screen);
+        int timersStarted = 0;
+        for (Timer *timer : left->findChildren<Timer *>())
+            connect(timer, &Timer::started, [&timersStarted] { ++timersStarted; });
+        // The label is pressed as soon as events are handled: in the pause. A cue handles them
+        // meanwhile here, as the knob's pauses do.
+        run.sound.whilePlayingSync = [](const SoundRequest &) { QCoreApplication::processEvents(); };
+        QTimer::singleShot(0, left, [&] { press(left, OnContinueLabel); });
+        press(left, step);
+        TestRun::settle();
+
+        QVERIFY2(run.errors.isEmpty(), run.errors.isEmpty() ? "" : qPrintable(run.errors.first().message()));
+        QCOMPARE(timersStarted, 0);
+        if (follows.isEmpty()) {
+            QCOMPARE(run.endStatus, std::optional<int>(0));
+        } else {
+            QCOMPARE(window.page()->objectName(), follows);
+            QVERIFY(!left);
+            QCOMPARE(existingPages().size(), 1);
+        }
+    }
+
     void theCounterCountsBothClicksOfADoubleClick()
     {
         TestRun run(2);
@@ -262,15 +369,10 @@ private slots:
     {
         TestRun run(2);
         QTemporaryDir dir;
-        QFile file(dir.filePath(QStringLiteral("course.json")));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(R"({"title": "T", "languages": [{"name": "English", "startCaption": "Start", "file": "Lang2.txt"}],
+        const auto course = runCourse(dir.filePath(QStringLiteral("course.json")),
+                                      R"({"title": "T", "languages": [{"name": "English", "startCaption": "Start", "file": "Lang2.txt"}],
                       "screens": [{"inset": "images\\KokpitD.bmp", "photograph": "images\\001.jpg",
                                    "layout": {"continueMarkShown": true, "continueLabelShown": true}}]})");
-        file.close();
-        const Course startUp = currentCourse();
-        setCurrentCourse(loadCourse(file.fileName()));
-        const auto restore = qScopeGuard([&] { setCurrentCourse(startUp); });
         RunWindow window;
         press(startLesson(window, 1), OnContinueLabel);
         QCOMPARE(run.errors.size(), 1);

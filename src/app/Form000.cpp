@@ -60,10 +60,10 @@ Form000::Form000() : Screen(QSize(1022, 768))
                                      language ? language->name : QString());
         if (!language)
             languageButtons.back()->hide();
-        connect(languageButtons.back(), &QPushButton::clicked, this, guarded([this, code] { chooseLanguage(code); }));
+        connect(languageButtons.back(), &QPushButton::clicked, this, guarded(this, [this, code] { chooseLanguage(code); }));
     }
     QPushButton *exit = addButton(this, "Command2", {980, 4, 37, 27}, QStringLiteral("Exit"));
-    connect(exit, &QPushButton::clicked, this, guarded([this] { exitProgram(); }));
+    connect(exit, &QPushButton::clicked, this, guarded(this, [this] { exitProgram(); }));
 
     m_credit = addLabel(this, "Label2", {642, 562, 371, 17}, QString());
     m_credit->setAutoFillBackground(true);
@@ -78,7 +78,7 @@ Form000::Form000() : Screen(QSize(1022, 768))
     m_start = addButton(this, "BtnStart", {642, 610, 235, 119}, QString());
     m_start->setFont(captionFont());
     m_start->hide();
-    connect(m_start, &QPushButton::clicked, this, guarded([this] { startLessons(); }));
+    connect(m_start, &QPushButton::clicked, this, guarded(this, [this] { startLessons(); }));
     showCaptions(currentCourse().languages.front());
 
     setTabOrder(languageButtons[1], exit);

@@ -65,7 +65,7 @@ int main(int argc, char **argv)
     if (qEnvironmentVariableIsSet("KELVORA_REPORT_FIRST_PAINT"))
         afterFirstPaint([] { std::puts("first paint"), std::fflush(stdout); });
     RunWindow window;
-    runHandler([&] {
+    runHandler(nullptr, [&] {
         prepareCourse(options);
         window.start(*new Form000);
     });

@@ -8,22 +8,16 @@ namespace kelvora {
 namespace {
 const QString ExitClick = QString::fromLatin1(ExitClickSound);
 
-void addOnce(QStringList &list, const QString &name)
-{
-    if (!list.contains(name))
-        list << name;
-}
-
 void addActions(ScreenAssets &assets, const Actions &actions)
 {
     using Verb = ScreenAction::Verb;
     for (const ScreenAction &action : actions) {
         switch (action.verb) {
-        case Verb::Photograph: addOnce(assets.photographs, action.argument); break;
-        case Verb::Inset: addOnce(assets.insets, action.argument); break;
+        case Verb::Photograph: assets.photographs << action.argument; break;
+        case Verb::Inset: assets.insets << action.argument; break;
         case Verb::Sound:
-        case Verb::Loop: addOnce(assets.directSounds, action.argument); break;
-        case Verb::Cue: addOnce(assets.cues, action.argument); break;
+        case Verb::Loop: assets.directSounds << action.argument; break;
+        case Verb::Cue: assets.cues << action.argument; break;
         default: break;
         }
     }
@@ -35,41 +29,44 @@ ScreenAssets screenAssets(const LessonDesign &design, int format)
     if (!design.inset.isEmpty())
         assets.insets << design.inset;
     if (format == 1) // the first format names the Exit click the engine plays
-        addOnce(assets.directSounds, ExitClick);
+        assets.directSounds << ExitClick;
     addActions(assets, design.atLoad);
     for (const StepDesign &step : design.steps) {
         if (!step.cue.isEmpty())
-            addOnce(assets.cues, step.cue);
+            assets.cues << step.cue;
         if (!step.sound.isEmpty())
-            addOnce(assets.directSounds, step.sound);
+            assets.directSounds << step.sound;
         if (!step.photograph.isEmpty())
-            addOnce(assets.photographs, step.photograph);
+            assets.photographs << step.photograph;
         addActions(assets, step.followUp);
     }
     if (design.engineLoop && !design.steps.empty())
-        addOnce(assets.directSounds, design.loop);
+        assets.directSounds << design.loop;
     if (const auto &quadrant = design.throttleQuadrant) {
-        addOnce(assets.otherPictures, quadrant->picture);
-        addOnce(assets.directSounds, quadrant->liftClick);
+        assets.otherPictures << quadrant->picture;
+        assets.directSounds << quadrant->liftClick;
         addActions(assets, quadrant->atIdle);
     }
     if (const auto &sequence = design.timedSequence) {
         addActions(assets, sequence->view);
         for (int tick = 1; tick < sequence->lastTick; ++tick)
-            addOnce(assets.photographs, sequence->photograph(tick));
+            assets.photographs << sequence->photograph(tick);
         addActions(assets, sequence->finish);
     }
     if (const auto &counter = design.pressCounter) {
         if (!counter->click.isEmpty())
-            addOnce(assets.directSounds, counter->click);
+            assets.directSounds << counter->click;
         if (!design.loop.isEmpty())
-            addOnce(assets.directSounds, design.loop);
+            assets.directSounds << design.loop;
         for (int press = 1; press <= counter->presses; ++press)
-            addOnce(assets.photographs, counter->photograph(press));
+            assets.photographs << counter->photograph(press);
         addActions(assets, counter->done);
     }
     if (design.runEnding && !design.runEnding->cue.isEmpty())
-        addOnce(assets.cues, design.runEnding->cue);
+        assets.cues << design.runEnding->cue;
+    // Once each, in order of first use; made unique once complete, as checking every name as it came was quadratic.
+    for (QStringList *names : {&assets.insets, &assets.photographs, &assets.otherPictures, &assets.cues, &assets.directSounds})
+        names->removeDuplicates();
     return assets;
 }
 } // namespace

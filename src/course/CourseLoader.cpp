@@ -3,6 +3,7 @@
 #include "ControlNames.h"
 #include "CourseNode.h"
 #include "Format2Reader.h"
+#include "NumberedPhotographs.h"
 #include "ScreenNames.h"
 
 #include <QFile>
@@ -271,6 +272,8 @@ private:
             design.timedSequence = TimedSequenceDesign{kind.positiveNumber("periodMs"), kind.positiveNumber("lastTick"),
                                                        kind.requiredNumber("photographOffset"),
                                                        actions(kind, "view", names), actions(kind, "finish", names)};
+            const qint64 offset = design.timedSequence->photographOffset;
+            checkNumberedPhotographs(kind, "lastTick", offset + 1, offset + design.timedSequence->lastTick - 1);
         } else if (name == QLatin1String("throttleQuadrant")) {
             once(design.throttleQuadrant.has_value());
             kind.allow({"kind", "rect", "picture", "halfCaptions", "idleCaptions", "pullTimer", "liftMark", "liftTimer",
@@ -298,6 +301,7 @@ private:
             c.presses = kind.positiveNumber("presses");
             c.click = kind.requiredText("click");
             c.photographOffset = kind.requiredNumber("photographOffset");
+            checkNumberedPhotographs(kind, "presses", qint64(c.photographOffset) + 1, qint64(c.photographOffset) + c.presses);
             c.done = actions(kind, "done", names);
             design.pressCounter = c;
         } else {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "MarkLook.h"
+#include "NumberedPhotographs.h"
 
 #include <QPoint>
 #include <QRect>
@@ -15,12 +16,6 @@ namespace kelvora {
 // engine's loop once the engine runs. The start screen's Exit clicks the same.
 inline constexpr const char *ExitClickSound = "sounds\\dugme3.wav";
 inline constexpr const char *EngineLoopSound = "sounds\\70loop.wav";
-
-// "images\\0" + number + ".jpg": the photographs that numbered sequences and counters show.
-inline QString numberedPhotograph(int number)
-{
-    return QStringLiteral("images\\0") + QString::number(number) + QStringLiteral(".jpg");
-}
 
 // How a lesson screen's common controls differ from the template's design values.
 struct LessonLayout {

@@ -68,9 +68,9 @@ void LessonScreen::createCommonControls()
     addButton(this, names::Next, {758, 6, 103, 27}, QStringLiteral("Next  ->"));
     auto *exit = addButton(this, names::Exit, {m_layout.exitLeft, 6, 37, 27}, QStringLiteral("Exit"));
     addButton(this, names::ReadMore, QRect(m_layout.readMore, QSize(103, 27)), QStringLiteral("Raed  ->"));
-    connect(control<QPushButton>(names::Next), &QPushButton::clicked, this, guarded([this] { next(); }));
-    connect(exit, &QPushButton::clicked, this, guarded([this] { exitProgram(); }));
-    connect(control<QPushButton>(names::ReadMore), &QPushButton::clicked, this, guarded([this] { readMore(); }));
+    connect(control<QPushButton>(names::Next), &QPushButton::clicked, this, guarded(this, [this] { next(); }));
+    connect(exit, &QPushButton::clicked, this, guarded(this, [this] { exitProgram(); }));
+    connect(control<QPushButton>(names::ReadMore), &QPushButton::clicked, this, guarded(this, [this] { readMore(); }));
     exit->setFocus();
 
     auto *label = new PressLabel(this, names::ContinueLabel, m_layout.continueLabel, QStringLiteral("Devam"));
@@ -191,7 +191,7 @@ void LessonScreen::mousePressEvent(QMouseEvent *event)
     event->accept();
     if (isLeaving())
         return;
-    runHandler([this, position = event->position()] {
+    runHandler(this, [this, position = event->position()] {
         const StepTracker::Press watch(*m_tracker, this, position);
         pressWindow(position);
     });
@@ -225,6 +225,8 @@ void LessonScreen::runStep(const Step &step)
         PlayCue(design.cue);
     if (!design.sound.isEmpty())
         playSound(design.sound.toStdString(), SoundModule, SoundSync);
+    if (isLeaving())
+        return; // handed over while the cue played
     if (m_design.engineLoop)
         restartLoop();
     if (!design.photograph.isEmpty())
@@ -236,10 +238,14 @@ void LessonScreen::runStep(const Step &step)
         showNextLine();
 }
 
+// A cue among them may hand the screen over; what follows it is then left undone.
 void LessonScreen::runActions(const Actions &actions)
 {
-    for (const ScreenAction &action : actions)
+    for (const ScreenAction &action : actions) {
+        if (isLeaving())
+            return;
         runAction(action);
+    }
 }
 
 void LessonScreen::runAction(const ScreenAction &action)

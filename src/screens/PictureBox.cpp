@@ -24,7 +24,7 @@ protected:
     void mousePressEvent(QMouseEvent *event) override
     {
         event->accept();
-        runHandler([this, position = event->position()] { emit m_box->pressed(position); });
+        runHandler(this, [this, position = event->position()] { emit m_box->pressed(position); });
     }
 
 private:

@@ -4,6 +4,8 @@
 #include <QMouseEvent>
 #include <QStyleHints>
 
+#include <utility>
+
 namespace kelvora {
 
 PressGate::PressGate(QObject *parent) : QObject(parent)
@@ -39,7 +41,12 @@ bool PressGate::eventFilter(QObject *watched, QEvent *event)
     case QEvent::MouseButtonDblClick: {
         auto *mouse = static_cast<QMouseEvent *>(event);
         const Press press{mouse->timestamp(), mouse->globalPosition(), mouse->button()};
-        if (m_draining || (m_leadingPress && isSecondPressOf(*m_leadingPress, press))) {
+        // Only the press right after the one that led on can be its second click. A double
+        // click comes as a press and then a double-click event: that pair goes as one.
+        const std::optional<Press> leading = std::exchange(m_leadingPress, std::nullopt);
+        const bool restOfDroppedClick =
+            event->type() == QEvent::MouseButtonDblClick && m_droppedButtons.testFlag(press.button);
+        if (m_draining || restOfDroppedClick || (leading && isSecondPressOf(*leading, press))) {
             m_droppedButtons |= press.button;
             return true;
         }

@@ -11,7 +11,8 @@ namespace kelvora {
 // When a page hands over, the input already queued for the run window is
 // delivered and dropped (it was made on the leaving page, however long it
 // waited behind a cue), and the second press of a double click on the control
-// that led on is dropped too, so it does not lead on from the new page.
+// that led on is dropped too, so it does not lead on from the new page: the
+// press right after the one that led on, within the double-click time and place.
 class PressGate : public QObject {
     Q_OBJECT
 public:

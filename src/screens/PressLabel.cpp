@@ -32,7 +32,7 @@ void PressLabel::paintEvent(QPaintEvent *event)
 void PressLabel::mousePressEvent(QMouseEvent *event)
 {
     event->accept();
-    runHandler([this] { emit pressed(); });
+    runHandler(this, [this] { emit pressed(); });
 }
 
 } // namespace kelvora

@@ -30,6 +30,7 @@ void GoToScreen(Screen &current, Screen &next)
         window->handOver(current, next);
         return;
     }
+    current.leave();
     next.open();
     current.unload();
 }

@@ -8,8 +8,9 @@
 
 namespace kelvora {
 
-void runHandler(const std::function<void()> &handler)
+void runHandler(const QObject *origin, const std::function<void()> &handler)
 {
+    const Screen::Handling handling(Screen::of(origin));
     try {
         handler();
     } catch (const RuntimeError &error) {

@@ -41,11 +41,8 @@ void RunWindow::handOver(Screen &leaving, Screen &next)
     leaving.leave();
     next.ensureLoaded();
     m_gate.drainLeavingPage();
-    QGraphicsProxyWidget *leavingProxy = leaving.graphicsProxyWidget();
     host(next);
     leaving.unload();
-    if (leavingProxy)
-        leavingProxy->deleteLater();
 }
 
 RunWindow *RunWindow::hosting(const Screen &page)

@@ -4,6 +4,7 @@
 #include "content/ContentPicture.h"
 #include "content/Letterbox.h"
 
+#include <QGraphicsProxyWidget>
 #include <QPainter>
 
 namespace kelvora {
@@ -49,7 +50,37 @@ void Screen::unload()
 {
     stopTimers();
     hide();
+    m_unloaded = true;
+    if (m_handlersRunning == 0)
+        destroyLater();
+}
+
+void Screen::destroyLater()
+{
+    if (QGraphicsProxyWidget *proxy = graphicsProxyWidget())
+        proxy->deleteLater();
     deleteLater();
+}
+
+Screen::Handling::Handling(Screen *screen) : m_screen(screen)
+{
+    if (m_screen)
+        ++m_screen->m_handlersRunning;
+}
+
+Screen::Handling::~Handling()
+{
+    if (m_screen && --m_screen->m_handlersRunning == 0 && m_screen->m_unloaded)
+        m_screen->destroyLater();
+}
+
+Screen *Screen::of(const QObject *object)
+{
+    for (; object; object = object->parent()) {
+        if (auto *screen = qobject_cast<Screen *>(const_cast<QObject *>(object)))
+            return screen;
+    }
+    return nullptr;
 }
 
 bool Screen::leave()

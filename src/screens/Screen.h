@@ -3,6 +3,7 @@
 #include "platform/RuntimeError.h"
 
 #include <QImage>
+#include <QPointer>
 #include <QWidget>
 
 namespace kelvora {
@@ -31,8 +32,26 @@ public:
     // Loads the screen if it is not loaded yet, then shows it.
     void open();
     void ensureLoaded();
-    // Stops the screen's timers, closes the window and destroys it later.
+    // Stops the screen's timers, hides it and destroys it later: once none of
+    // its handlers is on the stack any more.
     void unload();
+
+    // Marks one handler of the screen (a press, a click, a tick) as running for
+    // its lifetime. A pause inside a handler handles pending events, which may
+    // hand the screen over; the screen outlives the handler all the same, and
+    // the handler stops after the pause when the screen is leaving.
+    class Handling {
+    public:
+        explicit Handling(Screen *screen);
+        ~Handling();
+        Handling(const Handling &) = delete;
+        Handling &operator=(const Handling &) = delete;
+
+    private:
+        QPointer<Screen> m_screen;
+    };
+    // The screen the object belongs to (itself or an ancestor), if any.
+    static Screen *of(const QObject *object);
 
     // The screen hands over to the next one or ends the run: its timers stop and
     // from now on it takes no press. False when it was leaving already, so a
@@ -46,11 +65,15 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    void destroyLater();
+
     QImage m_picture;
     QString m_pictureName;
     bool m_loaded = false;
     bool m_fitPictures = false;
     bool m_leaving = false;
+    bool m_unloaded = false;
+    int m_handlersRunning = 0;
 };
 
 template <class T> T *Screen::control(const QString &name) const

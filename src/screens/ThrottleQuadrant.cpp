@@ -3,6 +3,7 @@
 #include "Line.h"
 #include "Look.h"
 #include "PressLabel.h"
+#include "Screen.h"
 #include "Shape.h"
 #include "course/ControlNames.h"
 
@@ -42,13 +43,17 @@ void ThrottleQuadrant::setCaption(const QString &caption)
     findChild<PressLabel *>(names::QuadrantCaption)->setText(caption);
 }
 
-void ThrottleQuadrant::moveKnob(int direction)
+bool ThrottleQuadrant::moveKnob(int direction)
 {
+    const Screen *page = Screen::of(this);
     for (int move = 0; move < KnobMoves; ++move) {
         QThread::msleep(KnobPauseMs);
         m_knob->move(m_knob->x() + direction * KnobStep, m_knob->y());
         QCoreApplication::processEvents();
+        if (page && page->isLeaving())
+            return false;
     }
+    return true;
 }
 
 } // namespace kelvora

@@ -21,7 +21,8 @@ public:
     // Slides the knob 20 px in ten 2 px moves (direction -1 left, +1 right).
     // Each move follows a fixed pause in which no event is handled and is
     // followed by handling the pending events, so the knob is seen to slide.
-    void moveKnob(int direction);
+    // False when those events handed the quadrant's screen over: the knob stops.
+    bool moveKnob(int direction);
 
 private:
     kelvora::Shape *m_knob;

@@ -29,7 +29,7 @@ void Timer::setEnabled(bool enabled)
 
 void Timer::tick()
 {
-    runHandler([this] { emit ticked(); });
+    runHandler(this, [this] { emit ticked(); });
 }
 
 } // namespace kelvora

@@ -1,5 +1,6 @@
 #include "PressCounter.h"
 
+#include "course/NumberedPhotographs.h"
 #include "platform/SoundPlayer.h"
 #include "screens/LessonScreen.h"
 
@@ -18,6 +19,8 @@ bool PressCounter::press(QPointF position)
         return false;
     ++m_pressCount;
     playSound(m_design.click.toStdString(), NoModule, SoundSync);
+    if (screen().isLeaving())
+        return true; // handed over while the click played
     screen().restartLoop();
     screen().setPicture(m_design.photograph(m_pressCount));
     if (m_pressCount < m_design.presses)

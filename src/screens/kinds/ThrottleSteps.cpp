@@ -18,13 +18,6 @@ constexpr int IdlePauseMs = 500;
 const QString PullMark = names::QuadrantPullMark;
 const QString PushMark = names::QuadrantPushMark;
 
-// A pause in which the window stays responsive.
-void pauseHandlingEvents(int ms)
-{
-    QEventLoop loop;
-    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
-    loop.exec();
-}
 } // namespace
 
 ThrottleSteps::ThrottleSteps(LessonScreen &screen, const ThrottleQuadrantDesign &design)
@@ -72,12 +65,20 @@ bool ThrottleSteps::press(QPointF position)
     return true;
 }
 
+bool ThrottleSteps::pauseHandlingEvents(int ms)
+{
+    QEventLoop loop;
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    loop.exec();
+    return !screen().isLeaving();
+}
+
 void ThrottleSteps::pullThrottleToOff()
 {
     screen().timer(m_design.pullTimer)->setEnabled(false);
     screen().mark(PullMark)->hide();
-    m_quadrant->moveKnob(-1);
-    pauseHandlingEvents(IdlePauseMs);
+    if (!m_quadrant->moveKnob(-1) || !pauseHandlingEvents(IdlePauseMs))
+        return;
     screen().timer(m_design.liftTimer)->setEnabled(true);
     screen().mark(m_design.liftMark)->show();
     m_quadrant->hide();
@@ -99,7 +100,8 @@ void ThrottleSteps::pushThrottleToIdle()
 {
     screen().timer(m_design.pushTimer)->setEnabled(false);
     screen().mark(PushMark)->hide();
-    m_quadrant->moveKnob(+1);
+    if (!m_quadrant->moveKnob(+1))
+        return;
     screen().runActions(m_design.atIdle);
     m_quadrant->hide();
 }

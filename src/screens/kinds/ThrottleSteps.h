@@ -25,6 +25,8 @@ private:
     void raiseFingerLift();
     void pushThrottleToIdle();
     void showCaption(const QStringList &captions);
+    // A pause in which the window stays responsive: false when the screen handed over meanwhile.
+    bool pauseHandlingEvents(int ms);
 
     ThrottleQuadrantDesign m_design;
     ThrottleQuadrant *m_quadrant;
