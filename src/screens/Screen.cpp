@@ -3,6 +3,7 @@
 #include "Timer.h"
 #include "content/ContentPicture.h"
 
+#include <QPaintEvent>
 #include <QPainter>
 
 namespace kelvora {
@@ -10,12 +11,14 @@ namespace kelvora {
 Screen::Screen(const QSize &clientSize)
 {
     setAttribute(Qt::WA_DeleteOnClose, false);
+    setAttribute(Qt::WA_OpaquePaintEvent);
     setFixedSize(clientSize);
 }
 
 void Screen::setPicture(const QString &name)
 {
     m_picture = loadContentPicture(name);
+    m_background.clear();
     m_pictureName = name;
     update();
 }
@@ -66,12 +69,10 @@ void Screen::stopTimers()
         timer->setEnabled(false);
 }
 
-void Screen::paintEvent(QPaintEvent *)
+void Screen::paintEvent(QPaintEvent *event)
 {
     QPainter painter(this);
-    painter.fillRect(rect(), Qt::black);
-    painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawImage(0, 0, m_picture);
+    m_background.paint(painter, m_picture, event->region());
 }
 
 } // namespace kelvora
