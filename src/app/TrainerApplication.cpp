@@ -1,12 +1,9 @@
 #include "TrainerApplication.h"
 
-#include "platform/PromptRelease.h"
-
 namespace kelvora {
 
 TrainerApplication::TrainerApplication(int &argc, char **argv) : QApplication(argc, argv)
 {
-    releaseLargeBlocksPromptly();
     setApplicationName(QStringLiteral("kelvora-trainer"));
     setQuitOnLastWindowClosed(true);
 }
