@@ -10,8 +10,9 @@ namespace kelvora {
 
 // A page's background as it is painted: its photograph, black wherever the
 // photograph leaves any of the page, and each pixel painted once. At design
-// scale the photograph is drawn as it is; scaled, it is drawn scaled once and
-// then copied from that until the photograph or the window's scale changes.
+// scale the photograph is drawn as it is. Scaled, the first paint after a
+// change draws it scaled; a later paint (a mark blinking) keeps the scaled
+// photograph and copies from it until the photograph or the scale changes.
 class PageBackground {
 public:
     void paint(QPainter &painter, const QImage &picture, const QRegion &exposed);
