@@ -44,6 +44,7 @@ void RunWindow::start(Screen &first)
 void RunWindow::handOver(Screen &leaving, Screen &next)
 {
     leaving.leave();
+    adopt(next);
     next.ensureLoaded();
     m_gate.drainLeavingPage();
     host(next);
@@ -67,12 +68,21 @@ QSize RunWindow::fittedSize(QSize available)
     return DesignSize.scaled(available, Qt::KeepAspectRatio);
 }
 
-void RunWindow::host(Screen &page)
+// The page becomes a hidden child of the stage before it loads, so that its
+// controls are made where they will be shown and nothing moves them later.
+void RunWindow::adopt(Screen &page)
 {
-    // Taking the page in clears the focus it set while it loaded.
-    const QPointer<QWidget> focus = page.focusWidget();
+    if (page.parentWidget() == m_stage)
+        return;
     page.setParent(m_stage);
     page.move(0, 0);
+}
+
+void RunWindow::host(Screen &page)
+{
+    // Taking a loaded page in clears the focus it set while it loaded.
+    const QPointer<QWidget> focus = page.focusWidget();
+    adopt(page);
     m_stage->resize(page.size());
     m_page = &page;
     m_scene.setSceneRect(m_stageItem->geometry());

@@ -50,6 +50,7 @@ protected:
     void moveEvent(QMoveEvent *event) override;
 
 private:
+    void adopt(Screen &page);
     void host(Screen &page);
     void scaleToFit();
     void placeOnScreen();
