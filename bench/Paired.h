@@ -23,6 +23,16 @@ inline double median(std::vector<double> values)
     return values.size() % 2 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
 }
 
+// The median of the ratios of paired runs: steadier than the ratio of medians
+// while other work on the machine comes and goes.
+inline double medianRatio(const std::vector<double> &values, const std::vector<double> &floors)
+{
+    std::vector<double> ratios;
+    for (size_t i = 0; i < values.size() && i < floors.size(); ++i)
+        ratios.push_back(values[i] / floors[i]);
+    return median(ratios);
+}
+
 // The window sizes the benchmarks run at: the design size, scaled down as on a
 // 1366 x 768 desktop, and full screen on a 3840 x 2160 display.
 inline QSize windowSize(int which)

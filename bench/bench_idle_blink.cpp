@@ -2,7 +2,7 @@
 // against a floor measured in the same run, turn about with it: a bare window
 // showing the same photograph fitted once to its size, the lesson's text as
 // plain labels and an outline that blinks at the same place and pace.
-// Medians of the paired rounds. Run it on an X server (QT_QPA_PLATFORM=xcb
+// Medians of the paired rounds, and of their ratios. Run it on an X server (QT_QPA_PLATFORM=xcb
 // under Xvfb) so that the pixels really go somewhere.
 //   bench_idle_blink [rounds] [seconds per round] [size: 0 1:1, 1 scaled down, 2 full screen 4K]
 #include "Paired.h"
@@ -157,6 +157,6 @@ int main(int argc, char **argv)
     const double b = bench::median(bare);
     std::printf("idle CPU while lesson 1 blinks, %s, median of %d rounds of %.1f s: trainer %.3f %%, bare window "
                 "%.3f %%, ratio %.2f\n",
-                bench::windowSizeName(sizeIndex), rounds, seconds, t, b, t / b);
+                bench::windowSizeName(sizeIndex), rounds, seconds, t, b, bench::medianRatio(trainer, bare));
     return 0;
 }
