@@ -18,6 +18,7 @@
 #include <QMouseEvent>
 #include <QPointer>
 #include <QStyleHints>
+#include <QPlatformSurfaceEvent>
 #include <QTimer>
 #include <QWindow>
 
@@ -158,6 +159,22 @@ protected:
 
 private:
     QWidget *m_page;
+};
+
+// Counts the windows the window system is asked for meanwhile.
+class WindowsCreated : public QObject {
+public:
+    WindowsCreated() { QCoreApplication::instance()->installEventFilter(this); }
+    int count = 0;
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::PlatformSurface &&
+            static_cast<QPlatformSurfaceEvent *>(event)->surfaceEventType() == QPlatformSurfaceEvent::SurfaceCreated)
+            ++count;
+        return false;
+    }
 };
 
 char *toString(const Outcome &outcome)
@@ -422,6 +439,27 @@ private slots:
         input.clickAt(pixel);
         Input::deliver();
         QCOMPARE(window.page()->pictureName(), hits ? QStringLiteral("Images\\003.jpg") : QStringLiteral("images\\002.jpg"));
+    }
+
+    // The next page is taken in without a window of its own in the window system,
+    // and keys typed to the run window reach it: H shows a step's mark in the check run.
+    void aPageChangeCreatesNoWindowAndKeysReachTheNewPage()
+    {
+        TestRun run(2);
+        CurrentRunMode = RunMode::Check;
+        const auto guided = qScopeGuard([] { CurrentRunMode = RunMode::Guided; });
+        RunWindow window;
+        startLesson(window, 1);
+        WindowsCreated created;
+        Input input(window);
+        input.click(OnContinueLabel);
+        Input::deliver();
+        QCOMPARE(window.page()->objectName(), QStringLiteral("Form002"));
+        QCOMPARE(created.count, 0);
+        const Shape *mark = static_cast<LessonScreen *>(window.page())->mark(QStringLiteral("shape1"));
+        QVERIFY(mark->isHidden());
+        QTest::keyClick(&window, Qt::Key_H);
+        QVERIFY(mark->isVisible());
     }
 };
 

@@ -1,18 +1,12 @@
 #include "SdlSoundPlayer.h"
 
+#include "SdlAudio.h"
 #include "content/ContentPath.h"
 
-#include <QFile>
-#include <QLibrary>
 #include <QString>
 #include <QtGlobal>
 
-#include <SDL.h>
-
-#include <algorithm>
-#include <climits>
 #include <cstring>
-#include <memory>
 
 #include <pthread.h>
 
@@ -24,58 +18,10 @@ using Seconds = std::chrono::duration<double>;
 constexpr int Frequency = 44100;
 constexpr int Channels = 2;
 constexpr int BufferFrames = 1024;
-// Mixing runs about one buffer ahead of what is heard, so a synchronous
-// request also waits that long after the sound's own length.
-constexpr Seconds OutputDelay{double(BufferFrames) / Frequency};
 // Should the device stop calling back, a synchronous request still returns.
 constexpr Seconds GiveUpAfter{2.0};
-constexpr auto PollInterval = std::chrono::milliseconds(2);
 // How long the device stays open after the last sound has ended.
 constexpr auto IdleBeforeClosing = std::chrono::seconds(2);
-
-// SDL is loaded when sound starts, not linked: the library and the thirty more
-// it pulls in would otherwise be loaded and relocated before the first paint.
-#define KELVORA_SDL_AUDIO_FUNCTIONS(X)                                                          \
-    X(SDL_SetHint) X(SDL_SetHintWithPriority) X(SDL_ResetHint) X(SDL_GetError)                  \
-    X(SDL_InitSubSystem) X(SDL_QuitSubSystem) X(SDL_Quit) X(SDL_GetCurrentAudioDriver)          \
-    X(SDL_OpenAudioDevice) X(SDL_CloseAudioDevice) X(SDL_PauseAudioDevice)                      \
-    X(SDL_LockAudioDevice) X(SDL_UnlockAudioDevice)                                             \
-    X(SDL_RWFromConstMem) X(SDL_LoadWAV_RW) X(SDL_FreeWAV) X(SDL_BuildAudioCVT) X(SDL_ConvertAudio)
-
-struct SdlAudioLibrary {
-#define KELVORA_SDL_POINTER(name) decltype(&::name) name = nullptr;
-    KELVORA_SDL_AUDIO_FUNCTIONS(KELVORA_SDL_POINTER)
-#undef KELVORA_SDL_POINTER
-
-    // Once; false with the reason if the library or one of its functions is missing.
-    bool load(QByteArray &problem)
-    {
-        if (loaded)
-            return true;
-        library.setFileNameAndVersion(QStringLiteral("SDL2-2.0"), 0);
-        if (!library.load()) {
-            problem = library.errorString().toUtf8();
-            return false;
-        }
-#define KELVORA_SDL_RESOLVE(name)                                                    \
-    if (!(name = reinterpret_cast<decltype(name)>(library.resolve(#name)))) {        \
-        problem = library.errorString().toUtf8();                                    \
-        return false;                                                                \
-    }
-        KELVORA_SDL_AUDIO_FUNCTIONS(KELVORA_SDL_RESOLVE)
-#undef KELVORA_SDL_RESOLVE
-        loaded = true;
-        return true;
-    }
-
-    QLibrary library;
-    bool loaded = false;
-};
-SdlAudioLibrary sdl;
-
-struct SdlFree {
-    void operator()(Uint8 *buffer) const { sdl.SDL_FreeWAV(buffer); }
-};
 } // namespace
 
 SdlSoundPlayer::SdlSoundPlayer() = default;
@@ -90,8 +36,8 @@ SdlSoundPlayer::~SdlSoundPlayer()
     if (m_keeper.joinable())
         m_keeper.join();
     closeDevice();
-    if (sdl.loaded)
-        sdl.SDL_Quit(); // SDL is the player's alone: this also frees its hints
+    if (sdlAudio().loaded)
+        sdlAudio().SDL_Quit(); // SDL is the player's alone: this also frees its hints
 }
 
 void SdlSoundPlayer::prepareInBackground()
@@ -147,6 +93,7 @@ void SdlSoundPlayer::keepDevice()
 
 bool SdlSoundPlayer::startSystem()
 {
+    SdlAudio &sdl = sdlAudio();
     QByteArray problem;
     if (!sdl.load(problem)) {
         qWarning("SDL could not be loaded (%s): sounds are skipped.", problem.constData());
@@ -187,15 +134,13 @@ bool SdlSoundPlayer::openDevice()
     wanted.callback = &SdlSoundPlayer::mix;
     wanted.userdata = this;
     SDL_AudioSpec got{};
-    m_device = sdl.SDL_OpenAudioDevice(nullptr, 0, &wanted, &got, 0);
+    m_device = sdlAudio().SDL_OpenAudioDevice(nullptr, 0, &wanted, &got, 0);
     if (!m_device)
         return false;
-    m_frequency = got.freq;
-    m_format = got.format;
-    m_channels = got.channels;
+    m_format = {got.format, got.channels, got.freq};
     m_frameBytes = SDL_AUDIO_BITSIZE(got.format) / 8 * got.channels;
     m_silence = got.silence;
-    sdl.SDL_PauseAudioDevice(m_device, 0);
+    sdlAudio().SDL_PauseAudioDevice(m_device, 0);
     return true;
 }
 
@@ -203,76 +148,49 @@ void SdlSoundPlayer::closeDevice()
 {
     if (!m_device)
         return;
-    sdl.SDL_CloseAudioDevice(m_device);
+    sdlAudio().SDL_CloseAudioDevice(m_device);
     m_device = 0;
     m_voiceActive = false;
+    m_voice.reset();
 }
 
+// The device asks for a buffer once it has taken the one before to play: a
+// sample written at a frame of this buffer is played the whole buffer ahead
+// plus that many frames after the request.
 void SdlSoundPlayer::mix(void *player, Uint8 *stream, int length)
 {
     auto *self = static_cast<SdlSoundPlayer *>(player);
-    auto left = size_t(length);
-    while (left > 0 && self->m_voiceActive) {
-        const size_t count = std::min(left, self->m_samples.size() - self->m_position);
-        std::memcpy(stream, self->m_samples.data() + self->m_position, count);
-        stream += count;
-        left -= count;
-        self->m_position += count;
-        if (self->m_position == self->m_samples.size()) {
-            self->m_position = 0;
-            if (!self->m_loop)
-                self->m_voiceActive = false;
+    const auto asked = Clock::now();
+    std::size_t written = 0;
+    if (self->m_voiceActive) {
+        written = self->m_voice->fill(stream, std::size_t(length));
+        if (written < std::size_t(length)) {
+            self->m_voiceActive = false;
+            const std::size_t frames = (std::size_t(length) + written) / std::size_t(self->m_frameBytes);
+            const Seconds played(double(frames) / self->m_format.frequency);
+            {
+                std::lock_guard lock(self->m_endMutex);
+                self->m_endedRequest = self->m_voiceRequest;
+                self->m_lastSamplePlayed = asked + std::chrono::duration_cast<Clock::duration>(played);
+            }
+            self->m_ended.notify_all();
         }
     }
-    std::memset(stream, self->m_silence, left);
+    std::memset(stream + written, self->m_silence, std::size_t(length) - written);
 }
 
 void SdlSoundPlayer::stop()
 {
-    ++m_request;
+    {
+        std::lock_guard lock(m_endMutex); // a synchronous request waiting on another thread returns
+        ++m_request;
+    }
+    m_ended.notify_all();
     if (!m_device)
         return;
-    sdl.SDL_LockAudioDevice(m_device);
+    sdlAudio().SDL_LockAudioDevice(m_device);
     m_voiceActive = false;
-    sdl.SDL_UnlockAudioDevice(m_device);
-}
-
-// Decodes the WAV data into the device's format and starts it as the voice.
-bool SdlSoundPlayer::startVoice(const QByteArray &wav, bool loop)
-{
-    SDL_AudioSpec format{};
-    Uint8 *decoded = nullptr;
-    Uint32 length = 0;
-    if (!sdl.SDL_LoadWAV_RW(sdl.SDL_RWFromConstMem(wav.constData(), int(wav.size())), 1, &format, &decoded, &length))
-        return false;
-    const std::unique_ptr<Uint8, SdlFree> owner(decoded);
-
-    SDL_AudioCVT convert;
-    if (sdl.SDL_BuildAudioCVT(&convert, format.format, format.channels, format.freq, m_format, m_channels,
-                          m_frequency) < 0)
-        return false;
-    std::vector<Uint8> samples(size_t(length) * size_t(std::max(convert.len_mult, 1)));
-    std::memcpy(samples.data(), decoded, length);
-    if (convert.needed) {
-        convert.buf = samples.data();
-        convert.len = int(length);
-        if (sdl.SDL_ConvertAudio(&convert) != 0)
-            return false;
-        samples.resize(size_t(convert.len_cvt));
-    }
-    samples.resize(samples.size() / size_t(m_frameBytes) * size_t(m_frameBytes));
-
-    if (!openDevice())
-        return false;
-    sdl.SDL_LockAudioDevice(m_device);
-    m_samples = std::move(samples);
-    m_position = 0;
-    m_loop = loop;
-    m_voiceActive = !m_samples.empty();
-    sdl.SDL_UnlockAudioDevice(m_device);
-    m_lastActive = Clock::now();
-    m_wake.notify_all();
-    return true;
+    sdlAudio().SDL_UnlockAudioDevice(m_device);
 }
 
 bool SdlSoundPlayer::play(std::string_view name, int /*module*/, unsigned flags)
@@ -287,37 +205,42 @@ bool SdlSoundPlayer::play(std::string_view name, int /*module*/, unsigned flags)
         return false;
 
     const QString path = resolveContentPath(QString::fromUtf8(name.data(), qsizetype(name.size())));
-    QFile file(path);
-    if (path.isEmpty() || !file.open(QIODevice::ReadOnly))
-        return false;
-    const QByteArray bytes = file.readAll();
-    if (bytes.size() > INT_MAX)
+    if (path.isEmpty() || !openDevice())
         return false;
     // A synchronous loop would never return, so looping needs SoundAsync too.
     const bool loop = (flags & SoundAsync) && (flags & SoundLoop);
-    if (!startVoice(bytes, loop))
+    std::unique_ptr<SoundStream> voice = SoundStream::open(path, m_format, loop);
+    if (!voice)
         return false;
+    const double seconds = voice->seconds();
+    const unsigned request = m_request;
+    sdlAudio().SDL_LockAudioDevice(m_device);
+    std::swap(m_voice, voice);
+    m_voiceRequest = request;
+    m_voiceActive = true;
+    sdlAudio().SDL_UnlockAudioDevice(m_device);
+    voice.reset(); // the sound it replaces, closed outside the audio thread's lock
+    m_lastActive = Clock::now();
+    m_wake.notify_all();
     if (flags & SoundAsync)
         return true;
 
-    const double bytesPerSecond = double(m_frameBytes) * m_frequency;
-    const auto heardUntil = Clock::now() + std::chrono::duration_cast<Clock::duration>(
-                                                   Seconds(double(m_samples.size()) / bytesPerSecond) + OutputDelay);
-    const unsigned request = m_request;
+    const auto giveUp = Clock::now() + std::chrono::duration_cast<Clock::duration>(Seconds(seconds) + GiveUpAfter);
     lock.unlock(); // a request from another thread may stop this sound meanwhile
-    waitUntilPlayed(heardUntil, request);
+    waitUntilPlayed(request, giveUp);
     return true;
 }
 
-void SdlSoundPlayer::waitUntilPlayed(Clock::time_point heardUntil, unsigned request) const
+void SdlSoundPlayer::waitUntilPlayed(unsigned request, Clock::time_point giveUp)
 {
-    const auto giveUp = heardUntil + std::chrono::duration_cast<Clock::duration>(GiveUpAfter);
-    while (m_request == request) {
-        const auto now = Clock::now();
-        if (now >= giveUp || (now >= heardUntil && !isPlaying()))
-            return;
-        std::this_thread::sleep_for(PollInterval);
-    }
+    std::unique_lock lock(m_endMutex);
+    if (!m_ended.wait_until(lock, giveUp, [&] { return m_request != request || m_endedRequest == request; }))
+        return;
+    if (m_request != request)
+        return;
+    const Clock::time_point played = m_lastSamplePlayed;
+    lock.unlock();
+    std::this_thread::sleep_until(played);
 }
 
 } // namespace kelvora

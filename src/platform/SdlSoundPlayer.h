@@ -1,16 +1,15 @@
 #pragma once
 
 #include "SoundPlayer.h"
-
-#include <QByteArray>
+#include "SoundStream.h"
 
 #include <atomic>
 #include <chrono>
 #include <condition_variable>
 #include <cstdint>
+#include <memory>
 #include <mutex>
 #include <thread>
-#include <vector>
 
 namespace kelvora {
 
@@ -20,6 +19,10 @@ namespace kelvora {
 // so it starts on a thread of its own, either when prepareInBackground() is
 // called (after the first paint) or at the first request. The device is open
 // only while sounds play and shortly after; an idle program mixes nothing.
+// A sound is read from its file as it plays. A synchronous request returns
+// when the device has played the sound's last sample, as the device's own
+// requests for buffers tell it: the time of the request that took the last
+// sample, one buffer ahead, plus the sample's place in its buffer.
 // If no device can be opened it plays into SDL's dummy driver, which is silent
 // but paced in real time, so synchronous sounds still take their length.
 // One instance at a time.
@@ -47,8 +50,7 @@ private:
     bool openDevice();
     void closeDevice();
     void stop();
-    bool startVoice(const QByteArray &wav, bool loop);
-    void waitUntilPlayed(Clock::time_point heardUntil, unsigned request) const;
+    void waitUntilPlayed(unsigned request, Clock::time_point giveUp);
     static void mix(void *player, std::uint8_t *stream, int length);
 
     std::mutex m_mutex; // serialises requests and the keeper's opening and closing
@@ -60,19 +62,22 @@ private:
     bool m_dummyDriver = false;
     std::uint32_t m_device = 0;
     // The device's format, as SDL gave it.
-    int m_frequency = 0;
+    SoundStream::Format m_format{};
     int m_frameBytes = 0;
-    std::uint8_t m_channels = 0;
-    std::uint16_t m_format = 0;
     std::uint8_t m_silence = 0;
     Clock::time_point m_lastActive;
 
     // The voice; the audio thread reads it with the device locked.
-    std::vector<std::uint8_t> m_samples;
-    size_t m_position = 0;
-    bool m_loop = false;
+    std::unique_ptr<SoundStream> m_voice;
+    unsigned m_voiceRequest = 0;
     std::atomic<bool> m_voiceActive{false};
     std::atomic<unsigned> m_request{0};
+
+    // The audio thread's word that the voice of a request has been handed to the device whole.
+    std::mutex m_endMutex;
+    std::condition_variable m_ended;
+    unsigned m_endedRequest = 0;
+    Clock::time_point m_lastSamplePlayed;
 };
 
 } // namespace kelvora

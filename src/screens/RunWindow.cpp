@@ -7,17 +7,22 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QShortcut>
+#include <QtMath>
 
 namespace kelvora {
 
-RunWindow::RunWindow()
+RunWindow::RunWindow() : m_stage(new QWidget), m_stageItem(m_scene.addWidget(m_stage))
 {
+    // The pages paint every pixel of the stage, and drawBackground() the bars beside it.
+    m_stage->setAttribute(Qt::WA_OpaquePaintEvent);
+    viewport()->setAutoFillBackground(false);
+    viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
     setScene(&m_scene);
     setFrameShape(QFrame::NoFrame);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setAlignment(Qt::AlignCenter);
-    setBackgroundBrush(Qt::black);
+    setOptimizationFlag(QGraphicsView::DontAdjustForAntialiasing);
     setRenderHints(QPainter::SmoothPixmapTransform | QPainter::TextAntialiasing);
     setMinimumSize(DesignSize / 8);
 
@@ -28,9 +33,9 @@ RunWindow::RunWindow()
 
 void RunWindow::start(Screen &first)
 {
+    setWindowIcon(first.windowIcon());
     host(first);
     first.ensureLoaded();
-    setWindowIcon(first.windowIcon());
     placeOnScreen();
     m_awaitingFrame = true;
     show();
@@ -39,6 +44,7 @@ void RunWindow::start(Screen &first)
 void RunWindow::handOver(Screen &leaving, Screen &next)
 {
     leaving.leave();
+    adopt(next);
     next.ensureLoaded();
     m_gate.drainLeavingPage();
     host(next);
@@ -47,7 +53,8 @@ void RunWindow::handOver(Screen &leaving, Screen &next)
 
 RunWindow *RunWindow::hosting(const Screen &page)
 {
-    const QGraphicsProxyWidget *proxy = page.graphicsProxyWidget();
+    const QWidget *stage = page.parentWidget();
+    const QGraphicsProxyWidget *proxy = stage ? stage->graphicsProxyWidget() : nullptr;
     if (!proxy || !proxy->scene())
         return nullptr;
     const QList<QGraphicsView *> views = proxy->scene()->views();
@@ -61,17 +68,34 @@ QSize RunWindow::fittedSize(QSize available)
     return DesignSize.scaled(available, Qt::KeepAspectRatio);
 }
 
+// The page becomes a hidden child of the stage before it loads, so that its
+// controls are made where they will be shown and nothing moves them later.
+void RunWindow::adopt(Screen &page)
+{
+    if (page.parentWidget() == m_stage)
+        return;
+    page.setParent(m_stage);
+    page.move(0, 0);
+}
+
 void RunWindow::host(Screen &page)
 {
-    QGraphicsProxyWidget *proxy = m_scene.addWidget(&page);
+    // Taking a loaded page in clears the focus it set while it loaded.
+    const QPointer<QWidget> focus = page.focusWidget();
+    adopt(page);
+    m_stage->resize(page.size());
     m_page = &page;
-    m_scene.setSceneRect(proxy->geometry());
+    m_scene.setSceneRect(m_stageItem->geometry());
     setWindowTitle(page.windowTitle());
     // A page may change its caption while shown: the author's pointer position.
     disconnect(m_followedTitle);
     m_followedTitle = connect(&page, &QWidget::windowTitleChanged, this, &QWidget::setWindowTitle);
     page.show();
-    proxy->setFocus();
+    m_stageItem->setFocus();
+    if (focus)
+        focus->setFocus();
+    else
+        page.setFocus();
     scaleToFit();
 }
 
@@ -83,6 +107,21 @@ void RunWindow::scaleToFit()
     const qreal scale = qMin(viewport()->width() / design.width(), viewport()->height() / design.height());
     setTransform(QTransform::fromScale(scale, scale));
     centerOn(design.center());
+}
+
+void RunWindow::drawBackground(QPainter *painter, const QRectF &exposed)
+{
+    // Black bars where the page leaves any of the window; the pixels the page
+    // covers whole are left to it.
+    const QRectF page = viewportTransform().mapRect(sceneRect());
+    const QRect covered(QPoint(qCeil(page.left()), qCeil(page.top())),
+                        QPoint(qFloor(page.right()) - 1, qFloor(page.bottom()) - 1));
+    const QRegion bars = QRegion(viewportTransform().mapRect(exposed).toAlignedRect()) - covered;
+    painter->save();
+    painter->resetTransform();
+    for (const QRect &bar : bars)
+        painter->fillRect(bar, Qt::black);
+    painter->restore();
 }
 
 void RunWindow::resizeEvent(QResizeEvent *event)

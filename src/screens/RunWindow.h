@@ -6,6 +6,8 @@
 #include <QGraphicsView>
 #include <QPointer>
 
+class QGraphicsProxyWidget;
+
 namespace kelvora {
 
 class Screen;
@@ -17,6 +19,10 @@ class Screen;
 // down; resizing keeps the aspect (black bars fill the rest) and F11 toggles
 // full screen. Presses reach the page mapped back to design units in floating
 // point, so the hit test is exact at any scale.
+//
+// The pages are plain child widgets of one stage that the scene holds for the
+// whole run: a page gets no window of its own in the window system, so a
+// change of page asks nothing of the display server.
 class RunWindow : public QGraphicsView {
     Q_OBJECT
 public:
@@ -39,10 +45,12 @@ public:
     static constexpr QSize DesignSize{1024, 768};
 
 protected:
+    void drawBackground(QPainter *painter, const QRectF &exposed) override;
     void resizeEvent(QResizeEvent *event) override;
     void moveEvent(QMoveEvent *event) override;
 
 private:
+    void adopt(Screen &page);
     void host(Screen &page);
     void scaleToFit();
     void placeOnScreen();
@@ -51,6 +59,8 @@ private:
     QSize frameSize() const;
 
     QGraphicsScene m_scene;
+    QWidget *m_stage; // owned by its item in the scene
+    QGraphicsProxyWidget *m_stageItem;
     PressGate m_gate;
     QPointer<Screen> m_page;
     QMetaObject::Connection m_followedTitle;

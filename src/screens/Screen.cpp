@@ -5,6 +5,7 @@
 #include "content/Letterbox.h"
 
 #include <QGraphicsProxyWidget>
+#include <QPaintEvent>
 #include <QPainter>
 
 namespace kelvora {
@@ -12,12 +13,14 @@ namespace kelvora {
 Screen::Screen(const QSize &clientSize)
 {
     setAttribute(Qt::WA_DeleteOnClose, false);
+    setAttribute(Qt::WA_OpaquePaintEvent);
     setFixedSize(clientSize);
 }
 
 void Screen::setPicture(const QString &name)
 {
     m_picture = m_fitPictures ? letterboxed(loadContentPicture(name), size()) : loadContentPicture(name);
+    m_background.clear();
     m_pictureName = name;
     update();
 }
@@ -98,12 +101,10 @@ void Screen::stopTimers()
         timer->setEnabled(false);
 }
 
-void Screen::paintEvent(QPaintEvent *)
+void Screen::paintEvent(QPaintEvent *event)
 {
     QPainter painter(this);
-    painter.fillRect(rect(), Qt::black);
-    painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawImage(0, 0, m_picture);
+    m_background.paint(painter, m_picture, event->region());
 }
 
 } // namespace kelvora

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "PageBackground.h"
 #include "platform/RuntimeError.h"
 
 #include <QImage>
@@ -10,6 +11,7 @@ namespace kelvora {
 
 // One page of the trainer: its background is the current photograph, drawn
 // from the origin in design units, and it owns its controls as named children.
+// It paints every pixel of itself, black where the photograph leaves any.
 // A screen is loaded once, when it is first opened, and unloaded when the run
 // moves on; an unloaded screen keeps nothing. The run window hosts it; a screen
 // without one (a test's, the storyboard's) is a window of its own.
@@ -68,6 +70,7 @@ private:
     void destroyLater();
 
     QImage m_picture;
+    PageBackground m_background;
     QString m_pictureName;
     bool m_loaded = false;
     bool m_fitPictures = false;

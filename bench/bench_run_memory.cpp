@@ -1,0 +1,117 @@
+// The peak memory of a whole guided run, against a bare Qt window showing the
+// start photograph, turn about with it, each in a process of its own. The run
+// is walked as a trainee would, in English, with the real sound player (ticks
+// are delivered at once, so a run takes seconds rather than minutes; every
+// sound is still requested and decoded). Medians of the paired runs.
+//   bash scripts/with-null-sink build/bench/bench_run_memory [runs]
+#include "LessonWalker.h"
+#include "Paired.h"
+#include "TestRun.h"
+#include "app/Form000.h"
+#include "screens/RunState.h"
+#include "app/TrainerApplication.h"
+#include "platform/ErrorReport.h"
+#include "platform/ProgramEnd.h"
+#include "platform/ProgramFolder.h"
+#include "platform/SdlSoundPlayer.h"
+#include "screens/LessonScreen.h"
+#include "screens/RunWindow.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QThread>
+
+#include <cstdio>
+#include <cstring>
+#include <optional>
+
+using namespace kelvora;
+
+namespace {
+double peakMegabytes(qint64 pid)
+{
+    QFile status(QStringLiteral("/proc/%1/status").arg(pid));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    static const QRegularExpression peak(QStringLiteral("VmHWM:\\s+(\\d+) kB"));
+    return peak.match(QString::fromLatin1(status.readAll())).captured(1).toDouble() / 1024;
+}
+
+// One guided run in this process; prints its peak.
+int walkOnce(TrainerApplication &app)
+{
+    Q_UNUSED(app);
+    const QString dist = QStringLiteral(KELVORA_DIST_DIR);
+    setProgramFolder(dist);
+    QDir::setCurrent(dist);
+    SdlSoundPlayer sound;
+    SoundPlayer::install(&sound);
+    std::optional<int> endStatus;
+    setProgramEndHandler([&](int status) { endStatus = status; });
+    setErrorReportHandler([](const RuntimeError &error) { qFatal("%s", qPrintable(error.message())); });
+
+    RunWindow window;
+    auto *start = new Form000;
+    window.start(*start);
+    QTest::mouseClick(start->findChild<QPushButton *>(QStringLiteral("Lang2")), Qt::LeftButton);
+    QTest::mouseClick(start->findChild<QPushButton *>(QStringLiteral("BtnStart")), Qt::LeftButton);
+    const test::LessonWalker walker(false);
+    while (!endStatus) {
+        test::TestRun::settle();
+        auto *screen = qobject_cast<LessonScreen *>(window.page());
+        if (!screen)
+            qFatal("no lesson on display");
+        if (!walker.act(*screen, true))
+            qFatal("stuck on screen %d", screen->number());
+    }
+    std::printf("%.2f\n", peakMegabytes(QCoreApplication::applicationPid()));
+    std::fflush(stdout);
+    SoundPlayer::install(nullptr);
+    std::_Exit(0); // as the trainer ends: at once
+}
+
+double childPeak(const QString &program, const QStringList &arguments, bool untilEnd)
+{
+    QProcess process;
+    process.setWorkingDirectory(QStringLiteral(KELVORA_DIST_DIR));
+    process.setStandardErrorFile(QProcess::nullDevice());
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("KELVORA_REPORT_FIRST_PAINT"), QStringLiteral("1"));
+    process.setProcessEnvironment(environment);
+    process.start(program, arguments);
+    while (!process.canReadLine()) {
+        if (!process.waitForReadyRead(120000))
+            qFatal("%s reported nothing", qPrintable(program));
+    }
+    const QByteArray line = process.readLine();
+    double peak = line.trimmed().toDouble();
+    if (!untilEnd) { // the bare window: settled after its first paint
+        QThread::msleep(500);
+        peak = peakMegabytes(process.processId());
+        process.terminate();
+    }
+    process.waitForFinished();
+    return peak;
+}
+} // namespace
+
+int main(int argc, char **argv)
+{
+    TrainerApplication app(argc, argv);
+    if (argc > 1 && std::strcmp(argv[1], "--walk") == 0)
+        return walkOnce(app);
+    CurrentLanguage = 0;
+    const int runs = argc > 1 ? std::max(1, atoi(argv[1])) : 21;
+    std::vector<double> run, bare;
+    for (int i = 0; i < runs; ++i) {
+        run.push_back(childPeak(QCoreApplication::applicationFilePath(), {QStringLiteral("--walk")}, true));
+        bare.push_back(childPeak(QStringLiteral(KELVORA_BARE_WINDOW), {}, false));
+    }
+    const double r = bench::median(run);
+    const double b = bench::median(bare);
+    std::printf("peak memory, median of %d: guided run %.1f MB, bare window %.1f MB, ratio %.2f\n", runs, r, b, r / b);
+    return 0;
+}

@@ -1,0 +1,73 @@
+#include "PageBackground.h"
+
+#include <QPainter>
+#include <QRegion>
+#include <QtMath>
+
+namespace kelvora {
+
+namespace {
+void fillBlack(QPainter &painter, const QRegion &region)
+{
+    for (const QRect &part : region)
+        painter.fillRect(part, Qt::black);
+}
+
+// The device pixels a scaled rectangle covers: those whose centres it contains.
+QRect coveredPixels(const QRectF &rect)
+{
+    return QRect(QPoint(qCeil(rect.left() - 0.5), qCeil(rect.top() - 0.5)),
+                 QPoint(qCeil(rect.right() - 0.5) - 1, qCeil(rect.bottom() - 0.5) - 1));
+}
+} // namespace
+
+void PageBackground::paint(QPainter &painter, const QImage &picture, const QRegion &exposed)
+{
+    const QTransform transform = painter.worldTransform();
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    if (picture.isNull() || transform.type() <= QTransform::TxTranslate || transform.type() > QTransform::TxScale) {
+        fillBlack(painter, picture.hasAlphaChannel() ? exposed : exposed - picture.rect());
+        painter.drawImage(0, 0, picture);
+        return;
+    }
+
+    // In device pixels: the page's and the photograph's edges may fall inside a
+    // pixel. Black goes under the photograph's edge pixels only, as the
+    // rasteriser may leave them to what is below.
+    const QRect pixels = coveredPixels(transform.mapRect(QRectF(picture.rect())));
+    QRegion exposedPixels;
+    for (const QRect &part : exposed)
+        exposedPixels += transform.mapRect(QRectF(part)).toAlignedRect();
+    const bool firstPaint = m_pictureKey != picture.cacheKey() || m_transform != transform;
+    painter.save();
+    painter.resetTransform();
+    fillBlack(painter, picture.hasAlphaChannel() ? exposedPixels : exposedPixels - pixels.adjusted(1, 1, -1, -1));
+    if (firstPaint) {
+        m_scaled = QImage();
+        m_pictureKey = picture.cacheKey();
+        m_transform = transform;
+        painter.setTransform(transform);
+        painter.drawImage(0, 0, picture);
+    } else {
+        if (m_scaled.isNull()) {
+            // Where the rasteriser leaves an edge pixel, black, as under it on the display.
+            const bool opaque = !picture.hasAlphaChannel();
+            m_scaled = QImage(pixels.size(), opaque ? QImage::Format_RGB32 : QImage::Format_ARGB32_Premultiplied);
+            m_scaled.fill(opaque ? Qt::black : Qt::transparent);
+            QPainter scaler(&m_scaled);
+            scaler.setRenderHint(QPainter::SmoothPixmapTransform);
+            scaler.setTransform(transform * QTransform::fromTranslate(-pixels.x(), -pixels.y()));
+            scaler.drawImage(0, 0, picture);
+        }
+        painter.drawImage(pixels.topLeft(), m_scaled);
+    }
+    painter.restore();
+}
+
+void PageBackground::clear()
+{
+    m_scaled = QImage();
+    m_pictureKey = 0;
+}
+
+} // namespace kelvora
