@@ -20,6 +20,10 @@ public:
     // The first end counts; later ones change nothing.
     virtual void runEnded(const RunResult & /*result*/) {}
 
+    // Records are on and no trainee was named: the start screen asks for the name.
+    virtual bool wantsTraineeName() const { return false; }
+    virtual void traineeNamed(const QString & /*name*/) {}
+
     // The run so far, or nullptr where nothing is recorded.
     virtual const RunRecord *record() const { return nullptr; }
 
