@@ -3,6 +3,7 @@
 #include "screens/Screen.h"
 
 class QLabel;
+class QLineEdit;
 class QPushButton;
 
 namespace kelvora {
@@ -22,8 +23,11 @@ protected:
     void load() override;
 
 private:
+    QString traineeName() const;
+
     QPushButton *m_start;
     QLabel *m_languageName;
+    QLineEdit *m_traineeName = nullptr; // only where the run's record needs a name
 };
 
 } // namespace kelvora

@@ -18,6 +18,11 @@ QString defaultRecordsFolder()
     return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/kelvora/records");
 }
 
+QString defaultOutboxFolder()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/kelvora/outbox");
+}
+
 RunRecorder::RunRecorder(const RunClock &clock, const QString &course, const QString &trainee, const QString &mode,
                          RecordDestination destination, const QString &homePage)
     : m_clock(clock), m_destination(std::move(destination))

@@ -57,5 +57,7 @@ private:
 
 // $XDG_DATA_HOME/kelvora/records, or the platform's equivalent.
 QString defaultRecordsFolder();
+// $XDG_DATA_HOME/kelvora/outbox: records not yet taken by the learning record store.
+QString defaultOutboxFolder();
 
 } // namespace kelvora
