@@ -91,7 +91,7 @@ public:
             return true;
         }
         *taken = errno == EEXIST;
-        return *taken || failed(path);
+        return !*taken && failed(path);
     }
 
     bool replace(const QString &path)
