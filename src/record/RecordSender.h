@@ -23,8 +23,6 @@ public:
     // pass follows it, so a record put in meanwhile is not passed over.
     void sendAll();
 
-    const StoreSettings &store() const { return m_store; }
-
 signals:
     void passStarted();
     // left: records still in the outbox; problem: why the last of them was not taken.
