@@ -44,7 +44,10 @@ public:
             return;
         }
         m_path = path;
-        ::fchmod(m_fd, 0644);
+        // As a file made the usual way: readable by others only where the umask lets it.
+        const mode_t mask = ::umask(0);
+        ::umask(mask);
+        ::fchmod(m_fd, 0666 & ~mask);
     }
     PartFile(const PartFile &) = delete;
     PartFile &operator=(const PartFile &) = delete;
@@ -100,6 +103,12 @@ public:
             return failed(path);
         m_path.clear();
         return true;
+    }
+
+    void setMode(mode_t mode)
+    {
+        if (m_fd >= 0)
+            ::fchmod(m_fd, mode);
     }
 
     const QString &error() const { return m_error; }
@@ -168,9 +177,13 @@ bool saveRecordAs(const QString &path, const QByteArray &bytes, QString *error)
     }
     // A link is followed, so the file it names is replaced, not the link.
     const QFileInfo info(path);
-    const QString target = info.isSymLink() ? info.canonicalFilePath() : path;
+    const QString target = info.isSymLink() ? info.symLinkTarget() : path;
     const QFileInfo targetInfo(target);
     PartFile part(targetInfo.absolutePath(), targetInfo.fileName());
+    // The file being replaced keeps who may read it.
+    struct stat existing = {};
+    if (::stat(encoded(target).constData(), &existing) == 0)
+        part.setMode(existing.st_mode & 07777);
     if (!part.write(bytes, path) || !part.replace(target)) {
         *error = part.error();
         return false;
