@@ -19,7 +19,7 @@ struct CourseLanguage {
 
 // A procedure taught screen by screen: what the lesson template shows on each.
 struct Course {
-    QString id;     // the course's own IRI, which records build on; empty where it gives none
+    QString id;     // the course's URI or URN; empty in the first format
     QString title;
     QString file;   // where it was read from, for messages
     QString folder; // its content folder: images/, Sounds/ and the language files

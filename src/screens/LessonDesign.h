@@ -129,7 +129,7 @@ struct RunEndingDesign {
 // Everything a lesson screen adds to the template.
 struct LessonDesign {
     int screen = 0;
-    QString name;    // what records call the screen; empty where the course gives none
+    QString name;    // the author's name for the screen, for records and tools
     QString caption; // the window's title
     QString inset;
     QString firstPhotograph;
