@@ -6,6 +6,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <sys/stat.h>
+
 using namespace kelvora;
 
 namespace {
@@ -96,6 +98,38 @@ private slots:
             QFAIL("the course loaded");
         } catch (const RuntimeError &error) {
             QCOMPARE(error.kind(), RuntimeError::Kind::BadCourse);
+            QVERIFY2(error.message().contains(path), qPrintable(error.message()));
+            QVERIFY2(error.message().contains(expected), qPrintable(error.message()));
+        }
+    }
+
+    void onlyARegularFileOfBoundedSizeIsReadAsACourse_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("a FIFO, which would block the read") << "fifo" << "is not a regular file";
+        QTest::newRow("a device that never ends") << "device" << "is not a regular file";
+        QTest::newRow("a file far larger than any course") << "huge" << "is larger than";
+    }
+    void onlyARegularFileOfBoundedSizeIsReadAsACourse()
+    {
+        QFETCH(QString, kind);
+        QFETCH(QString, expected);
+        QTemporaryDir dir;
+        QString path = dir.filePath(QStringLiteral("course.json"));
+        if (kind == QLatin1String("fifo")) {
+            QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        } else if (kind == QLatin1String("device")) {
+            path = QStringLiteral("/dev/zero");
+        } else {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            QVERIFY(file.resize(qint64(1) << 30)); // sparse: no disk is used
+        }
+        try {
+            loadCourse(path);
+            QFAIL("the course loaded");
+        } catch (const RuntimeError &error) {
             QVERIFY2(error.message().contains(path), qPrintable(error.message()));
             QVERIFY2(error.message().contains(expected), qPrintable(error.message()));
         }

@@ -11,6 +11,7 @@
 #include "record/RunSummary.h"
 #include "record/XapiStatements.h"
 
+#include <QFileInfo>
 #include <QIODevice>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -18,7 +19,15 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScopeGuard>
+#include <QSet>
+#include <QUrl>
 #include <QTimeZone>
+
+#include <csignal>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 using namespace kelvora;
 using namespace kelvora::test;
@@ -91,10 +100,24 @@ void pressH(QWidget *screen)
     QTest::keyClick(screen->focusWidget() ? screen->focusWidget() : screen, Qt::Key_H);
 }
 
-bool writeHalfThenFail(QIODevice &device)
+// Lowers the largest file size this process may write, as a full disk would;
+// writes past it fail with EFBIG instead of ending the process.
+auto fileSizeLimit(rlim_t bytes)
 {
-    device.write("[{\"half\": ");
-    return false;
+    struct rlimit previous = {};
+    getrlimit(RLIMIT_FSIZE, &previous);
+    std::signal(SIGXFSZ, SIG_IGN);
+    struct rlimit lowered = previous;
+    lowered.rlim_cur = bytes;
+    setrlimit(RLIMIT_FSIZE, &lowered);
+    return qScopeGuard([previous] { setrlimit(RLIMIT_FSIZE, &previous); });
+}
+
+// In whatever language the run was in.
+QString activityName(const QJsonValue &statement)
+{
+    const QJsonObject names = statement["object"]["definition"]["name"].toObject();
+    return names.isEmpty() ? QString() : names.begin().value().toString();
 }
 
 } // namespace
@@ -106,6 +129,12 @@ private slots:
     void endedRunsAreRecorded_data();
     void endedRunsAreRecorded();
     void aRecordAppearsWholeOrNotAtAll();
+    void runsEndingAtOnceLeaveEveryRecord();
+    void aLongNameIsCutInTheFileNameOnly();
+    void aRecordGoesOnlyIntoARegularFile_data();
+    void aRecordGoesOnlyIntoARegularFile();
+    void activityIdsAreIrisAndNamesAreTheCourses_data();
+    void activityIdsAreIrisAndNamesAreTheCourses();
 };
 
 void TestRunRecord::checkRunRecordsMissesHintsAndDurations()
@@ -236,9 +265,6 @@ void TestRunRecord::endedRunsAreRecorded()
 void TestRunRecord::aRecordAppearsWholeOrNotAtAll()
 {
     QTemporaryDir folder;
-    const auto writing = [](const QByteArray &bytes) {
-        return [bytes](QIODevice &device) { return device.write(bytes) == bytes.size(); };
-    };
     const auto contents = [](const QString &path) {
         QFile file(path);
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
@@ -247,18 +273,151 @@ void TestRunRecord::aRecordAppearsWholeOrNotAtAll()
         return QDir(folder.path()).entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
     };
     QString error;
-    const QString first = saveNewRecord(folder.path(), "run", writing("first"), &error);
+    const QString first = saveNewRecord(folder.path(), "run", "first", &error);
     QCOMPARE(first, folder.filePath("run.json"));
 
-    QVERIFY(saveNewRecord(folder.path(), "run", writeHalfThenFail, &error).isEmpty());
-    QVERIFY(!saveRecordAs(first, writeHalfThenFail, &error));
+    {
+        // The disk fills up: files may grow no further than a few bytes, as on a full disk.
+        const auto restore = fileSizeLimit(16);
+        QVERIFY(saveNewRecord(folder.path(), "run", QByteArray(4096, 'x'), &error).isEmpty());
+        QVERIFY(!saveRecordAs(first, QByteArray(4096, 'x'), &error));
+    }
+    QVERIFY2(error.startsWith("cannot write " + first + ": "), qPrintable(error));
     QCOMPARE(entries(), QStringList{"run.json"});
     QCOMPARE(contents(first), QByteArray("first"));
 
     // The same name again: a new file beside the earlier one.
-    QCOMPARE(saveNewRecord(folder.path(), "run", writing("second"), &error), folder.filePath("run-2.json"));
+    QCOMPARE(saveNewRecord(folder.path(), "run", "second", &error), folder.filePath("run-2.json"));
     QCOMPARE(entries(), (QStringList{"run-2.json", "run.json"}));
     QCOMPARE(contents(first), QByteArray("first"));
+}
+
+void TestRunRecord::runsEndingAtOnceLeaveEveryRecord()
+{
+    // Twelve trainers that end in the same second, as in a classroom: twelve processes let go at once,
+    // again and again, since they meet only now and then on the same name at the same instant.
+    constexpr int Runs = 12;
+    for (int round = 0; round < 40; ++round) {
+        QTemporaryDir folder;
+        int gate[2];
+        QCOMPARE(::pipe(gate), 0);
+        for (int i = 0; i < Runs; ++i) {
+            if (::fork() == 0) {
+                ::close(gate[1]);
+                char none;
+                [[maybe_unused]] const ssize_t opened = ::read(gate[0], &none, 1);
+                QString error;
+                ::_exit(saveNewRecord(folder.path(), "20261207-090000-alice", QByteArray::number(i), &error).isEmpty());
+            }
+        }
+        ::close(gate[0]);
+        ::close(gate[1]);
+        int failed = 0;
+        for (int status = 0; ::wait(&status) > 0;)
+            failed += !WIFEXITED(status) || WEXITSTATUS(status) != 0;
+        QCOMPARE(failed, 0);
+
+        QSet<QByteArray> written;
+        const QDir dir(folder.path());
+        const QStringList names = dir.entryList(QDir::Files | QDir::Hidden);
+        for (const QString &name : names) {
+            QFile file(dir.filePath(name));
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            written << file.readAll();
+        }
+        QCOMPARE(names.size(), Runs);
+        QCOMPARE(written.size(), Runs);
+    }
+}
+
+void TestRunRecord::aLongNameIsCutInTheFileNameOnly()
+{
+    TestRun run;
+    QTemporaryDir folder;
+    const QString name = QString(300, QChar(0x015F)) + QStringLiteral(" Demir"); // "ş": two bytes each
+    TickClock clock;
+    RunRecorder recorder(clock, QStringLiteral("startup"), name, QStringLiteral("guided"), {{}, folder.path()});
+    recorder.runEnded(RunResult::left());
+    const QString fileName = QFileInfo(recorder.writtenPath()).fileName();
+    QVERIFY2(!fileName.isEmpty(), "no record");
+    QVERIFY(fileName.toUtf8().size() < 220);
+    QVERIFY(fileName.startsWith(QStringLiteral("20261207-090000-") + QChar(0x015F)));
+    QCOMPARE(QString::fromUtf8(fileName.toUtf8()), fileName); // cut between letters
+    QFile file(recorder.writtenPath());
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(QJsonDocument::fromJson(file.readAll()).array().last()["actor"]["name"].toString(), name);
+}
+
+void TestRunRecord::aRecordGoesOnlyIntoARegularFile_data()
+{
+    QTest::addColumn<QString>("target");
+    QTest::newRow("a FIFO") << "fifo";
+    QTest::newRow("a device, which a root run would replace") << "/dev/null";
+}
+
+void TestRunRecord::aRecordGoesOnlyIntoARegularFile()
+{
+    QFETCH(QString, target);
+    QTemporaryDir folder;
+    if (target == QLatin1String("fifo")) {
+        target = folder.filePath(target);
+        QCOMPARE(::mkfifo(QFile::encodeName(target).constData(), 0600), 0);
+    }
+    struct stat before = {};
+    QCOMPARE(::stat(QFile::encodeName(target).constData(), &before), 0);
+    QString error;
+    QCOMPARE(recordFileProblem(target), target + QStringLiteral(" is not a regular file"));
+    QVERIFY(!saveRecordAs(target, "record", &error));
+    struct stat after = {};
+    QCOMPARE(::stat(QFile::encodeName(target).constData(), &after), 0);
+    QCOMPARE(after.st_mode, before.st_mode);
+    QCOMPARE(after.st_rdev, before.st_rdev);
+}
+
+void TestRunRecord::activityIdsAreIrisAndNamesAreTheCourses_data()
+{
+    QTest::addColumn<QString>("folder");
+    QTest::addColumn<QString>("courseId");
+    QTest::addColumn<QString>("expectedId");
+    QTest::newRow("a folder name with a space") << "my course" << "" << "https://kelvora.invalid/courses/my%20course";
+    QTest::newRow("a folder name with a percent sign") << "50%" << "" << "https://kelvora.invalid/courses/50%25";
+    QTest::newRow("a course with an id of its own")
+        << "my course" << "urn:example:courses:preflight" << "urn:example:courses:preflight";
+}
+
+void TestRunRecord::activityIdsAreIrisAndNamesAreTheCourses()
+{
+    QFETCH(QString, folder);
+    QFETCH(QString, courseId);
+    QFETCH(QString, expectedId);
+    TestRun run;
+    QTemporaryDir records;
+    TickClock clock;
+    RunRecorder recorder(clock, folder, "alice", "guided", {{}, records.path()}, "https://lms.example.org");
+    Course course;
+    course.id = courseId;
+    course.title = QStringLiteral("Battery check");
+    course.screens.resize(2);
+    course.screens[0].name = QStringLiteral("Battery on");
+    recorder.describeCourse(course);
+    recorder.screenShown(1);
+    recorder.screenShown(2);
+    recorder.runEnded(RunResult::left());
+
+    QFile file(recorder.writtenPath());
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QJsonArray statements = QJsonDocument::fromJson(file.readAll()).array();
+    QCOMPARE(statements.size(), 4);
+    QCOMPARE(statements[0]["object"]["id"].toString(), expectedId);
+    QCOMPARE(activityName(statements[0]), QStringLiteral("Battery check"));
+    QCOMPARE(statements[1]["object"]["id"].toString(), expectedId + "/screens/1");
+    QCOMPARE(activityName(statements[1]), QStringLiteral("Battery on"));
+    QCOMPARE(activityName(statements[2]), QStringLiteral("Screen 2"));
+    QCOMPARE(statements[3]["actor"]["account"]["homePage"].toString(), QStringLiteral("https://lms.example.org"));
+    for (const QJsonValue &statement : statements) {
+        const QString id = statement["object"]["id"].toString();
+        QVERIFY2(QUrl(id, QUrl::StrictMode).isValid() && !id.contains(' '), qPrintable(id));
+    }
 }
 
 KELVORA_TEST_MAIN(TestRunRecord)

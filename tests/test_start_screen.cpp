@@ -3,8 +3,13 @@
 #include "screens/RunState.h"
 #include "app/TrainerApplication.h"
 
+#include "record/RunClock.h"
+#include "record/RunRecorder.h"
+
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
+#include <QScopeGuard>
 
 using namespace kelvora;
 using namespace kelvora::test;
@@ -106,6 +111,30 @@ private slots:
         QCOMPARE(lesson->objectName(), QStringLiteral("Form001"));
         QCOMPARE(label(lesson, "Explain")->text(), QStringLiteral("F1"));
         QVERIFY(run.errors.isEmpty());
+    }
+
+    void aRecordedRunWithoutANameAsksForOne()
+    {
+        TestRun run(0);
+        QTemporaryDir records;
+        SystemRunClock clock;
+        RunRecorder recorder(clock, QStringLiteral("startup"), QString(), QStringLiteral("guided"), {{}, records.path()});
+        RunObserver::install(&recorder);
+        const auto uninstall = qScopeGuard([] { RunObserver::install(nullptr); });
+        Form000 *screen = openStartScreen();
+        auto *name = screen->findChild<QLineEdit *>(QStringLiteral("TraineeName"));
+        QVERIFY(name && screen->focusWidget() == name);
+        QTest::mouseClick(button(screen, "Lang2"), Qt::LeftButton);
+        QVERIFY(!button(screen, "BtnStart")->isEnabled());
+        QTest::keyClicks(name, QStringLiteral("  "));
+        QVERIFY(!button(screen, "BtnStart")->isEnabled());
+        QTest::keyClicks(name, QStringLiteral("Ayse Demir "));
+        QTest::mouseClick(button(screen, "BtnStart"), Qt::LeftButton);
+        QCOMPARE(recorder.record()->trainee, QStringLiteral("Ayse Demir"));
+
+        // A run that is not recorded, or names its trainee, asks nothing.
+        RunObserver::install(nullptr);
+        QVERIFY(!openStartScreen()->findChild<QLineEdit *>());
     }
 
     void exitMakesOneSoundRequestAndEnds()

@@ -1,9 +1,13 @@
 #include "app/CommandLine.h"
 #include "app/ContentLocation.h"
+#include "app/RecordPlan.h"
 #include "content/ContentPath.h"
 #include "platform/ProgramFolder.h"
 #include "platform/RuntimeError.h"
+#include "record/ClassroomSettings.h"
+#include "record/RecordOptions.h"
 
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -57,6 +61,58 @@ private slots:
         QVERIFY2(text.startsWith(printed) || (status != 0 && text.contains(printed)), qPrintable(text));
         if (status != 0)
             QVERIFY2(!line.error.contains(QLatin1Char('\n')) && line.output.isEmpty(), qPrintable(line.error));
+    }
+
+    void theCommandLineAndThenTheSettingsDecideTheRecord_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QByteArray>("user");   // the user's settings file
+        QTest::addColumn<QByteArray>("system"); // the system-wide one
+        QTest::addColumn<bool>("recorded");
+        QTest::addColumn<QString>("mode");
+        QTest::newRow("no option and no settings: nothing is written") << QStringList() << QByteArray() << QByteArray()
+                                                                      << false << "guided";
+        QTest::newRow("a trainee's name") << QStringList{"--trainee", "alice"} << QByteArray() << QByteArray() << true
+                                          << "guided";
+        QTest::newRow("the check run, which shows its results from the record")
+            << QStringList{"--mode", "check"} << QByteArray() << QByteArray() << true << "check";
+        QTest::newRow("records on system-wide, the mode from the user's file")
+            << QStringList() << QByteArray("[records]\nmode=check\n") << QByteArray("[records]\nenabled=true\nmode=guided\n")
+            << true << "check";
+        QTest::newRow("the command line's mode before the settings'")
+            << QStringList{"--mode", "guided"} << QByteArray("[records]\nenabled=true\nmode=check\n") << QByteArray()
+            << true << "guided";
+        QTest::newRow("records off in the user's file, though on system-wide")
+            << QStringList() << QByteArray("[records]\nenabled=false\n") << QByteArray("[records]\nenabled=true\n")
+            << false << "guided";
+    }
+    void theCommandLineAndThenTheSettingsDecideTheRecord()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QByteArray, user);
+        QFETCH(QByteArray, system);
+        QFETCH(bool, recorded);
+        QFETCH(QString, mode);
+        QTemporaryDir dir;
+        const auto write = [&dir](const char *scope, const QByteArray &text) {
+            QDir().mkpath(dir.filePath(QStringLiteral("%1/kelvora").arg(QLatin1String(scope))));
+            QFile file(dir.filePath(QStringLiteral("%1/kelvora/trainer.conf").arg(QLatin1String(scope))));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(text);
+        };
+        write("user", user);
+        write("system", system);
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir.filePath(QStringLiteral("user")));
+        qputenv("XDG_CONFIG_DIRS", QFile::encodeName(dir.filePath(QStringLiteral("system"))));
+        qputenv("XDG_DATA_HOME", QFile::encodeName(dir.path()));
+
+        const ClassroomSettings settings = ClassroomSettings::read();
+        QCOMPARE(settings.problem, QString());
+        const RecordPlan plan =
+            RecordPlan::make(CommandLine::parse(QStringList{"kelvora-trainer"} + arguments).options, settings);
+        QCOMPARE(plan.recorded, recorded);
+        QCOMPARE(modeName(plan.mode), mode);
+        QCOMPARE(plan.problem, QString());
     }
 
     void findsTheContent_data()

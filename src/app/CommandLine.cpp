@@ -1,5 +1,6 @@
 #include "CommandLine.h"
 
+#include "record/ClassroomSettings.h"
 #include "record/RecordOptions.h"
 
 #include <QCommandLineParser>
@@ -24,9 +25,8 @@ const ValueOption ValueOptions[] = {
     {"content", "DIR", "Read images/, Sounds/ and Lang1-3.txt from DIR.", &CommandLineOptions::contentFolder},
     {"course", "FILE", "Run the course FILE; its folder holds its images/, Sounds/ and language files.",
      &CommandLineOptions::courseFile},
-    {"trainee", "NAME", "The trainee's name in the run's record (default: the login name).",
-     &CommandLineOptions::trainee},
-    {"record", "FILE", "Write the run's record to FILE instead of a new file in the records folder.",
+    {"trainee", "NAME", "Record the run under the trainee's NAME.", &CommandLineOptions::trainee},
+    {"record", "FILE", "Record the run into FILE (replaced whole) instead of a new file in the records folder.",
      &CommandLineOptions::recordFile},
 };
 // clang-format on
@@ -61,9 +61,9 @@ CommandLine CommandLine::parse(const QStringList &arguments)
                                                    "in the caption."));
     const QCommandLineOption mode(QStringLiteral("mode"),
                                   QStringLiteral("guided: the marks show where to press (default); check: the trainee "
-                                                 "finds the places, H or three misses show the mark, and the results "
-                                                 "follow the last screen."),
-                                  QStringLiteral("guided|check"), QStringLiteral("guided"));
+                                                 "finds the places, H or three misses show the mark, the results "
+                                                 "follow the last screen, and the run is recorded."),
+                                  QStringLiteral("guided|check"));
     parser.addOption(author);
     parser.addOption(mode);
     QList<QCommandLineOption> values;
@@ -82,8 +82,10 @@ CommandLine CommandLine::parse(const QStringList &arguments)
     if (parser.isSet(help)) {
         // The usage line names the program, however it was started.
         const QString text = parser.helpText();
-        return stop(0,
-                    QStringLiteral("Usage: %1 [options]").arg(ProgramName) + text.mid(text.indexOf(QLatin1Char('\n'))));
+        return stop(0, QStringLiteral("Usage: %1 [options]").arg(ProgramName) + text.mid(text.indexOf(QLatin1Char('\n'))) +
+                           QStringLiteral("\nA run is recorded when --trainee, --record or --mode check is given, or when "
+                                          "the settings file turns records on:\n  %1, else\n  %2\n")
+                               .arg(ClassroomSettings::userFile(), ClassroomSettings::systemFile()));
     }
     if (parser.isSet(version))
         return stop(0, QStringLiteral("%1 %2\n").arg(ProgramName, QStringLiteral(KELVORA_VERSION)));
@@ -94,6 +96,8 @@ CommandLine CommandLine::parse(const QStringList &arguments)
             line.options.*ValueOptions[i].member = parser.value(values.at(i));
     }
     line.options.author = parser.isSet(author);
+    if (!parser.isSet(mode))
+        return line;
     const QString named = parser.value(mode);
     const auto known = std::find_if(std::begin(RunModes), std::end(RunModes),
                                     [&](RunMode candidate) { return modeName(candidate) == named; });

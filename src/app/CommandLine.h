@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 namespace kelvora {
 
@@ -13,8 +14,8 @@ struct CommandLineOptions {
     QString contentFolder;          // --content DIR: the folder that holds images/, Sounds/ and Lang1-3.txt
     QString courseFile;             // --course FILE: the course to run; its folder holds its content
     bool author = false;            // --author: every mark's rectangle and name, the pointer's place
-    RunMode mode = RunMode::Guided; // --mode guided|check
-    QString trainee;                // --trainee NAME: empty for the login name
+    std::optional<RunMode> mode;    // --mode guided|check: else the settings' mode, else guided
+    QString trainee;                // --trainee NAME: empty to ask for it where the run is recorded
     QString recordFile;             // --record FILE: empty for a new file in the records folder
 };
 

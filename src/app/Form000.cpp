@@ -14,6 +14,7 @@
 #include "screens/Shape.h"
 
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 
 namespace kelvora {
@@ -39,6 +40,8 @@ QLabel *addLabel(QWidget *parent, const char *name, const QRect &rect, const QSt
     return label;
 }
 
+// Enough for any real name; the record's file name keeps a shorter part of it.
+constexpr int MaxTraineeNameLength = 200;
 } // namespace
 
 Form000::Form000() : Screen(QSize(1022, 768))
@@ -81,11 +84,34 @@ Form000::Form000() : Screen(QSize(1022, 768))
     connect(m_start, &QPushButton::clicked, this, guarded(this, [this] { startLessons(); }));
     showCaptions(currentCourse().languages.front());
 
+    // A recorded run with no trainee named: shared logins say nothing about who sat there.
+    if (RunObserver::current().wantsTraineeName()) {
+        addLabel(this, "TraineeLabel", {642, 536, 70, 21}, QStringLiteral("Trainee:"));
+        m_traineeName = new QLineEdit(this);
+        m_traineeName->setObjectName(QStringLiteral("TraineeName"));
+        m_traineeName->setGeometry(716, 536, 161, 21);
+        m_traineeName->setFont(controlFont());
+        m_traineeName->setMaxLength(MaxTraineeNameLength);
+        m_traineeName->setPlaceholderText(QStringLiteral("your name"));
+        connect(m_traineeName, &QLineEdit::textChanged, this, [this] { m_start->setEnabled(!traineeName().isEmpty()); });
+        m_start->setEnabled(false);
+    }
+
     setTabOrder(languageButtons[1], exit);
     setTabOrder(exit, languageButtons[0]);
     setTabOrder(languageButtons[0], m_start);
     setTabOrder(m_start, languageButtons[2]);
-    languageButtons[1]->setFocus();
+    if (m_traineeName) {
+        setTabOrder(m_traineeName, languageButtons[1]);
+        m_traineeName->setFocus();
+    } else {
+        languageButtons[1]->setFocus();
+    }
+}
+
+QString Form000::traineeName() const
+{
+    return m_traineeName ? m_traineeName->text().simplified() : QString();
 }
 
 void Form000::load()
@@ -116,8 +142,10 @@ void Form000::showCaptions(const CourseLanguage &language)
 
 void Form000::startLessons()
 {
-    if (isLeaving())
+    if (isLeaving() || !m_start->isEnabled())
         return;
+    if (m_traineeName)
+        RunObserver::current().traineeNamed(traineeName());
     GoToScreen(*this, *createLessonScreen(1));
 }
 

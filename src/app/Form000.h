@@ -3,6 +3,7 @@
 #include "screens/Screen.h"
 
 class QLabel;
+class QLineEdit;
 class QPushButton;
 
 namespace kelvora {
@@ -25,12 +26,14 @@ protected:
 
 private:
     void showCaptions(const CourseLanguage &language);
+    QString traineeName() const;
 
     QPushButton *m_start;
     QLabel *m_title;
     QLabel *m_credit;
     QLabel *m_currentLanguage;
     QLabel *m_languageName;
+    QLineEdit *m_traineeName = nullptr; // only where the run's record needs a name
 };
 
 } // namespace kelvora

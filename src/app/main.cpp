@@ -2,12 +2,16 @@
 #include "app/ContentLocation.h"
 #include "app/FirstPaint.h"
 #include "app/Form000.h"
+#include "app/RecordPlan.h"
 #include "app/TrainerApplication.h"
 #include "course/CourseLoader.h"
 #include "course/CurrentCourse.h"
 #include "platform/FontConfigWarmUp.h"
+#include "platform/ProgramEnd.h"
 #include "platform/SdlSoundPlayer.h"
 #include "platform/SignalQuit.h"
+#include "record/ClassroomSettings.h"
+#include "record/OutboxCourier.h"
 #include "record/RecordOptions.h"
 #include "record/ResultsScreen.h"
 #include "record/RunClock.h"
@@ -19,10 +23,15 @@
 #include <QDir>
 #include <QFileInfo>
 #include <cstdio>
+#include <cstdlib>
+#include <optional>
 
 using namespace kelvora;
 
 namespace {
+// How long the end of a run may wait for its record to reach the store.
+constexpr int EndOfRunSendMs = 1500;
+
 // The course and its content, found before any window opens.
 void prepareCourse(const CommandLineOptions &options)
 {
@@ -47,30 +56,64 @@ int main(int argc, char **argv)
     if (!command.run)
         return command.finish();
     const CommandLineOptions &options = command.options;
+    // Settings and the record's place are checked before any window: a run that cannot be recorded as asked does not start.
+    const ClassroomSettings settings = ClassroomSettings::read();
+    const RecordPlan plan = RecordPlan::make(options, settings);
+    for (const QString &problem : {settings.problem, plan.problem}) {
+        if (!problem.isEmpty()) {
+            std::fprintf(stderr, "kelvora-trainer: %s; the run is not started.\n", qPrintable(problem));
+            return 2;
+        }
+    }
 
     FontConfigWarmUp fonts;
     TrainerApplication app(argc, argv);
-    CurrentRunMode = options.mode;
+    CurrentRunMode = plan.mode;
     SystemRunClock clock;
-    RunRecorder recorder(clock, courseName(options), options.trainee.isEmpty() ? loginName() : options.trainee,
-                         modeName(options.mode), {options.recordFile, defaultRecordsFolder()});
-    RunObserver::install(&recorder);
-    setResultsPage([&recorder] { return new ResultsScreen(recorder.record()); });
+    std::optional<RunRecorder> recorder;
+    if (plan.recorded) {
+        recorder.emplace(clock, courseName(options), options.trainee, modeName(plan.mode), plan.destination,
+                         settings.homePage);
+        RunObserver::install(&*recorder);
+    }
+    setResultsPage([&recorder] { return new ResultsScreen(recorder ? recorder->record() : nullptr); });
+    std::optional<OutboxCourier> courier;
+    if (!plan.destination.outbox.isEmpty())
+        courier.emplace(settings.store, plan.destination.outbox);
+    // Every end comes here: the record written (once), a failed write reported in the status, and the
+    // record just made given a short while to reach the store; what does not stays in the outbox.
+    const auto finish = [&](int status) {
+        if (recorder) {
+            recorder->runEnded(RunResult::left());
+            if (recorder->failed() && status == 0)
+                status = 1;
+        }
+        if (courier)
+            courier->sendAndWait(EndOfRunSendMs);
+        return status;
+    };
+    setProgramEndHandler([&](int status) {
+        status = finish(status);
+        std::fflush(nullptr);
+        std::_Exit(status);
+    });
     quitOnTerminationSignals();
 
     SdlSoundPlayer sound;
     SoundPlayer::install(&sound);
     afterFirstPaint([&sound] { sound.prepareInBackground(); });
+    if (courier)
+        afterFirstPaint([&courier] { courier->start(); });
     // bench/ starts the trainer with this set, to time its first paint and to watch it idle.
     if (qEnvironmentVariableIsSet("KELVORA_REPORT_FIRST_PAINT"))
         afterFirstPaint([] { std::puts("first paint"), std::fflush(stdout); });
     RunWindow window;
     runHandler(nullptr, [&] {
         prepareCourse(options);
+        if (recorder)
+            recorder->describeCourse(currentCourse());
         window.start(*new Form000);
     });
-    const int status = app.exec();
     // The window was closed or a signal asked to quit.
-    recorder.runEnded(RunResult::left());
-    return status;
+    return finish(app.exec());
 }

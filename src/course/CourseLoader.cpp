@@ -6,6 +6,8 @@
 #include "NumberedPhotographs.h"
 #include "ScreenNames.h"
 
+#include "content/RegularFile.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonDocument>
@@ -108,11 +110,14 @@ public:
 
     Course read()
     {
-        QFile file(m_file);
-        if (!file.open(QIODevice::ReadOnly))
-            failCourse(m_file, {}, QStringLiteral("cannot be read: %1").arg(file.errorString()));
+        // Far above any real course, and a bound for whatever else is named as one.
+        constexpr qint64 MaxCourseFileBytes = 16 * 1024 * 1024;
+        QString readError;
+        const std::optional<QByteArray> bytes = readRegularFile(m_file, MaxCourseFileBytes, &readError);
+        if (!bytes)
+            failCourse(m_file, {}, readError);
         QJsonParseError error;
-        const QJsonDocument document = QJsonDocument::fromJson(file.readAll(), &error);
+        const QJsonDocument document = QJsonDocument::fromJson(*bytes, &error);
         if (document.isNull())
             failCourse(m_file, QStringLiteral("at byte %1").arg(error.offset), error.errorString());
         if (!document.isObject())

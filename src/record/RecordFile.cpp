@@ -1,70 +1,226 @@
 #include "RecordFile.h"
 
+#include "content/RegularFile.h"
+
 #include <QDir>
-#include <QSaveFile>
-#include <QTemporaryFile>
+#include <QFile>
+#include <QFileInfo>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace kelvora {
 
 namespace {
 constexpr int MaxNameTries = 1000;
+// Bytes of the trainee's part of a file name: with the time, a number and
+// ".json", and the hidden name it is written under, far below 255.
+constexpr qsizetype MaxTraineeNameBytes = 180;
+
+QString systemError()
+{
+    return QString::fromLocal8Bit(std::strerror(errno));
+}
+
+QByteArray encoded(const QString &path)
+{
+    return QFile::encodeName(path);
+}
+
+// A file written beside its final place under a hidden name, then put in place
+// by a rename; removed if it never gets there.
+class PartFile {
+public:
+    PartFile(const QString &folder, const QString &name)
+    {
+        QByteArray path = encoded(QDir(folder).filePath(QLatin1Char('.') + name + QStringLiteral(".XXXXXX")));
+        m_fd = ::mkostemp(path.data(), O_CLOEXEC);
+        if (m_fd < 0) {
+            m_error = QStringLiteral("cannot write in %1: %2").arg(folder, systemError());
+            return;
+        }
+        m_path = path;
+        // As a file made the usual way: readable by others only where the umask lets it.
+        const mode_t mask = ::umask(0);
+        ::umask(mask);
+        ::fchmod(m_fd, 0666 & ~mask);
+    }
+    PartFile(const PartFile &) = delete;
+    PartFile &operator=(const PartFile &) = delete;
+    ~PartFile()
+    {
+        if (m_fd >= 0)
+            ::close(m_fd);
+        if (!m_path.isEmpty())
+            ::unlink(m_path.constData());
+    }
+
+    // Every byte written and on the disk, or false with the reason naming target.
+    bool write(const QByteArray &bytes, const QString &target)
+    {
+        if (m_fd < 0)
+            return false;
+        for (qsizetype done = 0; done < bytes.size();) {
+            const ssize_t n = ::write(m_fd, bytes.constData() + done, size_t(bytes.size() - done));
+            if (n < 0 && errno == EINTR)
+                continue;
+            if (n <= 0)
+                return failed(target);
+            done += n;
+        }
+        const bool synced = ::fsync(m_fd) == 0;
+        const bool closed = ::close(m_fd) == 0;
+        m_fd = -1;
+        return (synced && closed) || failed(target);
+    }
+
+    // Renames to path unless something is there already (taken is then true).
+    bool placeNew(const QString &path, bool *taken)
+    {
+        const QByteArray to = encoded(path);
+        int done = ::renameat2(AT_FDCWD, m_path.constData(), AT_FDCWD, to.constData(), RENAME_NOREPLACE);
+        if (done != 0 && (errno == EINVAL || errno == ENOSYS)) {
+            // A file system without that rename: a hard link fails just as surely on a taken name.
+            done = ::link(m_path.constData(), to.constData());
+            if (done == 0)
+                ::unlink(m_path.constData());
+        }
+        if (done == 0) {
+            m_path.clear();
+            return true;
+        }
+        *taken = errno == EEXIST;
+        return !*taken && failed(path);
+    }
+
+    bool replace(const QString &path)
+    {
+        if (::rename(m_path.constData(), encoded(path).constData()) != 0)
+            return failed(path);
+        m_path.clear();
+        return true;
+    }
+
+    void setMode(mode_t mode)
+    {
+        if (m_fd >= 0)
+            ::fchmod(m_fd, mode);
+    }
+
+    const QString &error() const { return m_error; }
+
+private:
+    bool failed(const QString &target)
+    {
+        m_error = QStringLiteral("cannot write %1: %2").arg(target, systemError());
+        return false;
+    }
+
+    int m_fd = -1;
+    QByteArray m_path; // while the file is not in place
+    QString m_error;
+};
 
 QString numberedName(const QString &baseName, int number)
 {
     return baseName + (number > 1 ? QStringLiteral("-%1").arg(number) : QString()) + QStringLiteral(".json");
 }
+
+QString folderProblem(const QString &folder)
+{
+    const QFileInfo info(folder);
+    if (!info.exists())
+        return QStringLiteral("the folder %1 does not exist").arg(folder);
+    if (!info.isDir())
+        return QStringLiteral("%1 is not a folder").arg(folder);
+    if (::access(encoded(folder).constData(), W_OK | X_OK) != 0)
+        return QStringLiteral("cannot write in the folder %1: %2").arg(folder, systemError());
+    return {};
+}
 } // namespace
 
-QString saveNewRecord(const QString &folder, const QString &baseName, const RecordBody &body, QString *error)
+QString saveNewRecord(const QString &folder, const QString &baseName, const QByteArray &bytes, QString *error)
 {
-    QDir dir(folder);
-    if (!dir.mkpath(QStringLiteral("."))) {
+    if (!QDir().mkpath(folder)) {
         *error = QStringLiteral("cannot make the folder %1").arg(folder);
         return {};
     }
-    // Written under a hidden name first, so no reader sees a part of it; the
-    // rename below never replaces an existing file.
-    QTemporaryFile part(dir.filePath(QStringLiteral(".") + baseName + QStringLiteral(".XXXXXX")));
-    if (!part.open()) {
-        *error = part.errorString();
-        return {};
-    }
-    if (!body(part) || !part.flush()) {
-        *error = QStringLiteral("cannot write %1: %2").arg(part.fileName(), part.errorString());
+    const QDir dir(folder);
+    PartFile part(folder, baseName);
+    if (!part.write(bytes, dir.filePath(numberedName(baseName, 1)))) {
+        *error = part.error();
         return {};
     }
     for (int number = 1; number <= MaxNameTries; ++number) {
         const QString path = dir.filePath(numberedName(baseName, number));
-        if (QFile::exists(path))
-            continue;
-        if (part.rename(path)) {
-            part.setAutoRemove(false);
+        bool taken = false;
+        if (part.placeNew(path, &taken))
             return path;
-        }
-        if (!QFile::exists(path)) {
-            *error = QStringLiteral("cannot name the record %1: %2").arg(path, part.errorString());
-            part.remove();
+        if (!taken) {
+            *error = part.error();
             return {};
         }
     }
     *error = QStringLiteral("no free name for %1 in %2").arg(baseName, folder);
-    part.remove();
     return {};
 }
 
-bool saveRecordAs(const QString &path, const RecordBody &body, QString *error)
+bool saveRecordAs(const QString &path, const QByteArray &bytes, QString *error)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || !body(file)) {
-        *error = QStringLiteral("cannot write %1: %2").arg(path, file.errorString());
-        file.cancelWriting();
+    if (const QString problem = recordFileProblem(path); !problem.isEmpty()) {
+        *error = problem;
         return false;
     }
-    if (!file.commit()) {
-        *error = QStringLiteral("cannot write %1: %2").arg(path, file.errorString());
+    // A link is followed, so the file it names is replaced, not the link.
+    const QFileInfo info(path);
+    const QString target = info.isSymLink() ? info.symLinkTarget() : path;
+    const QFileInfo targetInfo(target);
+    PartFile part(targetInfo.absolutePath(), targetInfo.fileName());
+    // The file being replaced keeps who may read it.
+    struct stat existing = {};
+    if (::stat(encoded(target).constData(), &existing) == 0)
+        part.setMode(existing.st_mode & 07777);
+    if (!part.write(bytes, path) || !part.replace(target)) {
+        *error = part.error();
         return false;
     }
     return true;
+}
+
+QString recordFileProblem(const QString &path)
+{
+    if (isSpecialFile(path))
+        return QStringLiteral("%1 is not a regular file").arg(path);
+    const QFileInfo info(path);
+    if (info.exists() && ::access(encoded(path).constData(), W_OK) != 0)
+        return QStringLiteral("cannot write %1: %2").arg(path, systemError());
+    return folderProblem(info.absolutePath());
+}
+
+QString recordFolderProblem(const QString &folder)
+{
+    QDir().mkpath(folder); // if it cannot be made, the folder's problem says why
+    return folderProblem(folder);
+}
+
+QString recordBaseName(const QDateTime &start, const QString &trainee)
+{
+    QString part;
+    qsizetype bytes = 0;
+    for (const uint letter : trainee.toUcs4()) {
+        const QString kept = QChar::isLetterOrNumber(letter) || letter == '-' || letter == '.'
+                                 ? QString::fromUcs4(reinterpret_cast<const char32_t *>(&letter), 1)
+                                 : QStringLiteral("_");
+        bytes += kept.toUtf8().size();
+        if (bytes > MaxTraineeNameBytes)
+            break;
+        part += kept;
+    }
+    return start.toUTC().toString(QStringLiteral("yyyyMMdd-HHmmss")) + QLatin1Char('-') + part;
 }
 
 } // namespace kelvora

@@ -1,22 +1,30 @@
 #pragma once
 
+#include <QByteArray>
+#include <QDateTime>
 #include <QString>
-#include <functional>
-
-class QIODevice;
 
 namespace kelvora {
 
-// Writes a record's bytes; false if it could not write them all.
-using RecordBody = std::function<bool(QIODevice &device)>;
-
 // A new file "<baseName>.json" in the folder (made if missing), or
-// "<baseName>-2.json" and so on where that name is taken: an earlier record is
-// never replaced. The file appears whole under its name or not at all.
-// Returns its path, or an empty string and the reason in error.
-QString saveNewRecord(const QString &folder, const QString &baseName, const RecordBody &body, QString *error);
+// "<baseName>-2.json" and so on where that name is taken, also by a run that
+// ends at the same moment: an earlier record is never replaced. The file is
+// written and synced under a hidden name first, so it appears whole or not at
+// all. Returns its path, or an empty string and the reason, naming the file.
+QString saveNewRecord(const QString &folder, const QString &baseName, const QByteArray &bytes, QString *error);
 
-// Replaces the file at path whole, or leaves it as it was.
-bool saveRecordAs(const QString &path, const RecordBody &body, QString *error);
+// Replaces the regular file at path whole, or leaves it as it was; anything but
+// a regular file (a FIFO, a device) is refused.
+bool saveRecordAs(const QString &path, const QByteArray &bytes, QString *error);
+
+// Why a record could not be written to the file, or into the folder (made if
+// missing); empty where it can. Asked before the run, so it stops before a window opens.
+QString recordFileProblem(const QString &path);
+QString recordFolderProblem(const QString &folder);
+
+// "20261207-104408-Ayse_Demir": sorts by start time and says whose run it is.
+// Letters and digits of any script are kept, the rest becomes "_"; a long name
+// is cut so that the file's name stays well inside what a file system allows.
+QString recordBaseName(const QDateTime &start, const QString &trainee);
 
 } // namespace kelvora

@@ -6,6 +6,7 @@
 #include <QList>
 #include <QPointF>
 #include <QString>
+#include <QStringList>
 
 namespace kelvora {
 
@@ -33,7 +34,10 @@ struct ScreenRecord {
 };
 
 struct RunRecord {
-    QString course;
+    QString courseId;         // an IRI
+    QString course;           // its title
+    QStringList screenNames;  // by screen, screen 1 first; an empty name is "Screen n"
+    QString homePage;         // of the trainees' accounts
     QString language; // the course's tag of the chosen language ("en"); empty before one is chosen or without a tag
     QString trainee;
     QString mode;     // "guided" or "check"

@@ -1,42 +1,55 @@
 #include "RunRecorder.h"
 
 #include "RecordFile.h"
+#include "RecordOptions.h"
 #include "RunClock.h"
 #include "XapiStatements.h"
 #include "screens/RunState.h"
 #include "course/CurrentCourse.h"
 
-#include <QIODevice>
 #include <QJsonDocument>
-#include <QRegularExpression>
 #include <QStandardPaths>
 #include <cstdio>
 
 namespace kelvora {
-
-namespace {
-// "20261207-104408-alice": sorts by start time and says whose run it is.
-QString recordBaseName(const RunRecord &record)
-{
-    QString trainee = record.trainee;
-    trainee.replace(QRegularExpression(QStringLiteral("[^A-Za-z0-9_.-]")), QStringLiteral("_"));
-    return record.start.toUTC().toString(QStringLiteral("yyyyMMdd-HHmmss")) + QLatin1Char('-') + trainee;
-}
-} // namespace
 
 QString defaultRecordsFolder()
 {
     return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/kelvora/records");
 }
 
+QString defaultOutboxFolder()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/kelvora/outbox");
+}
+
 RunRecorder::RunRecorder(const RunClock &clock, const QString &course, const QString &trainee, const QString &mode,
-                         RecordDestination destination)
+                         RecordDestination destination, const QString &homePage)
     : m_clock(clock), m_destination(std::move(destination))
 {
     m_record.course = course;
+    m_record.courseId = xapi::courseId(course);
+    m_record.homePage = homePage;
     m_record.trainee = trainee;
     m_record.mode = mode;
     m_record.start = clock.now();
+}
+
+void RunRecorder::describeCourse(const Course &course)
+{
+    if (!course.id.isEmpty())
+        m_record.courseId = course.id;
+    if (!course.title.isEmpty())
+        m_record.course = course.title;
+    m_record.screenNames.clear();
+    for (const LessonDesign &screen : course.screens)
+        m_record.screenNames << screen.name;
+}
+
+void RunRecorder::traineeNamed(const QString &name)
+{
+    if (!m_ended)
+        m_record.trainee = name;
 }
 
 void RunRecorder::screenShown(int screen)
@@ -107,20 +120,30 @@ void RunRecorder::runEnded(const RunResult &result)
     m_record.language = language ? language->tag : QString();
     m_record.result = result;
     m_record.result.screen = m_record.screens.isEmpty() ? 0 : m_record.screens.last().screen;
+    // Left on the start screen before a name was typed: the login is all there is to go by.
+    if (m_record.trainee.isEmpty())
+        m_record.trainee = loginName();
     write();
 }
 
 void RunRecorder::write()
 {
+    // Made once: the file and the store get the same statement ids, so a repeated send changes nothing.
     const QByteArray bytes = QJsonDocument(xapiStatements(m_record)).toJson();
-    const RecordBody body = [&bytes](QIODevice &device) { return device.write(bytes) == bytes.size(); };
+    const QString baseName = recordBaseName(m_record.start, m_record.trainee);
+    const auto report = [this](const QString &error) {
+        m_failed = true;
+        std::fprintf(stderr, "The record of this run was not written: %s\n", qPrintable(error));
+    };
     QString error;
     if (!m_destination.file.isEmpty())
-        m_writtenPath = saveRecordAs(m_destination.file, body, &error) ? m_destination.file : QString();
-    else
-        m_writtenPath = saveNewRecord(m_destination.folder, recordBaseName(m_record), body, &error);
-    if (m_writtenPath.isEmpty())
-        std::fprintf(stderr, "The record of this run was not written: %s\n", qPrintable(error));
+        m_writtenPath = saveRecordAs(m_destination.file, bytes, &error) ? m_destination.file : QString();
+    else if (!m_destination.folder.isEmpty())
+        m_writtenPath = saveNewRecord(m_destination.folder, baseName, bytes, &error);
+    if (m_writtenPath.isEmpty() && !error.isEmpty())
+        report(error);
+    if (!m_destination.outbox.isEmpty() && saveNewRecord(m_destination.outbox, baseName, bytes, &error).isEmpty())
+        report(error);
 }
 
 } // namespace kelvora

@@ -37,21 +37,25 @@ std::optional<RunSummary> readRunSummary(const QByteArray &json)
     if (statements.isEmpty())
         return std::nullopt;
     const QJsonObject end = statements.last().toObject();
-    if (!EndVerbs.contains(verbName(end)))
+    // Another program's statements may end with the same verbs: only this trainer's say its name.
+    if (!EndVerbs.contains(verbName(end)) || end.value("context").toObject().value("platform") != QLatin1String(xapi::Platform))
         return std::nullopt;
     const QJsonObject result = end.value("result").toObject();
     const QJsonObject extensions = result.value("extensions").toObject();
+    if (!extensions.value(xapi::extension(xapi::Result)).isString())
+        return std::nullopt;
     const QJsonObject definition = end.value("object").toObject().value("definition").toObject();
 
     RunSummary summary;
     summary.trainee = end.value("actor").toObject().value("name").toString();
-    summary.course = definition.value("name").toObject().value("en-US").toString();
+    const QJsonObject names = definition.value("name").toObject();
+    summary.course = names.isEmpty() ? QString() : names.begin().value().toString();
     summary.mode = end.value("context").toObject().value("extensions").toObject()
                        .value(xapi::extension(xapi::Mode)).toString();
     summary.result = extensions.value(xapi::extension(xapi::Result)).toString();
     summary.durationMs = qMax<qint64>(0, parseIsoDuration(result.value("duration").toString()));
-    summary.misses = extensions.value(xapi::extension(xapi::Misses)).toInt();
-    summary.hints = extensions.value(xapi::extension(xapi::Hints)).toInt();
+    summary.misses = qMax(0, extensions.value(xapi::extension(xapi::Misses)).toInt());
+    summary.hints = qMax(0, extensions.value(xapi::extension(xapi::Hints)).toInt());
     return summary;
 }
 

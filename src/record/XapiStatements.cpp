@@ -2,6 +2,7 @@
 
 #include <QJsonObject>
 #include <QRegularExpression>
+#include <QUrl>
 #include <QUuid>
 
 namespace kelvora {
@@ -26,11 +27,11 @@ QJsonObject verb(const char *name)
             {"display", QJsonObject{{"en-US", QLatin1String(name)}}}};
 }
 
-QJsonObject activity(const QString &id, const QString &name, const char *type)
+QJsonObject activity(const QString &id, const QString &language, const QString &name, const char *type)
 {
     return {{"objectType", "Activity"},
             {"id", id},
-            {"definition", QJsonObject{{"name", QJsonObject{{"en-US", name}}},
+            {"definition", QJsonObject{{"name", QJsonObject{{language, name}}},
                                        {"type", QStringLiteral("http://adlnet.gov/expapi/activities/") +
                                                     QLatin1String(type)}}}};
 }
@@ -42,11 +43,18 @@ struct Run {
     QString courseId{};
 
     QString screenId(int screen) const { return courseId + QStringLiteral("/screens/%1").arg(screen); }
+    QString screenName(int screen) const
+    {
+        const QString name = record.screenNames.value(screen - 1);
+        return name.isEmpty() ? QStringLiteral("Screen %1").arg(screen) : name;
+    }
+    // Names are in the language of the run; "und" before one is chosen.
+    QString language() const { return record.language.isEmpty() ? QStringLiteral("und") : record.language; }
 
     QJsonObject context(const QString &parent) const
     {
         QJsonObject context{{"registration", registration},
-                            {"platform", "KELVORA trainer"},
+                            {"platform", xapi::Platform},
                             {"extensions", QJsonObject{{xapi::extension(xapi::Mode), record.mode}}}};
         if (!record.language.isEmpty())
             context.insert("language", record.language);
@@ -90,7 +98,8 @@ QJsonObject stepStatement(const Run &run, const ScreenRecord &screen, const Step
     const QString id = run.screenId(screen.screen) + QStringLiteral("/steps/%1").arg(step.step);
     QJsonObject statement =
         run.statement("interacted",
-                      activity(id, QStringLiteral("Screen %1, step %2 (%3)").arg(screen.screen).arg(step.step).arg(step.mark),
+                      activity(id, run.language(),
+                               QStringLiteral("%1, step %2 (%3)").arg(run.screenName(screen.screen)).arg(step.step).arg(step.mark),
                                "interaction"),
                       step.hit.isValid() ? step.hit : screen.left, run.screenId(screen.screen));
     statement.insert("result", result);
@@ -102,6 +111,11 @@ namespace xapi {
 QString extension(const char *name)
 {
     return Home + QStringLiteral("/xapi/") + QLatin1String(name);
+}
+
+QString courseId(const QString &folderName)
+{
+    return Home + QStringLiteral("/courses/") + QString::fromLatin1(QUrl::toPercentEncoding(folderName));
 }
 } // namespace xapi
 
@@ -144,15 +158,17 @@ QJsonArray xapiStatements(const RunRecord &record)
     Run run{record};
     run.actor = {{"objectType", "Agent"},
                  {"name", record.trainee},
-                 {"account", QJsonObject{{"homePage", Home + QStringLiteral("/trainees")}, {"name", record.trainee}}}};
-    run.courseId = Home + QStringLiteral("/courses/") + record.course;
-    const QJsonObject course = activity(run.courseId, record.course, "course");
+                 {"account", QJsonObject{{"homePage", record.homePage.isEmpty() ? Home + QStringLiteral("/trainees")
+                                                                                : record.homePage},
+                                         {"name", record.trainee}}}};
+    run.courseId = record.courseId.isEmpty() ? xapi::courseId(record.course) : record.courseId;
+    const QJsonObject course = activity(run.courseId, run.language(), record.course, "course");
 
     QJsonArray statements;
     statements.append(run.statement("initialized", course, record.start, {}));
     for (const ScreenRecord &screen : record.screens) {
         QJsonObject shown = run.statement(
-            "experienced", activity(run.screenId(screen.screen), QStringLiteral("Screen %1").arg(screen.screen), "module"),
+            "experienced", activity(run.screenId(screen.screen), run.language(), run.screenName(screen.screen), "module"),
             screen.shown, run.courseId);
         shown.insert("result", QJsonObject{{"duration", isoDuration(screen.durationMs())}});
         statements.append(shown);

@@ -20,6 +20,9 @@ qint64 parseIsoDuration(const QString &text);
 // The extension keys of the final statement, which the instructor's summary reads.
 namespace xapi {
 QString extension(const char *name);
+// The id of a course that gives none of its own, from its folder's name.
+QString courseId(const QString &folderName);
+inline constexpr const char *Platform = "KELVORA trainer"; // the statements' context names this trainer
 inline constexpr const char *Mode = "mode";
 inline constexpr const char *Result = "result";
 inline constexpr const char *Screen = "screen";

@@ -25,6 +25,10 @@ public:
     // The first end counts; later ones change nothing.
     virtual void runEnded(const RunResult & /*result*/) {}
 
+    // Records are on and no trainee was named: the start screen asks for the name.
+    virtual bool wantsTraineeName() const { return false; }
+    virtual void traineeNamed(const QString & /*name*/) {}
+
     static RunObserver &current();
     static void install(RunObserver *observer); // not owned; nullptr restores the default
 };

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
-# Builds the .deb, extracts it into a scratch folder, checks what it holds and
-# what it depends on, and starts the extracted trainer: --version without a
-# display, then under Xvfb from a folder without content, until the start
-# screen is drawn.
+# Builds the .deb, checks it with lintian, extracts it into a scratch folder,
+# checks what it holds and what it depends on, and starts the extracted
+# trainer: --version without a display, then under Xvfb from a folder without
+# content, until the start screen is drawn.
 set -euo pipefail
 build="$1"
 version="$2"
@@ -30,6 +30,9 @@ for needed in libqt6widgets6 libsdl2-2.0-0 fonts-liberation2; do
     grep -q "$needed" <<<"$depends" || fail "Depends lacks $needed"
 done
 
+# Debian's own checks: no error and no warning.
+lintian --fail-on error,warning "$deb" >&2 || fail "lintian found faults in the package"
+
 root="$scratch/root"
 dpkg-deb -x "$deb" "$root"
 for file in \
@@ -40,7 +43,8 @@ for file in \
     usr/share/kelvora/Sounds/Dugme1.wav usr/share/kelvora/Sounds/70loop.wav \
     usr/share/applications/org.kelvora.trainer.desktop usr/share/metainfo/org.kelvora.trainer.metainfo.xml \
     usr/share/icons/hicolor/scalable/apps/kelvora-trainer.svg usr/share/icons/hicolor/48x48/apps/kelvora-trainer.png \
-    usr/share/icons/hicolor/256x256/apps/kelvora-trainer.png usr/share/man/man1/kelvora-trainer.1; do
+    usr/share/icons/hicolor/256x256/apps/kelvora-trainer.png usr/share/man/man1/kelvora-trainer.1.gz \
+    usr/share/man/man1/kelvora-records.1.gz usr/share/doc/kelvora-trainer/copyright; do
     [ -f "$root/$file" ] || fail "the package lacks /$file"
 done
 pack() { (cd "$1" && find images Sounds Lang?.txt -type f | sort); }

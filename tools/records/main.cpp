@@ -1,4 +1,9 @@
 // kelvora-records DIR [--csv]: one line per run record in DIR, oldest first.
+// kelvora-records --send: sends the outbox to the learning record store.
+#include "content/RegularFile.h"
+#include "record/ClassroomSettings.h"
+#include "record/RecordSender.h"
+#include "record/RunRecorder.h"
 #include "record/RunSummary.h"
 
 #include <QCommandLineParser>
@@ -6,14 +11,37 @@
 #include <QDir>
 #include <QFile>
 #include <QTextStream>
+#include <QTimer>
+
+#include <algorithm>
 
 namespace {
 
-QString csvField(const QString &field)
+constexpr qint64 MaxRecordBytes = 64 * 1024 * 1024;
+// Pauses before the second, third and fourth try of a send.
+constexpr int SendPausesMs[] = {1000, 2000, 4000};
+
+// A spreadsheet takes a cell that starts with one of these for a formula; a
+// quote before it makes it text, and shows nowhere.
+QString csvField(QString field)
 {
-    if (!field.contains(QLatin1Char(',')) && !field.contains(QLatin1Char('"')) && !field.contains(QLatin1Char('\n')))
+    static const QString formulaStarts = QStringLiteral("=+-@\t\r");
+    if (!field.isEmpty() && formulaStarts.contains(field.front()))
+        field.prepend(QLatin1Char('\''));
+    static const QString quoted = QStringLiteral(",\"\r\n");
+    if (std::none_of(field.begin(), field.end(), [](QChar c) { return quoted.contains(c); }))
         return field;
-    return QLatin1Char('"') + QString(field).replace(QLatin1Char('"'), QStringLiteral("\"\"")) + QLatin1Char('"');
+    return QLatin1Char('"') + field.replace(QLatin1Char('"'), QStringLiteral("\"\"")) + QLatin1Char('"');
+}
+
+// One line per run: a line break or other control character in a name is shown as a space.
+QString plainField(QString field)
+{
+    for (QChar &c : field) {
+        if (c.category() == QChar::Other_Control || c == QChar::LineSeparator || c == QChar::ParagraphSeparator)
+            c = QLatin1Char(' ');
+    }
+    return field;
 }
 
 QString csvLine(const QStringList &fields)
@@ -47,6 +75,42 @@ void printAligned(QTextStream &out, QList<QStringList> lines)
     }
 }
 
+// Sends what is in the outbox, trying again after a pause while something is
+// left; status 0 when all of it was taken.
+int sendOutbox(QCoreApplication &app, QTextStream &out, QTextStream &err)
+{
+    const kelvora::ClassroomSettings settings = kelvora::ClassroomSettings::read();
+    if (!settings.problem.isEmpty()) {
+        err << "kelvora-records: " << settings.problem << Qt::endl;
+        return 2;
+    }
+    if (!settings.store.isSet()) {
+        err << "kelvora-records: no learning record store is set (store/endpoint in "
+            << kelvora::ClassroomSettings::userFile() << " or " << kelvora::ClassroomSettings::systemFile() << ")"
+            << Qt::endl;
+        return 2;
+    }
+    const QString outbox = kelvora::defaultOutboxFolder();
+    kelvora::RecordSender sender(settings.store, outbox);
+    int tries = 0;
+    int sent = 0;
+    QObject::connect(&sender, &kelvora::RecordSender::passDone, &app, [&](int passSent, int left, const QString &problem) {
+        sent += passSent;
+        if (left == 0) {
+            app.exit(0);
+        } else if (tries < int(std::size(SendPausesMs))) {
+            QTimer::singleShot(SendPausesMs[tries++], &sender, &kelvora::RecordSender::sendAll);
+        } else {
+            err << "kelvora-records: " << left << " record(s) left in " << outbox << ": " << problem << Qt::endl;
+            app.exit(1);
+        }
+    });
+    sender.sendAll();
+    const int status = app.exec();
+    out << "kelvora-records: " << sent << " record(s) sent to " << settings.store.endpoint.toDisplayString() << Qt::endl;
+    return status;
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -55,16 +119,20 @@ int main(int argc, char **argv)
     QCoreApplication::setApplicationName(QStringLiteral("kelvora-records"));
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral(
-        "Lists the trainer's run records: trainee, course, mode, result, total time, misses, hints."));
+        "Lists the trainer's run records: trainee, course, mode, result, total time, misses, hints.\n"
+        "With --send, sends the records waiting in the outbox to the learning record store that the settings name."));
     parser.addHelpOption();
     parser.addOption({QStringLiteral("csv"), QStringLiteral("Write CSV with a header row.")});
+    parser.addOption({QStringLiteral("send"), QStringLiteral("Send the outbox to the learning record store.")});
     parser.addPositionalArgument(QStringLiteral("DIR"), QStringLiteral("The folder of run records."));
     parser.process(app);
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    if (parser.isSet(QStringLiteral("send")) && parser.positionalArguments().isEmpty())
+        return sendOutbox(app, out, err);
     if (parser.positionalArguments().size() != 1)
         parser.showHelp(1);
 
-    QTextStream out(stdout);
-    QTextStream err(stderr);
     const QDir dir(parser.positionalArguments().first());
     if (!dir.exists()) {
         err << "kelvora-records: no such folder: " << dir.path() << Qt::endl;
@@ -75,12 +143,15 @@ int main(int argc, char **argv)
         out << "trainee,course,mode,result,total time,misses,hints\n";
     int unreadable = 0;
     QList<QStringList> lines;
-    for (const QString &name : dir.entryList({QStringLiteral("*.json")}, QDir::Files, QDir::Name)) {
-        QFile file(dir.filePath(name));
-        const std::optional<kelvora::RunSummary> summary =
-            file.open(QIODevice::ReadOnly) ? kelvora::readRunSummary(file.readAll()) : std::nullopt;
+    // System: FIFOs and devices, and links to them, are named and passed over, never opened.
+    for (const QString &name : dir.entryList({QStringLiteral("*.json")}, QDir::Files | QDir::System, QDir::Name)) {
+        const QString path = dir.filePath(name);
+        QString error;
+        const std::optional<QByteArray> bytes = kelvora::readRegularFile(path, MaxRecordBytes, &error);
+        const std::optional<kelvora::RunSummary> summary = bytes ? kelvora::readRunSummary(*bytes) : std::nullopt;
         if (!summary) {
-            err << "kelvora-records: not a run record: " << file.fileName() << Qt::endl;
+            err << "kelvora-records: " << (bytes ? QStringLiteral("not a run record: ") + path : path + QLatin1Char(' ') + error)
+                << Qt::endl;
             ++unreadable;
             continue;
         }
@@ -90,6 +161,8 @@ int main(int argc, char **argv)
         for (const QStringList &line : lines)
             out << csvLine(line) << '\n';
     } else {
+        for (QStringList &line : lines)
+            std::transform(line.begin(), line.end(), line.begin(), plainField);
         printAligned(out, lines);
     }
     return unreadable ? 2 : 0;

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <optional>
+
+namespace kelvora {
+
+// The bytes of a file that may be anything a user names: read only if it is a
+// regular file (a FIFO would block, a device never end) of at most maxBytes.
+// Otherwise nothing, and the reason in error ("is not a regular file", ...).
+// Qt resource paths (":/...") are read as they are.
+std::optional<QByteArray> readRegularFile(const QString &path, qint64 maxBytes, QString *error);
+
+// True where path names something that exists and is not a regular file
+// (a FIFO, a device, a socket, a folder), following links.
+bool isSpecialFile(const QString &path);
+
+} // namespace kelvora

@@ -1,0 +1,95 @@
+#include "ClassroomSettings.h"
+
+#include "RecordOptions.h"
+
+#include <QSettings>
+
+namespace kelvora {
+
+namespace {
+const QString Organisation = QStringLiteral("kelvora");
+const QString Application = QStringLiteral("trainer");
+
+// The user's file first, then the system-wide one; a value remembers which file gave it.
+class SettingsFiles {
+public:
+    SettingsFiles()
+    {
+        // Qt reads the system-wide file from its own path; the XDG variable moves it, as it moves every other.
+        const QString dirs = qEnvironmentVariable("XDG_CONFIG_DIRS");
+        if (!dirs.isEmpty())
+            QSettings::setPath(QSettings::NativeFormat, QSettings::SystemScope, dirs.section(QLatin1Char(':'), 0, 0));
+        m_user.emplace(QSettings::NativeFormat, QSettings::UserScope, Organisation, Application);
+        m_system.emplace(QSettings::NativeFormat, QSettings::SystemScope, Organisation, Application);
+        m_user->setFallbacksEnabled(false);
+        m_system->setFallbacksEnabled(false);
+    }
+
+    QString file(const QString &key) const { return (m_user->contains(key) ? *m_user : *m_system).fileName(); }
+    QString text(const QString &key) const
+    {
+        const QVariant value = (m_user->contains(key) ? *m_user : *m_system).value(key);
+        // An unquoted comma makes a list of the value; it is text here all the same.
+        return (value.typeId() == QMetaType::QStringList ? value.toStringList().join(QLatin1Char(','))
+                                                         : value.toString()).trimmed();
+    }
+    QString userFile() const { return m_user->fileName(); }
+    QString systemFile() const { return m_system->fileName(); }
+
+private:
+    std::optional<QSettings> m_user;
+    std::optional<QSettings> m_system;
+};
+} // namespace
+
+QString ClassroomSettings::userFile()
+{
+    return SettingsFiles().userFile();
+}
+
+QString ClassroomSettings::systemFile()
+{
+    return SettingsFiles().systemFile();
+}
+
+ClassroomSettings ClassroomSettings::read()
+{
+    const SettingsFiles files;
+    ClassroomSettings settings;
+    const auto bad = [&](const QString &key, const QString &why) {
+        if (settings.problem.isEmpty())
+            settings.problem = QStringLiteral("%1: %2: %3").arg(files.file(key), key, why);
+    };
+
+    const QString enabled = files.text(QStringLiteral("records/enabled")).toLower();
+    settings.records = enabled == QLatin1String("true") || enabled == QLatin1String("1");
+    if (!enabled.isEmpty() && !settings.records && enabled != QLatin1String("false") && enabled != QLatin1String("0"))
+        bad(QStringLiteral("records/enabled"), QStringLiteral("'%1' is neither true nor false").arg(enabled));
+
+    const QString mode = files.text(QStringLiteral("records/mode"));
+    for (RunMode candidate : {RunMode::Guided, RunMode::Check}) {
+        if (modeName(candidate) == mode)
+            settings.mode = candidate;
+    }
+    if (!mode.isEmpty() && !settings.mode)
+        bad(QStringLiteral("records/mode"), QStringLiteral("'%1' is neither guided nor check").arg(mode));
+
+    settings.recordsFolder = files.text(QStringLiteral("records/folder"));
+    settings.homePage = files.text(QStringLiteral("records/homePage"));
+    if (!settings.homePage.isEmpty() && !QUrl(settings.homePage, QUrl::StrictMode).isValid())
+        bad(QStringLiteral("records/homePage"), QStringLiteral("'%1' is not a URL").arg(settings.homePage));
+
+    const QString endpoint = files.text(QStringLiteral("store/endpoint"));
+    if (!endpoint.isEmpty()) {
+        QUrl url(endpoint, QUrl::StrictMode);
+        if (!url.isValid() || (url.scheme() != QLatin1String("http") && url.scheme() != QLatin1String("https")))
+            bad(QStringLiteral("store/endpoint"), QStringLiteral("'%1' is not an http or https URL").arg(endpoint));
+        else
+            settings.store.endpoint = url;
+    }
+    settings.store.username = files.text(QStringLiteral("store/username"));
+    settings.store.password = files.text(QStringLiteral("store/password"));
+    return settings;
+}
+
+} // namespace kelvora

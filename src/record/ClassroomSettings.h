@@ -1,0 +1,31 @@
+#pragma once
+
+#include "StoreSettings.h"
+#include "app/RunState.h"
+
+#include <QString>
+#include <optional>
+
+namespace kelvora {
+
+// What a classroom's administrator sets once for every run on a PC, read from
+// the user's settings file, else the system-wide one:
+//   [records]  enabled=true, mode=guided|check, folder=DIR, homePage=URL
+//   [store]    endpoint=URL, username=NAME, password=SECRET
+class ClassroomSettings {
+public:
+    static ClassroomSettings read();
+    // ~/.config/kelvora/trainer.conf and /etc/xdg/kelvora/trainer.conf (XDG_CONFIG_HOME and
+    // XDG_CONFIG_DIRS move them).
+    static QString userFile();
+    static QString systemFile();
+
+    bool records = false;         // every run leaves a record
+    std::optional<RunMode> mode;  // the mode where the command line gives none
+    QString recordsFolder;        // instead of the user's records folder
+    QString homePage;             // the system that knows the trainees by name
+    StoreSettings store;          // records are also sent there
+    QString problem;              // a value that makes no sense, with its file and key; empty if none
+};
+
+} // namespace kelvora

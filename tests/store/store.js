@@ -1,0 +1,83 @@
+// A learning record store for the tests, on 127.0.0.1: judges every statement
+// with a published xAPI validator and keeps each statement id once. What it
+// does with a post is read from a file at each post:
+//   accept  store and answer 200 (409 where it already had every id)
+//   refuse  answer 503
+//   stall   never answer
+//   drop    store, then close the connection without an answer
+// node store.js MODE_FILE STATE_FILE USER PASSWORD; prints the port it listens on.
+'use strict';
+const fs = require('fs');
+const http = require('http');
+const validate = require('@learninglocker/xapi-validation').default;
+
+const [modeFile, stateFile, user, password] = process.argv.slice(2);
+const expectedAuthorization = 'Basic ' + Buffer.from(`${user}:${password}`).toString('base64');
+const statements = new Map();
+const tally = {posts: 0, accepted: 0, repeated: 0, refused: 0, stalled: 0, dropped: 0, unauthorised: 0, invalid: []};
+
+function save() {
+  fs.writeFileSync(stateFile + '.part', JSON.stringify({...tally, statements: [...statements.values()]}));
+  fs.renameSync(stateFile + '.part', stateFile);
+}
+
+function answer(response, status, body) {
+  response.writeHead(status, {'Content-Type': 'application/json', 'X-Experience-API-Version': '1.0.3'});
+  response.end(body === undefined ? '' : JSON.stringify(body));
+  save();
+}
+
+const server = http.createServer((request, response) => {
+  const chunks = [];
+  request.on('data', (chunk) => chunks.push(chunk));
+  request.on('end', () => {
+    const mode = fs.readFileSync(modeFile, 'utf8').trim();
+    ++tally.posts;
+    if (request.method !== 'POST' || request.url !== '/xapi/statements') return answer(response, 404);
+    if (request.headers['x-experience-api-version'] !== '1.0.3' || request.headers.authorization !== expectedAuthorization) {
+      ++tally.unauthorised;
+      return answer(response, 401);
+    }
+    if (mode === 'refuse') {
+      ++tally.refused;
+      return answer(response, 503);
+    }
+    if (mode === 'stall') {
+      ++tally.stalled;
+      return save();
+    }
+    let posted;
+    try {
+      posted = JSON.parse(Buffer.concat(chunks).toString('utf8'));
+    } catch (error) {
+      tally.invalid.push(`not JSON: ${error.message}`);
+      return answer(response, 400);
+    }
+    const list = Array.isArray(posted) ? posted : [posted];
+    const warnings = list.flatMap((statement) => validate(statement).map((warning) => `${statement.id}: ${JSON.stringify(warning)}`));
+    if (warnings.length || list.some((statement) => typeof statement.id !== 'string')) {
+      tally.invalid.push(...(warnings.length ? warnings : ['a statement without an id']));
+      return answer(response, 400, warnings);
+    }
+    const known = list.filter((statement) => statements.has(statement.id));
+    for (const statement of list) {
+      if (!statements.has(statement.id)) statements.set(statement.id, statement);
+    }
+    if (mode === 'drop') {
+      ++tally.dropped;
+      save();
+      return request.socket.destroy();
+    }
+    if (known.length === list.length) {
+      ++tally.repeated;
+      return answer(response, 409);
+    }
+    ++tally.accepted;
+    return answer(response, 200, list.map((statement) => statement.id));
+  });
+});
+
+server.listen(0, '127.0.0.1', () => {
+  save();
+  console.log(server.address().port);
+});
