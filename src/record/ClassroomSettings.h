@@ -1,7 +1,7 @@
 #pragma once
 
 #include "StoreSettings.h"
-#include "app/RunState.h"
+#include "screens/RunState.h"
 
 #include <QString>
 #include <optional>
