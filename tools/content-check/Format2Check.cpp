@@ -6,9 +6,11 @@
 #include "content/ContentPicture.h"
 #include "content/ExplanationFit.h"
 #include "course/CourseTexts.h"
+#include "screens/Look.h"
 
 #include <QDir>
 #include <QFontInfo>
+#include <QFontMetrics>
 #include <QHash>
 #include <QJsonArray>
 
@@ -77,6 +79,7 @@ QList<CourseFinding> Format2Check::run()
     m_checkedFiles.clear();
     checkIds();
     checkTexts();
+    checkCaptions();
     for (const QJsonValue &screen : list(m_course, "screens")) {
         checkScreenFiles(screen.toObject(), id(screen));
         checkTargets(screen.toObject(), id(screen));
@@ -146,6 +149,21 @@ void Format2Check::checkTexts()
                                              .arg(label.width()).arg(label.height()).arg(wrapped.rows).arg(wrapped.widestRow)));
             }
         }
+    }
+}
+
+// The continue caption stands on one row of the continue label; the start screen and the buttons
+// leave their captions room.
+void Format2Check::checkCaptions()
+{
+    const QFontMetrics metrics(captionFont());
+    const int width = PageControls().layout.continueLabel.width();
+    for (const QJsonValue &language : list(m_course, "languages")) {
+        const QString caption = text(language.toObject().value(QStringLiteral("captions")).toObject(), "continue");
+        const int wide = metrics.horizontalAdvance(caption);
+        if (wide > width)
+            report({}, {}, text(language.toObject(), "tag"),
+                   QStringLiteral("captions: continue: does not fit the Continue label (%1 px wide): %2 px").arg(width).arg(wide));
     }
 }
 

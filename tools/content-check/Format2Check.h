@@ -25,6 +25,7 @@ public:
 private:
     void checkIds();
     void checkTexts();
+    void checkCaptions();
     void checkScreenFiles(const QJsonObject &screen, const QString &screenId);
     void checkTargets(const QJsonObject &screen, const QString &screenId);
     void checkTarget(const QJsonValue &target, QSizeF photograph, bool hasInset, const QString &screenId,

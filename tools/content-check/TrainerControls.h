@@ -16,7 +16,7 @@ namespace kelvora {
 struct PageControls {
     LessonLayout layout = {};
     QRect explanation{layout.explain, QSize(741, layout.explainHeight)};
-    QRect exit{layout.exitLeft, 6, 37, 27};
+    QRect exit{layout.exitLeft - 18, 6, 55, 27}; // widened to the left once the screen is localized
     QRect inset{layout.inset, QSize(207, 221)};
     QRect continueMark = layout.continueMark | layout.continueLabel;
 

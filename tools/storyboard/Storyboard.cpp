@@ -11,8 +11,8 @@
 #include "screens/Timer.h"
 
 #include <QApplication>
-#include <QHash>
 #include <QDir>
+#include <QHash>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QRegularExpression>
