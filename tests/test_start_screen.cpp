@@ -1,6 +1,6 @@
 #include "TestRun.h"
 #include "app/Form000.h"
-#include "app/RunState.h"
+#include "screens/RunState.h"
 #include "app/TrainerApplication.h"
 
 #include <QLabel>

@@ -34,10 +34,10 @@ QString languageTag(const CourseNode &node)
     return tag;
 }
 
-Shape::Kind markKind(const CourseNode &node)
+MarkKind markKind(const CourseNode &node)
 {
-    static const std::map<QString, Shape::Kind> kinds{
-        {"circle", Shape::Kind::Circle}, {"oval", Shape::Kind::Oval}, {"roundedSquare", Shape::Kind::RoundedSquare}};
+    static const std::map<QString, MarkKind> kinds{
+        {"circle", MarkKind::Circle}, {"oval", MarkKind::Oval}, {"roundedSquare", MarkKind::RoundedSquare}};
     const auto found = kinds.find(node.text("kind", QStringLiteral("circle")));
     if (found == kinds.end())
         node.fail("kind", QStringLiteral("is not circle, oval or roundedSquare"));

@@ -2,8 +2,9 @@
 
 #include "RunWindow.h"
 #include "Screen.h"
-#include "app/RunState.h"
+#include "screens/RunState.h"
 #include "content/LanguageFile.h"
+#include "course/ControlNames.h"
 #include "platform/SoundPlayer.h"
 
 #include <QLabel>
@@ -15,7 +16,7 @@ void ShowNextExplanation(Screen &screen, const QString &languageNumber)
 {
     ExplanationCursor = checkedIncrement(ExplanationCursor, "ExplanationCursor");
     const QString line = readLanguageLine(languageFilePath(languageNumber), ExplanationCursor);
-    screen.control<QLabel>(QStringLiteral("Explain"))->setText(line);
+    screen.control<QLabel>(names::Explain)->setText(line);
 }
 
 void GoToScreen(Screen &current, Screen &next)
@@ -58,8 +59,8 @@ const Captions *captionsFor(int languageCode)
 void LocalizeScreen(Screen &screen, int languageCode)
 {
     if (const Captions *captions = captionsFor(languageCode)) {
-        screen.control<QPushButton>(QStringLiteral("Command1"))->setText(QString::fromUtf8(captions->next));
-        screen.control<QPushButton>(QStringLiteral("Command2"))->setText(QString::fromUtf8(captions->exit));
+        screen.control<QPushButton>(names::Next)->setText(QString::fromUtf8(captions->next));
+        screen.control<QPushButton>(names::Exit)->setText(QString::fromUtf8(captions->exit));
         screen.control<QLabel>(QStringLiteral("labelDVM"))->setText(QString::fromUtf8(captions->continueLabel));
     }
     screen.control<QPushButton>(QStringLiteral("command1"))->hide();

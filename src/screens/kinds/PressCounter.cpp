@@ -19,7 +19,7 @@ bool PressCounter::press(QPointF position)
     ++m_pressCount;
     playSound(m_design.click.toStdString(), NoModule, SoundSync);
     LessonScreen::restartEngineLoop();
-    screen().setPicture(LessonScreen::numberedPhotograph(m_pressCount + m_design.photographOffset));
+    screen().setPicture(numberedPhotograph(m_pressCount + m_design.photographOffset));
     if (m_pressCount < m_design.presses)
         return false;
     screen().runActions(m_design.done);

@@ -1,6 +1,6 @@
 #include "ThrottleSteps.h"
 
-#include "app/RunState.h"
+#include "screens/RunState.h"
 #include "platform/SoundPlayer.h"
 #include "screens/LessonScreen.h"
 #include "screens/StepTracker.h"

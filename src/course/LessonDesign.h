@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Shape.h"
+#include "MarkLook.h"
 
 #include <QPoint>
 #include <QRect>
@@ -15,6 +15,12 @@ namespace kelvora {
 // engine's loop once the engine runs. The start screen's Exit clicks the same.
 inline constexpr const char *ExitClickSound = "sounds\\dugme3.wav";
 inline constexpr const char *EngineLoopSound = "sounds\\70loop.wav";
+
+// "images\\0" + number + ".jpg": the photographs that numbered sequences and counters show.
+inline QString numberedPhotograph(int number)
+{
+    return QStringLiteral("images\\0") + QString::number(number) + QStringLiteral(".jpg");
+}
 
 // How a lesson screen's common controls differ from the template's design values.
 struct LessonLayout {
@@ -40,7 +46,7 @@ struct MarkDesign {
     QString name;
     int index = -1; // members of a group share the name, in index order
     QRect rect;
-    Shape::Kind kind = Shape::Kind::Circle;
+    MarkKind kind = MarkKind::Circle;
     QColor border = MarkYellow;
     bool visible = false;
 };
