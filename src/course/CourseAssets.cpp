@@ -52,14 +52,14 @@ ScreenAssets screenAssets(const LessonDesign &design)
     if (const auto &sequence = design.timedSequence) {
         addActions(assets, sequence->view);
         for (int tick = 1; tick < sequence->lastTick; ++tick)
-            addOnce(assets.photographs, numberedPhotograph(tick + sequence->photographOffset));
+            addOnce(assets.photographs, sequence->photograph(tick));
         addActions(assets, sequence->finish);
     }
     if (const auto &counter = design.pressCounter) {
         addOnce(assets.directSounds, counter->click);
         addOnce(assets.directSounds, EngineLoop);
         for (int press = 1; press <= counter->presses; ++press)
-            addOnce(assets.photographs, numberedPhotograph(press + counter->photographOffset));
+            addOnce(assets.photographs, counter->photograph(press));
         addActions(assets, counter->done);
     }
     if (design.runEnding)

@@ -9,6 +9,7 @@
 #include <QJsonObject>
 #include <QRegularExpression>
 
+#include <algorithm>
 #include <map>
 
 namespace kelvora {
@@ -32,6 +33,18 @@ QString languageTag(const CourseNode &node)
     if (node.has("tag") && !wellFormed.match(tag).hasMatch())
         node.fail("tag", QStringLiteral("is not a language tag such as \"en\" or \"pt-BR\""));
     return tag;
+}
+
+// This format's captions follow the language's place: Turkish, English, French; the start screen's own
+// lines are the same in every language.
+LanguageCaptions placeCaptions(int place)
+{
+    static const char *const tags[MaxLanguages] = {"tr", "en", "fr"};
+    LanguageCaptions captions = *defaultCaptions(QLatin1String(tags[std::min(size_t(place), MaxLanguages - 1)]));
+    const LanguageCaptions &english = *defaultCaptions(QStringLiteral("en"));
+    captions.currentLanguage = english.currentLanguage;
+    captions.credit = english.credit;
+    return captions;
 }
 
 MarkKind markKind(const CourseNode &node)
@@ -112,8 +125,9 @@ public:
                  return namedPlace("language", o, i);
              })) {
             language.allow({"name", "startCaption", "file", "tag"});
-            course.languages.push_back({language.requiredText("name"), language.requiredText("startCaption"),
-                                        language.requiredText("file"), languageTag(language)});
+            course.languages.push_back({language.requiredText("name"), language.requiredText("file"),
+                                        languageTag(language), placeCaptions(int(course.languages.size()))});
+            course.languages.back().captions.start = language.requiredText("startCaption");
         }
         if (course.languages.empty() || course.languages.size() > MaxLanguages)
             root.fail("languages", QStringLiteral("must name one to three languages: the start screen offers three"));
@@ -136,6 +150,7 @@ private:
         node.allow({"name", "inset", "photograph", "layout", "marks", "timers", "steps", "engineLoop", "atLoad", "kinds"});
         LessonDesign design;
         design.screen = number;
+        design.name = node.text("name");
         design.inset = node.requiredText("inset");
         design.firstPhotograph = node.requiredText("photograph");
         design.layout = readLayout(node.object("layout"));

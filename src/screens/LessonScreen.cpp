@@ -45,6 +45,10 @@ LessonScreen::LessonScreen(const LessonDesign &design)
     createCommonControls();
     createMarks();
     createKinds();
+    if (design.fitPictures) {
+        fitPictures();
+        m_inset->fitPictures();
+    }
     for (const StepDesign &step : m_design.steps) {
         m_steps.push_back({&step, timer(step.activeWhile), mark(step.mark)});
         m_tracker->track(m_steps.back().activeWhile, m_steps.back().mark);
@@ -146,9 +150,9 @@ void LessonScreen::showNextLine()
     ShowNextExplanation(*this, languageText());
 }
 
-void LessonScreen::restartEngineLoop()
+void LessonScreen::restartLoop()
 {
-    playSound(EngineLoopSound, NoModule, SoundAsync | SoundLoop);
+    playSound(m_design.loop.toStdString(), NoModule, SoundAsync | SoundLoop);
 }
 
 void LessonScreen::setInset(const QString &name)
@@ -218,8 +222,10 @@ void LessonScreen::runStep(const Step &step)
     const StepDesign &design = *step.design;
     if (!design.cue.isEmpty())
         PlayCue(design.cue);
+    if (!design.sound.isEmpty())
+        playSound(design.sound.toStdString(), SoundModule, SoundSync);
     if (m_design.engineLoop)
-        restartEngineLoop();
+        restartLoop();
     if (!design.photograph.isEmpty())
         setPicture(design.photograph);
     step.activeWhile->setEnabled(false);

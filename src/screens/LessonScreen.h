@@ -35,8 +35,8 @@ public:
     void setInset(const QString &name);
     void runActions(const Actions &actions);
 
-    // Restarts the running engine's looping sound.
-    static void restartEngineLoop();
+    // Restarts the screen's looping sound.
+    void restartLoop();
 
     // A click step that a kind runs itself, followed like the table's steps.
     void trackStep(const QString &activeWhile, const QString &mark);

@@ -26,7 +26,7 @@ void TimedSequence::tick()
     if (m_waitTickCount == m_design.lastTick)
         screen().runActions(m_design.finish);
     else
-        screen().setPicture(numberedPhotograph(m_waitTickCount + m_design.photographOffset));
+        screen().setPicture(m_design.photograph(m_waitTickCount));
 }
 
 } // namespace kelvora
