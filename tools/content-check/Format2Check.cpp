@@ -5,6 +5,7 @@
 #include "content/ContentPath.h"
 #include "content/ContentPicture.h"
 #include "content/ExplanationFit.h"
+#include "content/Letterbox.h"
 #include "course/CourseTexts.h"
 #include "screens/Look.h"
 
@@ -202,7 +203,7 @@ void Format2Check::checkTargets(const QJsonObject &screen, const QString &screen
         checkTarget(sequence.value(QStringLiteral("watch")), size, inset, screenId, {}, QStringLiteral("sequence: watch target"));
 }
 
-void Format2Check::checkTarget(const QJsonValue &target, QSizeF photograph, bool hasInset, const QString &screenId,
+void Format2Check::checkTarget(const QJsonValue &target, QSize photograph, bool hasInset, const QString &screenId,
                                const QString &step, const QString &what)
 {
     const QRectF rect = targetRect(target);
@@ -212,7 +213,7 @@ void Format2Check::checkTarget(const QJsonValue &target, QSizeF photograph, bool
         report(screenId, step, {}, QStringLiteral("%1 reaches outside the photograph (%2 x %3 px)")
                                        .arg(what).arg(photograph.width()).arg(photograph.height()));
     }
-    const QRectF onPage = letterbox(photograph).mapRect(rect);
+    const QRectF onPage = Letterbox::fit(photograph, PageSize).map(rect);
     QStringList under;
     for (const auto &[name, control] : PageControls().list(hasInset)) {
         if (onPage.intersects(control))
