@@ -90,7 +90,8 @@ Form000::Form000() : Screen(QSize(1022, 768))
 
 void Form000::load()
 {
-    setPicture(StartPicture);
+    if (!currentCourse().startPicture.isEmpty())
+        setPicture(currentCourse().startPicture);
 }
 
 void Form000::chooseLanguage(int code)

@@ -2,6 +2,7 @@
 
 #include "LanguageCaptions.h"
 #include "LessonDesign.h"
+#include "content/ContentPath.h"
 
 #include <QStringList>
 
@@ -23,7 +24,9 @@ struct CourseLanguage {
 
 // A procedure taught screen by screen: what the lesson template shows on each.
 struct Course {
+    int format = 1;
     QString id;     // the course's URI or URN; empty in the first format
+    QString startPicture = StartPicture; // the start screen's photograph; empty: none
     QString title;  // in the first language
     QStringList titles; // by language, first language first; empty in the first format
     QString file;   // where it was read from, for messages

@@ -1,6 +1,7 @@
 #include "CourseLoader.h"
 
 #include "CourseNode.h"
+#include "Format2Reader.h"
 #include "ScreenNames.h"
 
 #include <QFile>
@@ -116,7 +117,11 @@ public:
             failCourse(m_file, {}, QStringLiteral("is not a JSON object"));
 
         const CourseNode root(m_file, document.object(), {});
-        root.allow({"title", "languages", "screens"});
+        if (root.has("format") && root.number("format", 1) == 2)
+            return Format2Reader(m_file, document.object()).read();
+        if (root.number("format", 1) != 1)
+            root.fail("format", QStringLiteral("is not 2 (or 1, the format without the field)"));
+        root.allow({"format", "title", "languages", "screens"});
         Course course;
         course.file = m_file;
         course.folder = QFileInfo(m_file).absolutePath();

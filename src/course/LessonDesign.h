@@ -121,6 +121,7 @@ struct ThrottleQuadrantDesign {
     QString liftClick;
     QString pushTimer;        // blinks the quadrant's Shape3
     Actions atIdle;           // after the knob has reached idle
+    bool fitPicture = false;  // the picture fitted whole into the box (letterboxed)
 };
 
 // One mark pressed again and again: each press plays the click, restarts the
@@ -142,7 +143,7 @@ struct PressCounterDesign {
 
 // The continue mark of the course's last screen: a closing cue, then the end of the run.
 struct RunEndingDesign {
-    QString cue;
+    QString cue; // empty: none
 };
 
 // Everything a lesson screen adds to the template.

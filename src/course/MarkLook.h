@@ -5,7 +5,7 @@
 namespace kelvora {
 
 // How a mark on the photograph is drawn: inscribed in its rectangle, in its colour.
-enum class MarkKind { Circle, Oval, RoundedSquare };
+enum class MarkKind { Circle, Oval, RoundedSquare, Rectangle };
 
 inline const QColor MarkYellow{0xFF, 0xFF, 0x00};
 inline const QColor MarkRed{0xFF, 0x00, 0x00};

@@ -152,6 +152,8 @@ void LessonScreen::showNextLine()
 
 void LessonScreen::restartLoop()
 {
+    if (m_design.loop.isEmpty())
+        return;
     playSound(m_design.loop.toStdString(), NoModule, SoundAsync | SoundLoop);
 }
 
@@ -174,7 +176,10 @@ void LessonScreen::load()
     showNextLine();
     if (m_layout.continueLabelInFront)
         continueLabel()->raise();
-    setInset(m_design.inset);
+    if (m_design.inset.isEmpty())
+        m_inset->hide();
+    else
+        setInset(m_design.inset);
     for (LessonKind *kind : m_kinds)
         kind->loadInsets();
     setPicture(m_design.firstPhotograph);

@@ -6,7 +6,7 @@
 
 namespace kelvora {
 
-// An outline mark over the photograph: a circle, oval or rounded square
+// An outline mark over the photograph: a circle, oval, rounded square or rectangle
 // inscribed in its rectangle, transparent inside. It only draws; presses pass
 // through it to the window below, which tests them against its rectangle.
 class Shape : public QWidget {
