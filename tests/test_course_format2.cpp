@@ -4,6 +4,7 @@
 #include "TestRun.h"
 #include "app/TrainerApplication.h"
 #include "course/CurrentCourse.h"
+#include "screens/PictureBox.h"
 #include "screens/Shape.h"
 
 #include <QPushButton>
@@ -192,6 +193,52 @@ private slots:
         QCOMPARE(explainText(screen), QStringLiteral("Only English"));
         QCOMPARE(currentCourse().lines[1], (QStringList{"Hallo", "Only English", "Zwei"}));
         QCOMPARE(currentCourse().screens[1].name, QStringLiteral("t"));
+    }
+
+    void theThrottleIsPulledLiftedAndPushedThenContinueFollows()
+    {
+        TestRun run(1);
+        LessonScreen *screen = openFirst(run, course(R"({"id": "s", "photograph": "images/a.jpg",
+            "throttle": {"picture": "images/quadrant.png", "place": "right", "lift": {"rectangle": [100, 600, 60, 60]},
+                         "sound": "sounds/lift.wav", "captions": {"half": {"en": "Half"}, "idle": {"en": "Idle"}}}})"),
+                                         {2048, 1536});
+        auto *quadrant = screen->control<PictureBox>(QStringLiteral("Picture2"));
+        QCOMPARE(quadrant->geometry(), QRect(1024 - 16 - 173, 300, 173, 253));
+        QCOMPARE(screen->control<QLabel>(QStringLiteral("LabelTHRTL"))->text(), QStringLiteral("Half"));
+        const QPoint lever = screen->mark(QStringLiteral("Shape1"))->geometry().center();
+        press(quadrant->canvas(), lever);
+        QVERIFY(running(screen, QStringLiteral("Timer2")) && quadrant->isHidden());
+        press(screen, {65, 315}); // the lift, at half the photograph's scale
+        QCOMPARE(run.sound.requests.last().name, QStringLiteral("sounds/lift.wav"));
+        QCOMPARE(screen->control<QLabel>(QStringLiteral("LabelTHRTL"))->text(), QStringLiteral("Idle"));
+        press(quadrant->canvas(), lever);
+        QVERIFY(continueLeadsOn(screen));
+    }
+
+    // The README's example, as a new author would run it: phone photographs, walked to the normal end.
+    void theReadmeExampleRunsFromItsFirstScreenToTheEnd()
+    {
+        QFile readme(QStringLiteral(KELVORA_SOURCE_DIR "/README.md"));
+        QFile example(QStringLiteral(KELVORA_SOURCE_DIR "/content/courses/example/course.json"));
+        QVERIFY(readme.open(QIODevice::ReadOnly) && example.open(QIODevice::ReadOnly));
+        const QByteArray text = readme.readAll();
+        const qsizetype block = text.indexOf("```json\n", text.indexOf("## Writing a course")) + 8;
+        const QByteArray json = example.readAll();
+        QCOMPARE(text.mid(block, text.indexOf("```", block) - block), json);
+
+        TestRun run(2);
+        LessonScreen *screen = openFirst(run, json, {4032, 3024});
+        QCOMPARE(explainText(screen), QStringLiteral("Schalten Sie die Batterie ein."));
+        const LessonWalker walker(false);
+        for (int action = 0; action < 20 && !run.endStatus; ++action) {
+            screen = qobject_cast<LessonScreen *>(TestRun::currentScreen());
+            QVERIFY(screen && walker.act(*screen, true));
+            TestRun::settle();
+        }
+        QVERIFY2(run.errors.isEmpty(), run.errors.isEmpty() ? "" : qPrintable(run.errors.first().message()));
+        QCOMPARE(run.endStatus, std::optional<int>(0));
+        QCOMPARE(ExplanationCursor, 4);
+        QCOMPARE(screen->number(), 2);
     }
 };
 

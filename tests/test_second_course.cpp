@@ -32,11 +32,11 @@ private slots:
 
         LessonScreen *screen = lessonScreen(1);
         screen->open();
-        QCOMPARE(screen->windowTitle(), QStringLiteral("KELVORA Kapatma - 1 / 5"));
+        QCOMPARE(screen->windowTitle(), QStringLiteral("KELVORA Abschaltung - 1 / 5"));
         QVERIFY(screen->findChild<AuthorView *>());
         QMouseEvent move(QEvent::MouseMove, QPointF(412, 300), QPointF(412, 300), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
         QApplication::sendEvent(screen, &move);
-        QCOMPARE(screen->windowTitle(), QStringLiteral("KELVORA Kapatma - 1 / 5 · 412, 300"));
+        QCOMPARE(screen->windowTitle(), QStringLiteral("KELVORA Abschaltung - 1 / 5 · 412, 300"));
         QCOMPARE(screen->findChildren<Shape *>(QStringLiteral("Shape1")).size(), 3); // the pointer group
         // 1600 x 1200 photographs: a target's photograph pixels times 0.64 on the page.
         QCOMPARE(screen->findChildren<Shape *>(QStringLiteral("Shape1")).last()->geometry(), QRect(668, 42, 191, 87));

@@ -170,6 +170,8 @@ QWidget *LessonScreen::continueLabel() const
 void LessonScreen::load()
 {
     m_tracker->screenLoaded();
+    if (CurrentLanguage >= 1 && CurrentLanguage <= m_design.captions.size())
+        setWindowTitle(m_design.captions.at(CurrentLanguage - 1));
     LocalizeScreen(*this, CurrentLanguage);
     if (number() == 1)
         ExplanationCursor = 0; // the first lesson starts the run's explanation lines
