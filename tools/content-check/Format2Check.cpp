@@ -4,10 +4,10 @@
 #include "SoundDecode.h"
 #include "TrainerControls.h"
 #include "content/ContentPath.h"
-#include "course/ControlNames.h"
 #include "content/ContentPicture.h"
 #include "content/ExplanationFit.h"
 #include "content/Letterbox.h"
+#include "course/ControlNames.h"
 #include "course/CourseTexts.h"
 #include "screens/Look.h"
 
@@ -16,6 +16,8 @@
 #include <QFontMetrics>
 #include <QHash>
 #include <QJsonArray>
+
+#include <functional>
 
 namespace kelvora {
 
@@ -80,6 +82,7 @@ QList<CourseFinding> Format2Check::run()
 {
     m_findings.clear();
     m_checkedFiles.clear();
+    m_pictureSizes.clear();
     checkIds();
     checkTexts();
     checkCaptions();
@@ -101,11 +104,12 @@ void Format2Check::checkIds()
         report(screen, step, {}, QStringLiteral("the id %1 is %2's in translation files: choose another")
                                      .arg(step.isEmpty() ? screen : step, owner));
     };
-    auto twice = [this](const QStringList &ids, const QString &what, const QString &screen, bool steps) {
+    // Calls found with each id that an earlier one repeats.
+    auto twice = [](const QStringList &ids, const std::function<void(const QString &)> &found) {
         QSet<QString> seen;
         for (const QString &one : ids) {
             if (!one.isEmpty() && seen.contains(one))
-                report(screen, steps ? one : QString(), {}, QStringLiteral("two %1 have the id %2").arg(what, one));
+                found(one);
             seen.insert(one);
         }
     };
@@ -123,13 +127,19 @@ void Format2Check::checkIds()
         }
         for (const QJsonValue &group : list(screen.toObject(), "pointAt"))
             steps << id(group);
-        twice(steps, QStringLiteral("steps or point-at groups"), screenId, true);
+        twice(steps, [&](const QString &step) {
+            report(screenId, step, {}, QStringLiteral("two steps or point-at groups have the id %1").arg(step));
+        });
     }
-    twice(screens, QStringLiteral("screens"), {}, false);
+    twice(screens, [&](const QString &screen) {
+        report(screen, {}, {}, QStringLiteral("two screens have the id %1").arg(screen));
+    });
     QStringList lowerTags;
     for (const QString &tag : m_tags)
         lowerTags << tag.toLower();
-    twice(lowerTags, QStringLiteral("languages"), {}, false);
+    twice(lowerTags, [&](const QString &tag) {
+        report({}, {}, tag, QStringLiteral("two languages have this tag"));
+    });
 }
 
 void Format2Check::checkTexts()

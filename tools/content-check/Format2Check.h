@@ -5,9 +5,12 @@
 
 #include <QHash>
 #include <QJsonObject>
+#include <QRect>
 #include <QSet>
 #include <QSize>
 #include <QStringList>
+
+#include <utility>
 
 namespace kelvora {
 
