@@ -8,6 +8,9 @@ namespace {
 const QString Title = QStringLiteral("title");
 const QString Text = QStringLiteral("text");
 const QString Sequence = QStringLiteral("sequence");
+const QString Throttle = QStringLiteral("throttle");
+const QString Captions = QStringLiteral("captions");
+const QStringList ThrottleCaptions{QStringLiteral("half"), QStringLiteral("idle")};
 
 QString id(const QJsonValue &object)
 {
@@ -60,10 +63,13 @@ QList<CourseText> courseTexts(const QJsonObject &course)
         const QJsonObject screen = screenValue.toObject();
         const QString screenId = id(screen);
         addText(texts, screen, Title, {screenId + u'/' + Title, screenId, {}, {}});
-        addText(texts, screen, Text, {screenId, screenId, {}, {}});
+        addText(texts, screen, Text, {screenId, screenId, {}, {}, true});
         for (const QJsonValue &step : screen.value(QStringLiteral("steps")).toArray())
-            addText(texts, step.toObject(), Text, {screenId + u'/' + id(step), screenId, id(step), {}});
-        addText(texts, screen.value(Sequence).toObject(), Text, {screenId + u'/' + Sequence, screenId, {}, {}});
+            addText(texts, step.toObject(), Text, {screenId + u'/' + id(step), screenId, id(step), {}, true});
+        addText(texts, screen.value(Sequence).toObject(), Text, {screenId + u'/' + Sequence, screenId, {}, {}, true});
+        const QJsonObject captions = screen.value(Throttle).toObject().value(Captions).toObject();
+        for (const QString &caption : ThrottleCaptions)
+            addText(texts, captions, caption, {screenId + u'/' + Throttle + u'/' + caption, screenId, {}, {}});
     }
     return texts;
 }
@@ -87,6 +93,15 @@ bool setCourseText(QJsonObject &course, const QString &context, const QString &t
             return setIn(screen, Text, tag, text);
         if (part == Title)
             return setIn(screen, Title, tag, text);
+        if (part.startsWith(Throttle + u'/') && ThrottleCaptions.contains(part.section(u'/', 1))) {
+            QJsonObject throttle = screen.value(Throttle).toObject();
+            QJsonObject captions = throttle.value(Captions).toObject();
+            if (!setIn(captions, part.section(u'/', 1), tag, text))
+                return false;
+            throttle.insert(Captions, captions);
+            screen.insert(Throttle, throttle);
+            return true;
+        }
         if (part == Sequence) {
             QJsonObject sequence = screen.value(Sequence).toObject();
             if (!setIn(sequence, Text, tag, text))

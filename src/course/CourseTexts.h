@@ -9,17 +9,20 @@ namespace kelvora {
 
 // A text of a format 2 course as translators and the checker see it: its
 // context ("title", "prestart", "prestart/title", "prestart/battery",
-// "prestart/sequence"), the ids of its screen and step (empty where none), and
-// its text per language tag.
+// "prestart/sequence", "prestart/throttle/half"), the ids of its screen and
+// step (empty where none), its text per language tag, and whether the
+// explanation label shows it.
 struct CourseText {
     QString context;
     QString screen;
     QString step;
     QJsonObject texts;
+    bool explanation = false;
 };
 
 // Every text map of the course, in the order an author reads them: the title,
-// then screen by screen its title, its text, its steps' texts, its sequence's.
+// then screen by screen its title, its text, its steps' texts, its sequence's
+// and its throttle's captions.
 QList<CourseText> courseTexts(const QJsonObject &course);
 
 // The course's language tags, the first language first.

@@ -58,13 +58,7 @@ QRectF targetRect(const QJsonValue &target)
     return {};
 }
 
-// Texts the explanation label shows; titles are captions of the window and the records.
-bool shownInLabel(const CourseText &text)
-{
-    return text.context != QLatin1String("title") && (!text.step.isEmpty() || text.context != text.screen + QLatin1String("/title"));
-}
-
-// "missing" for a screen's or step's text, "title: missing" for the others.
+// "missing" for a screen's or step's text, "title: missing", "throttle/half: missing" for the others.
 QString textMessage(const CourseText &text, const QString &what)
 {
     const QString part = text.step.isEmpty() ? text.context.section(u'/', 1) : QString();
@@ -161,7 +155,7 @@ void Format2Check::checkTexts()
                 report(text.screen, text.step, tag, textMessage(text, QStringLiteral("missing")));
                 continue;
             }
-            if (!shownInLabel(text) || !rightFont || !labels.contains(text.screen))
+            if (!text.explanation || !rightFont || !labels.contains(text.screen))
                 continue;
             const QSize label = labels.value(text.screen);
             if (shown.size() > LongestTextLaidOut || !fitsLabel(shown, font, label.width(), label.height())) {
