@@ -2,11 +2,15 @@
 #include "LessonProbe.h"
 #include "LessonWalker.h"
 #include "TestRun.h"
+#include "app/Form000.h"
 #include "app/TrainerApplication.h"
+#include "course/CourseJson.h"
 #include "course/CurrentCourse.h"
+
 #include "screens/PictureBox.h"
 #include "screens/Shape.h"
 
+#include <QJsonDocument>
 #include <QPushButton>
 
 using namespace kelvora;
@@ -158,7 +162,14 @@ private slots:
             QVERIFY2(e.message().contains(error) && !error.isEmpty(), qPrintable(e.message()));
             return;
         }
-        QCOMPARE(currentCourse().languages[0].captions.exit, QStringLiteral("Beenden"));
+        Form000 start; // speaks the first language until one is chosen
+        start.open();
+        QCOMPARE(start.findChild<QLabel *>(QStringLiteral("Label2"))->text(),
+                 QStringLiteral("Schulungsmaterial des KELVORA-Schulungsteams"));
+        start.chooseLanguage(2);
+        QCOMPARE(start.findChild<QPushButton *>(QStringLiteral("BtnStart"))->text(), QStringLiteral("Iniciar"));
+        QCOMPARE(start.findChild<QLabel *>(QStringLiteral("Label2"))->text(), QStringLiteral("Material"));
+        start.unload();
         LessonScreen *screen = openLessonAtLine(1, 1);
         QCOMPARE(screen->control<QPushButton>(QStringLiteral("Command2"))->text(), QStringLiteral("Sair"));
         QCOMPARE(screen->control<QLabel>(QStringLiteral("LabelDVM"))->text(), QStringLiteral("Continuar"));
@@ -225,6 +236,7 @@ private slots:
         const qsizetype block = text.indexOf("```json\n", text.indexOf("## Writing a course")) + 8;
         const QByteArray json = example.readAll();
         QCOMPARE(text.mid(block, text.indexOf("```", block) - block), json);
+        QCOMPARE(canonicalCourseJson(QJsonDocument::fromJson(json).object()), json);
 
         TestRun run(2);
         LessonScreen *screen = openFirst(run, json, {4032, 3024});

@@ -4,9 +4,11 @@
 #include "LessonWalker.h"
 #include "TestRun.h"
 #include "app/TrainerApplication.h"
+#include "course/CourseJson.h"
 #include "course/CurrentCourse.h"
 #include "screens/AuthorView.h"
 
+#include <QJsonDocument>
 #include <QMouseEvent>
 
 using namespace kelvora;
@@ -27,6 +29,10 @@ private slots:
     void aTraineeWalksTheShutdownCourseInGerman()
     {
         TestRun run(4);
+        QFile file(QStringLiteral(KELVORA_SHUTDOWN_COURSE));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray json = file.readAll();
+        QCOMPARE(canonicalCourseJson(QJsonDocument::fromJson(json).object()), json); // as the editor writes it
         useCourseFile(QStringLiteral(KELVORA_SHUTDOWN_COURSE));
         setAuthorMode(true);
 
