@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+namespace kelvora {
+
+// One thing an author got wrong in a course. screen and step are the course's
+// own ids (empty where the finding is about the course or one of its files),
+// language the tag of the language it concerns (empty where it concerns all).
+struct CourseFinding {
+    QString screen;
+    QString step;
+    QString language;
+    QString message;
+
+    // "de: prestart/battery: missing", "prestart: can never lead on",
+    // "images/panel.jpg: missing (looked for it in ...)".
+    QString toString() const;
+};
+
+// Checks a course file of either format and everything it names: the files
+// (present in any letter case, decoding), the texts (present in every language,
+// fitting their label), the targets (on their photograph, clear of the
+// trainer's own controls), the ids (none twice), and the flow of each screen
+// (every step can become active, the screen can lead on). Reports every finding,
+// not only the first; an empty list means the course is sound. Needs a
+// QGuiApplication for the fonts.
+QList<CourseFinding> checkCourse(const QString &courseFile);
+
+} // namespace kelvora
