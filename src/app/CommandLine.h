@@ -16,6 +16,8 @@ struct CommandLineOptions {
     RunMode mode = RunMode::Guided; // --mode guided|check
     QString trainee;                // --trainee NAME: empty for the login name
     QString recordFile;             // --record FILE: empty for a new file in the records folder
+    int startScreen = 0;            // --screen N: start at lesson screen N, past the start screen; 0 for the start screen
+    QString languageTag;            // --language TAG: the course's language of that tag; empty for its first
 };
 
 // The outcome of reading the command line: either run with the options, or

@@ -1,7 +1,7 @@
 #include "app/CommandLine.h"
 #include "app/ContentLocation.h"
 #include "app/FirstPaint.h"
-#include "app/Form000.h"
+#include "app/StartPlace.h"
 #include "app/TrainerApplication.h"
 #include "course/CourseLoader.h"
 #include "course/CurrentCourse.h"
@@ -65,7 +65,7 @@ int main(int argc, char **argv)
     RunWindow window;
     runHandler([&] {
         prepareCourse(options);
-        window.start(*new Form000);
+        window.start(firstScreen(options));
     });
     const int status = app.exec();
     // The window was closed or a signal asked to quit.

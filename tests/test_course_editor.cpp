@@ -1,0 +1,190 @@
+// The course editor's document and views, offscreen.
+#include "ChecksPanel.h"
+#include "CourseEdits.h"
+#include "EditorWindow.h"
+#include "OutlineView.h"
+#include "PhotographView.h"
+#include "TextsTable.h"
+
+#include "course/CourseJson.h"
+
+#include <QFile>
+#include <QImage>
+#include <QJsonDocument>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace kelvora;
+
+namespace {
+// Two screens; the first with two steps, a throttle the editor has no control for,
+// and keys in an order of the author's own.
+const char *const TwoScreens = R"({
+  "id": "urn:test:editor",
+  "format": 2,
+  "title": {"en": "Editor test", "de": "Editortest"},
+  "languages": [{"tag": "en", "name": "English"}, {"tag": "de", "name": "Deutsch"}],
+  "screens": [
+    {"id": "prestart", "photograph": "images/panel.png", "text": {"en": "Battery on.", "de": "Batterie ein."},
+     "throttle": {"knob": [1, 2, 3]},
+     "steps": [
+       {"id": "battery", "target": {"rectangle": [100, 80, 40, 30]}, "text": {"en": "Pump on.", "de": "Pumpe ein."}},
+       {"id": "pump", "target": {"circle": [300, 200, 25]}, "text": {"en": "Done.", "de": "Fertig."}}
+     ]},
+    {"id": "gauges", "photograph": "images/panel.png", "text": {"en": "Gauges.", "de": "Instrumente."}}
+  ]
+})";
+
+QByteArray readAll(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QJsonObject savedCourse(const QString &path)
+{
+    return QJsonDocument::fromJson(readAll(path)).object();
+}
+
+QStringList stepIds(const QJsonObject &course, int screen)
+{
+    QStringList ids;
+    for (const QJsonValue &step : course[QStringLiteral("screens")][screen][QStringLiteral("steps")].toArray())
+        ids << step[QStringLiteral("id")].toString();
+    return ids;
+}
+} // namespace
+
+class TestCourseEditor : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir m_folder;
+    QString m_file;
+
+    void writeCourse(const QByteArray &json)
+    {
+        QFile out(m_file);
+        QVERIFY(out.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        out.write(json);
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QDir(m_folder.path()).mkpath(QStringLiteral("images"));
+        QImage panel(800, 600, QImage::Format_RGB32);
+        panel.fill(Qt::darkGray);
+        QVERIFY(panel.save(m_folder.filePath(QStringLiteral("images/panel.png"))));
+        m_file = m_folder.filePath(QStringLiteral("course.json"));
+    }
+
+    void init() { writeCourse(TwoScreens); }
+
+    void openedAndSavedUnchangedTheFileKeepsItsBytes_data()
+    {
+        QTest::addColumn<bool>("canonical");
+        QTest::newRow("a file in the author's own key order") << false;
+        QTest::newRow("a file in canonical form") << true;
+    }
+    void openedAndSavedUnchangedTheFileKeepsItsBytes()
+    {
+        QFETCH(bool, canonical);
+        if (canonical)
+            writeCourse(canonicalCourseJson(QJsonDocument::fromJson(TwoScreens).object()));
+        const QByteArray before = readAll(m_file);
+        CourseDocument document;
+        QCOMPARE(document.open(m_file), QString());
+        QVERIFY(!document.isModified());
+        QCOMPARE(document.save(), QString());
+        QCOMPARE(readAll(m_file), before);
+
+        // An edit and its undo leave the course as read: saved in canonical form, nothing lost.
+        document.undoStack().push(new TextEdit(document, {0, 1}, QStringLiteral("text"), QStringLiteral("en"), QStringLiteral("x")));
+        document.undoStack().undo();
+        document.undoStack().push(new SoundEdit(document, {0, 0}, QStringLiteral("sounds/click.wav")));
+        QVERIFY(document.isModified());
+        QCOMPARE(document.save(), QString());
+        QVERIFY(!document.isModified());
+        QJsonObject expected = QJsonDocument::fromJson(TwoScreens).object();
+        QJsonObject saved = savedCourse(m_file);
+        QCOMPARE(saved[QStringLiteral("screens")][0][QStringLiteral("throttle")], expected[QStringLiteral("screens")][0][QStringLiteral("throttle")]);
+        QCOMPARE(readAll(m_file), canonicalCourseJson(saved));
+        QCOMPARE(saved[QStringLiteral("screens")][0][QStringLiteral("steps")][0][QStringLiteral("sound")].toString(), QStringLiteral("sounds/click.wav"));
+    }
+
+    void undoAndRedoOfAnEditShowInTheViewsAndTheTitle()
+    {
+        EditorWindow window;
+        QCOMPARE(window.openCourse(m_file), QString());
+        window.select({0, 1});
+        QUndoStack &stack = window.document().undoStack();
+        stack.push(new TextEdit(window.document(), {0, 1}, QStringLiteral("text"), QStringLiteral("de"), QStringLiteral("Fertig!")));
+        QCoreApplication::processEvents();
+        QVERIFY(window.isWindowModified());
+        QCOMPARE(window.texts()->item(3, 1)->text(), QStringLiteral("Fertig!"));
+        stack.undo();
+        QCoreApplication::processEvents();
+        QVERIFY(!window.isWindowModified());
+        QCOMPARE(window.texts()->item(3, 1)->text(), QStringLiteral("Fertig."));
+        QCOMPARE(window.selectedPlace(), (CoursePlace{0, 1}));
+        stack.redo();
+        QCoreApplication::processEvents();
+        QCOMPARE(window.texts()->item(3, 1)->text(), QStringLiteral("Fertig!"));
+    }
+
+    void aStepDraggedInTheOutlineIsSavedInItsNewPlace()
+    {
+        EditorWindow window;
+        QCOMPARE(window.openCourse(m_file), QString());
+        OutlineView *outline = window.outline();
+        QSignalSpy moves(outline, &OutlineView::moveRequested);
+        // What a drag of "pump" onto "battery" asks for, and what the window does with it.
+        emit outline->moveRequested({0, 1}, 0);
+        QCoreApplication::processEvents();
+        QCOMPARE(outline->topLevelItem(0)->child(0)->text(0).section(QLatin1Char('\n'), 0, 0), QStringLiteral("pump"));
+        QVERIFY(window.save());
+        QCOMPARE(stepIds(savedCourse(m_file), 0), (QStringList{"pump", "battery"}));
+        QCOMPARE(savedCourse(m_file)[QStringLiteral("screens")][0][QStringLiteral("steps")][0][QStringLiteral("target")],
+                 QJsonValue(QJsonObject{{QStringLiteral("circle"), QJsonArray{300, 200, 25}}}));
+    }
+
+    void aLanguageAddedShowsEveryTextItLacks()
+    {
+        EditorWindow window;
+        QCOMPARE(window.openCourse(m_file), QString());
+        window.document().undoStack().push(new AddLanguageEdit(window.document(), QStringLiteral("fr"), QStringLiteral("Français")));
+        QCoreApplication::processEvents();
+        window.select({0, 0});
+        TextsTable *texts = window.texts();
+        QCOMPARE(texts->columnCount(), 3);
+        QCOMPARE(texts->item(2, 2)->text(), QStringLiteral("missing")); // the screen's text
+        QCOMPARE(texts->item(4, 2)->text(), QStringLiteral("missing")); // the step's
+        QCOMPARE(texts->item(4, 0)->text(), QStringLiteral("fits"));
+    }
+
+    void aTooLongTextIsMarkedWhileItIsTyped()
+    {
+        EditorWindow window;
+        QCOMPARE(window.openCourse(m_file), QString());
+        window.select({0, -1});
+        TextsTable *texts = window.texts();
+        texts->typing(1, 0, QString(20, QLatin1Char(' ')).replace(QLatin1Char(' '), QStringLiteral("Battery master on. ")));
+        QVERIFY2(texts->item(2, 0)->text().endsWith(QLatin1String("rows too long")), qPrintable(texts->item(2, 0)->text()));
+    }
+
+    void aFormatOneCourseOpensReadOnly()
+    {
+        writeCourse(R"({"title": "Old", "languages": [], "screens": []})");
+        const QByteArray before = readAll(m_file);
+        EditorWindow window;
+        QCOMPARE(window.openCourse(m_file), QString());
+        QVERIFY(window.document().isReadOnly());
+        QVERIFY(window.document().readOnlyReason().contains(QLatin1String("format 1")));
+        QVERIFY(!window.document().save().isEmpty());
+        QCOMPARE(readAll(m_file), before);
+    }
+};
+
+QTEST_MAIN(TestCourseEditor)
+#include "test_course_editor.moc"

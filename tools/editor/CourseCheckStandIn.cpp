@@ -1,0 +1,16 @@
+// Stand-in until the checker of format 2 courses is in.
+#include "CourseCheck.h"
+
+namespace kelvora {
+
+QString CourseFinding::toString() const
+{
+    return message;
+}
+
+QList<CourseFinding> checkCourse(const QString &)
+{
+    return {};
+}
+
+} // namespace kelvora

@@ -1,0 +1,146 @@
+#include "TextsTable.h"
+
+#include "CourseDocument.h"
+#include "CourseEdits.h"
+#include "TextFit.h"
+
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QStyledItemDelegate>
+
+namespace kelvora {
+
+namespace {
+// Tells the table what is typed before it is committed, for the live fit mark.
+class TypingDelegate : public QStyledItemDelegate {
+public:
+    explicit TypingDelegate(TextsTable *table) : QStyledItemDelegate(table), m_table(table) {}
+
+    QWidget *createEditor(QWidget *parent, const QStyleOptionViewItem &option, const QModelIndex &index) const override
+    {
+        QWidget *editor = QStyledItemDelegate::createEditor(parent, option, index);
+        if (auto *line = qobject_cast<QLineEdit *>(editor)) {
+            connect(line, &QLineEdit::textEdited, m_table,
+                    [table = m_table, row = index.row(), column = index.column()](const QString &text) {
+                        table->typing(row, column, text);
+                    });
+        }
+        return editor;
+    }
+
+private:
+    TextsTable *m_table;
+};
+} // namespace
+
+TextsTable::TextsTable(CourseDocument &document, QWidget *parent) : QTableWidget(parent), m_document(document)
+{
+    setItemDelegate(new TypingDelegate(this));
+    setAccessibleName(QStringLiteral("Texts"));
+    setEditTriggers(QAbstractItemView::AnyKeyPressed | QAbstractItemView::DoubleClicked |
+                    QAbstractItemView::EditKeyPressed);
+    horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    setWordWrap(true);
+    connect(this, &QTableWidget::itemChanged, this, [this](QTableWidgetItem *item) {
+        if (!m_refreshing)
+            commit(item);
+    });
+}
+
+void TextsTable::showPlace(CoursePlace place)
+{
+    m_place = place;
+    refresh();
+}
+
+void TextsTable::refresh()
+{
+    m_rows.clear();
+    const QString title = QStringLiteral("title"), text = QStringLiteral("text");
+    if (m_place.screen >= 0) {
+        const CoursePlace screen{m_place.screen, -1};
+        m_rows << Row{screen, title, QStringLiteral("Screen title"), false};
+        m_rows << Row{screen, text, QStringLiteral("Screen text"), true};
+        if (m_place.isStep())
+            m_rows << Row{m_place, text, QStringLiteral("Step %1 text").arg(m_place.step + 1), true};
+    }
+    m_rows << Row{{}, title, QStringLiteral("Course title"), false};
+    QList<Row> shown;
+    for (const Row &row : std::as_const(m_rows)) {
+        shown << row;
+        if (row.measured)
+            shown << Row{row.place, {}, QStringLiteral("fits?"), false};
+    }
+    m_rows = shown;
+
+    m_refreshing = true;
+    const QStringList tags = m_document.languageTags();
+    const QJsonArray languages = m_document.course().value(QStringLiteral("languages")).toArray();
+    setColumnCount(int(tags.size()));
+    setRowCount(int(m_rows.size()));
+    QStringList headers;
+    for (int c = 0; c < tags.size(); ++c)
+        headers << QStringLiteral("%1 (%2)").arg(languages.at(c).toObject().value(QStringLiteral("name")).toString(), tags[c]);
+    setHorizontalHeaderLabels(headers);
+    QStringList rowHeaders;
+    for (const Row &row : std::as_const(m_rows))
+        rowHeaders << row.caption;
+    setVerticalHeaderLabels(rowHeaders);
+    for (int r = 0; r < m_rows.size(); ++r) {
+        const Row &row = m_rows[r];
+        const QJsonObject texts = m_document.object(row.place).value(row.field).toObject();
+        for (int c = 0; c < tags.size(); ++c) {
+            if (row.field.isEmpty()) {
+                auto *fit = new QTableWidgetItem;
+                fit->setFlags(Qt::ItemIsEnabled);
+                setItem(r, c, fit);
+                setFit(r, c, m_document.object(row.place).value(m_rows[r - 1].field).toObject().value(tags[c]).toString());
+                continue;
+            }
+            auto *item = new QTableWidgetItem(texts.value(tags[c]).toString());
+            if (m_document.isReadOnly())
+                item->setFlags(item->flags() & ~Qt::ItemIsEditable);
+            if (!texts.contains(tags[c]))
+                item->setBackground(QColor(255, 235, 200));
+            setItem(r, c, item);
+        }
+    }
+    resizeRowsToContents();
+    m_refreshing = false;
+}
+
+void TextsTable::typing(int row, int column, const QString &text)
+{
+    if (row + 1 < m_rows.size() && m_rows[row + 1].field.isEmpty())
+        setFit(row + 1, column, text);
+}
+
+void TextsTable::setFit(int row, int column, const QString &text)
+{
+    QTableWidgetItem *fit = item(row, column);
+    if (!fit)
+        return;
+    const bool wasRefreshing = m_refreshing;
+    m_refreshing = true;
+    if (text.isEmpty()) {
+        fit->setText(QStringLiteral("missing"));
+        fit->setForeground(QColor(160, 90, 0));
+    } else {
+        fit->setText(textFitMark(text));
+        fit->setForeground(textFits(text) ? QColor(0, 120, 0) : QColor(190, 0, 0));
+    }
+    m_refreshing = wasRefreshing;
+}
+
+void TextsTable::commit(QTableWidgetItem *item)
+{
+    const Row &row = m_rows.value(item->row());
+    const QString tag = m_document.languageTags().value(item->column());
+    if (row.field.isEmpty() || tag.isEmpty())
+        return;
+    const QString before = m_document.object(row.place).value(row.field).toObject().value(tag).toString();
+    if (item->text() != before)
+        m_document.undoStack().push(new TextEdit(m_document, row.place, row.field, tag, item->text()));
+}
+
+} // namespace kelvora
