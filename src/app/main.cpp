@@ -13,6 +13,7 @@
 #include "record/RunRecorder.h"
 #include "screens/AuthorView.h"
 #include "screens/RunGuard.h"
+#include "screens/Screen.h"
 #include "screens/RunWindow.h"
 
 #include <QDir>
