@@ -5,6 +5,7 @@
 #include <QGraphicsSimpleTextItem>
 #include <QJsonArray>
 #include <QPainter>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -118,6 +119,7 @@ void PhotographViewTest::editsTheCurrentTargetInPhotographPixels()
 
     // A press on a faint target or beside the current one edits nothing.
     view.setTargets({target("oval", {10, 20, 300, 100}), target("rectangle", {1200, 900, 100, 100})}, 0);
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("not accepted"));
     drag(view, onScreen(view, size, {1250, 950}), onScreen(view, size, {1400, 1000}));
     QCOMPARE(edited.size(), before + 3);
 }
@@ -146,7 +148,7 @@ void PhotographViewTest::fitsAPhotographAsTheTrainerDoes()
     view.setPhotograph(path);
     view.setInsetPlace(QStringLiteral("right"));
     view.setTargets({target("rectangle", {rectangle.x(), rectangle.y(), rectangle.width(), rectangle.height()})}, 0);
-    saveShot(view, QStringLiteral("%1x%2").arg(photograph.width()).arg(photograph.height()));
+    saveShot(view, photograph.isEmpty() ? QStringLiteral("missing") : QStringLiteral("%1x%2").arg(photograph.width()).arg(photograph.height()));
 
     const QList<TargetItem *> targets = [&view] {
         QList<TargetItem *> found;

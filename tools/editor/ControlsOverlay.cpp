@@ -22,7 +22,6 @@ const QColor Name{0xE8, 0xF0, 0xFF, 0xE0};
 ControlsOverlay::ControlsOverlay()
 {
     setAcceptedMouseButtons(Qt::NoButton);
-    setZValue(3);
 }
 
 void ControlsOverlay::setInsetPlace(const QString &place)

@@ -39,7 +39,7 @@ QString droppedPicture(const QMimeData *data)
 } // namespace
 
 PhotographView::PhotographView(QWidget *parent)
-    : QGraphicsView(parent), m_frame(new QGraphicsRectItem), m_picture(new QGraphicsPixmapItem(m_frame)),
+    : QGraphicsView(parent), m_frame(new QGraphicsRectItem), m_picture(new QGraphicsPixmapItem),
       m_message(new QGraphicsSimpleTextItem), m_controls(new ControlsOverlay)
 {
     auto *page = new QGraphicsScene(QRectF(QPointF(0, 0), PageFit::Page), this);
@@ -48,8 +48,13 @@ PhotographView::PhotographView(QWidget *parent)
     m_frame->setPen(Qt::NoPen);
     m_picture->setTransformationMode(Qt::SmoothTransformation);
     m_picture->setAcceptedMouseButtons(Qt::NoButton);
-    page->addItem(m_frame);
+    // The picture, then the controls that cover it, then the targets: the author
+    // sees a target under a control and can still take hold of it.
+    page->addItem(m_picture);
     page->addItem(m_controls);
+    page->addItem(m_frame);
+    m_controls->setZValue(1);
+    m_frame->setZValue(2);
     m_message->setBrush(QColor(0xD0, 0xD0, 0xD0));
     QFont font = m_message->font();
     font.setPixelSize(20);
@@ -89,7 +94,8 @@ void PhotographView::setPhotograph(const QString &path)
         image = image.scaled((QSizeF(image.size()) * fit.scale * KeptScale).toSize(), Qt::KeepAspectRatio,
                              Qt::SmoothTransformation);
     m_picture->setPixmap(QPixmap::fromImage(image));
-    m_picture->setScale(image.isNull() ? 1.0 : qreal(m_photograph.width()) / image.width());
+    m_picture->setPos(fit.offset);
+    m_picture->setScale(image.isNull() ? 1.0 : fit.scale * m_photograph.width() / image.width());
     showMessage(problem);
     placeTargets();
 }

@@ -89,9 +89,11 @@ void TargetItem::placeHandles()
     m_readout->setRect(QRectF(QPointF(0, 0), m_readoutText->boundingRect().size() + QSizeF(8, 4)));
     // Above the target, or below it where the page's top edge leaves no room.
     const qreal above = m_readout->rect().height() + 6;
+    // Left-aligned with it, or right-aligned on the right half of the page.
     const bool roomAbove = mapToScene(r.topLeft()).y() > 40;
-    m_readout->setPos(roomAbove ? r.topLeft() : r.bottomLeft());
-    m_readout->setTransform(QTransform::fromTranslate(0, roomAbove ? -above : 6));
+    const bool onRight = mapToScene(r.center()).x() > 512;
+    m_readout->setPos(QPointF(onRight ? r.right() : r.left(), roomAbove ? r.top() : r.bottom()));
+    m_readout->setTransform(QTransform::fromTranslate(onRight ? -m_readout->rect().width() : 0, roomAbove ? -above : 6));
 }
 
 void TargetItem::nudge(QPoint delta)
