@@ -5,6 +5,7 @@
 #include <QList>
 
 class QGraphicsPixmapItem;
+class QGraphicsRectItem;
 class QGraphicsSimpleTextItem;
 
 namespace kelvora {
@@ -41,16 +42,17 @@ protected:
     void dropEvent(QDropEvent *event) override;
 
 private:
-    void placeTargets();
     void showMessage(const QString &message);
+    void placeTargets();
 
-    QGraphicsPixmapItem *m_photograph = nullptr;
-    QGraphicsSimpleTextItem *m_message = nullptr;
-    ControlsOverlay *m_controls = nullptr;
+    QGraphicsRectItem *m_frame;          // the photograph's pixels, placed on the page
+    QGraphicsPixmapItem *m_picture;
+    QGraphicsSimpleTextItem *m_message;
+    ControlsOverlay *m_controls;
     QList<TargetItem *> m_targets;
     QList<QJsonObject> m_targetObjects;
     int m_current = -1;
-    QSize m_photographSize;
+    QSize m_photograph;
 };
 
 } // namespace kelvora
