@@ -3,6 +3,7 @@
 #include "CourseEdits.h"
 #include "EditorWindow.h"
 #include "OutlineView.h"
+#include "PageFit.h"
 #include "PhotographView.h"
 #include "TextsTable.h"
 
@@ -131,6 +132,29 @@ private slots:
         stack.redo();
         QCoreApplication::processEvents();
         QCOMPARE(window.texts()->item(3, 1)->text(), QStringLiteral("Fertig!"));
+    }
+
+    void aTargetDraggedByItsHandleIsSavedInPhotographPixels()
+    {
+        EditorWindow window;
+        QCOMPARE(window.openCourse(m_file), QString());
+        window.resize(1600, 1000);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        window.select({0, 0});
+        PhotographView *view = window.photograph();
+        const auto onScreen = [view](QPointF pixel) { // the 800 x 600 photograph fills the page
+            return view->mapFromScene(PageFit(QSize(800, 600)).transform().map(pixel));
+        };
+        const QPoint from = onScreen({140, 110}), to = onScreen({160, 130}); // the lower right handle
+        QTest::mousePress(view->viewport(), Qt::LeftButton, {}, from);
+        QTest::mouseMove(view->viewport(), (from + to) / 2);
+        QTest::mouseMove(view->viewport(), to);
+        QTest::mouseRelease(view->viewport(), Qt::LeftButton, {}, to);
+        QCoreApplication::processEvents();
+        QVERIFY(window.save());
+        QCOMPARE(savedCourse(m_file)[QStringLiteral("screens")][0][QStringLiteral("steps")][0][QStringLiteral("target")],
+                 QJsonValue(QJsonObject{{QStringLiteral("rectangle"), QJsonArray{100, 80, 60, 50}}}));
     }
 
     void aStepDraggedInTheOutlineIsSavedInItsNewPlace()
