@@ -58,6 +58,10 @@ EditorWindow::EditorWindow()
 {
     setObjectName(QStringLiteral("KelvoraEditor"));
     m_view->setAccessibleName(QStringLiteral("Photograph"));
+    // The docks' sizes at the smallest screens it is made for (1366 x 768).
+    m_outline->setMinimumWidth(270);
+    m_texts->setMinimumHeight(190);
+    m_checks->setMinimumWidth(300);
     m_banner->setWordWrap(true);
     m_banner->setStyleSheet(QStringLiteral("background: #fff3c4; color: #5a4500; padding: 6px;"));
     m_banner->hide();
@@ -69,10 +73,11 @@ EditorWindow::EditorWindow()
     layout->addWidget(m_view, 1);
     layout->addWidget(m_placePanel);
     setCentralWidget(centre);
-    dock(this, QStringLiteral("Outline"), m_outline, Qt::LeftDockWidgetArea);
-    dock(this, QStringLiteral("Texts"), m_texts, Qt::BottomDockWidgetArea);
-    dock(this, QStringLiteral("Checks"), m_checks, Qt::BottomDockWidgetArea);
-    resizeDocks(findChildren<QDockWidget *>(), {300, 800, 360}, Qt::Horizontal);
+    QDockWidget *outline = dock(this, QStringLiteral("Outline"), m_outline, Qt::LeftDockWidgetArea);
+    QDockWidget *texts = dock(this, QStringLiteral("Texts"), m_texts, Qt::BottomDockWidgetArea);
+    QDockWidget *checks = dock(this, QStringLiteral("Checks"), m_checks, Qt::BottomDockWidgetArea);
+    resizeDocks({outline, texts, checks}, {300, 800, 360}, Qt::Horizontal);
+    resizeDocks({texts}, {200}, Qt::Vertical);
     buildActions();
 
     connect(&m_document, &CourseDocument::changed, this, &EditorWindow::courseChanged, Qt::QueuedConnection);

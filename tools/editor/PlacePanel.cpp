@@ -10,8 +10,7 @@
 #include <QComboBox>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QFormLayout>
-#include <QHBoxLayout>
+#include <QGridLayout>
 #include <QJsonArray>
 #include <QLabel>
 #include <QLineEdit>
@@ -63,18 +62,27 @@ PlacePanel::PlacePanel(CourseDocument &document, QWidget *parent)
     m_play->setAccessibleName(QStringLiteral("Play sound"));
     m_photograph->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
-    auto *sound = new QHBoxLayout;
-    sound->addWidget(m_sound, 1);
-    sound->addWidget(m_chooseSound);
-    sound->addWidget(m_play);
-    auto *photograph = new QHBoxLayout;
-    photograph->addWidget(m_photograph, 1);
-    photograph->addWidget(m_choosePhotograph);
-    auto *form = new QFormLayout(this);
-    form->addRow(QStringLiteral("&Id"), m_id);
-    form->addRow(QStringLiteral("Target"), m_shape);
-    form->addRow(QStringLiteral("Sound"), sound);
-    form->addRow(QStringLiteral("Photograph"), photograph);
+    // Two rows, so the photograph keeps the height.
+    auto *grid = new QGridLayout(this);
+    grid->setContentsMargins(6, 4, 6, 4);
+    const auto label = [](const QString &text, QWidget *buddy) {
+        auto *caption = new QLabel(text);
+        caption->setBuddy(buddy);
+        return caption;
+    };
+    grid->addWidget(label(QStringLiteral("&Id"), m_id), 0, 0);
+    grid->addWidget(m_id, 0, 1);
+    grid->addWidget(label(QStringLiteral("Target"), m_shape), 0, 2);
+    grid->addWidget(m_shape, 0, 3);
+    grid->addWidget(label(QStringLiteral("Photograph"), m_choosePhotograph), 0, 4);
+    grid->addWidget(m_photograph, 0, 5);
+    grid->addWidget(m_choosePhotograph, 0, 6);
+    grid->addWidget(label(QStringLiteral("Sound"), m_sound), 1, 0);
+    grid->addWidget(m_sound, 1, 1, 1, 3);
+    grid->addWidget(m_chooseSound, 1, 4);
+    grid->addWidget(m_play, 1, 5, 1, 2, Qt::AlignLeft);
+    grid->setColumnStretch(1, 2);
+    grid->setColumnStretch(5, 3);
 
     connect(m_id, &QLineEdit::editingFinished, this, [this] {
         if (m_place.screen >= 0 && m_id->text() != m_document.object(m_place).value(QStringLiteral("id")).toString())

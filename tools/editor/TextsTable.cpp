@@ -69,7 +69,7 @@ void TextsTable::refresh()
     for (const Row &row : std::as_const(m_rows)) {
         shown << row;
         if (row.measured)
-            shown << Row{row.place, {}, QStringLiteral("fits?"), false};
+            shown << Row{row.place, {}, QStringLiteral("fit"), false};
     }
     m_rows = shown;
 

@@ -6,7 +6,6 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
-#include <QScreen>
 #include <QTimer>
 #include <cstdio>
 
@@ -39,9 +38,7 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "kelvora-editor: %s\n", qPrintable(error));
         return 1;
     }
-    const QRect screen = window.screen()->availableGeometry();
-    window.resize(screen.size() * 9 / 10);
-    window.show();
+    window.showMaximized();
     // The desktop test drags targets on the photograph: it reads where the photograph lies on the screen.
     if (qEnvironmentVariableIsSet("KELVORA_EDITOR_REPORT_PHOTOGRAPH")) {
         auto *report = new QTimer(&window);
