@@ -79,7 +79,7 @@ type_text "Jetzt die Instrumente ansehen."; keys Return
 keys Up Up Left                           # the screen's text
 type_text "Press the battery switch."; keys Return Right
 type_text "Den Batterieschalter drücken."; keys Return
-keys Down Down Down Down                  # the course's title
+keys Down Down Down Down Left             # the course's title
 type_text "Panel"; keys Return Right
 type_text "Schalttafel"; keys Return
 
