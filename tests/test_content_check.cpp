@@ -1,10 +1,15 @@
 #include "ContentCheck.h"
+#include "CourseCheck.h"
+#include "LessonFlow.h"
 #include "content/AssetCatalogue.h"
 #include "course/CourseLoader.h"
 
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -14,6 +19,8 @@ using namespace kelvora;
 
 using Breakage = std::function<void(QDir pack)>;
 Q_DECLARE_METATYPE(Breakage)
+using CourseEdit = std::function<void(QJsonObject &course, QDir folder)>;
+Q_DECLARE_METATYPE(CourseEdit)
 
 namespace {
 void writeFile(const QString &path, const QByteArray &bytes)
@@ -34,6 +41,55 @@ void editLines(const QString &path, const std::function<void(QList<QByteArray> &
         lines.removeLast();
     edit(lines);
     writeFile(path, lines.join('\n') + '\n');
+}
+
+QJsonObject json(const char *text)
+{
+    return QJsonDocument::fromJson(text).object();
+}
+
+// A click: a tenth of a second of 8 kHz mono PCM.
+QByteArray wav()
+{
+    const QByteArray samples(1600, '\x10');
+    QByteArray bytes("RIFF");
+    auto add32 = [&bytes](quint32 v) { bytes.append(reinterpret_cast<const char *>(&v), 4); };
+    auto add16 = [&bytes](quint16 v) { bytes.append(reinterpret_cast<const char *>(&v), 2); };
+    add32(36 + quint32(samples.size()));
+    bytes += "WAVEfmt ";
+    add32(16), add16(1), add16(1), add32(8000), add32(16000), add16(2), add16(16);
+    bytes += "data";
+    add32(quint32(samples.size()));
+    return bytes + samples;
+}
+
+// A sound course in English and German: one screen, a 512 x 384 photograph shown at twice its size, two steps.
+const char *SoundCourse = R"({
+  "format": 2, "id": "urn:example:courses:check", "title": {"en": "Check", "de": "Kontrolle"},
+  "languages": [{"tag": "en", "name": "English"}, {"tag": "de", "name": "Deutsch"}],
+  "screens": [{
+    "id": "prestart", "photograph": "images/panel.jpg",
+    "text": {"en": "Switch the battery on.", "de": "Batterie einschalten."},
+    "steps": [
+      {"id": "battery", "target": {"rectangle": [200, 150, 40, 30]}, "sound": "sounds/click.wav",
+       "photograph": "images/panel-on.jpg", "text": {"en": "Now the pump.", "de": "Jetzt die Pumpe."}},
+      {"id": "pump", "target": {"circle": [300, 200, 20]}, "text": {"en": "Done.", "de": "Fertig."}}
+    ]
+  }]
+})";
+
+QJsonObject step(const QJsonObject &course, int i)
+{
+    return course["screens"][0]["steps"][i].toObject();
+}
+
+void setStep(QJsonObject &course, int i, const QJsonObject &step)
+{
+    QJsonObject screen = course["screens"][0].toObject();
+    QJsonArray steps = screen["steps"].toArray();
+    steps[i] = step;
+    screen["steps"] = steps;
+    course["screens"] = QJsonArray{screen};
 }
 } // namespace
 
@@ -111,6 +167,118 @@ private slots:
         QCOMPARE(check.filesChecked(), int(packFiles().size()));
         QVERIFY2(reported.size() == expected.size(), qPrintable(reported.join(u'\n')));
         std::sort(reported.begin(), reported.end());
+        for (qsizetype i = 0; i < expected.size(); ++i)
+            QVERIFY2(reported.at(i).startsWith(expected.at(i)), qPrintable(reported.at(i)));
+    }
+
+    void findsWhatAnAuthorGotWrongInACourse_data()
+    {
+        QTest::addColumn<CourseEdit>("edit");
+        QTest::addColumn<QStringList>("expected");
+
+        QTest::newRow("a sound course has no findings") << CourseEdit([](QJsonObject &, QDir) {}) << QStringList();
+        QTest::newRow("a text missing in one language is named by language, screen and step")
+            << CourseEdit([](QJsonObject &course, QDir) {
+                   QJsonObject battery = step(course, 0);
+                   battery["text"] = json(R"({"en": "Now the pump."})");
+                   setStep(course, 0, battery);
+               })
+            << QStringList{"de: prestart/battery: missing"};
+        QTest::newRow("a text too long for the explanation label in one language")
+            << CourseEdit([](QJsonObject &course, QDir) {
+                   QJsonObject screen = course["screens"][0].toObject();
+                   screen["text"] = QJsonObject{{"en", "Switch the battery on."},
+                                                {"de", QString("Schalten Sie die Batterie ein und warten Sie. ").repeated(12)}};
+                   course["screens"] = QJsonArray{screen};
+               })
+            << QStringList{"de: prestart: does not fit the explanation label"};
+        QTest::newRow("a target is placed on the page as its photograph is fitted, here under Exit")
+            << CourseEdit([](QJsonObject &course, QDir) {
+                   QJsonObject battery = step(course, 0);
+                   battery["target"] = json(R"({"rectangle": [490, 4, 20, 12]})");
+                   setStep(course, 0, battery);
+               })
+            << QStringList{"prestart/battery: target lies under the trainer's Exit button"};
+        QTest::newRow("a circle reaching past its photograph's edge")
+            << CourseEdit([](QJsonObject &course, QDir) {
+                   QJsonObject pump = step(course, 1);
+                   pump["target"] = json(R"({"circle": [500, 200, 30]})");
+                   setStep(course, 1, pump);
+               })
+            << QStringList{"prestart/pump: target reaches outside the photograph (512 x 384 px)"};
+        QTest::newRow("two steps with one id")
+            << CourseEdit([](QJsonObject &course, QDir) {
+                   QJsonObject pump = step(course, 1);
+                   pump["id"] = "battery";
+                   setStep(course, 1, pump);
+               })
+            << QStringList{"prestart/battery: two steps or point-at groups have the id battery"};
+        QTest::newRow("a missing photograph and a sound that does not decode are named with their step")
+            << CourseEdit([](QJsonObject &, QDir folder) {
+                   QVERIFY(folder.remove("images/Panel-On.JPG"));
+                   writeFile(folder.filePath("sounds/click.wav"), "RIFF, but no sound in it");
+               })
+            << QStringList{"prestart/battery: images/panel-on.jpg: missing",
+                           "prestart/battery: sounds/click.wav: does not decode as a sound"};
+    }
+
+    void findsWhatAnAuthorGotWrongInACourse()
+    {
+        QFETCH(CourseEdit, edit);
+        QFETCH(QStringList, expected);
+
+        QTemporaryDir dir;
+        QDir folder(dir.path());
+        QVERIFY(folder.mkpath("images") && folder.mkpath("sounds"));
+        QImage photograph(512, 384, QImage::Format_RGB32);
+        photograph.fill(Qt::darkGray);
+        QVERIFY(photograph.save(folder.filePath("images/panel.jpg")) && photograph.save(folder.filePath("images/Panel-On.JPG")));
+        writeFile(folder.filePath("sounds/click.wav"), wav());
+        QJsonObject course = json(SoundCourse);
+        edit(course, folder);
+        writeFile(folder.filePath("course.json"), QJsonDocument(course).toJson());
+
+        QStringList reported;
+        for (const CourseFinding &finding : checkCourse(folder.filePath("course.json")))
+            reported << finding.toString();
+        QVERIFY2(reported.size() == expected.size(), qPrintable(reported.join(u'\n')));
+        std::sort(reported.begin(), reported.end());
+        for (qsizetype i = 0; i < expected.size(); ++i)
+            QVERIFY2(reported.at(i).startsWith(expected.at(i)), qPrintable(reported.at(i)));
+    }
+
+    // Format 1 names the template's controls itself; leaving one out used to pass unnoticed.
+    void findsStepsThatCanNeverBeActiveAndDeadEnds_data()
+    {
+        QTest::addColumn<QByteArray>("steps");
+        QTest::addColumn<QStringList>("expected");
+
+        QTest::newRow("a last step that leaves the continue mark hidden is a dead end")
+            << QByteArray(R"([{"activeWhile": "Timer1", "mark": "Shape1", "followUp": ["start Timer2"]},
+                              {"activeWhile": "Timer2", "mark": "Shape2"}])")
+            << QStringList{"screen 1: can never lead on"};
+        QTest::newRow("a step whose timer nothing starts can never become active")
+            << QByteArray(R"([{"activeWhile": "Timer1", "mark": "Shape1", "followUp": ["start TimerDVM"]},
+                              {"activeWhile": "Timer2", "mark": "Shape2", "followUp": ["show LabelDVM"]}])")
+            << QStringList{"screen 1, step 2: can never become active"};
+    }
+
+    void findsStepsThatCanNeverBeActiveAndDeadEnds()
+    {
+        QFETCH(QByteArray, steps);
+        QFETCH(QStringList, expected);
+
+        QTemporaryDir dir;
+        const QString file = QDir(dir.path()).filePath("course.json");
+        writeFile(file, R"({"title": "Flow", "languages": [{"name": "English", "startCaption": "Start", "file": "Lang2.txt"}],
+            "screens": [{"inset": "images\\KokpitA.bmp", "photograph": "images\\001.jpg",
+              "marks": [{"name": "Shape1", "rect": [100, 100, 50, 50]}, {"name": "Shape2", "rect": [300, 100, 50, 50]}],
+              "timers": [{"name": "Timer1", "running": true}, {"name": "Timer2"}],
+              "steps": )" + steps + "}]}");
+        QStringList reported;
+        for (const CourseFinding &finding : lessonFlowFindings(loadCourse(file)))
+            reported << finding.toString();
+        QVERIFY2(reported.size() == expected.size(), qPrintable(reported.join(u'\n')));
         for (qsizetype i = 0; i < expected.size(); ++i)
             QVERIFY2(reported.at(i).startsWith(expected.at(i)), qPrintable(reported.at(i)));
     }

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QImageReader>
 #include <QMap>
 #include <QProcess>
@@ -72,6 +73,47 @@ private slots:
         for (int states : expected)
             total += states;
         QCOMPARE(QDir(out.filePath(QStringLiteral("lang2"))).entryList({QStringLiteral("*.png")}, QDir::Files).size(), total);
+    }
+
+    // A blink timer of any name is pressed through, not ticked as a sequence; a screen
+    // whose last step shows no way on is reported.
+    void pressesThroughTimersOfAnyNameAndReportsADeadEnd()
+    {
+        QTemporaryDir dir;
+        QDir course(dir.path());
+        QVERIFY(course.mkpath(QStringLiteral("images")) && course.mkpath(QStringLiteral("sounds")));
+        QFile exitClick(course.filePath(QStringLiteral("sounds/dugme3.wav"))); // the storyboard plays nothing
+        QVERIFY(exitClick.open(QIODevice::WriteOnly));
+        exitClick.close();
+        QImage picture(1024, 768, QImage::Format_RGB32);
+        picture.fill(Qt::darkGray);
+        QVERIFY(picture.save(course.filePath(QStringLiteral("images/000.jpg"))) &&
+                picture.save(course.filePath(QStringLiteral("images/001.jpg"))));
+        QVERIFY(picture.scaled(207, 221).save(course.filePath(QStringLiteral("images/inset.bmp"))));
+        QFile lines(course.filePath(QStringLiteral("Lang.txt")));
+        QVERIFY(lines.open(QIODevice::WriteOnly));
+        lines.write("Press the switch.\r\nDone.\r\n");
+        lines.close();
+        QFile file(course.filePath(QStringLiteral("course.json")));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(R"({"title": "Names", "languages": [{"name": "English", "startCaption": "Start", "file": "Lang.txt"}],
+            "screens": [{"inset": "images/inset.bmp", "photograph": "images/001.jpg",
+              "marks": [{"name": "Switch", "rect": [400, 400, 50, 50]}],
+              "timers": [{"name": "Blinker", "running": true, "blinks": ["Switch"]}],
+              "steps": [{"activeWhile": "Blinker", "mark": "Switch", "nextLine": true}]}]})");
+        file.close();
+
+        QProcess storyboard;
+        storyboard.start(QStringLiteral(KELVORA_STORYBOARD), {QStringLiteral("--course"), file.fileName(),
+                                                              QStringLiteral("--language"), QStringLiteral("1"),
+                                                              course.filePath(QStringLiteral("board"))});
+        QVERIFY(storyboard.waitForFinished(60000));
+        const QString errors = QString::fromUtf8(storyboard.readAllStandardError());
+        QCOMPARE(storyboard.exitCode(), 1);
+        QVERIFY2(errors.contains(QStringLiteral("screen 1: a dead end")), qPrintable(errors));
+        QFile index(course.filePath(QStringLiteral("board/lang1/states.tsv")));
+        QVERIFY(index.open(QIODevice::ReadOnly | QIODevice::Text));
+        QCOMPARE(index.readAll().count('\n'), 3); // the heading, load, step 1
     }
 };
 

@@ -1,5 +1,7 @@
 #include "CourseJson.h"
 
+#include "CourseTexts.h"
+
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QStringList>
@@ -176,18 +178,11 @@ private:
     QByteArray m_out;
 };
 
-QStringList languageTags(const QJsonObject &course)
-{
-    QStringList tags;
-    for (const QJsonValue &language : course.value(QStringLiteral("languages")).toArray())
-        tags << language.toObject().value(QStringLiteral("tag")).toString();
-    return tags;
-}
 } // namespace
 
 QByteArray canonicalCourseJson(const QJsonObject &course)
 {
-    return Writer(languageTags(course)).write(course);
+    return Writer(courseLanguageTags(course)).write(course);
 }
 
 } // namespace kelvora

@@ -41,7 +41,8 @@ for file in \
     usr/share/applications/org.kelvora.trainer.desktop usr/share/metainfo/org.kelvora.trainer.metainfo.xml \
     usr/share/icons/hicolor/scalable/apps/kelvora-trainer.svg usr/share/icons/hicolor/48x48/apps/kelvora-trainer.png \
     usr/share/icons/hicolor/256x256/apps/kelvora-trainer.png usr/share/man/man1/kelvora-trainer.1 \
-    usr/bin/kelvora-editor usr/share/applications/org.kelvora.editor.desktop usr/share/man/man1/kelvora-editor.1; do
+    usr/bin/kelvora-editor usr/share/applications/org.kelvora.editor.desktop usr/share/man/man1/kelvora-editor.1 \
+    usr/bin/kelvora-course usr/share/man/man1/kelvora-course.1; do
     [ -f "$root/$file" ] || fail "the package lacks /$file"
 done
 pack() { (cd "$1" && find images Sounds Lang?.txt -type f | sort); }

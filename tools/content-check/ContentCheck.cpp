@@ -1,4 +1,5 @@
 #include "ContentCheck.h"
+#include "SoundDecode.h"
 
 #include "content/AssetCatalogue.h"
 #include "content/ContentPath.h"
@@ -10,11 +11,6 @@
 
 #include <QDir>
 #include <QFontInfo>
-
-#include <sndfile.h>
-
-#include <memory>
-#include <vector>
 
 namespace kelvora {
 
@@ -85,24 +81,9 @@ void ContentCheck::checkPicture(const QString &file, const QString &path, QSize 
 
 void ContentCheck::checkSound(const QString &file, const QString &path)
 {
-    SF_INFO info{};
-    const std::unique_ptr<SNDFILE, int (*)(SNDFILE *)> sound(sf_open(path.toLocal8Bit().constData(), SFM_READ, &info),
-                                                              sf_close);
-    if (!sound) {
-        report(file, 0, QStringLiteral("does not decode as a sound: %1").arg(QString::fromLocal8Bit(sf_strerror(nullptr))));
-        return;
-    }
-    if (info.frames <= 0 || info.channels <= 0) {
-        report(file, 0, QStringLiteral("holds no sound"));
-        return;
-    }
-    // Read it through: a header that promises more than the file holds is a fault too.
-    std::vector<float> buffer(size_t(4096) * size_t(info.channels));
-    sf_count_t read = 0;
-    for (sf_count_t got; (got = sf_readf_float(sound.get(), buffer.data(), 4096)) > 0;)
-        read += got;
-    if (read != info.frames)
-        report(file, 0, QStringLiteral("breaks off after %1 of %2 frames").arg(read).arg(info.frames));
+    const QString problem = soundProblem(path);
+    if (!problem.isEmpty())
+        report(file, 0, problem);
 }
 
 void ContentCheck::checkLanguageFile(const QString &file, const QString &path)

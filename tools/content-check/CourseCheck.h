@@ -19,6 +19,23 @@ struct CourseFinding {
     QString toString() const;
 };
 
+// The check of one course file, for the command line: its findings and how
+// many files it looked at.
+class CourseCheck {
+public:
+    explicit CourseCheck(QString courseFile);
+
+    QList<CourseFinding> run();
+    int filesChecked() const { return m_filesChecked; }
+
+private:
+    void report(const QString &message);
+
+    QString m_file;
+    QList<CourseFinding> m_findings;
+    int m_filesChecked = 0;
+};
+
 // Checks a course file of either format and everything it names: the files
 // (present in any letter case, decoding), the texts (present in every language,
 // fitting their label), the targets (on their photograph, clear of the

@@ -16,6 +16,7 @@ public:
         return true;
     }
     QStringList take() { return std::exchange(m_requests, {}); }
+    qsizetype pending() const { return m_requests.size(); }
 
 private:
     QStringList m_requests;

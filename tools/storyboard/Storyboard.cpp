@@ -11,6 +11,7 @@
 #include "screens/Timer.h"
 
 #include <QApplication>
+#include <QHash>
 #include <QDir>
 #include <QLabel>
 #include <QMouseEvent>
@@ -23,26 +24,11 @@ namespace kelvora {
 
 namespace {
 constexpr QSize ThumbnailSize{256, 192};
-// More actions than the longest screen takes: a screen that never settles is a fault.
-constexpr int ActionLimit = 200;
-
-// Blink timers follow the template's naming: "Timer3" blinks the marks of step 3,
-// "TimerDVM" the continue mark. Every other timer is a delay or sequence timer.
-bool isBlinkTimer(const Timer *timer)
-{
-    static const QRegularExpression name(QStringLiteral("^Timer(\\d+|DVM)$"), QRegularExpression::CaseInsensitiveOption);
-    return name.match(timer->objectName()).hasMatch();
-}
-
-bool isStepTimer(const Timer *timer)
-{
-    return isBlinkTimer(timer) && timer->objectName().compare(QLatin1String("TimerDVM"), Qt::CaseInsensitive) != 0;
-}
-
-int stepNumber(const Timer *timer)
-{
-    return timer->objectName().mid(5).toInt();
-}
+// Far more states than the longest screen goes through: a screen that never settles is a fault.
+constexpr int StateLimit = 300;
+// Ticks in a row that change nothing before a timer counts as idle: a sequence may show a photograph twice.
+constexpr int IdleTickLimit = 20;
+const QString ContinueTimer = QStringLiteral("TimerDVM");
 
 int firstLineOf(int screen)
 {
@@ -111,9 +97,15 @@ bool Storyboard::renderScreen(int number)
 // delay and sequence timers run out, until only the continue mark is left.
 void Storyboard::walk()
 {
-    QSet<Timer *> inert; // blinking pointer and watch marks: pressing them does nothing
+    QSet<Timer *> inert; // blinking pointer and watch marks, idle timers: they change nothing
+    QHash<Timer *, int> idleTicks;
     const qsizetype errorsBefore = m_errors.size();
-    for (int action = 0; action < ActionLimit && m_errors.size() == errorsBefore && m_screen->isVisible(); ++action) {
+    while (m_errors.size() == errorsBefore && m_screen->isVisible()) {
+        if (statesSoFar({}) >= StateLimit) {
+            m_errors << QStringLiteral("screen %1: still not settled after %2 states, the last %3: stopped")
+                            .arg(m_screenNumber).arg(StateLimit).arg(m_frames.last().state);
+            return;
+        }
         const QList<Timer *> steps = enabledTimers(true);
         const auto active = std::find_if(steps.begin(), steps.end(),
                                          [&](Timer *timer) { return isStepTimer(timer) && !inert.contains(timer); });
@@ -121,16 +113,26 @@ void Storyboard::walk()
             pressStep(*active, inert);
             continue;
         }
-        const QList<Timer *> sequence = enabledTimers(false);
+        QList<Timer *> sequence = enabledTimers(false);
+        sequence.removeIf([&](Timer *timer) { return inert.contains(timer); });
         if (sequence.isEmpty())
-            return;
+            break;
         Timer *timer = sequence.first();
+        const QString before = signature();
         timer->tick();
+        if (signature() == before && m_sound.pending() == 0) {
+            if (++idleTicks[timer] >= IdleTickLimit)
+                inert << timer;
+            continue;
+        }
+        idleTicks.remove(timer);
         const QString ticks = timer->objectName() + QLatin1String(" tick");
         snapshot(QStringLiteral("%1 %2").arg(ticks).arg(statesSoFar(ticks) + 1));
     }
-    if (m_errors.size() == errorsBefore && m_screen->isVisible())
-        m_errors << QStringLiteral("screen %1: still not at its continue mark after %2 actions").arg(m_screenNumber).arg(ActionLimit);
+    if (m_errors.size() == errorsBefore && m_screen->isVisible() && !timer(ContinueTimer)->isEnabled() &&
+        m_screen->control<QWidget>(QStringLiteral("LabelDVM"))->isHidden())
+        m_errors << QStringLiteral("screen %1: a dead end: after its last state neither the continue mark blinks nor its "
+                                   "label shows").arg(m_screenNumber);
 }
 
 void Storyboard::pressStep(Timer *timer, QSet<Timer *> &inert)
@@ -154,7 +156,7 @@ void Storyboard::pressStep(Timer *timer, QSet<Timer *> &inert)
         return;
     }
     // A step that stays active after its press (a press counter) is named by its presses.
-    const QString step = QStringLiteral("step %1").arg(stepNumber(timer));
+    const QString step = QStringLiteral("step %1").arg(blinkTimerNumber(timer));
     const int presses = statesSoFar(step);
     snapshot(presses == 0 && !timer->isEnabled() ? step : QStringLiteral("%1 press %2").arg(step).arg(presses + 1));
 }
@@ -235,11 +237,37 @@ QList<Timer *> Storyboard::enabledTimers(bool blinking) const
 {
     QList<Timer *> timers;
     for (Timer *timer : m_screen->findChildren<Timer *>()) {
-        if (timer->isEnabled() && isBlinkTimer(timer) == blinking)
+        if (timer->isEnabled() && (blinkTimerNumber(timer) >= 0) == blinking)
             timers << timer;
     }
-    std::sort(timers.begin(), timers.end(), [](Timer *a, Timer *b) { return stepNumber(a) < stepNumber(b); });
+    std::stable_sort(timers.begin(), timers.end(),
+                     [this](Timer *a, Timer *b) { return blinkTimerNumber(a) < blinkTimerNumber(b); });
     return timers;
+}
+
+// The course's blink timers by their place in the screen's design, 1 first;
+// the continue mark's 0; every other timer (a kind's delay or sequence) -1.
+int Storyboard::blinkTimerNumber(const Timer *timer) const
+{
+    const QString name = timer->objectName();
+    if (name.compare(ContinueTimer, Qt::CaseInsensitive) == 0)
+        return 0;
+    const std::vector<BlinkTimerDesign> &timers = currentCourse().screens[size_t(m_screenNumber - 1)].blinkTimers;
+    for (size_t i = 0; i < timers.size(); ++i) {
+        if (timers[i].name.compare(name, Qt::CaseInsensitive) == 0)
+            return int(i) + 1;
+    }
+    return -1;
+}
+
+bool Storyboard::isStepTimer(const Timer *timer) const
+{
+    return blinkTimerNumber(timer) > 0;
+}
+
+Timer *Storyboard::timer(const QString &name) const
+{
+    return m_screen->control<Timer>(name);
 }
 
 // What a press can change: pictures, texts, which controls show and where, which timers run.

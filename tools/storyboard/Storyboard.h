@@ -25,10 +25,12 @@ struct StoryFrame {
 
 // Walks lesson screens as a trainee would and renders every state they go
 // through: after load, after each press on the active mark (the mark that an
-// enabled step timer blinks), after each tick of the screens' delay and
-// sequence timers, and at every place a control moves to during a press.
-// Blinking marks are drawn in their shown phase. Real timers are held back:
-// every tick is delivered here, so the pictures are the same on every run.
+// enabled blink timer of the course blinks), after each tick of the screens'
+// delay and sequence timers that changes something, and at every place a
+// control moves to during a press. Blinking marks are drawn in their shown
+// phase. Real timers are held back: every tick is delivered here, so the
+// pictures are the same on every run. A screen that goes through more states
+// than any screen needs, or that ends without a way on, is reported.
 class Storyboard : public QObject {
     Q_OBJECT
 public:
@@ -52,6 +54,9 @@ private:
     void snapshot(const QString &state);
     QList<Shape *> blinkedBy(Timer *timer) const;
     QList<Timer *> enabledTimers(bool blinking) const;
+    int blinkTimerNumber(const Timer *timer) const;
+    bool isStepTimer(const Timer *timer) const;
+    Timer *timer(const QString &name) const;
     QString signature() const;
     int statesSoFar(const QString &prefix) const;
 
