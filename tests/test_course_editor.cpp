@@ -185,6 +185,18 @@ private slots:
         QCOMPARE(texts->item(2, 2)->text(), QStringLiteral("missing")); // the screen's text
         QCOMPARE(texts->item(4, 2)->text(), QStringLiteral("missing")); // the step's
         QCOMPARE(texts->item(4, 0)->text(), QStringLiteral("fits"));
+
+        // The checker lists them too, each selecting its place.
+        ChecksPanel *checks = window.checks();
+        checks->recheckNow();
+        QTRY_VERIFY(!checks->isChecking());
+        QStringList listed;
+        for (int i = 0; i < checks->count(); ++i)
+            listed << checks->item(i)->text();
+        for (const char *missing : {"fr: prestart: missing", "fr: prestart/battery: missing", "fr: gauges: missing"})
+            QVERIFY2(listed.contains(QLatin1String(missing)), qPrintable(listed.join(QLatin1Char('\n'))));
+        checks->itemClicked(checks->item(int(listed.indexOf(QStringLiteral("fr: prestart/battery: missing")))));
+        QCOMPARE(window.selectedPlace(), (CoursePlace{0, 0}));
     }
 
     void aTooLongTextIsMarkedWhileItIsTyped()
