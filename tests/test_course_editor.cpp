@@ -9,7 +9,11 @@
 
 #include "course/CourseJson.h"
 
+#include <QAbstractButton>
+#include <QApplication>
 #include <QFile>
+#include <QMessageBox>
+#include <QTimer>
 #include <QImage>
 #include <QJsonDocument>
 #include <QSignalSpy>
@@ -155,6 +159,25 @@ private slots:
         QVERIFY(window.save());
         QCOMPARE(savedCourse(m_file)[QStringLiteral("screens")][0][QStringLiteral("steps")][0][QStringLiteral("target")],
                  QJsonValue(QJsonObject{{QStringLiteral("rectangle"), QJsonArray{100, 80, 60, 50}}}));
+    }
+
+    void closingWithUnsavedChangesAsksFirst()
+    {
+        EditorWindow window;
+        QCOMPARE(window.openCourse(m_file), QString());
+        window.show();
+        window.document().undoStack().push(new DeleteEdit(window.document(), {1, -1}));
+        QString asked;
+        QTimer::singleShot(0, [&asked] {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            asked = box ? box->text() : QString();
+            if (box)
+                box->button(QMessageBox::Cancel)->click();
+        });
+        QVERIFY(!window.close());
+        QCOMPARE(asked, QStringLiteral("course.json has changes that are not saved."));
+        QVERIFY(window.isVisible());
+        QCOMPARE(savedCourse(m_file)[QStringLiteral("screens")].toArray().size(), 2);
     }
 
     void aStepDraggedInTheOutlineIsSavedInItsNewPlace()

@@ -115,6 +115,9 @@ void OutlineView::dropEvent(QDropEvent *event)
     // The course moves the item; the list follows it in rebuild().
     event->setDropAction(Qt::IgnoreAction);
     event->accept();
+    stopAutoScroll();
+    setState(NoState);
+    viewport()->update();
     const QTreeWidgetItem *dragged = currentItem();
     const QTreeWidgetItem *onto = itemAt(event->position().toPoint());
     if (!dragged || !onto)

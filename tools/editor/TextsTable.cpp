@@ -100,7 +100,7 @@ void TextsTable::refresh()
             auto *item = new QTableWidgetItem(texts.value(tags[c]).toString());
             if (m_document.isReadOnly())
                 item->setFlags(item->flags() & ~Qt::ItemIsEditable);
-            if (!texts.contains(tags[c]))
+            if (!texts.isEmpty() && !texts.contains(tags[c])) // a translation missing, not an optional text left out
                 item->setBackground(QColor(255, 235, 200));
             setItem(r, c, item);
         }
