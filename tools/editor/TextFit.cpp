@@ -1,14 +1,15 @@
 #include "TextFit.h"
 
+#include "TrainerControls.h"
+
 #include "content/ExplanationFit.h"
-#include "screens/LessonDesign.h"
 
 namespace kelvora {
 
 namespace {
-// The lesson screen's explanation label at the template's design size.
-constexpr int LabelWidth = 741;
-const int LabelHeight = LessonLayout{}.explainHeight;
+// The lesson page's explanation label, as the checker measures it.
+const int LabelWidth = PageControls{}.explanation.width();
+const int LabelHeight = PageControls{}.explanation.height();
 } // namespace
 
 bool textFits(const QString &text)
