@@ -31,6 +31,7 @@ ChecksPanel::ChecksPanel(const CourseDocument &document, QWidget *parent) : QLis
     connect(&m_delay, &QTimer::timeout, this, &ChecksPanel::recheckNow);
     connect(&m_running, &QFutureWatcher<QList<CourseFinding>>::finished, this, [this] {
         show(m_running.result());
+        m_checking = false;
         if (m_pending) {
             m_pending = false;
             recheckNow();
@@ -56,10 +57,12 @@ void ChecksPanel::recheck()
 
 void ChecksPanel::recheckNow()
 {
-    if (m_running.isRunning()) {
+    m_delay.stop();
+    if (m_checking) {
         m_pending = true;
         return;
     }
+    m_checking = true;
     m_running.setFuture(QtConcurrent::run(checkCopy, m_document.folder(), canonicalCourseJson(m_document.course())));
 }
 

@@ -23,7 +23,7 @@ public:
 
     void recheck();       // soon
     void recheckNow();
-    bool isChecking() const { return m_running.isRunning() || m_pending; }
+    bool isChecking() const { return m_checking || m_delay.isActive(); }
 
 signals:
     void placeRequested(kelvora::CoursePlace place);
@@ -36,7 +36,8 @@ private:
     const CourseDocument &m_document;
     QTimer m_delay;
     QFutureWatcher<QList<CourseFinding>> m_running;
-    bool m_pending = false; // an edit came while a check ran
+    bool m_checking = false; // until its findings are shown
+    bool m_pending = false;  // an edit came while a check ran
 };
 
 } // namespace kelvora

@@ -82,12 +82,24 @@ TextEdit::TextEdit(CourseDocument &document, CoursePlace place, const QString &f
                    const QString &text)
     : CourseEdit(document, place, QStringLiteral("Edit %1 (%2)").arg(field, tag)), m_field(field), m_tag(tag)
 {
-    QJsonObject texts = document.object(place).value(field).toObject();
+    // "text", or a text of a part of the object such as "sequence/text".
+    const QString part = field.section(QLatin1Char('/'), 0, -2);
+    const QString name = field.section(QLatin1Char('/'), -1);
+    QJsonObject holder = part.isEmpty() ? document.object(place) : document.object(place).value(part).toObject();
+    QJsonObject texts = holder.value(name).toObject();
     if (text.isEmpty())
         texts.remove(tag);
     else
         texts[tag] = text;
-    setField(field, texts.isEmpty() ? QJsonValue() : QJsonValue(texts));
+    if (part.isEmpty()) {
+        setField(name, texts.isEmpty() ? QJsonValue() : QJsonValue(texts));
+        return;
+    }
+    if (texts.isEmpty())
+        holder.remove(name);
+    else
+        holder[name] = texts;
+    setField(part, holder);
 }
 
 bool TextEdit::mergeWith(const QUndoCommand *other)
@@ -109,6 +121,12 @@ SoundEdit::SoundEdit(CourseDocument &document, CoursePlace step, const QString &
     : CourseEdit(document, step, QStringLiteral("Set sound"))
 {
     setField(QStringLiteral("sound"), sound);
+}
+
+FieldEdit::FieldEdit(CourseDocument &document, CoursePlace place, const QString &field, const QJsonValue &value)
+    : CourseEdit(document, place, QStringLiteral("Set %1").arg(field))
+{
+    setField(field, value.isObject() && value.toObject().isEmpty() ? QJsonValue() : value);
 }
 
 PhotographEdit::PhotographEdit(CourseDocument &document, CoursePlace place, const QString &photograph)

@@ -59,6 +59,12 @@ public:
     SoundEdit(CourseDocument &document, CoursePlace step, const QString &sound);
 };
 
+// A screen's inset, engine loop or timed sequence: any field the editor sets as a whole.
+class FieldEdit : public CourseEdit {
+public:
+    FieldEdit(CourseDocument &document, CoursePlace place, const QString &field, const QJsonValue &value);
+};
+
 // A screen's photograph, or the one a step's press leaves behind.
 class PhotographEdit : public CourseEdit {
 public:

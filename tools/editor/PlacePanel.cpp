@@ -3,6 +3,7 @@
 #include "CourseDocument.h"
 #include "CourseEdits.h"
 #include "CourseFiles.h"
+#include "ScreenPanel.h"
 
 #include "content/ContentPath.h"
 #include "platform/SoundPlayer.h"
@@ -11,6 +12,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QJsonArray>
 #include <QLabel>
 #include <QLineEdit>
@@ -53,8 +55,10 @@ QJsonObject reshapedTarget(const QJsonObject &target, const QString &shape)
 PlacePanel::PlacePanel(CourseDocument &document, QWidget *parent)
     : QWidget(parent), m_document(document), m_id(new QLineEdit), m_shape(new QComboBox), m_sound(new QComboBox),
       m_play(new QPushButton(QStringLiteral("&Play"))), m_chooseSound(new QPushButton(QStringLiteral("Sound file..."))),
-      m_photograph(new QLabel), m_choosePhotograph(new QPushButton(QStringLiteral("Photograph...")))
+      m_photograph(new QLabel), m_choosePhotograph(new QPushButton(QStringLiteral("Photograph..."))),
+      m_stepRow(new QWidget), m_screenPanel(new ScreenPanel(document))
 {
+    connect(m_screenPanel, &ScreenPanel::problem, this, &PlacePanel::problem);
     m_id->setAccessibleName(QStringLiteral("Id"));
     m_shape->setAccessibleName(QStringLiteral("Target shape"));
     m_shape->addItems(Shapes);
@@ -77,10 +81,16 @@ PlacePanel::PlacePanel(CourseDocument &document, QWidget *parent)
     grid->addWidget(label(QStringLiteral("Photograph"), m_choosePhotograph), 0, 4);
     grid->addWidget(m_photograph, 0, 5);
     grid->addWidget(m_choosePhotograph, 0, 6);
-    grid->addWidget(label(QStringLiteral("Sound"), m_sound), 1, 0);
-    grid->addWidget(m_sound, 1, 1, 1, 3);
-    grid->addWidget(m_chooseSound, 1, 4);
-    grid->addWidget(m_play, 1, 5, 1, 2, Qt::AlignLeft);
+    // The second row: a step's sound, or what only a screen has.
+    auto *sound = new QHBoxLayout(m_stepRow);
+    sound->setContentsMargins(0, 0, 0, 0);
+    sound->addWidget(label(QStringLiteral("Sound"), m_sound));
+    sound->addWidget(m_sound, 1);
+    sound->addWidget(m_chooseSound);
+    sound->addWidget(m_play);
+    sound->addStretch(1);
+    grid->addWidget(m_stepRow, 1, 0, 1, 7);
+    grid->addWidget(m_screenPanel, 1, 0, 1, 7);
     grid->setColumnStretch(1, 2);
     grid->setColumnStretch(5, 3);
 
@@ -129,6 +139,10 @@ void PlacePanel::refresh()
     m_play->setEnabled(m_place.isStep() && !sound.isEmpty());
     m_photograph->setText(m_place.screen >= 0 ? object.value(QStringLiteral("photograph")).toString() : QString());
     m_choosePhotograph->setEnabled(editable && m_place.screen >= 0);
+    m_stepRow->setVisible(!m_place.isScreen());
+    m_screenPanel->setVisible(m_place.isScreen());
+    if (m_place.isScreen())
+        m_screenPanel->showScreen(m_place.screen);
     m_choosePhotograph->setToolTip(m_place.isStep() ? QStringLiteral("The photograph the press leaves behind")
                                                     : QStringLiteral("The screen's photograph"));
     m_refreshing = false;

@@ -12,10 +12,11 @@ class QPushButton;
 namespace kelvora {
 
 class CourseDocument;
+class ScreenPanel;
 
 // The fields of the selected screen or step that are not texts: its id, the
-// step's target shape and sound, and the photograph (the screen's own, or the
-// one a step's press leaves behind).
+// photograph (the screen's own, or the one a step's press leaves behind), the
+// step's target shape and sound, or the screen's inset, loop and sequence.
 class PlacePanel : public QWidget {
     Q_OBJECT
 public:
@@ -46,6 +47,8 @@ private:
     QPushButton *m_chooseSound;
     QLabel *m_photograph;
     QPushButton *m_choosePhotograph;
+    QWidget *m_stepRow;
+    ScreenPanel *m_screenPanel;
 };
 
 // A target of that shape in the place and size of the given one.

@@ -47,6 +47,14 @@ TextsTable::TextsTable(CourseDocument &document, QWidget *parent) : QTableWidget
     });
 }
 
+QJsonObject TextsTable::textsOf(CoursePlace place, const QString &field) const
+{
+    QJsonObject object = m_document.object(place);
+    for (const QString &name : field.split(QLatin1Char('/')))
+        object = object.value(name).toObject();
+    return object;
+}
+
 void TextsTable::showPlace(CoursePlace place)
 {
     m_place = place;
@@ -63,6 +71,8 @@ void TextsTable::refresh()
         m_rows << Row{screen, text, QStringLiteral("Screen text"), true};
         if (m_place.isStep())
             m_rows << Row{m_place, text, QStringLiteral("Step %1 text").arg(m_place.step + 1), true};
+        else if (m_document.screen(m_place.screen).contains(QStringLiteral("sequence")))
+            m_rows << Row{screen, QStringLiteral("sequence/text"), QStringLiteral("Sequence text"), true};
     }
     m_rows << Row{{}, title, QStringLiteral("Course title"), false};
     QList<Row> shown;
@@ -88,13 +98,13 @@ void TextsTable::refresh()
     setVerticalHeaderLabels(rowHeaders);
     for (int r = 0; r < m_rows.size(); ++r) {
         const Row &row = m_rows[r];
-        const QJsonObject texts = m_document.object(row.place).value(row.field).toObject();
+        const QJsonObject texts = textsOf(row.place, row.field);
         for (int c = 0; c < tags.size(); ++c) {
             if (row.field.isEmpty()) {
                 auto *fit = new QTableWidgetItem;
                 fit->setFlags(Qt::ItemIsEnabled);
                 setItem(r, c, fit);
-                setFit(r, c, m_document.object(row.place).value(m_rows[r - 1].field).toObject().value(tags[c]).toString());
+                setFit(r, c, textsOf(row.place, m_rows[r - 1].field).value(tags[c]).toString());
                 continue;
             }
             auto *item = new QTableWidgetItem(texts.value(tags[c]).toString());
@@ -138,7 +148,7 @@ void TextsTable::commit(QTableWidgetItem *item)
     const QString tag = m_document.languageTags().value(item->column());
     if (row.field.isEmpty() || tag.isEmpty())
         return;
-    const QString before = m_document.object(row.place).value(row.field).toObject().value(tag).toString();
+    const QString before = textsOf(row.place, row.field).value(tag).toString();
     if (item->text() != before)
         m_document.undoStack().push(new TextEdit(m_document, row.place, row.field, tag, item->text()));
 }

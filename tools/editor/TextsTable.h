@@ -24,11 +24,12 @@ public:
 private:
     struct Row {
         CoursePlace place;
-        QString field;   // "title" or "text"
+        QString field;   // "title", "text" or "sequence/text"
         QString caption; // the row's header
         bool measured;   // shown in the explanation label: a fit row follows
     };
     void commit(QTableWidgetItem *item);
+    QJsonObject textsOf(CoursePlace place, const QString &field) const;
     void setFit(int row, int column, const QString &text);
 
     CourseDocument &m_document;
