@@ -65,9 +65,12 @@ ScreenPanel::ScreenPanel(CourseDocument &document, QWidget *parent)
     row->addSpacing(12);
     row->addWidget(m_sequence);
     row->addWidget(m_period);
+    auto *soundCaption = caption(QStringLiteral("sound"), m_sequenceSound);
+    row->addWidget(soundCaption);
     row->addWidget(m_sequenceSound, 1);
     row->addWidget(m_removeSequence);
 
+    m_sequenceParts = {m_period, soundCaption, m_sequenceSound, m_removeSequence};
     connect(choose, &QPushButton::clicked, this, &ScreenPanel::chooseInset);
     connect(m_insetPlace, &QComboBox::activated, this, [this] {
         QJsonObject inset = m_document.screen(m_screen).value(Inset).toObject();
@@ -112,8 +115,7 @@ void ScreenPanel::refresh()
                                            : QStringLiteral("Sequence: %1 photographs...").arg(frames));
     m_period->setValue(sequence.value(QStringLiteral("periodMs")).toInt(2000));
     fillSounds(m_sequenceSound, sounds, sequence.value(QStringLiteral("sound")).toString());
-    for (QWidget *part : {static_cast<QWidget *>(m_period), static_cast<QWidget *>(m_sequenceSound),
-                          static_cast<QWidget *>(m_removeSequence)})
+    for (QWidget *part : m_sequenceParts)
         part->setVisible(!sequence.isEmpty());
     setEnabled(!m_document.isReadOnly() && m_screen >= 0);
     m_refreshing = false;

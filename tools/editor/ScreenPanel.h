@@ -41,6 +41,7 @@ private:
     QSpinBox *m_period;
     QComboBox *m_sequenceSound;
     QPushButton *m_removeSequence;
+    QList<QWidget *> m_sequenceParts; // shown where the screen has a sequence
 };
 
 } // namespace kelvora
