@@ -180,6 +180,28 @@ MoveEdit::MoveEdit(CourseDocument &document, CoursePlace from, int to)
     setAfter(withSiblings(m_before, from, list), at(from, to));
 }
 
+CaptionEdit::CaptionEdit(CourseDocument &document, const QString &tag, const QString &caption, const QString &text)
+    : CourseEdit(document, {}, QStringLiteral("Edit caption %1 (%2)").arg(caption, tag))
+{
+    const QString Captions = QStringLiteral("captions");
+    QJsonArray languages = m_before.value(QStringLiteral("languages")).toArray();
+    const qsizetype at = document.languageTags().indexOf(tag);
+    QJsonObject language = languages.at(at).toObject();
+    QJsonObject captions = language.value(Captions).toObject();
+    if (text.isEmpty())
+        captions.remove(caption);
+    else
+        captions[caption] = text;
+    if (captions.isEmpty())
+        language.remove(Captions);
+    else
+        language[Captions] = captions;
+    languages[at] = language;
+    QJsonObject course = m_before;
+    course[QStringLiteral("languages")] = languages;
+    setAfter(course, {});
+}
+
 AddLanguageEdit::AddLanguageEdit(CourseDocument &document, const QString &tag, const QString &name)
     : CourseEdit(document, {}, QStringLiteral("Add language %1").arg(tag))
 {

@@ -101,6 +101,12 @@ public:
     AddLanguageEdit(CourseDocument &document, const QString &tag, const QString &name);
 };
 
+// One of a language's captions of the trainer's own buttons and labels ("continue", "exit" ...).
+class CaptionEdit : public CourseEdit {
+public:
+    CaptionEdit(CourseDocument &document, const QString &tag, const QString &caption, const QString &text);
+};
+
 // An id like the given one ("battery-2") that no other in the list has.
 QString freshId(const QJsonArray &objects, const QString &like);
 

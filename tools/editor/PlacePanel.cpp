@@ -17,6 +17,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 
 namespace kelvora {
 
@@ -50,6 +51,21 @@ QJsonObject reshapedTarget(const QJsonObject &target, const QString &shape)
         return {{shape, QJsonArray{qRound(box.center().x()), qRound(box.center().y()), r}}};
     }
     return {{shape, QJsonArray{qRound(box.x()), qRound(box.y()), qRound(box.width()), qRound(box.height())}}};
+}
+
+QString idProblem(const CourseDocument &document, CoursePlace place, const QString &id)
+{
+    static const QRegularExpression wellFormed(QStringLiteral("^[A-Za-z0-9._-]+$"));
+    if (!wellFormed.match(id).hasMatch())
+        return QStringLiteral("'%1': an id is made of letters, digits, '-', '_' and '.'").arg(id);
+    const QJsonArray siblings = place.isStep() ? document.screen(place.screen).value(QStringLiteral("steps")).toArray()
+                                               : document.screens();
+    for (const QJsonValue &sibling : siblings) {
+        if (sibling[QStringLiteral("id")].toString() == id)
+            return QStringLiteral("'%1': another %2 has this id").arg(id, place.isStep() ? QStringLiteral("step of the screen")
+                                                                                        : QStringLiteral("screen"));
+    }
+    return {};
 }
 
 PlacePanel::PlacePanel(CourseDocument &document, QWidget *parent)
@@ -95,8 +111,17 @@ PlacePanel::PlacePanel(CourseDocument &document, QWidget *parent)
     grid->setColumnStretch(5, 3);
 
     connect(m_id, &QLineEdit::editingFinished, this, [this] {
-        if (m_place.screen >= 0 && m_id->text() != m_document.object(m_place).value(QStringLiteral("id")).toString())
-            m_document.undoStack().push(new IdEdit(m_document, m_place, m_id->text()));
+        const QString id = m_id->text().trimmed();
+        const QString before = m_document.object(m_place).value(QStringLiteral("id")).toString();
+        if (m_place.screen < 0 || id == before)
+            return;
+        const QString problem = idProblem(m_document, m_place, id);
+        if (problem.isEmpty()) {
+            m_document.undoStack().push(new IdEdit(m_document, m_place, id));
+            return;
+        }
+        m_id->setText(before);
+        emit this->problem(problem);
     });
     connect(m_shape, &QComboBox::currentTextChanged, this, &PlacePanel::setShape);
     connect(m_sound, &QComboBox::activated, this, [this] {

@@ -53,6 +53,8 @@ private:
 
 // A target of that shape in the place and size of the given one.
 QJsonObject reshapedTarget(const QJsonObject &target, const QString &shape);
+// Why the id cannot be the place's ("" when it can): ill-formed, or another's.
+QString idProblem(const CourseDocument &document, CoursePlace place, const QString &id);
 // The shape a target object has ("rectangle", "circle", "oval"; "" for none).
 QString targetShape(const QJsonObject &target);
 

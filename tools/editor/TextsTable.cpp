@@ -11,6 +11,19 @@
 namespace kelvora {
 
 namespace {
+// The trainer's own buttons and labels whose captions a course may give per language.
+constexpr std::pair<const char *, const char *> Captions[] = {
+    {"start", "Start button"},    {"continue", "Continue"}, {"next", "Next"}, {"exit", "Exit"},
+    {"currentLanguage", "Language label"}, {"credit", "Credit line"},
+};
+// The tags the trainer has the captions of.
+const QStringList CaptionsBuiltIn = {QStringLiteral("tr"), QStringLiteral("en"), QStringLiteral("fr"), QStringLiteral("de")};
+
+bool isCaption(const QString &field)
+{
+    return field.startsWith(QLatin1String("captions/"));
+}
+
 // Tells the table what is typed before it is committed, for the live fit mark.
 class TypingDelegate : public QStyledItemDelegate {
 public:
@@ -49,6 +62,16 @@ TextsTable::TextsTable(CourseDocument &document, QWidget *parent) : QTableWidget
 
 QJsonObject TextsTable::textsOf(CoursePlace place, const QString &field) const
 {
+    if (isCaption(field)) { // by language, like a text
+        QJsonObject captions;
+        const QJsonArray languages = m_document.course().value(QStringLiteral("languages")).toArray();
+        for (const QJsonValue &language : languages) {
+            const QJsonValue caption = language[QStringLiteral("captions")][field.section(QLatin1Char('/'), 1)];
+            if (caption.isString())
+                captions[language[QStringLiteral("tag")].toString()] = caption;
+        }
+        return captions;
+    }
     QJsonObject object = m_document.object(place);
     for (const QString &name : field.split(QLatin1Char('/')))
         object = object.value(name).toObject();
@@ -75,6 +98,8 @@ void TextsTable::refresh()
             m_rows << Row{screen, QStringLiteral("sequence/text"), QStringLiteral("Sequence text"), true};
     }
     m_rows << Row{{}, title, QStringLiteral("Course title"), false};
+    for (const auto &[caption, name] : Captions)
+        m_rows << Row{{}, QStringLiteral("captions/") + QLatin1String(caption), QLatin1String(name), false};
     QList<Row> shown;
     for (const Row &row : std::as_const(m_rows)) {
         shown << row;
@@ -110,8 +135,12 @@ void TextsTable::refresh()
             auto *item = new QTableWidgetItem(texts.value(tags[c]).toString());
             if (m_document.isReadOnly())
                 item->setFlags(item->flags() & ~Qt::ItemIsEditable);
-            if (!texts.isEmpty() && !texts.contains(tags[c])) // a translation missing, not an optional text left out
+            const bool missing = isCaption(row.field) ? !CaptionsBuiltIn.contains(tags[c], Qt::CaseInsensitive)
+                                                      : !texts.isEmpty(); // not an optional text left out
+            if (missing && !texts.contains(tags[c]))
                 item->setBackground(QColor(255, 235, 200));
+            if (isCaption(row.field) && !missing)
+                item->setToolTip(QStringLiteral("Empty: the trainer's own caption for %1").arg(tags[c]));
             setItem(r, c, item);
         }
     }
@@ -149,7 +178,11 @@ void TextsTable::commit(QTableWidgetItem *item)
     if (row.field.isEmpty() || tag.isEmpty())
         return;
     const QString before = textsOf(row.place, row.field).value(tag).toString();
-    if (item->text() != before)
+    if (item->text() == before)
+        return;
+    if (isCaption(row.field))
+        m_document.undoStack().push(new CaptionEdit(m_document, tag, row.field.section(QLatin1Char('/'), 1), item->text()));
+    else
         m_document.undoStack().push(new TextEdit(m_document, row.place, row.field, tag, item->text()));
 }
 
