@@ -222,6 +222,51 @@ private slots:
         QCOMPARE(window.selectedPlace(), (CoursePlace{0, 0}));
     }
 
+    void aTextTypedInTheTableIsSavedWhereTheCourseKeepsIt_data()
+    {
+        QTest::addColumn<int>("step"); // of screen 1; -1 for the screen
+        QTest::addColumn<QString>("row");
+        QTest::addColumn<int>("column");
+        QTest::addColumn<QStringList>("path");
+        QTest::newRow("a step's text in the second language")
+            << 1 << "Step 2 text" << 1 << QStringList{"screens", "0", "steps", "1", "text", "de"};
+        QTest::newRow("a timed sequence's text, beside its period")
+            << -1 << "Sequence text" << 0 << QStringList{"screens", "0", "sequence", "text", "en"};
+        QTest::newRow("a caption of the trainer's Continue button")
+            << -1 << "Continue" << 1 << QStringList{"languages", "1", "captions", "continue"};
+    }
+    void aTextTypedInTheTableIsSavedWhereTheCourseKeepsIt()
+    {
+        QFETCH(int, step);
+        QFETCH(QString, row);
+        QFETCH(int, column);
+        QFETCH(QStringList, path);
+        QJsonObject course = QJsonDocument::fromJson(TwoScreens).object();
+        QJsonArray screens = course[QStringLiteral("screens")].toArray();
+        QJsonObject screen = screens[0].toObject();
+        screen[QStringLiteral("sequence")] = QJsonObject{{QStringLiteral("periodMs"), 1500}};
+        screens[0] = screen;
+        course[QStringLiteral("screens")] = screens;
+        writeCourse(QJsonDocument(course).toJson());
+
+        EditorWindow window;
+        QCOMPARE(window.openCourse(m_file), QString());
+        window.select({0, step});
+        TextsTable *texts = window.texts();
+        int r = 0;
+        while (r < texts->rowCount() && texts->verticalHeaderItem(r)->text() != row)
+            ++r;
+        QVERIFY(r < texts->rowCount());
+        texts->item(r, column)->setText(QStringLiteral("Weiter so"));
+        QCoreApplication::processEvents();
+        QVERIFY(window.save());
+        QJsonValue saved = savedCourse(m_file);
+        for (const QString &key : path)
+            saved = saved.isArray() ? saved[key.toInt()] : saved[key];
+        QCOMPARE(saved.toString(), QStringLiteral("Weiter so"));
+        QCOMPARE(savedCourse(m_file)[QStringLiteral("screens")][0][QStringLiteral("sequence")][QStringLiteral("periodMs")].toInt(), 1500);
+    }
+
     void aTooLongTextIsMarkedWhileItIsTyped()
     {
         EditorWindow window;
