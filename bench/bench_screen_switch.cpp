@@ -2,7 +2,7 @@
 // run window, against the floor measured in the same run: the bare decode of
 // the next lesson's photograph and inset with QImage. Run it from anywhere; it
 // uses the content pack of the build's runnable folder.
-#include "app/RunState.h"
+#include "screens/RunState.h"
 #include "app/TrainerApplication.h"
 #include "platform/ProgramFolder.h"
 #include "platform/SoundPlayer.h"

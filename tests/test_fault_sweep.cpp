@@ -6,7 +6,7 @@
 #include "LessonWalker.h"
 #include "TestRun.h"
 #include "app/Form000.h"
-#include "app/RunState.h"
+#include "screens/RunState.h"
 #include "app/TrainerApplication.h"
 #include "content/AssetCatalogue.h"
 #include "platform/ProgramFolder.h"

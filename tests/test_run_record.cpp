@@ -51,9 +51,11 @@ struct RecordedRun {
     {
         CurrentRunMode = mode;
         RunObserver::install(&recorder);
+        setResultsPage([this] { return new ResultsScreen(recorder.record()); });
     }
     ~RecordedRun()
     {
+        setResultsPage({});
         RunObserver::install(nullptr);
         CurrentRunMode = RunMode::Guided;
     }

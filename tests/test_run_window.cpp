@@ -2,7 +2,7 @@
 // they waited in the queue, and the hit test holds at any scale of the window.
 #include "LessonProbe.h"
 #include "TestRun.h"
-#include "app/RunState.h"
+#include "screens/RunState.h"
 #include "app/TrainerApplication.h"
 #include "course/CourseLoader.h"
 #include "course/CurrentCourse.h"

@@ -1,5 +1,5 @@
 #include "TestRun.h"
-#include "app/RunState.h"
+#include "screens/RunState.h"
 #include "app/TrainerApplication.h"
 #include "course/CurrentCourse.h"
 #include "screens/LessonScreen.h"

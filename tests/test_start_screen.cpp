@@ -1,8 +1,8 @@
 #include "TestRun.h"
 #include "app/Form000.h"
-#include "app/RunState.h"
 #include "app/StartPlace.h"
 #include "course/CurrentCourse.h"
+#include "screens/RunState.h"
 #include "app/TrainerApplication.h"
 
 #include <QLabel>

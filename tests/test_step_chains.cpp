@@ -2,7 +2,7 @@
 // Every expectation here is written from the lessons' own descriptions.
 #include "LessonProbe.h"
 #include "TestRun.h"
-#include "app/RunState.h"
+#include "screens/RunState.h"
 #include "app/TrainerApplication.h"
 #include "screens/LessonChain.h"
 #include "screens/LessonScreen.h"

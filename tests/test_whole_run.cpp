@@ -5,7 +5,7 @@
 #include "LessonWalker.h"
 #include "TestRun.h"
 #include "app/Form000.h"
-#include "app/RunState.h"
+#include "screens/RunState.h"
 #include "app/TrainerApplication.h"
 #include "content/LanguageFile.h"
 #include "platform/ErrorReport.h"

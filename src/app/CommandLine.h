@@ -1,6 +1,6 @@
 #pragma once
 
-#include "RunState.h"
+#include "screens/RunState.h"
 
 #include <QString>
 #include <QStringList>

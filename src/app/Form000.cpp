@@ -1,12 +1,12 @@
 #include "Form000.h"
 
 #include "ProgramIcon.h"
-#include "RunState.h"
+#include "screens/RunState.h"
 #include "content/ContentPath.h"
 #include "course/CurrentCourse.h"
 #include "platform/ProgramEnd.h"
 #include "platform/SoundPlayer.h"
-#include "record/RunObserver.h"
+#include "screens/RunObserver.h"
 #include "screens/LessonChain.h"
 #include "screens/PrgModule.h"
 #include "screens/RunGuard.h"
@@ -19,17 +19,15 @@
 namespace kelvora {
 
 namespace {
-// The places of the language buttons; the course gives their languages.
-struct LanguageButton {
-    int code;
-    const char *name;
-    QRect rect;
-};
-const LanguageButton LanguageButtons[] = {
-    {1, "Lang1", {344, 34, 119, 23}},
-    {2, "Lang2", {466, 34, 119, 23}},
-    {3, "Lang3", {588, 34, 119, 23}},
-};
+// The language buttons stand in rows under the title, at least three of them (hidden where the course has
+// fewer languages), five to a row.
+constexpr int ButtonsAtLeast = 3;
+constexpr int ButtonsPerRow = 5;
+
+QRect languageButtonPlace(int i)
+{
+    return {344 + 122 * (i % ButtonsPerRow), 34 + 26 * (i / ButtonsPerRow), 119, 23};
+}
 
 QLabel *addLabel(QWidget *parent, const char *name, const QRect &rect, const QString &caption)
 {
@@ -49,37 +47,39 @@ Form000::Form000() : Screen(QSize(1022, 768))
     setWindowTitle(currentCourse().title);
     setWindowIcon(programIcon());
 
-    QLabel *title = addLabel(this, "Label1", {344, 10, 557, 21}, currentCourse().title);
-    title->setProperty("index", 0);
-    title->setFont(captionFont());
-    setTextColor(title, MarkYellow);
+    m_title = addLabel(this, "Label1", {344, 10, 557, 21}, currentCourse().title);
+    m_title->setProperty("index", 0);
+    m_title->setFont(captionFont());
+    setTextColor(m_title, MarkYellow);
 
-    QPushButton *languageButtons[3];
-    for (int i = 0; i < 3; ++i) {
-        const LanguageButton &place = LanguageButtons[i];
-        const CourseLanguage *language = currentCourse().language(place.code);
-        languageButtons[i] = addButton(this, place.name, place.rect, language ? language->name : QString());
+    QList<QPushButton *> languageButtons;
+    const int buttons = std::max(ButtonsAtLeast, int(currentCourse().languages.size()));
+    for (int code = 1; code <= buttons; ++code) {
+        const CourseLanguage *language = currentCourse().language(code);
+        languageButtons << addButton(this, QStringLiteral("Lang%1").arg(code), languageButtonPlace(code - 1),
+                                     language ? language->name : QString());
         if (!language)
-            languageButtons[i]->hide();
-        connect(languageButtons[i], &QPushButton::clicked, this, guarded([this, code = place.code] { chooseLanguage(code); }));
+            languageButtons.back()->hide();
+        connect(languageButtons.back(), &QPushButton::clicked, this, guarded([this, code] { chooseLanguage(code); }));
     }
     QPushButton *exit = addButton(this, "Command2", {980, 4, 37, 27}, QStringLiteral("Exit"));
     connect(exit, &QPushButton::clicked, this, guarded([this] { exitProgram(); }));
 
-    QLabel *credit = addLabel(this, "Label2", {642, 562, 371, 17},
-                              QStringLiteral("Training material by the KELVORA training team"));
-    credit->setAutoFillBackground(true);
+    m_credit = addLabel(this, "Label2", {642, 562, 371, 17}, QString());
+    m_credit->setAutoFillBackground(true);
 
-    addLabel(this, "Label1", {642, 584, 103, 21}, QStringLiteral("Current Language:"))->setProperty("index", 1);
+    m_currentLanguage = addLabel(this, "Label1", {642, 584, 103, 21}, QString());
+    m_currentLanguage->setProperty("index", 1);
 
     m_languageName = addLabel(this, "lbllang2", {736, 580, 143, 21}, QString());
     m_languageName->setFont(captionFont());
     setTextColor(m_languageName, Qt::white);
 
-    m_start = addButton(this, "BtnStart", {642, 610, 235, 119}, QStringLiteral("Başla"));
+    m_start = addButton(this, "BtnStart", {642, 610, 235, 119}, QString());
     m_start->setFont(captionFont());
     m_start->hide();
     connect(m_start, &QPushButton::clicked, this, guarded([this] { startLessons(); }));
+    showCaptions(currentCourse().languages.front());
 
     setTabOrder(languageButtons[1], exit);
     setTabOrder(exit, languageButtons[0]);
@@ -90,17 +90,28 @@ Form000::Form000() : Screen(QSize(1022, 768))
 
 void Form000::load()
 {
-    setPicture(StartPicture);
+    if (!currentCourse().startPicture.isEmpty())
+        setPicture(currentCourse().startPicture);
 }
 
 void Form000::chooseLanguage(int code)
 {
     if (const CourseLanguage *language = currentCourse().language(code)) {
         CurrentLanguage = code;
+        showCaptions(*language);
         m_start->show();
-        m_start->setText(language->startCaption);
         m_languageName->setText(language->name);
     }
+}
+
+// The start screen speaks the first language until the trainee chooses one.
+void Form000::showCaptions(const CourseLanguage &language)
+{
+    if (!currentCourse().titles.empty())
+        m_title->setText(currentCourse().titleIn(CurrentLanguage >= 1 ? CurrentLanguage : 1));
+    m_credit->setText(language.captions.credit);
+    m_currentLanguage->setText(language.captions.currentLanguage);
+    m_start->setText(language.captions.start);
 }
 
 void Form000::startLessons()

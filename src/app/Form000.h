@@ -7,6 +7,8 @@ class QPushButton;
 
 namespace kelvora {
 
+struct CourseLanguage;
+
 // The start screen: choose a language, then start the lessons, or leave.
 class Form000 : public Screen {
     Q_OBJECT
@@ -22,7 +24,12 @@ protected:
     void load() override;
 
 private:
+    void showCaptions(const CourseLanguage &language);
+
     QPushButton *m_start;
+    QLabel *m_title;
+    QLabel *m_credit;
+    QLabel *m_currentLanguage;
     QLabel *m_languageName;
 };
 

@@ -9,6 +9,7 @@
 #include "platform/SdlSoundPlayer.h"
 #include "platform/SignalQuit.h"
 #include "record/RecordOptions.h"
+#include "record/ResultsScreen.h"
 #include "record/RunClock.h"
 #include "record/RunRecorder.h"
 #include "screens/AuthorView.h"
@@ -55,6 +56,7 @@ int main(int argc, char **argv)
     RunRecorder recorder(clock, courseName(options), options.trainee.isEmpty() ? loginName() : options.trainee,
                          modeName(options.mode), {options.recordFile, defaultRecordsFolder()});
     RunObserver::install(&recorder);
+    setResultsPage([&recorder] { return new ResultsScreen(recorder.record()); });
     quitOnTerminationSignals();
 
     SdlSoundPlayer sound;

@@ -1,35 +1,52 @@
 #pragma once
 
-#include "screens/LessonDesign.h"
+#include "LanguageCaptions.h"
+#include "LessonDesign.h"
+#include "content/ContentPath.h"
+
+#include <QStringList>
 
 #include <QString>
 #include <vector>
 
 namespace kelvora {
 
-// A language a course is taught in: its name, the caption of its start button,
-// its file of explanation lines, and the tag that names it in records
-// ("en", "pt-BR"; empty when the course gives none).
+// A language a course is taught in: its name on the start screen, its file of
+// explanation lines (none where the course holds its texts), the tag that names
+// it in records ("en", "pt-BR"; empty when a first-format course gives none),
+// and the trainer's captions in it.
 struct CourseLanguage {
     QString name;
-    QString startCaption;
     QString file;
     QString tag;
+    LanguageCaptions captions = {};
 };
 
 // A procedure taught screen by screen: what the lesson template shows on each.
 struct Course {
-    QString title;
+    int format = 1;
+    QString id;     // the course's URI or URN; empty in the first format
+    QString startPicture = StartPicture; // the start screen's photograph; empty: none
+    QString title;  // in the first language
+    QStringList titles; // by language, first language first; empty in the first format
     QString file;   // where it was read from, for messages
     QString folder; // its content folder: images/, Sounds/ and the language files
     std::vector<CourseLanguage> languages;
     std::vector<LessonDesign> screens; // screen 1 first
+    // Explanation line n of language k at lines[k - 1][n - 1], where the course holds its texts;
+    // empty where they are read from the language files.
+    std::vector<QStringList> lines;
 
     int lessonCount() const { return int(screens.size()); }
     // The language of that code (1 first), or nullptr.
     const CourseLanguage *language(int code) const
     {
         return code >= 1 && code <= int(languages.size()) ? &languages[size_t(code - 1)] : nullptr;
+    }
+    // The title in that language (1 first), else the title.
+    QString titleIn(int code) const
+    {
+        return code >= 1 && code <= int(titles.size()) ? titles.at(code - 1) : title;
     }
     // The explanation lines a complete run of the screen reads.
     static int linesRead(const LessonDesign &screen);

@@ -2,13 +2,11 @@
 
 #include "content/ContentPath.h"
 #include "platform/RuntimeError.h"
-#include "screens/LessonScreen.h"
 
 namespace kelvora {
 
 namespace {
 const QString ExitClick = QString::fromLatin1(ExitClickSound);
-const QString EngineLoop = QString::fromLatin1(EngineLoopSound);
 
 void addOnce(QStringList &list, const QString &name)
 {
@@ -31,20 +29,23 @@ void addActions(ScreenAssets &assets, const Actions &actions)
     }
 }
 
-ScreenAssets screenAssets(const LessonDesign &design)
+ScreenAssets screenAssets(const LessonDesign &design, int format)
 {
     ScreenAssets assets{.screen = design.screen, .insets = {design.inset}, .photographs = {design.firstPhotograph}};
-    addOnce(assets.directSounds, ExitClick);
+    if (format == 1) // the first format names the Exit click the engine plays
+        addOnce(assets.directSounds, ExitClick);
     addActions(assets, design.atLoad);
     for (const StepDesign &step : design.steps) {
         if (!step.cue.isEmpty())
             addOnce(assets.cues, step.cue);
+        if (!step.sound.isEmpty())
+            addOnce(assets.directSounds, step.sound);
         if (!step.photograph.isEmpty())
             addOnce(assets.photographs, step.photograph);
         addActions(assets, step.followUp);
     }
     if (design.engineLoop && !design.steps.empty())
-        addOnce(assets.directSounds, EngineLoop);
+        addOnce(assets.directSounds, design.loop);
     if (const auto &quadrant = design.throttleQuadrant) {
         addOnce(assets.otherPictures, quadrant->picture);
         addOnce(assets.directSounds, quadrant->liftClick);
@@ -53,14 +54,16 @@ ScreenAssets screenAssets(const LessonDesign &design)
     if (const auto &sequence = design.timedSequence) {
         addActions(assets, sequence->view);
         for (int tick = 1; tick < sequence->lastTick; ++tick)
-            addOnce(assets.photographs, LessonScreen::numberedPhotograph(tick + sequence->photographOffset));
+            addOnce(assets.photographs, sequence->photograph(tick));
         addActions(assets, sequence->finish);
     }
     if (const auto &counter = design.pressCounter) {
-        addOnce(assets.directSounds, counter->click);
-        addOnce(assets.directSounds, EngineLoop);
+        if (!counter->click.isEmpty())
+            addOnce(assets.directSounds, counter->click);
+        if (!design.loop.isEmpty())
+            addOnce(assets.directSounds, design.loop);
         for (int press = 1; press <= counter->presses; ++press)
-            addOnce(assets.photographs, LessonScreen::numberedPhotograph(press + counter->photographOffset));
+            addOnce(assets.photographs, counter->photograph(press));
         addActions(assets, counter->done);
     }
     if (design.runEnding)
@@ -71,9 +74,14 @@ ScreenAssets screenAssets(const LessonDesign &design)
 
 QList<ScreenAssets> courseAssets(const Course &course)
 {
-    QList<ScreenAssets> screens{{.screen = 0, .photographs = {StartPicture}, .directSounds = {ExitClick}}};
+    ScreenAssets start{.screen = 0};
+    if (!course.startPicture.isEmpty())
+        start.photographs << course.startPicture;
+    if (course.format == 1)
+        start.directSounds << ExitClick;
+    QList<ScreenAssets> screens{start};
     for (const LessonDesign &design : course.screens)
-        screens << screenAssets(design);
+        screens << screenAssets(design, course.format);
     return screens;
 }
 
@@ -81,7 +89,8 @@ QList<PackFile> coursePackFiles(const Course &course)
 {
     QStringList languageFiles;
     for (const CourseLanguage &language : course.languages)
-        languageFiles << language.file;
+        if (!language.file.isEmpty())
+            languageFiles << language.file;
     QList<PackFile> files = packFiles(courseAssets(course), languageFiles);
     // The quadrant draws its picture inside a 2-pixel border.
     for (const LessonDesign &design : course.screens) {
@@ -114,8 +123,10 @@ void checkCourseFiles(const Course &course)
         for (const QString &cue : assets.cues)
             check(place, cueSoundName(cue));
     }
-    for (const CourseLanguage &language : course.languages)
-        check(QStringLiteral("language %1").arg(language.name), language.file);
+    for (const CourseLanguage &language : course.languages) {
+        if (!language.file.isEmpty())
+            check(QStringLiteral("language %1").arg(language.name), language.file);
+    }
 }
 
 } // namespace kelvora

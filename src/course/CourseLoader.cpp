@@ -1,6 +1,7 @@
 #include "CourseLoader.h"
 
 #include "CourseNode.h"
+#include "Format2Reader.h"
 #include "ScreenNames.h"
 
 #include <QFile>
@@ -9,6 +10,7 @@
 #include <QJsonObject>
 #include <QRegularExpression>
 
+#include <algorithm>
 #include <map>
 
 namespace kelvora {
@@ -34,10 +36,22 @@ QString languageTag(const CourseNode &node)
     return tag;
 }
 
-Shape::Kind markKind(const CourseNode &node)
+// This format's captions follow the language's place: Turkish, English, French; the start screen's own
+// lines are the same in every language.
+LanguageCaptions placeCaptions(int place)
 {
-    static const std::map<QString, Shape::Kind> kinds{
-        {"circle", Shape::Kind::Circle}, {"oval", Shape::Kind::Oval}, {"roundedSquare", Shape::Kind::RoundedSquare}};
+    static const char *const tags[MaxLanguages] = {"tr", "en", "fr"};
+    LanguageCaptions captions = *defaultCaptions(QLatin1String(tags[std::min(size_t(place), MaxLanguages - 1)]));
+    const LanguageCaptions &english = *defaultCaptions(QStringLiteral("en"));
+    captions.currentLanguage = english.currentLanguage;
+    captions.credit = english.credit;
+    return captions;
+}
+
+MarkKind markKind(const CourseNode &node)
+{
+    static const std::map<QString, MarkKind> kinds{
+        {"circle", MarkKind::Circle}, {"oval", MarkKind::Oval}, {"roundedSquare", MarkKind::RoundedSquare}};
     const auto found = kinds.find(node.text("kind", QStringLiteral("circle")));
     if (found == kinds.end())
         node.fail("kind", QStringLiteral("is not circle, oval or roundedSquare"));
@@ -103,7 +117,11 @@ public:
             failCourse(m_file, {}, QStringLiteral("is not a JSON object"));
 
         const CourseNode root(m_file, document.object(), {});
-        root.allow({"title", "languages", "screens"});
+        if (root.has("format") && root.number("format", 1) == 2)
+            return Format2Reader(m_file, document.object()).read();
+        if (root.number("format", 1) != 1)
+            root.fail("format", QStringLiteral("is not 2 (or 1, the format without the field)"));
+        root.allow({"format", "title", "languages", "screens"});
         Course course;
         course.file = m_file;
         course.folder = QFileInfo(m_file).absolutePath();
@@ -112,8 +130,9 @@ public:
                  return namedPlace("language", o, i);
              })) {
             language.allow({"name", "startCaption", "file", "tag"});
-            course.languages.push_back({language.requiredText("name"), language.requiredText("startCaption"),
-                                        language.requiredText("file"), languageTag(language)});
+            course.languages.push_back({language.requiredText("name"), language.requiredText("file"),
+                                        languageTag(language), placeCaptions(int(course.languages.size()))});
+            course.languages.back().captions.start = language.requiredText("startCaption");
         }
         if (course.languages.empty() || course.languages.size() > MaxLanguages)
             root.fail("languages", QStringLiteral("must name one to three languages: the start screen offers three"));
@@ -136,6 +155,7 @@ private:
         node.allow({"name", "inset", "photograph", "layout", "marks", "timers", "steps", "engineLoop", "atLoad", "kinds"});
         LessonDesign design;
         design.screen = number;
+        design.name = node.text("name");
         design.inset = node.requiredText("inset");
         design.firstPhotograph = node.requiredText("photograph");
         design.layout = readLayout(node.object("layout"));

@@ -41,11 +41,12 @@ public:
     // The objects of a list field; placeOf names each (from its fields and its position) for messages.
     QList<CourseNode> objects(const char *field, const std::function<QString(const QJsonObject &, int)> &placeOf) const;
     CourseNode object(const char *field) const;
+    QList<int> numbers(const char *field, int count) const; // exactly count whole numbers
+    const QJsonObject &json() const { return m_object; }
 
 private:
     QJsonValue value(const char *field) const;
     QString fieldPlace(const char *field) const;
-    QList<int> numbers(const char *field, int count) const;
     void require(const char *field) const;
 
     QString m_file;

@@ -1,20 +1,15 @@
 #include "ScreenNames.h"
 
-namespace kelvora {
+#include "ControlNames.h"
 
-namespace {
-const QStringList TemplateControls{"Explain", "Picture1", "Command1", "Command2", "Command3", "LabelDVM"};
-const QStringList QuadrantControls{"Picture2", "Line1", "shpthr", "LabelTHRTL"};
-const QStringList QuadrantMarks{"Shape1", "Shape3"};
-const QStringList SequenceTimers{"Timerkokpitbekle", "TimerDVMBekle"};
-} // namespace
+namespace kelvora {
 
 ScreenNames::ScreenNames(const CourseNode &screen)
 {
-    for (const QString &name : TemplateControls)
-        m_controls.insert(name.toLower());
-    addMark(QStringLiteral("ShapeDVM"), -1, screen);
-    addTimer(QStringLiteral("TimerDVM"), screen);
+    for (QLatin1StringView name : names::TemplateControls)
+        m_controls.insert(QString(name).toLower());
+    addMark(names::ContinueMark, -1, screen);
+    addTimer(names::ContinueTimer, screen);
 }
 
 void ScreenNames::addMark(const QString &name, int index, const CourseNode &at)
@@ -46,12 +41,12 @@ void ScreenNames::addControl(const QString &name, const CourseNode &at)
 void ScreenNames::addKind(const QString &kind, const CourseNode &at)
 {
     if (kind == QLatin1String("throttleQuadrant")) {
-        for (const QString &control : QuadrantControls)
+        for (QLatin1StringView control : names::QuadrantControls)
             addControl(control, at);
-        for (const QString &mark : QuadrantMarks)
+        for (QLatin1StringView mark : names::QuadrantMarks)
             addMark(mark, -1, at);
     } else if (kind == QLatin1String("timedSequence")) {
-        for (const QString &timer : SequenceTimers)
+        for (QLatin1StringView timer : names::SequenceTimers)
             addTimer(timer, at);
     }
 }

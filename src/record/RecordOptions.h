@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/RunState.h"
+#include "screens/RunState.h"
 
 #include <QString>
 

@@ -1,8 +1,8 @@
 #include "ResultsScreen.h"
 
-#include "RunObserver.h"
+#include "screens/RunObserver.h"
 #include "RunSummary.h"
-#include "app/RunState.h"
+#include "screens/RunState.h"
 #include "course/CurrentCourse.h"
 #include "platform/ProgramEnd.h"
 #include "screens/Look.h"
@@ -62,7 +62,7 @@ private:
 };
 } // namespace
 
-ResultsScreen::ResultsScreen() : Screen(QSize(1024, 768))
+ResultsScreen::ResultsScreen(const RunRecord *record) : Screen(QSize(1024, 768)), m_record(record)
 {
     setObjectName(QStringLiteral("Results"));
 }
@@ -83,7 +83,7 @@ void ResultsScreen::load()
     for (const char *column : captions.columns)
         header << QString::fromUtf8(column);
     table.addRow(header, MarkYellow);
-    if (const RunRecord *record = RunObserver::current().record()) {
+    if (const RunRecord *record = m_record) {
         for (const ScreenRecord &screen : record->screens) {
             table.addRow({QString::number(screen.screen), clockDuration(screen.durationMs()),
                           QString::number(screen.misses()), QString::number(screen.hints())},

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "RunRecord.h"
 #include "screens/Screen.h"
 
 namespace kelvora {
@@ -9,13 +10,16 @@ namespace kelvora {
 class ResultsScreen : public Screen {
     Q_OBJECT
 public:
-    ResultsScreen();
+    explicit ResultsScreen(const RunRecord *record);
 
 public slots:
     void finish();
 
 protected:
     void load() override;
+
+private:
+    const RunRecord *m_record;
 };
 
 } // namespace kelvora

@@ -2,16 +2,6 @@
 
 namespace kelvora {
 
-QString RunResult::text() const
-{
-    switch (kind) {
-    case Kind::Completed: return QStringLiteral("completed");
-    case Kind::Left: return QStringLiteral("left at screen %1").arg(screen);
-    case Kind::Error: return QStringLiteral("error: ") + message;
-    }
-    return {};
-}
-
 int ScreenRecord::misses() const
 {
     int total = 0;

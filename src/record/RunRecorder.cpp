@@ -3,7 +3,7 @@
 #include "RecordFile.h"
 #include "RunClock.h"
 #include "XapiStatements.h"
-#include "app/RunState.h"
+#include "screens/RunState.h"
 #include "course/CurrentCourse.h"
 
 #include <QIODevice>

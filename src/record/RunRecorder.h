@@ -1,6 +1,7 @@
 #pragma once
 
-#include "RunObserver.h"
+#include "RunRecord.h"
+#include "screens/RunObserver.h"
 
 namespace kelvora {
 
@@ -25,7 +26,7 @@ public:
     void missed(int screen, int step, QPointF at) override;
     void hinted(int screen, int step) override;
     void runEnded(const RunResult &result) override;
-    const RunRecord *record() const override { return &m_record; }
+    const RunRecord *record() const { return &m_record; }
 
     bool hasEnded() const { return m_ended; }
     // The file the record was written to; empty until then, or if it could not be written.

@@ -9,15 +9,15 @@
 #include "RunGuard.h"
 #include "StepTracker.h"
 #include "Timer.h"
-#include "app/RunState.h"
+#include "screens/RunState.h"
+#include "course/ControlNames.h"
 #include "kinds/PressCounter.h"
 #include "kinds/RunEnding.h"
 #include "kinds/ThrottleSteps.h"
 #include "kinds/TimedSequence.h"
 #include "platform/ProgramEnd.h"
 #include "platform/SoundPlayer.h"
-#include "record/ResultsScreen.h"
-#include "record/RunObserver.h"
+#include "screens/RunObserver.h"
 
 #include <QMouseEvent>
 #include <QPushButton>
@@ -32,7 +32,7 @@ constexpr QSize InsetSize{207, 221};
 // "Timer7" blinks "Shape7"; "TimerDVM" blinks "ShapeDVM".
 QString markOfTimer(const QString &timerName)
 {
-    return QStringLiteral("Shape") + timerName.mid(5);
+    return names::MarkPrefix + timerName.mid(names::BlinkTimerPrefix.size());
 }
 } // namespace
 
@@ -45,6 +45,10 @@ LessonScreen::LessonScreen(const LessonDesign &design)
     createCommonControls();
     createMarks();
     createKinds();
+    if (design.fitPictures) {
+        fitPictures();
+        m_inset->fitPictures();
+    }
     for (const StepDesign &step : m_design.steps) {
         m_steps.push_back({&step, timer(step.activeWhile), mark(step.mark)});
         m_tracker->track(m_steps.back().activeWhile, m_steps.back().mark);
@@ -58,24 +62,24 @@ void LessonScreen::trackStep(const QString &activeWhile, const QString &markName
 
 void LessonScreen::createCommonControls()
 {
-    auto *explain = new PressLabel(this, QStringLiteral("Explain"),
+    auto *explain = new PressLabel(this, names::Explain,
                                    QRect(m_layout.explain, QSize(ExplainWidth, m_layout.explainHeight)), QString());
     explain->setFont(captionFont());
     setTextColor(explain, MarkYellow);
     explain->setWordWrap(true);
     explain->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    m_inset = new PictureBox(this, QStringLiteral("Picture1"), QRect(m_layout.inset, InsetSize));
+    m_inset = new PictureBox(this, names::Inset, QRect(m_layout.inset, InsetSize));
 
-    addButton(this, "Command1", {758, 6, 103, 27}, QStringLiteral("Next  ->"));
-    auto *exit = addButton(this, "Command2", {m_layout.exitLeft, 6, 37, 27}, QStringLiteral("Exit"));
-    addButton(this, "Command3", QRect(m_layout.readMore, QSize(103, 27)), QStringLiteral("Raed  ->"));
-    connect(control<QPushButton>(QStringLiteral("Command1")), &QPushButton::clicked, this, guarded([this] { next(); }));
+    addButton(this, names::Next, {758, 6, 103, 27}, QStringLiteral("Next  ->"));
+    auto *exit = addButton(this, names::Exit, {m_layout.exitLeft, 6, 37, 27}, QStringLiteral("Exit"));
+    addButton(this, names::ReadMore, QRect(m_layout.readMore, QSize(103, 27)), QStringLiteral("Raed  ->"));
+    connect(control<QPushButton>(names::Next), &QPushButton::clicked, this, guarded([this] { next(); }));
     connect(exit, &QPushButton::clicked, this, guarded([this] { exitProgram(); }));
-    connect(control<QPushButton>(QStringLiteral("Command3")), &QPushButton::clicked, this, guarded([this] { readMore(); }));
+    connect(control<QPushButton>(names::ReadMore), &QPushButton::clicked, this, guarded([this] { readMore(); }));
     exit->setFocus();
 
-    auto *label = new PressLabel(this, QStringLiteral("LabelDVM"), m_layout.continueLabel, QStringLiteral("Devam"));
+    auto *label = new PressLabel(this, names::ContinueLabel, m_layout.continueLabel, QStringLiteral("Devam"));
     label->setFont(captionFont());
     setTextColor(label, MarkYellow);
     label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
@@ -85,9 +89,9 @@ void LessonScreen::createCommonControls()
             next();
     });
 
-    new Shape(this, QStringLiteral("ShapeDVM"), m_layout.continueMark, Shape::Kind::Oval, MarkYellow,
+    new Shape(this, names::ContinueMark, m_layout.continueMark, Shape::Kind::Oval, MarkYellow,
               m_layout.continueMarkShown);
-    addBlinkTimer(QStringLiteral("TimerDVM"), m_layout.continueBlinking);
+    addBlinkTimer(names::ContinueTimer, m_layout.continueBlinking);
 }
 
 void LessonScreen::createMarks()
@@ -146,14 +150,11 @@ void LessonScreen::showNextLine()
     ShowNextExplanation(*this, languageText());
 }
 
-QString LessonScreen::numberedPhotograph(int number)
+void LessonScreen::restartLoop()
 {
-    return QStringLiteral("images\\0") + QString::number(number) + QStringLiteral(".jpg");
-}
-
-void LessonScreen::restartEngineLoop()
-{
-    playSound(EngineLoopSound, NoModule, SoundAsync | SoundLoop);
+    if (m_design.loop.isEmpty())
+        return;
+    playSound(m_design.loop.toStdString(), NoModule, SoundAsync | SoundLoop);
 }
 
 void LessonScreen::setInset(const QString &name)
@@ -163,7 +164,7 @@ void LessonScreen::setInset(const QString &name)
 
 QWidget *LessonScreen::continueLabel() const
 {
-    return control<QWidget>(QStringLiteral("LabelDVM"));
+    return control<QWidget>(names::ContinueLabel);
 }
 
 void LessonScreen::load()
@@ -175,7 +176,10 @@ void LessonScreen::load()
     showNextLine();
     if (m_layout.continueLabelInFront)
         continueLabel()->raise();
-    setInset(m_design.inset);
+    if (m_design.inset.isEmpty())
+        m_inset->hide();
+    else
+        setInset(m_design.inset);
     for (LessonKind *kind : m_kinds)
         kind->loadInsets();
     setPicture(m_design.firstPhotograph);
@@ -214,7 +218,7 @@ void LessonScreen::pressWindow(QPointF position)
 
 void LessonScreen::pressContinueMark(QPointF position)
 {
-    if (timer(QStringLiteral("TimerDVM"))->isEnabled() && mark(QStringLiteral("ShapeDVM"))->hits(position))
+    if (timer(names::ContinueTimer)->isEnabled() && mark(names::ContinueMark)->hits(position))
         next();
 }
 
@@ -223,8 +227,10 @@ void LessonScreen::runStep(const Step &step)
     const StepDesign &design = *step.design;
     if (!design.cue.isEmpty())
         PlayCue(design.cue);
+    if (!design.sound.isEmpty())
+        playSound(design.sound.toStdString(), SoundModule, SoundSync);
     if (m_design.engineLoop)
-        restartEngineLoop();
+        restartLoop();
     if (!design.photograph.isEmpty())
         setPicture(design.photograph);
     step.activeWhile->setEnabled(false);
@@ -276,8 +282,9 @@ void LessonScreen::next()
 void LessonScreen::finishRun()
 {
     RunObserver::current().runEnded(RunResult::completed());
-    if (CurrentRunMode == RunMode::Check)
-        GoToScreen(*this, *new ResultsScreen);
+    Screen *results = CurrentRunMode == RunMode::Check ? makeResultsPage() : nullptr;
+    if (results)
+        GoToScreen(*this, *results);
     else
         endProgram(0);
 }

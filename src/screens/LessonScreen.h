@@ -1,7 +1,8 @@
 #pragma once
 
-#include "LessonDesign.h"
+#include "course/LessonDesign.h"
 #include "Screen.h"
+#include "Shape.h"
 #include "Timer.h"
 
 #include <vector>
@@ -34,10 +35,8 @@ public:
     void setInset(const QString &name);
     void runActions(const Actions &actions);
 
-    // "images\0" + number + ".jpg": the names that lessons build from a counter.
-    static QString numberedPhotograph(int number);
-    // Restarts the running engine's looping sound.
-    static void restartEngineLoop();
+    // Restarts the screen's looping sound.
+    void restartLoop();
 
     // A click step that a kind runs itself, followed like the table's steps.
     void trackStep(const QString &activeWhile, const QString &mark);

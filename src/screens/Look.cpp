@@ -49,10 +49,10 @@ protected:
 };
 } // namespace
 
-QPushButton *addButton(QWidget *parent, const char *name, const QRect &rect, const QString &caption)
+QPushButton *addButton(QWidget *parent, const QString &name, const QRect &rect, const QString &caption)
 {
     auto *button = new Button(caption, parent);
-    button->setObjectName(QLatin1String(name));
+    button->setObjectName(name);
     button->setGeometry(rect);
     button->setFont(controlFont());
     button->setAutoDefault(true);

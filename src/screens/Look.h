@@ -18,6 +18,6 @@ QFont controlFont();
 void setTextColor(QWidget *widget, const QColor &color);
 
 // A push button in the control font; Enter presses it when it has the focus.
-QPushButton *addButton(QWidget *parent, const char *name, const QRect &rect, const QString &caption);
+QPushButton *addButton(QWidget *parent, const QString &name, const QRect &rect, const QString &caption);
 
 } // namespace kelvora

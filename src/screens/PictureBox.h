@@ -15,6 +15,8 @@ public:
     PictureBox(QWidget *parent, const QString &name, const QRect &rect, int borderWidth = 0);
 
     void setPicture(const QString &name); // throws RuntimeError
+    // From now on pictures of any size are fitted whole into the box (letterboxed) as they are read.
+    void fitPictures() { m_fitPictures = true; }
     const QString &pictureName() const { return m_pictureName; }
     QWidget *canvas() const;
 
@@ -28,6 +30,7 @@ private:
     class Canvas;
     Canvas *m_canvas;
     QString m_pictureName;
+    bool m_fitPictures = false;
 };
 
 } // namespace kelvora

@@ -2,8 +2,10 @@
 
 #include "RunWindow.h"
 #include "Screen.h"
-#include "app/RunState.h"
+#include "screens/RunState.h"
 #include "content/LanguageFile.h"
+#include "course/ControlNames.h"
+#include "course/CurrentCourse.h"
 #include "platform/SoundPlayer.h"
 
 #include <QLabel>
@@ -14,8 +16,12 @@ namespace kelvora {
 void ShowNextExplanation(Screen &screen, const QString &languageNumber)
 {
     ExplanationCursor = checkedIncrement(ExplanationCursor, "ExplanationCursor");
-    const QString line = readLanguageLine(languageFilePath(languageNumber), ExplanationCursor);
-    screen.control<QLabel>(QStringLiteral("Explain"))->setText(line);
+    const std::vector<QStringList> &held = currentCourse().lines;
+    const size_t language = size_t(languageNumber.toInt() - 1);
+    const QString line = held.empty() ? readLanguageLine(languageFilePath(languageNumber), ExplanationCursor)
+                         : language < held.size() ? held[language].value(ExplanationCursor - 1)
+                                                  : QString();
+    screen.control<QLabel>(names::Explain)->setText(line);
 }
 
 void GoToScreen(Screen &current, Screen &next)
@@ -34,33 +40,12 @@ void PlayCue(const QString &cueName)
     playSound(path.toStdString(), SoundModule, SoundSync);
 }
 
-namespace {
-struct Captions {
-    const char *next;
-    const char *exit;
-    const char *continueLabel;
-};
-
-const Captions *captionsFor(int languageCode)
-{
-    static const Captions turkish{"İleri", "Çıkış", "Devam"};
-    static const Captions english{"Next", "Exit", "Continue"};
-    static const Captions french{"Poursuivre", "Fermer", "Continuer"};
-    switch (languageCode) {
-    case 1: return &turkish;
-    case 2: return &english;
-    case 3: return &french;
-    default: return nullptr;
-    }
-}
-} // namespace
-
 void LocalizeScreen(Screen &screen, int languageCode)
 {
-    if (const Captions *captions = captionsFor(languageCode)) {
-        screen.control<QPushButton>(QStringLiteral("Command1"))->setText(QString::fromUtf8(captions->next));
-        screen.control<QPushButton>(QStringLiteral("Command2"))->setText(QString::fromUtf8(captions->exit));
-        screen.control<QLabel>(QStringLiteral("labelDVM"))->setText(QString::fromUtf8(captions->continueLabel));
+    if (const CourseLanguage *language = currentCourse().language(languageCode)) {
+        screen.control<QPushButton>(names::Next)->setText(language->captions.next);
+        screen.control<QPushButton>(names::Exit)->setText(language->captions.exit);
+        screen.control<QLabel>(names::ContinueLabel)->setText(language->captions.continueLabel);
     }
     screen.control<QPushButton>(QStringLiteral("command1"))->hide();
     screen.control<QPushButton>(QStringLiteral("command3"))->hide();

@@ -2,7 +2,7 @@
 
 #include "Screen.h"
 #include "platform/ErrorReport.h"
-#include "record/RunObserver.h"
+#include "screens/RunObserver.h"
 
 #include <QApplication>
 

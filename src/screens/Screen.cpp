@@ -2,6 +2,7 @@
 
 #include "Timer.h"
 #include "content/ContentPicture.h"
+#include "content/Letterbox.h"
 
 #include <QPainter>
 
@@ -15,7 +16,7 @@ Screen::Screen(const QSize &clientSize)
 
 void Screen::setPicture(const QString &name)
 {
-    m_picture = loadContentPicture(name);
+    m_picture = m_fitPictures ? letterboxed(loadContentPicture(name), size()) : loadContentPicture(name);
     m_pictureName = name;
     update();
 }

@@ -19,6 +19,8 @@ public:
 
     // The screen's picture: read from disk now, drawn from the origin.
     void setPicture(const QString &name); // throws RuntimeError
+    // From now on pictures of any size are fitted whole into the screen (letterboxed) as they are read.
+    void fitPictures() { m_fitPictures = true; }
     const QString &pictureName() const { return m_pictureName; }
 
     // The child control of that name, without regard to letter case.
@@ -47,6 +49,7 @@ private:
     QImage m_picture;
     QString m_pictureName;
     bool m_loaded = false;
+    bool m_fitPictures = false;
     bool m_leaving = false;
 };
 

@@ -57,11 +57,11 @@ void Shape::paintEvent(QPaintEvent *)
     painter.setBrush(filled ? QBrush(m_fill) : QBrush(Qt::NoBrush));
 
     QRectF figure = QRectF(rect()).adjusted(penWidth / 2, penWidth / 2, -penWidth / 2, -penWidth / 2);
-    if (m_kind != Kind::Oval) {
+    if (m_kind == Kind::Circle || m_kind == Kind::RoundedSquare) {
         const qreal side = std::min(figure.width(), figure.height());
         figure = QRectF(figure.center() - QPointF(side / 2, side / 2), QSizeF(side, side));
     }
-    if (m_kind == Kind::RoundedSquare)
+    if (m_kind == Kind::RoundedSquare || m_kind == Kind::Rectangle)
         painter.drawRoundedRect(figure, figure.width() / 8, figure.height() / 8);
     else
         painter.drawEllipse(figure);

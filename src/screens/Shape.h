@@ -1,17 +1,18 @@
 #pragma once
 
-#include <QColor>
+#include "course/MarkLook.h"
+
 #include <QWidget>
 
 namespace kelvora {
 
-// An outline mark over the photograph: a circle, oval or rounded square
+// An outline mark over the photograph: a circle, oval, rounded square or rectangle
 // inscribed in its rectangle, transparent inside. It only draws; presses pass
 // through it to the window below, which tests them against its rectangle.
 class Shape : public QWidget {
     Q_OBJECT
 public:
-    enum class Kind { Circle, Oval, RoundedSquare };
+    using Kind = MarkKind;
 
     Shape(QWidget *parent, const QString &name, const QRect &rect, Kind kind, const QColor &border, bool visible);
 
@@ -44,11 +45,5 @@ private:
     int m_index = -1;
     bool m_concealed = false;
 };
-
-inline const QColor MarkYellow{0xFF, 0xFF, 0x00};
-inline const QColor MarkRed{0xFF, 0x00, 0x00};
-inline const QColor WatchGreen{0x80, 0xFF, 0x80};  // marks that only watch a gauge
-inline const QColor PointerGreen{0xC0, 0xFF, 0xC0};
-inline const QColor PointerCyan{0xC0, 0xFF, 0xFF};
 
 } // namespace kelvora

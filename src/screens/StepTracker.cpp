@@ -2,8 +2,8 @@
 
 #include "Shape.h"
 #include "Timer.h"
-#include "app/RunState.h"
-#include "record/RunObserver.h"
+#include "screens/RunState.h"
+#include "screens/RunObserver.h"
 
 #include <QKeyEvent>
 #include <QWidget>

@@ -4,6 +4,7 @@
 #include "Look.h"
 #include "PressLabel.h"
 #include "Shape.h"
+#include "course/ControlNames.h"
 
 #include <QCoreApplication>
 #include <QThread>
@@ -22,23 +23,23 @@ const QRect StepMark{32, 172, 85, 43};
 } // namespace
 
 ThrottleQuadrant::ThrottleQuadrant(QWidget *parent, const QRect &rect)
-    : PictureBox(parent, QStringLiteral("Picture2"), rect, BorderWidth)
+    : PictureBox(parent, names::QuadrantBox, rect, BorderWidth)
 {
     QWidget *inner = canvas();
-    new Line(inner, QStringLiteral("Line1"), QLine(46, 198, 106, 198), QColor(0xFF, 0xFF, 0x80), 3);
-    m_knob = new Mark(inner, QStringLiteral("shpthr"), {84, 188, 27, 23}, Mark::Kind::Circle, Qt::black, true);
+    new Line(inner, names::QuadrantSlot, QLine(46, 198, 106, 198), QColor(0xFF, 0xFF, 0x80), 3);
+    m_knob = new Mark(inner, names::QuadrantKnob, {84, 188, 27, 23}, Mark::Kind::Circle, Qt::black, true);
     m_knob->setFill(MarkYellow);
-    new Mark(inner, QStringLiteral("Shape3"), StepMark, Mark::Kind::Oval, MarkRed, false);
-    auto *label = new PressLabel(inner, QStringLiteral("LabelTHRTL"), {12, 226, 141, 35}, QStringLiteral("Throttle % 50 "));
+    new Mark(inner, names::QuadrantPushMark, StepMark, Mark::Kind::Oval, MarkRed, false);
+    auto *label = new PressLabel(inner, names::QuadrantCaption, {12, 226, 141, 35}, QStringLiteral("Throttle % 50 "));
     label->setFont(captionFont());
     setTextColor(label, MarkRed);
     label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    new Mark(inner, QStringLiteral("Shape1"), StepMark, Mark::Kind::Oval, MarkRed, true);
+    new Mark(inner, names::QuadrantPullMark, StepMark, Mark::Kind::Oval, MarkRed, true);
 }
 
 void ThrottleQuadrant::setCaption(const QString &caption)
 {
-    findChild<PressLabel *>(QStringLiteral("LabelTHRTL"))->setText(caption);
+    findChild<PressLabel *>(names::QuadrantCaption)->setText(caption);
 }
 
 void ThrottleQuadrant::moveKnob(int direction)

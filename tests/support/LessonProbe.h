@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/RunState.h"
+#include "screens/RunState.h"
 #include "screens/LessonChain.h"
 #include "screens/LessonScreen.h"
 

@@ -1,6 +1,6 @@
 #include "TestRun.h"
 
-#include "app/RunState.h"
+#include "screens/RunState.h"
 #include "content/ContentPath.h"
 #include "platform/ErrorReport.h"
 #include "platform/ProgramEnd.h"

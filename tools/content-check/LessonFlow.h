@@ -2,7 +2,7 @@
 
 #include "CourseCheck.h"
 #include "course/Course.h"
-#include "screens/LessonDesign.h"
+#include "course/LessonDesign.h"
 
 #include <QString>
 #include <vector>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "screens/LessonDesign.h"
+#include "course/LessonDesign.h"
 
 #include <QList>
 #include <QRect>

@@ -1,6 +1,7 @@
 #include "Storyboard.h"
 
-#include "app/RunState.h"
+#include "screens/RunState.h"
+#include "course/ControlNames.h"
 #include "course/CurrentCourse.h"
 #include "platform/ErrorReport.h"
 #include "platform/ProgramEnd.h"
@@ -12,6 +13,7 @@
 
 #include <QApplication>
 #include <QHash>
+#include <QCryptographicHash>
 #include <QDir>
 #include <QLabel>
 #include <QMouseEvent>
@@ -28,7 +30,6 @@ constexpr QSize ThumbnailSize{256, 192};
 constexpr int StateLimit = 300;
 // Ticks in a row that change nothing before a timer counts as idle: a sequence may show a photograph twice.
 constexpr int IdleTickLimit = 20;
-const QString ContinueTimer = QStringLiteral("TimerDVM");
 
 int firstLineOf(int screen)
 {
@@ -40,6 +41,15 @@ int firstLineOf(int screen)
     return 1;
 }
 
+QByteArray pixelHash(const QImage &image)
+{
+    const QImage pixels = image.convertToFormat(QImage::Format_RGB32);
+    QCryptographicHash hash(QCryptographicHash::Sha256);
+    for (int y = 0; y < pixels.height(); ++y)
+        hash.addData(QByteArrayView(reinterpret_cast<const char *>(pixels.constScanLine(y)), pixels.width() * 4));
+    return hash.result().toHex();
+}
+
 QString slug(const QString &state)
 {
     static const QRegularExpression separators(QStringLiteral("[^a-z0-9]+"));
@@ -47,7 +57,7 @@ QString slug(const QString &state)
 }
 } // namespace
 
-Storyboard::Storyboard(const QString &outFolder) : m_outFolder(outFolder)
+Storyboard::Storyboard(const QString &outFolder, bool picturesToo) : m_outFolder(outFolder), m_picturesToo(picturesToo)
 {
     QDir().mkpath(m_outFolder);
     SoundPlayer::install(&m_sound);
@@ -129,8 +139,8 @@ void Storyboard::walk()
         const QString ticks = timer->objectName() + QLatin1String(" tick");
         snapshot(QStringLiteral("%1 %2").arg(ticks).arg(statesSoFar(ticks) + 1));
     }
-    if (m_errors.size() == errorsBefore && m_screen->isVisible() && !timer(ContinueTimer)->isEnabled() &&
-        m_screen->control<QWidget>(QStringLiteral("LabelDVM"))->isHidden())
+    if (m_errors.size() == errorsBefore && m_screen->isVisible() && !timer(names::ContinueTimer)->isEnabled() &&
+        m_screen->control<QWidget>(names::ContinueLabel)->isHidden())
         m_errors << QStringLiteral("screen %1: a dead end: after its last state neither the continue mark blinks nor its "
                                    "label shows").arg(m_screenNumber);
 }
@@ -199,9 +209,15 @@ void Storyboard::snapshot(const QString &state)
     StoryFrame frame{.screen = m_screenNumber,
                      .state = state,
                      .file = QStringLiteral("%1-%2-%3.png").arg(m_screenNumber, 2, 10, QLatin1Char('0')).arg(index, 2, 10, QLatin1Char('0')).arg(slug(state)),
-                     .explanation = m_screen->control<QLabel>(QStringLiteral("Explain"))->text(),
+                     .explanation = m_screen->control<QLabel>(names::Explain)->text(),
                      .sounds = m_sound.take(),
-                     .thumbnail = image.scaled(ThumbnailSize, Qt::KeepAspectRatio, Qt::SmoothTransformation)};
+                     .pixelHash = pixelHash(image),
+                     .thumbnail = {}};
+    if (!m_picturesToo) {
+        m_frames << frame;
+        return;
+    }
+    frame.thumbnail = image.scaled(ThumbnailSize, Qt::KeepAspectRatio, Qt::SmoothTransformation);
     if (!image.save(QDir(m_outFolder).filePath(frame.file)))
         m_errors << QStringLiteral("could not write %1").arg(QDir(m_outFolder).filePath(frame.file));
     m_frames << frame;
@@ -250,7 +266,7 @@ QList<Timer *> Storyboard::enabledTimers(bool blinking) const
 int Storyboard::blinkTimerNumber(const Timer *timer) const
 {
     const QString name = timer->objectName();
-    if (name.compare(ContinueTimer, Qt::CaseInsensitive) == 0)
+    if (name.compare(names::ContinueTimer, Qt::CaseInsensitive) == 0)
         return 0;
     const std::vector<BlinkTimerDesign> &timers = currentCourse().screens[size_t(m_screenNumber - 1)].blinkTimers;
     for (size_t i = 0; i < timers.size(); ++i) {

@@ -20,6 +20,7 @@ struct StoryFrame {
     QString file;        // PNG file name in the output folder
     QString explanation; // the line on display
     QStringList sounds;  // sound requests that led to this state
+    QByteArray pixelHash; // SHA-256 of the picture's pixels, whatever the PNG encoder makes of them
     QImage thumbnail;
 };
 
@@ -34,7 +35,8 @@ struct StoryFrame {
 class Storyboard : public QObject {
     Q_OBJECT
 public:
-    explicit Storyboard(const QString &outFolder);
+    // With `picturesToo` false only the states and their pixel hashes are kept.
+    explicit Storyboard(const QString &outFolder, bool picturesToo = true);
     ~Storyboard() override;
 
     // Renders every state of lesson screen `number`; false when the chain has
@@ -61,6 +63,7 @@ private:
     int statesSoFar(const QString &prefix) const;
 
     QString m_outFolder;
+    bool m_picturesToo = true;
     SilentSoundPlayer m_sound;
     Screen *m_screen = nullptr;
     int m_screenNumber = 0;

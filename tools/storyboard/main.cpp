@@ -1,7 +1,7 @@
 #include "ContactSheet.h"
 #include "Storyboard.h"
 
-#include "app/RunState.h"
+#include "screens/RunState.h"
 #include "app/TrainerApplication.h"
 #include "platform/ProgramFolder.h"
 #include "course/CurrentCourse.h"
@@ -30,6 +30,17 @@ bool writeIndex(const QString &path, const QList<StoryFrame> &frames)
             << '\t' << frame.explanation << '\n';
     return true;
 }
+
+bool writeHashes(const QString &path, const QList<StoryFrame> &frames)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text))
+        return false;
+    QTextStream out(&file);
+    for (const StoryFrame &frame : frames)
+        out << frame.pixelHash << "  " << frame.file << '\n';
+    return true;
+}
 } // namespace
 
 int main(int argc, char **argv)
@@ -49,6 +60,8 @@ int main(int argc, char **argv)
     parser.addOption({QStringLiteral("language"), QStringLiteral("the course's language N, 1 first"), QStringLiteral("N"), QStringLiteral("2")});
     parser.addOption({QStringLiteral("course"), QStringLiteral("a course file; its folder holds its content"), QStringLiteral("FILE")});
     parser.addOption({QStringLiteral("author"), QStringLiteral("draws every mark's rectangle and name, as the trainer's --author")});
+    parser.addOption({QStringLiteral("hashes"),
+                      QStringLiteral("writes states.tsv and the SHA-256 of each state's pixels (pixels.sha256) instead of PNG files")});
     parser.process(app);
     setAuthorMode(parser.isSet(QStringLiteral("author")));
     QStringList args = parser.positionalArguments();
@@ -81,7 +94,8 @@ int main(int argc, char **argv)
 
     QElapsedTimer clock;
     clock.start();
-    Storyboard board(framesDir);
+    const bool hashesOnly = parser.isSet(QStringLiteral("hashes"));
+    Storyboard board(framesDir, !hashesOnly);
     QList<int> missing;
     const int lessonCount = course.lessonCount();
     for (int screen = 1; screen <= lessonCount; ++screen) {
@@ -93,8 +107,12 @@ int main(int argc, char **argv)
                               .arg(course.title).arg(language).arg(course.languages[size_t(language - 1)].name).arg(frames.size()).arg(lessonCount - missing.size());
     const QString sheetPath = QDir(outDir).filePath(QStringLiteral("contact-sheet-lang%1.png").arg(language));
     QStringList errors = board.errors();
-    if (!contactSheet(frames, title).save(sheetPath))
+    if (hashesOnly) {
+        if (!writeHashes(QDir(framesDir).filePath(QStringLiteral("pixels.sha256")), frames))
+            errors << QStringLiteral("could not write the hashes in %1").arg(framesDir);
+    } else if (!contactSheet(frames, title).save(sheetPath)) {
         errors << QStringLiteral("could not write %1").arg(sheetPath);
+    }
     if (!writeIndex(QDir(framesDir).filePath(QStringLiteral("states.tsv")), frames))
         errors << QStringLiteral("could not write the index in %1").arg(framesDir);
 
@@ -103,6 +121,6 @@ int main(int argc, char **argv)
     for (int screen : missing)
         err << "kelvora-storyboard: screen " << screen << " is not in the lesson chain yet: skipped\n";
     QTextStream(stdout) << QStringLiteral("kelvora-storyboard: %1 states of %2 screens in %3 ms: %4, contact sheet %5\n")
-                               .arg(frames.size()).arg(lessonCount - missing.size()).arg(clock.elapsed()).arg(framesDir, sheetPath);
+                               .arg(frames.size()).arg(lessonCount - missing.size()).arg(clock.elapsed()).arg(framesDir, hashesOnly ? QStringLiteral("none") : sheetPath);
     return errors.isEmpty() ? 0 : 1;
 }

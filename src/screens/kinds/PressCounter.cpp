@@ -18,8 +18,8 @@ bool PressCounter::press(QPointF position)
         return false;
     ++m_pressCount;
     playSound(m_design.click.toStdString(), NoModule, SoundSync);
-    LessonScreen::restartEngineLoop();
-    screen().setPicture(LessonScreen::numberedPhotograph(m_pressCount + m_design.photographOffset));
+    screen().restartLoop();
+    screen().setPicture(m_design.photograph(m_pressCount));
     if (m_pressCount < m_design.presses)
         return false;
     screen().runActions(m_design.done);

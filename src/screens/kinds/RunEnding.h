@@ -1,7 +1,7 @@
 #pragma once
 
 #include "LessonKind.h"
-#include "screens/LessonDesign.h"
+#include "course/LessonDesign.h"
 
 namespace kelvora {
 

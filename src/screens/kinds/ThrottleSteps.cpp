@@ -1,6 +1,6 @@
 #include "ThrottleSteps.h"
 
-#include "app/RunState.h"
+#include "screens/RunState.h"
 #include "platform/SoundPlayer.h"
 #include "screens/LessonScreen.h"
 #include "screens/StepTracker.h"
@@ -29,6 +29,8 @@ void pauseHandlingEvents(int ms)
 ThrottleSteps::ThrottleSteps(LessonScreen &screen, const ThrottleQuadrantDesign &design)
     : LessonKind(screen), m_design(design), m_quadrant(new ThrottleQuadrant(&screen, design.rect))
 {
+    if (design.fitPicture)
+        m_quadrant->fitPictures();
     connect(m_quadrant, &ThrottleQuadrant::pressed, this, &ThrottleSteps::pressQuadrant);
     screen.trackStep(m_design.pullTimer, PullMark);
     screen.trackStep(m_design.liftTimer, m_design.liftMark);

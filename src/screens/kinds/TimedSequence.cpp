@@ -1,5 +1,6 @@
 #include "TimedSequence.h"
 
+#include "course/ControlNames.h"
 #include "platform/RuntimeError.h"
 #include "screens/LessonScreen.h"
 #include "screens/Timer.h"
@@ -12,8 +13,8 @@ constexpr int ViewDelayMs = 750;
 
 TimedSequence::TimedSequence(LessonScreen &screen, const TimedSequenceDesign &design)
     : LessonKind(screen), m_design(design),
-      m_delay(new Timer(&screen, QStringLiteral("Timerkokpitbekle"), ViewDelayMs, false)),
-      m_sequence(new Timer(&screen, QStringLiteral("TimerDVMBekle"), design.periodMs, false))
+      m_delay(new Timer(&screen, names::SequenceDelay, ViewDelayMs, false)),
+      m_sequence(new Timer(&screen, names::SequenceTimer, design.periodMs, false))
 {
     connect(m_delay, &Timer::ticked, this, [this] { this->screen().runActions(m_design.view); });
     connect(m_sequence, &Timer::ticked, this, &TimedSequence::tick);
@@ -25,7 +26,7 @@ void TimedSequence::tick()
     if (m_waitTickCount == m_design.lastTick)
         screen().runActions(m_design.finish);
     else
-        screen().setPicture(LessonScreen::numberedPhotograph(m_waitTickCount + m_design.photographOffset));
+        screen().setPicture(m_design.photograph(m_waitTickCount));
 }
 
 } // namespace kelvora

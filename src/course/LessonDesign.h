@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Shape.h"
+#include "MarkLook.h"
 
 #include <QPoint>
 #include <QRect>
@@ -15,6 +15,12 @@ namespace kelvora {
 // engine's loop once the engine runs. The start screen's Exit clicks the same.
 inline constexpr const char *ExitClickSound = "sounds\\dugme3.wav";
 inline constexpr const char *EngineLoopSound = "sounds\\70loop.wav";
+
+// "images\\0" + number + ".jpg": the photographs that numbered sequences and counters show.
+inline QString numberedPhotograph(int number)
+{
+    return QStringLiteral("images\\0") + QString::number(number) + QStringLiteral(".jpg");
+}
 
 // How a lesson screen's common controls differ from the template's design values.
 struct LessonLayout {
@@ -40,7 +46,7 @@ struct MarkDesign {
     QString name;
     int index = -1; // members of a group share the name, in index order
     QRect rect;
-    Shape::Kind kind = Shape::Kind::Circle;
+    MarkKind kind = MarkKind::Circle;
     QColor border = MarkYellow;
     bool visible = false;
 };
@@ -73,27 +79,34 @@ struct ScreenAction {
 using Actions = std::vector<ScreenAction>;
 
 // One click step: active while its timer runs, taken by a press strictly inside
-// its mark. Its actions run in this order: the cue (played to its end), the
-// engine loop where the screen has one, the photograph, the step's timer
+// its mark. Its actions run in this order: the cue or the sound (played to its
+// end), the loop where the screen restarts it, the photograph, the step's timer
 // stopped and its mark hidden, the follow-up, and the next explanation line.
 struct StepDesign {
     QString activeWhile;
     QString mark;
     QString cue = {};        // empty: no cue
+    QString sound = {};      // a sound file played to its end instead of a cue; empty: none
     QString photograph = {}; // empty: the photograph stays
     Actions followUp;
     bool nextLine = false;
 };
 
 // The timed photograph sequence: a delay whose one tick runs `view`, then a
-// sequence whose tick k shows numbered photograph k + photographOffset, and
-// whose tick lastTick runs `finish` instead.
+// sequence whose tick k shows photograph k, and whose tick lastTick runs
+// `finish` instead.
 struct TimedSequenceDesign {
     int periodMs = 0;
     int lastTick = 0;
     int photographOffset = 0;
     Actions view;
     Actions finish;
+    QStringList photographs = {}; // tick k shows photographs[k - 1]; empty: numbered photograph k + photographOffset
+
+    QString photograph(int tick) const
+    {
+        return photographs.isEmpty() ? numberedPhotograph(tick + photographOffset) : photographs.value(tick - 1);
+    }
 };
 
 // The throttle quadrant inset with its two steps inside and one on the window between.
@@ -108,10 +121,11 @@ struct ThrottleQuadrantDesign {
     QString liftClick;
     QString pushTimer;        // blinks the quadrant's Shape3
     Actions atIdle;           // after the knob has reached idle
+    bool fitPicture = false;  // the picture fitted whole into the box (letterboxed)
 };
 
 // One mark pressed again and again: each press plays the click, restarts the
-// engine loop and shows numbered photograph count + photographOffset.
+// screen's loop and shows photograph count.
 struct PressCounterDesign {
     QString timer;
     QString mark;
@@ -119,6 +133,12 @@ struct PressCounterDesign {
     QString click;
     int photographOffset = 0;
     Actions done; // after the last press
+    QStringList photographs = {}; // press n shows photographs[n - 1]; empty: numbered photograph n + photographOffset
+
+    QString photograph(int press) const
+    {
+        return photographs.isEmpty() ? numberedPhotograph(press + photographOffset) : photographs.value(press - 1);
+    }
 };
 
 // The continue mark of the course's last screen: a closing cue, then the end of the run.
@@ -129,6 +149,7 @@ struct RunEndingDesign {
 // Everything a lesson screen adds to the template.
 struct LessonDesign {
     int screen = 0;
+    QString name;    // the author's name for the screen, for records and tools
     QString caption; // the window's title
     QString inset;
     QString firstPhotograph;
@@ -136,8 +157,12 @@ struct LessonDesign {
     std::vector<MarkDesign> marks = {};
     std::vector<BlinkTimerDesign> blinkTimers = {};
     std::vector<StepDesign> steps = {};
-    // After each cue, restart the running engine's loop sound.
+    // After each cue, restart the screen's loop sound.
     bool engineLoop = false;
+    QString loop = EngineLoopSound; // the screen's looping sound, restarted after cues and counted presses
+    // Photographs and insets of any size are fitted whole into the page and the inset box (letterboxed);
+    // otherwise they are drawn unscaled from their top-left corner.
+    bool fitPictures = false;
     Actions atLoad = {}; // run after the load sequence
     // The named kinds that add behaviour to the template.
     std::optional<ThrottleQuadrantDesign> throttleQuadrant = {};

@@ -1,6 +1,11 @@
 #pragma once
 
-#include "RunRecord.h"
+#include "RunResult.h"
+
+#include <QPointF>
+#include <QString>
+
+#include <functional>
 
 namespace kelvora {
 
@@ -20,11 +25,14 @@ public:
     // The first end counts; later ones change nothing.
     virtual void runEnded(const RunResult & /*result*/) {}
 
-    // The run so far, or nullptr where nothing is recorded.
-    virtual const RunRecord *record() const { return nullptr; }
-
     static RunObserver &current();
     static void install(RunObserver *observer); // not owned; nullptr restores the default
 };
+
+class Screen;
+// The page that follows the last screen of a check run (the results), made by whoever records the run;
+// without one the program ends there.
+void setResultsPage(std::function<Screen *()> make);
+Screen *makeResultsPage();
 
 } // namespace kelvora

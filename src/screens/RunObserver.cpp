@@ -3,6 +3,12 @@
 namespace kelvora {
 
 namespace {
+std::function<Screen *()> &resultsPage()
+{
+    static std::function<Screen *()> make;
+    return make;
+}
+
 RunObserver *&installed()
 {
     static RunObserver *instance = nullptr;
@@ -19,6 +25,16 @@ RunObserver &RunObserver::current()
 void RunObserver::install(RunObserver *observer)
 {
     installed() = observer;
+}
+
+void setResultsPage(std::function<Screen *()> make)
+{
+    resultsPage() = std::move(make);
+}
+
+Screen *makeResultsPage()
+{
+    return resultsPage() ? resultsPage()() : nullptr;
 }
 
 } // namespace kelvora
