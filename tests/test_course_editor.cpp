@@ -273,7 +273,7 @@ private slots:
         QCOMPARE(window.openCourse(m_file), QString());
         window.select({0, -1});
         TextsTable *texts = window.texts();
-        texts->typing(1, 0, QString(20, QLatin1Char(' ')).replace(QLatin1Char(' '), QStringLiteral("Battery master on. ")));
+        texts->typing(1, 0, QString(40, QLatin1Char(' ')).replace(QLatin1Char(' '), QStringLiteral("Battery master on. ")));
         QVERIFY2(texts->item(2, 0)->text().endsWith(QLatin1String("rows too long")), qPrintable(texts->item(2, 0)->text()));
     }
 

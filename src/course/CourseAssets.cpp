@@ -31,7 +31,9 @@ void addActions(ScreenAssets &assets, const Actions &actions)
 
 ScreenAssets screenAssets(const LessonDesign &design, int format)
 {
-    ScreenAssets assets{.screen = design.screen, .insets = {design.inset}, .photographs = {design.firstPhotograph}};
+    ScreenAssets assets{.screen = design.screen, .insets = {}, .photographs = {design.firstPhotograph}};
+    if (!design.inset.isEmpty()) // a screen of the author's format may have none
+        assets.insets << design.inset;
     if (format == 1) // the first format names the Exit click the engine plays
         addOnce(assets.directSounds, ExitClick);
     addActions(assets, design.atLoad);

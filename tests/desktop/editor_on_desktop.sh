@@ -78,7 +78,7 @@ type_text "Now look at the gauges."; keys Return Right
 type_text "Jetzt die Instrumente ansehen."; keys Return
 keys Up Up Left                           # the screen's text
 type_text "Press the battery switch."; keys Return Right
-type_text "Den Batterieschalter drücken."; keys Return
+type_text "Den Batterieschalter einschalten."; keys Return
 keys Down Down Down Down Left             # the course's title
 type_text "Panel"; keys Return Right
 type_text "Schalttafel"; keys Return
@@ -106,7 +106,7 @@ x, y, w, h = step["target"]["rectangle"]
 assert x < 512 - w / 2 - 20 and y < 384 - h / 2 - 20, ("the target was not dragged", step["target"])
 assert step["sound"] == "sounds/click.wav", step
 assert step["text"] == {"en": "Now look at the gauges.", "de": "Jetzt die Instrumente ansehen."}, step
-assert screens[0]["text"]["de"] == "Den Batterieschalter drücken.", screens[0]
+assert screens[0]["text"]["de"] == "Den Batterieschalter einschalten.", screens[0]
 assert screens[1]["photograph"] == "images/gauges.jpg", screens[1]
 assert course["title"] == {"en": "Panel", "de": "Schalttafel"}, course["title"]
 print("saved as made: target", step["target"]["rectangle"])

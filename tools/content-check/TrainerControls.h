@@ -1,6 +1,6 @@
 #pragma once
 
-#include "course/LessonDesign.h"
+#include "course/Format2Screen.h"
 
 #include <QList>
 #include <QRect>
@@ -14,7 +14,7 @@ namespace kelvora {
 // The trainer's own controls on a lesson page, in page pixels, where a target
 // under them could not be pressed or seen.
 struct PageControls {
-    LessonLayout layout = {};
+    LessonLayout layout = authorsLayout();
     QRect explanation{layout.explain, QSize(741, layout.explainHeight)};
     QRect exit{layout.exitLeft, 6, 37, 27};
     QRect inset{layout.inset, QSize(207, 221)};
