@@ -42,7 +42,7 @@ enum class PackFileKind { Photograph, Inset, ThrottleQuadrant, Sound, LanguageFi
 struct PackFile {
     QString path;       // relative, with forward slashes: "images/005.jpg", "Sounds/Dugme1.wav", "Lang1.txt"
     PackFileKind kind;
-    QSize pictureSize;  // pictures only; invalid otherwise
+    QSize pictureSize;  // pictures of a fixed size only; invalid otherwise (any size)
 
     bool operator==(const PackFile &) const = default;
 };

@@ -31,8 +31,8 @@ void addActions(ScreenAssets &assets, const Actions &actions)
 
 ScreenAssets screenAssets(const LessonDesign &design, int format)
 {
-    ScreenAssets assets{.screen = design.screen, .insets = {}, .photographs = {design.firstPhotograph}};
-    if (!design.inset.isEmpty()) // a screen of the author's format may have none
+    ScreenAssets assets{.screen = design.screen, .photographs = {design.firstPhotograph}};
+    if (!design.inset.isEmpty())
         assets.insets << design.inset;
     if (format == 1) // the first format names the Exit click the engine plays
         addOnce(assets.directSounds, ExitClick);
@@ -68,7 +68,7 @@ ScreenAssets screenAssets(const LessonDesign &design, int format)
             addOnce(assets.photographs, counter->photograph(press));
         addActions(assets, counter->done);
     }
-    if (design.runEnding)
+    if (design.runEnding && !design.runEnding->cue.isEmpty())
         addOnce(assets.cues, design.runEnding->cue);
     return assets;
 }
@@ -94,6 +94,11 @@ QList<PackFile> coursePackFiles(const Course &course)
         if (!language.file.isEmpty())
             languageFiles << language.file;
     QList<PackFile> files = packFiles(courseAssets(course), languageFiles);
+    if (course.format == 2) { // pictures of any size, fitted whole into their places
+        for (PackFile &file : files)
+            file.pictureSize = {};
+        return files;
+    }
     // The quadrant draws its picture inside a 2-pixel border.
     for (const LessonDesign &design : course.screens) {
         if (!design.throttleQuadrant)

@@ -56,6 +56,7 @@ Course Format2Reader::read()
         ids.insert(id);
         m_course.screens.back().caption = QStringLiteral("%1 - %2 / %3").arg(m_course.title).arg(number).arg(screens.size());
     }
+    m_course.screens.back().runEnding = RunEndingDesign{};
     return std::move(m_course);
 }
 

@@ -87,13 +87,11 @@ LessonDesign Format2Screen::compile()
     m_design.layout = authorsLayout();
 
     m_design.firstPhotograph = m_node.requiredText("photograph");
+    // Targets are placed by the photograph's size. A photograph not there yet (the generator writes it from
+    // this course) counts as page-sized; the trainer refuses a course whose files are missing before it runs.
     const QString photograph = resolveContentPath(m_design.firstPhotograph, m_course.folder);
     m_photographSize = photograph.isEmpty() ? QSize() : QImageReader(photograph).size();
-    if (photograph.isEmpty())
-        m_node.fail("photograph", QStringLiteral("names %1, which is not in %2").arg(m_design.firstPhotograph, m_course.folder));
-    if (!m_photographSize.isValid())
-        m_node.fail("photograph", QStringLiteral("%1 is not a picture").arg(m_design.firstPhotograph));
-    m_fit = Letterbox::fit(m_photographSize, Page);
+    m_fit = Letterbox::fit(m_photographSize.isValid() ? m_photographSize : Page, Page);
 
     if (m_node.has("inset")) {
         const CourseNode inset = m_node.object("inset");
@@ -293,7 +291,7 @@ Format2Screen::Target Format2Screen::target(const CourseNode &shape) const
     }
     if (onPhotograph.isEmpty())
         shape.fail(QStringLiteral("has no area"));
-    if (!onPhotograph.intersects(QRectF(QPointF(0, 0), QSizeF(m_photographSize))))
+    if (m_photographSize.isValid() && !onPhotograph.intersects(QRectF(QPointF(0, 0), QSizeF(m_photographSize))))
         shape.fail(QStringLiteral("lies outside the photograph (%1 x %2)")
                        .arg(m_photographSize.width()).arg(m_photographSize.height()));
     return {m_fit.map(onPhotograph).toRect(), kind};

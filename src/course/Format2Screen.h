@@ -44,7 +44,7 @@ private:
     const CourseNode &m_node;
     Course &m_course;
     LessonDesign m_design;
-    QSize m_photographSize;
+    QSize m_photographSize; // invalid while the photograph is not there
     Letterbox m_fit;
     QSet<QString> m_ids; // of steps and point-at groups
     int m_steps = 0;   // steps, the throttle's three included

@@ -143,7 +143,7 @@ struct PressCounterDesign {
 
 // The continue mark of the course's last screen: a closing cue, then the end of the run.
 struct RunEndingDesign {
-    QString cue;
+    QString cue; // empty: none
 };
 
 // Everything a lesson screen adds to the template.

@@ -129,6 +129,7 @@ click() { # a point of the 1024 x 768 page
         printf "%d %d\n", c[1] + (c[3] - 1024 * s) / 2 + x * s, c[2] + (c[4] - 768 * s) / 2 + y * s }')
     xdotool mousemove "$sx" "$sy" click 1
     sleep 1
+    [ -z "${KELVORA_SHOTS:-}" ] || import -window root "$KELVORA_SHOTS/editor-desktop-trainer-$1-$2.png"
 }
 click $((tx + tw / 2)) $((ty + th / 2))  # the step's target (the photograph fills the page)
 click 930 735                            # Continue to screen 2

@@ -9,7 +9,10 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
+#include <QPainter>
+#include <QRegularExpression>
 
 namespace kelvora::test {
 
@@ -23,6 +26,31 @@ void writePicture(const QString &path, QSize size, int seed)
     QVERIFY2(image.save(path), qPrintable(path));
 }
 } // namespace
+
+QString TestRun::writeCourse(const QByteArray &json, QSize pictureSize) const
+{
+    const QDir folder(m_dir.filePath(QStringLiteral("course")));
+    static const QRegularExpression picture(QStringLiteral("\"([^\"]+\\.(jpg|png|bmp))\""));
+    for (const QRegularExpressionMatch &match : picture.globalMatch(QString::fromUtf8(json))) {
+        const QString path = folder.filePath(match.captured(1));
+        QDir().mkpath(QFileInfo(path).absolutePath());
+        QImage image(pictureSize, QImage::Format_RGB32);
+        QLinearGradient gradient(0, 0, image.width(), 0);
+        gradient.setColorAt(0, QColor(200, 0, int(100 + qHash(path) % 100)));
+        gradient.setColorAt(1, QColor(200, 255, 0));
+        QPainter(&image).fillRect(image.rect(), gradient);
+        image.save(path);
+    }
+    static const QRegularExpression sound(QStringLiteral("\"([^\"]+\\.wav)\""));
+    for (const QRegularExpressionMatch &match : sound.globalMatch(QString::fromUtf8(json))) {
+        QDir().mkpath(QFileInfo(folder.filePath(match.captured(1))).absolutePath());
+        QFile(folder.filePath(match.captured(1))).open(QIODevice::WriteOnly); // the recording player reads nothing
+    }
+    QFile file(folder.filePath(QStringLiteral("course.json")));
+    if (!file.open(QIODevice::WriteOnly) || file.write(json) != json.size())
+        qFatal("cannot write %s", qPrintable(file.fileName()));
+    return file.fileName();
+}
 
 TestRun::TestRun(int language, int languageLines) : m_previousCurrent(QDir::currentPath())
 {

@@ -28,6 +28,9 @@ public:
     QString contentFolder() const { return m_dir.filePath(QStringLiteral("content")); }
     void writeLanguageFile(int language, const QByteArray &bytes) const;
     void removeContent(const QString &relativePath) const;
+    // Writes a course file into a folder of its own with every picture it names at that size (a gradient, so
+    // that a letterbox shows) and an empty file for every sound; returns the file's path.
+    QString writeCourse(const QByteArray &json, QSize pictureSize) const;
 
     RecordingSoundPlayer sound;
     std::optional<int> endStatus;

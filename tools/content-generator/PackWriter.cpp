@@ -41,11 +41,6 @@ PackWriter::PackWriter(QString packFolder, QString textsFolder, const SceneBook 
 {
 }
 
-int PackWriter::writeAll() const
-{
-    return writeAll(packFiles());
-}
-
 int PackWriter::writeAll(const QList<PackFile> &files) const
 {
     for (const PackFile &file : files)
@@ -63,9 +58,9 @@ void PackWriter::write(const PackFile &file) const
     switch (file.kind) {
     case PackFileKind::Photograph: {
         const PhotoScene &scene = m_book.photo(QFileInfo(fileName).baseName().toInt());
-        if (scene.size != file.pictureSize)
+        if (file.pictureSize.isValid() && scene.size != file.pictureSize)
             throw std::logic_error("the scene of " + file.path.toStdString() + " has the wrong size");
-        writeImage(ScenePainter().paint(scene), path, "jpg");
+        writeImage(ScenePainter().paint(scene, m_photographSize.isValid() ? m_photographSize : scene.size), path, "jpg");
         break;
     }
     case PackFileKind::Inset:

@@ -9,12 +9,13 @@
 
 namespace kelvora::content {
 
-QImage ScenePainter::paint(const PhotoScene &scene) const
+QImage ScenePainter::paint(const PhotoScene &scene, QSize size) const
 {
     if (scene.framing == Framing::FlightLine)
-        return TitlePainter().paint(scene.size);
-    QImage image(scene.size, QImage::Format_RGB32);
+        return TitlePainter().paint(scene.size).scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    QImage image(size, QImage::Format_RGB32);
     QPainter painter(&image);
+    painter.scale(double(size.width()) / scene.size.width(), double(size.height()) / scene.size.height());
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
     BackdropPainter backdrop(painter);

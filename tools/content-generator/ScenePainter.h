@@ -12,7 +12,9 @@ namespace kelvora::content {
 // framing, every control in its state, and a small frame number in a corner.
 class ScenePainter {
 public:
-    QImage paint(const PhotoScene &scene) const;
+    QImage paint(const PhotoScene &scene) const { return paint(scene, scene.size); }
+    // The scene drawn at another size: the same drawing, scaled.
+    QImage paint(const PhotoScene &scene, QSize size) const;
 
 private:
     void paintFrameNumber(QPainter &painter, const PhotoScene &scene) const;

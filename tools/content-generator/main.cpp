@@ -1,5 +1,5 @@
-// kelvora-content-gen OUTDIR [TEXTSDIR]: writes the default content pack.
-// kelvora-content-gen --course FILE OUTDIR: writes a course's pack and the course beside it.
+// kelvora-content-gen OUTDIR [TEXTSDIR]: writes the default content pack, the files the built-in course names.
+// kelvora-content-gen --course FILE OUTDIR [--photograph-size WxH]: writes a course's pack and the course beside it.
 
 #include "MarkPlaces.h"
 #include "PackWriter.h"
@@ -41,12 +41,19 @@ void checkMarkPlaces()
         throw std::runtime_error("the photographs and the course's marks disagree:\n" + faults.join(u'\n').toStdString());
 }
 
-int writeCourse(const QString &courseFile, const QString &outFolder)
+int writeBuiltInCourse(const QString &outFolder, const QString &textsFolder)
+{
+    checkMarkPlaces();
+    return PackWriter(outFolder, textsFolder).writeAll(coursePackFiles(loadCourse(BuiltInCourseFile)));
+}
+
+int writeCourse(const QString &courseFile, const QString &outFolder, QSize photographSize)
 {
     const Course course = loadCourse(courseFile);
     const SceneBook book(procedureOf(course));
     PackWriter writer(outFolder, QDir(course.folder).filePath(QStringLiteral("texts")), book);
     writer.setLinesPerRun(course.linesRead());
+    writer.setPhotographSize(photographSize);
     const int count = writer.writeAll(coursePackFiles(course));
     const QString copy = QDir(outFolder).filePath(QFileInfo(courseFile).fileName());
     QFile::remove(copy);
@@ -63,10 +70,16 @@ int main(int argc, char *argv[])
     QGuiApplication app(argc, argv);
 
     const QStringList arguments = app.arguments();
-    const bool course = arguments.size() == 4 && arguments.at(1) == QLatin1String("--course");
-    if (!course && (arguments.size() < 2 || arguments.size() > 3)) {
+    const bool course = arguments.size() >= 4 && arguments.at(1) == QLatin1String("--course");
+    QSize photographSize;
+    if (course && arguments.size() == 6 && arguments.at(4) == QLatin1String("--photograph-size")) {
+        const QStringList size = arguments.at(5).split(QLatin1Char('x'));
+        photographSize = QSize(size.value(0).toInt(), size.value(1).toInt());
+    }
+    const bool courseUsage = arguments.size() == 4 || (arguments.size() == 6 && !photographSize.isEmpty());
+    if (course ? !courseUsage : (arguments.size() < 2 || arguments.size() > 3)) {
         std::fprintf(stderr, "usage: kelvora-content-gen OUTDIR [TEXTSDIR]\n"
-                             "       kelvora-content-gen --course FILE OUTDIR\n"
+                             "       kelvora-content-gen --course FILE OUTDIR [--photograph-size WxH]\n"
                              "  TEXTSDIR holds tr.txt, en.txt and fr.txt (default: %s);\n"
                              "  a course's texts/ folder beside its file holds its own\n",
                      KELVORA_TEXTS_DIR);
@@ -77,12 +90,9 @@ int main(int argc, char *argv[])
     try {
         QElapsedTimer clock;
         clock.start();
-        if (!course)
-            checkMarkPlaces();
-        const int count = course ? writeCourse(arguments.at(2), outFolder)
-                                 : PackWriter(outFolder, arguments.size() == 3 ? arguments.at(2)
-                                                                               : QStringLiteral(KELVORA_TEXTS_DIR))
-                                       .writeAll();
+        const int count = course ? writeCourse(arguments.at(2), outFolder, photographSize)
+                                 : writeBuiltInCourse(outFolder, arguments.size() == 3 ? arguments.at(2)
+                                                                                       : QStringLiteral(KELVORA_TEXTS_DIR));
         std::printf("kelvora-content-gen: wrote %d files to %s in %.1f s\n", count, qPrintable(outFolder),
                     clock.elapsed() / 1000.0);
         return 0;

@@ -11,7 +11,8 @@ RunEnding::RunEnding(LessonScreen &screen, RunEndingDesign design) : LessonKind(
 bool RunEnding::next()
 {
     if (screen().leave()) {
-        PlayCue(m_design.cue);
+        if (!m_design.cue.isEmpty())
+            PlayCue(m_design.cue);
         screen().finishRun();
     }
     return true;
