@@ -5,10 +5,13 @@
 #include "content/ContentPath.h"
 #include "content/ContentPicture.h"
 #include "content/ExplanationFit.h"
+#include "content/Letterbox.h"
 #include "course/CourseTexts.h"
+#include "screens/Look.h"
 
 #include <QDir>
 #include <QFontInfo>
+#include <QFontMetrics>
 #include <QHash>
 #include <QJsonArray>
 
@@ -77,6 +80,7 @@ QList<CourseFinding> Format2Check::run()
     m_checkedFiles.clear();
     checkIds();
     checkTexts();
+    checkCaptions();
     for (const QJsonValue &screen : list(m_course, "screens")) {
         checkScreenFiles(screen.toObject(), id(screen));
         checkTargets(screen.toObject(), id(screen));
@@ -149,6 +153,21 @@ void Format2Check::checkTexts()
     }
 }
 
+// The continue caption stands on one row of the continue label; the start screen and the buttons
+// leave their captions room.
+void Format2Check::checkCaptions()
+{
+    const QFontMetrics metrics(captionFont());
+    const int width = PageControls().layout.continueLabel.width();
+    for (const QJsonValue &language : list(m_course, "languages")) {
+        const QString caption = text(language.toObject().value(QStringLiteral("captions")).toObject(), "continue");
+        const int wide = metrics.horizontalAdvance(caption);
+        if (wide > width)
+            report({}, {}, text(language.toObject(), "tag"),
+                   QStringLiteral("captions: continue: does not fit the Continue label (%1 px wide): %2 px").arg(width).arg(wide));
+    }
+}
+
 void Format2Check::checkScreenFiles(const QJsonObject &screen, const QString &screenId)
 {
     checkPicture(text(screen, "photograph"), screenId, {});
@@ -184,7 +203,7 @@ void Format2Check::checkTargets(const QJsonObject &screen, const QString &screen
         checkTarget(sequence.value(QStringLiteral("watch")), size, inset, screenId, {}, QStringLiteral("sequence: watch target"));
 }
 
-void Format2Check::checkTarget(const QJsonValue &target, QSizeF photograph, bool hasInset, const QString &screenId,
+void Format2Check::checkTarget(const QJsonValue &target, QSize photograph, bool hasInset, const QString &screenId,
                                const QString &step, const QString &what)
 {
     const QRectF rect = targetRect(target);
@@ -194,7 +213,7 @@ void Format2Check::checkTarget(const QJsonValue &target, QSizeF photograph, bool
         report(screenId, step, {}, QStringLiteral("%1 reaches outside the photograph (%2 x %3 px)")
                                        .arg(what).arg(photograph.width()).arg(photograph.height()));
     }
-    const QRectF onPage = letterbox(photograph).mapRect(rect);
+    const QRectF onPage = Letterbox::fit(photograph, PageSize).map(rect);
     QStringList under;
     for (const auto &[name, control] : PageControls().list(hasInset)) {
         if (onPage.intersects(control))

@@ -4,7 +4,6 @@
 
 #include <QHash>
 #include <QJsonObject>
-#include <QRectF>
 #include <QSet>
 #include <QSize>
 #include <QStringList>
@@ -25,9 +24,10 @@ public:
 private:
     void checkIds();
     void checkTexts();
+    void checkCaptions();
     void checkScreenFiles(const QJsonObject &screen, const QString &screenId);
     void checkTargets(const QJsonObject &screen, const QString &screenId);
-    void checkTarget(const QJsonValue &target, QSizeF photograph, bool hasInset, const QString &screenId,
+    void checkTarget(const QJsonValue &target, QSize photograph, bool hasInset, const QString &screenId,
                      const QString &step, const QString &what);
     void checkPicture(const QString &name, const QString &screenId, const QString &step);
     void checkSound(const QString &name, const QString &screenId, const QString &step);

@@ -1,15 +1,12 @@
 #include "LessonFlow.h"
 
+#include "course/ControlNames.h"
+
 #include <algorithm>
 
 namespace kelvora {
 
 namespace {
-const QString ContinueTimer = QStringLiteral("TimerDVM");
-const QString ContinueLabel = QStringLiteral("LabelDVM");
-const QString SequenceDelayTimer = QStringLiteral("Timerkokpitbekle");
-const QString SequenceTimer = QStringLiteral("TimerDVMBekle");
-
 bool addOnce(std::vector<QString> &names, const QString &name)
 {
     const QString key = name.toLower();
@@ -27,9 +24,9 @@ LessonFlow::LessonFlow(const LessonDesign &design) : m_design(design), m_stepAct
             enable(timer.name);
     }
     if (design.layout.continueBlinking)
-        enable(ContinueTimer);
+        enable(names::ContinueTimer);
     if (design.layout.continueLabelShown)
-        addOnce(m_shown, ContinueLabel);
+        addOnce(m_shown, names::ContinueLabel);
     apply(design.atLoad);
 
     // Each round takes every press and tick that can happen by now, until one adds nothing.
@@ -42,9 +39,9 @@ LessonFlow::LessonFlow(const LessonDesign &design) : m_design(design), m_stepAct
             }
         }
         if (const auto &sequence = design.timedSequence) {
-            if (enabled(SequenceDelayTimer))
+            if (enabled(names::SequenceDelay))
                 grew |= apply(sequence->view);
-            if (enabled(SequenceTimer))
+            if (enabled(names::SequenceTimer))
                 grew |= apply(sequence->finish);
         }
         if (const auto &quadrant = design.throttleQuadrant) {
@@ -58,8 +55,8 @@ LessonFlow::LessonFlow(const LessonDesign &design) : m_design(design), m_stepAct
         if (const auto &counter = design.pressCounter; counter && enabled(counter->timer))
             grew |= apply(counter->done);
     }
-    m_leadsOn = enabled(ContinueTimer) ||
-                std::find(m_shown.begin(), m_shown.end(), ContinueLabel.toLower()) != m_shown.end();
+    m_leadsOn = enabled(names::ContinueTimer) ||
+                std::find(m_shown.begin(), m_shown.end(), QString(names::ContinueLabel).toLower()) != m_shown.end();
 }
 
 bool LessonFlow::pressCounterCanBeActive() const
@@ -111,7 +108,7 @@ QList<CourseFinding> lessonFlowFindings(const Course &course)
             findings.append({{}, {}, {}, QStringLiteral("%1: the throttle can never become active").arg(screen)});
         if (!flow.leadsOn())
             findings.append({{}, {}, {}, QStringLiteral("%1: can never lead on: nothing starts the continue mark's timer "
-                                                        "TimerDVM or shows its label LabelDVM").arg(screen)});
+                                                        "%2 or shows its label %3").arg(screen, names::ContinueTimer, names::ContinueLabel)});
     }
     return findings;
 }

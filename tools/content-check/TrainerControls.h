@@ -4,19 +4,21 @@
 
 #include <QList>
 #include <QRect>
-#include <QSizeF>
-#include <QTransform>
+#include <QSize>
 
 #include <utility>
 
 namespace kelvora {
+
+// A lesson page, in its own pixels: photographs are fitted whole into it.
+inline constexpr QSize PageSize{1024, 768};
 
 // The trainer's own controls on a lesson page, in page pixels, where a target
 // under them could not be pressed or seen.
 struct PageControls {
     LessonLayout layout = authorsLayout();
     QRect explanation{layout.explain, QSize(741, layout.explainHeight)};
-    QRect exit{layout.exitLeft, 6, 37, 27};
+    QRect exit{layout.exitLeft - 18, 6, 55, 27}; // widened to the left once the screen is localized
     QRect inset{layout.inset, QSize(207, 221)};
     QRect continueMark = layout.continueMark | layout.continueLabel;
 
@@ -30,13 +32,5 @@ struct PageControls {
         return controls;
     }
 };
-
-// A photograph's pixels to the page's: fitted whole into the 1024 x 768 page, centred.
-inline QTransform letterbox(QSizeF photograph)
-{
-    const qreal scale = std::min(1024 / photograph.width(), 768 / photograph.height());
-    return QTransform::fromTranslate((1024 - photograph.width() * scale) / 2, (768 - photograph.height() * scale) / 2)
-        .scale(scale, scale);
-}
 
 } // namespace kelvora

@@ -12,9 +12,9 @@
 #include "screens/Timer.h"
 
 #include <QApplication>
-#include <QHash>
 #include <QCryptographicHash>
 #include <QDir>
+#include <QHash>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QRegularExpression>
