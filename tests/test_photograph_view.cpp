@@ -2,6 +2,8 @@
 #include "PhotographView.h"
 #include "TargetItem.h"
 
+#include <QFile>
+#include <QFileInfo>
 #include <QGraphicsSimpleTextItem>
 #include <QJsonArray>
 #include <QPainter>
@@ -127,28 +129,37 @@ void PhotographViewTest::editsTheCurrentTargetInPhotographPixels()
 void PhotographViewTest::fitsAPhotographAsTheTrainerDoes_data()
 {
     QTest::addColumn<QSize>("photograph");
+    QTest::addColumn<QString>("fault");
     QTest::addColumn<QRect>("rectangle");
     QTest::addColumn<QRectF>("onPage");
     QTest::newRow("a 4:3 photograph fills the page")
-        << QSize(4032, 3024) << QRect(3024, 2016, 1008, 1008) << QRectF(768, 512, 256, 256);
+        << QSize(4032, 3024) << QString() << QRect(3024, 2016, 1008, 1008) << QRectF(768, 512, 256, 256);
     QTest::newRow("a 16:9 photograph has black bars above and below")
-        << QSize(1280, 720) << QRect(1180, 620, 100, 100) << QRectF(944, 96 + 496, 80, 80);
-    QTest::newRow("a missing photograph shows no target") << QSize() << QRect(10, 10, 10, 10) << QRectF();
+        << QSize(1280, 720) << QString() << QRect(1180, 620, 100, 100) << QRectF(944, 96 + 496, 80, 80);
+    QTest::newRow("a missing photograph shows no target")
+        << QSize(640, 480) << QStringLiteral("missing") << QRect(10, 10, 10, 10) << QRectF();
+    QTest::newRow("a photograph cut short shows no target")
+        << QSize(640, 480) << QStringLiteral("cut short") << QRect(10, 10, 10, 10) << QRectF();
 }
 
 void PhotographViewTest::fitsAPhotographAsTheTrainerDoes()
 {
     QFETCH(QSize, photograph);
+    QFETCH(QString, fault);
     QFETCH(QRect, rectangle);
     QFETCH(QRectF, onPage);
     QTemporaryDir dir;
     PhotographView view;
     showAtZoom(view, 1.0);
-    const QString path = photograph.isEmpty() ? dir.filePath(QStringLiteral("gone.jpg")) : writePhotograph(dir, photograph);
+    QString path = dir.filePath(QStringLiteral("gone.jpg"));
+    if (fault != QLatin1String("missing"))
+        path = writePhotograph(dir, photograph);
+    if (fault == QLatin1String("cut short"))
+        QVERIFY(QFile::resize(path, QFileInfo(path).size() / 2));
     view.setPhotograph(path);
     view.setInsetPlace(QStringLiteral("right"));
     view.setTargets({target("rectangle", {rectangle.x(), rectangle.y(), rectangle.width(), rectangle.height()})}, 0);
-    saveShot(view, photograph.isEmpty() ? QStringLiteral("missing") : QStringLiteral("%1x%2").arg(photograph.width()).arg(photograph.height()));
+    saveShot(view, fault.isEmpty() ? QStringLiteral("%1x%2").arg(photograph.width()).arg(photograph.height()) : fault.replace(QLatin1Char(' '), QLatin1Char('-')));
 
     const QList<TargetItem *> targets = [&view] {
         QList<TargetItem *> found;
