@@ -88,18 +88,30 @@ void PhotographViewTest::editsTheCurrentTargetInPhotographPixels()
     view.setPhotograph(writePhotograph(dir, size));
     view.setInsetPlace(QStringLiteral("left"));
     QSignalSpy edited(&view, &PhotographView::targetEdited);
+    // As the editor does: each edit comes back at once as the step's new target.
+    QList<QJsonObject> shown;
+    int current = -1;
+    const auto show = [&](const QList<QJsonObject> &targets, int index) {
+        shown = targets;
+        current = index;
+        view.setTargets(shown, current);
+    };
+    connect(&view, &PhotographView::targetEdited, &view, [&](int index, const QJsonObject &target) {
+        shown[index] = target;
+        view.setTargets(shown, current);
+    });
     const auto last = [&edited] {
         return std::pair(edited.last().at(0).toInt(), edited.last().at(1).toJsonObject());
     };
 
-    view.setTargets({target("circle", {1000, 700, 80}), target("rectangle", {400, 300, 200, 100})}, 1);
+    show({target("circle", {1000, 700, 80}), target("rectangle", {400, 300, 200, 100})}, 1);
     saveShot(view, "rectangle");
     drag(view, onScreen(view, size, {600, 400}), onScreen(view, size, {700, 450}));
     QCOMPARE(last(), std::pair(1, target("rectangle", {400, 300, 300, 150})));
     drag(view, onScreen(view, size, {400, 300}), onScreen(view, size, {-50, -70}));
     QCOMPARE(last(), std::pair(1, target("rectangle", {0, 0, 700, 450})));
 
-    view.setTargets({target("circle", {1000, 700, 80}), target("rectangle", {400, 300, 200, 100})}, 0);
+    show({target("circle", {1000, 700, 80}), target("rectangle", {400, 300, 200, 100})}, 0);
     saveShot(view, "circle");
     drag(view, onScreen(view, size, {1000, 700}), onScreen(view, size, {1150, 660}));
     QCOMPARE(last(), std::pair(0, target("circle", {1150, 660, 80})));
@@ -108,7 +120,7 @@ void PhotographViewTest::editsTheCurrentTargetInPhotographPixels()
     drag(view, onScreen(view, size, {1150, 660}), onScreen(view, size, {3150, 660}));
     QCOMPARE(last(), std::pair(0, target("circle", {1976, 660, 72})));
 
-    view.setTargets({target("oval", {10, 20, 300, 100})}, 0);
+    show({target("oval", {10, 20, 300, 100})}, 0);
     const qsizetype before = edited.size();
     QTest::keyClick(&view, Qt::Key_Right);
     QCOMPARE(last(), std::pair(0, target("oval", {11, 20, 300, 100})));
@@ -120,7 +132,7 @@ void PhotographViewTest::editsTheCurrentTargetInPhotographPixels()
     QCOMPARE(edited.size(), before + 3); // the nudge against the edge moved nothing and said nothing
 
     // A press on a faint target or beside the current one edits nothing.
-    view.setTargets({target("oval", {10, 20, 300, 100}), target("rectangle", {1200, 900, 100, 100})}, 0);
+    show({target("oval", {10, 20, 300, 100}), target("rectangle", {1200, 900, 100, 100})}, 0);
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression("not accepted"));
     drag(view, onScreen(view, size, {1250, 950}), onScreen(view, size, {1400, 1000}));
     QCOMPARE(edited.size(), before + 3);

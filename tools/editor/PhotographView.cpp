@@ -95,7 +95,6 @@ void PhotographView::setPhotograph(const QString &path)
 
     m_photograph = image.size();
     const PageFit fit(m_photograph);
-    m_frame->setRect(QRectF(QPointF(0, 0), m_photograph));
     m_frame->setPos(fit.offset);
     m_frame->setScale(fit.scale);
     if (!image.isNull() && fit.scale * KeptScale < 1.0)
