@@ -2,6 +2,8 @@
 #include "PhotographView.h"
 #include "TargetItem.h"
 
+#include <QFile>
+#include <QFileInfo>
 #include <QGraphicsSimpleTextItem>
 #include <QJsonArray>
 #include <QPainter>
@@ -86,18 +88,30 @@ void PhotographViewTest::editsTheCurrentTargetInPhotographPixels()
     view.setPhotograph(writePhotograph(dir, size));
     view.setInsetPlace(QStringLiteral("left"));
     QSignalSpy edited(&view, &PhotographView::targetEdited);
+    // As the editor does: each edit comes back at once as the step's new target.
+    QList<QJsonObject> shown;
+    int current = -1;
+    const auto show = [&](const QList<QJsonObject> &targets, int index) {
+        shown = targets;
+        current = index;
+        view.setTargets(shown, current);
+    };
+    connect(&view, &PhotographView::targetEdited, &view, [&](int index, const QJsonObject &target) {
+        shown[index] = target;
+        view.setTargets(shown, current);
+    });
     const auto last = [&edited] {
         return std::pair(edited.last().at(0).toInt(), edited.last().at(1).toJsonObject());
     };
 
-    view.setTargets({target("circle", {1000, 700, 80}), target("rectangle", {400, 300, 200, 100})}, 1);
+    show({target("circle", {1000, 700, 80}), target("rectangle", {400, 300, 200, 100})}, 1);
     saveShot(view, "rectangle");
     drag(view, onScreen(view, size, {600, 400}), onScreen(view, size, {700, 450}));
     QCOMPARE(last(), std::pair(1, target("rectangle", {400, 300, 300, 150})));
     drag(view, onScreen(view, size, {400, 300}), onScreen(view, size, {-50, -70}));
     QCOMPARE(last(), std::pair(1, target("rectangle", {0, 0, 700, 450})));
 
-    view.setTargets({target("circle", {1000, 700, 80}), target("rectangle", {400, 300, 200, 100})}, 0);
+    show({target("circle", {1000, 700, 80}), target("rectangle", {400, 300, 200, 100})}, 0);
     saveShot(view, "circle");
     drag(view, onScreen(view, size, {1000, 700}), onScreen(view, size, {1150, 660}));
     QCOMPARE(last(), std::pair(0, target("circle", {1150, 660, 80})));
@@ -106,7 +120,7 @@ void PhotographViewTest::editsTheCurrentTargetInPhotographPixels()
     drag(view, onScreen(view, size, {1150, 660}), onScreen(view, size, {3150, 660}));
     QCOMPARE(last(), std::pair(0, target("circle", {1976, 660, 72})));
 
-    view.setTargets({target("oval", {10, 20, 300, 100})}, 0);
+    show({target("oval", {10, 20, 300, 100})}, 0);
     const qsizetype before = edited.size();
     QTest::keyClick(&view, Qt::Key_Right);
     QCOMPARE(last(), std::pair(0, target("oval", {11, 20, 300, 100})));
@@ -118,7 +132,7 @@ void PhotographViewTest::editsTheCurrentTargetInPhotographPixels()
     QCOMPARE(edited.size(), before + 3); // the nudge against the edge moved nothing and said nothing
 
     // A press on a faint target or beside the current one edits nothing.
-    view.setTargets({target("oval", {10, 20, 300, 100}), target("rectangle", {1200, 900, 100, 100})}, 0);
+    show({target("oval", {10, 20, 300, 100}), target("rectangle", {1200, 900, 100, 100})}, 0);
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression("not accepted"));
     drag(view, onScreen(view, size, {1250, 950}), onScreen(view, size, {1400, 1000}));
     QCOMPARE(edited.size(), before + 3);
@@ -127,28 +141,37 @@ void PhotographViewTest::editsTheCurrentTargetInPhotographPixels()
 void PhotographViewTest::fitsAPhotographAsTheTrainerDoes_data()
 {
     QTest::addColumn<QSize>("photograph");
+    QTest::addColumn<QString>("fault");
     QTest::addColumn<QRect>("rectangle");
     QTest::addColumn<QRectF>("onPage");
     QTest::newRow("a 4:3 photograph fills the page")
-        << QSize(4032, 3024) << QRect(3024, 2016, 1008, 1008) << QRectF(768, 512, 256, 256);
+        << QSize(4032, 3024) << QString() << QRect(3024, 2016, 1008, 1008) << QRectF(768, 512, 256, 256);
     QTest::newRow("a 16:9 photograph has black bars above and below")
-        << QSize(1280, 720) << QRect(1180, 620, 100, 100) << QRectF(944, 96 + 496, 80, 80);
-    QTest::newRow("a missing photograph shows no target") << QSize() << QRect(10, 10, 10, 10) << QRectF();
+        << QSize(1280, 720) << QString() << QRect(1180, 620, 100, 100) << QRectF(944, 96 + 496, 80, 80);
+    QTest::newRow("a missing photograph shows no target")
+        << QSize(640, 480) << QStringLiteral("missing") << QRect(10, 10, 10, 10) << QRectF();
+    QTest::newRow("a photograph cut short shows no target")
+        << QSize(640, 480) << QStringLiteral("cut short") << QRect(10, 10, 10, 10) << QRectF();
 }
 
 void PhotographViewTest::fitsAPhotographAsTheTrainerDoes()
 {
     QFETCH(QSize, photograph);
+    QFETCH(QString, fault);
     QFETCH(QRect, rectangle);
     QFETCH(QRectF, onPage);
     QTemporaryDir dir;
     PhotographView view;
     showAtZoom(view, 1.0);
-    const QString path = photograph.isEmpty() ? dir.filePath(QStringLiteral("gone.jpg")) : writePhotograph(dir, photograph);
+    QString path = dir.filePath(QStringLiteral("gone.jpg"));
+    if (fault != QLatin1String("missing"))
+        path = writePhotograph(dir, photograph);
+    if (fault == QLatin1String("cut short"))
+        QVERIFY(QFile::resize(path, QFileInfo(path).size() / 2));
     view.setPhotograph(path);
     view.setInsetPlace(QStringLiteral("right"));
     view.setTargets({target("rectangle", {rectangle.x(), rectangle.y(), rectangle.width(), rectangle.height()})}, 0);
-    saveShot(view, photograph.isEmpty() ? QStringLiteral("missing") : QStringLiteral("%1x%2").arg(photograph.width()).arg(photograph.height()));
+    saveShot(view, fault.isEmpty() ? QStringLiteral("%1x%2").arg(photograph.width()).arg(photograph.height()) : fault.replace(QLatin1Char(' '), QLatin1Char('-')));
 
     const QList<TargetItem *> targets = [&view] {
         QList<TargetItem *> found;

@@ -74,20 +74,27 @@ PhotographView::PhotographView(QWidget *parent)
 
 void PhotographView::setPhotograph(const QString &path)
 {
+    // Steps often share a photograph: it is read again only when its file has changed.
+    const QFileInfo file(path);
+    if (!path.isEmpty() && path == m_shownPath && file.lastModified() == m_shownModified)
+        return;
+    m_shownPath = path;
+    m_shownModified = file.lastModified();
+
     QImage image;
     QString problem;
-    if (path.isEmpty())
+    if (path.isEmpty()) {
         problem = tr("No photograph yet: drop a picture file here.");
-    else if (!QFileInfo::exists(path))
+    } else if (!file.exists()) {
         problem = tr("Photograph not found:\n%1").arg(path);
-    else
+    } else {
         image = readCompletePicture(path, problem);
-    if (!path.isEmpty() && image.isNull() && QFileInfo::exists(path))
-        problem = tr("Photograph cannot be read:\n%1\n%2").arg(path, problem);
+        if (image.isNull())
+            problem = tr("Photograph cannot be read:\n%1\n%2").arg(path, problem);
+    }
 
     m_photograph = image.size();
     const PageFit fit(m_photograph);
-    m_frame->setRect(QRectF(QPointF(0, 0), m_photograph));
     m_frame->setPos(fit.offset);
     m_frame->setScale(fit.scale);
     if (!image.isNull() && fit.scale * KeptScale < 1.0)

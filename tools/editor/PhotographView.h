@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDateTime>
 #include <QGraphicsView>
 #include <QJsonObject>
 #include <QList>
@@ -53,6 +54,8 @@ private:
     QList<QJsonObject> m_targetObjects;
     int m_current = -1;
     QSize m_photograph;
+    QString m_shownPath;
+    QDateTime m_shownModified;
 };
 
 } // namespace kelvora

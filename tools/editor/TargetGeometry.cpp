@@ -8,8 +8,6 @@
 namespace kelvora {
 
 namespace {
-constexpr int MinimumSide = 2;
-
 const char *keyOf(TargetGeometry::Kind kind)
 {
     switch (kind) {
@@ -67,7 +65,7 @@ TargetGeometry TargetGeometry::fittedInto(QSize photograph) const
     if (kind == Kind::Circle) {
         // Whole centre and radius, as written.
         const double limit = std::floor(std::min(photograph.width(), photograph.height()) / 2.0);
-        const double radius = within(std::round(rect.width() / 2), MinimumSide / 2, limit);
+        const double radius = within(std::round(rect.width() / 2), MinimumSide / 2.0, limit);
         const double cx = within(std::round(rect.center().x()), radius, photograph.width() - radius);
         const double cy = within(std::round(rect.center().y()), radius, photograph.height() - radius);
         fitted.rect = QRectF(cx - radius, cy - radius, 2 * radius, 2 * radius);

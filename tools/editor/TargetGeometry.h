@@ -12,6 +12,8 @@ namespace kelvora {
 // rectangle, or a circle (its rectangle is the square around it).
 struct TargetGeometry {
     enum class Kind { Rectangle, Oval, Circle };
+    // The smallest width, height or diameter an edit leaves, in pixels.
+    static constexpr int MinimumSide = 2;
 
     Kind kind = Kind::Rectangle;
     QRectF rect;

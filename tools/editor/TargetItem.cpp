@@ -16,7 +16,7 @@ namespace {
 // In page pixels, as the trainer draws its marks.
 constexpr qreal OutlineWidth = 3;
 constexpr qreal FaintWidth = 1.5;
-constexpr qreal MinimumSide = 2;
+constexpr qreal MinimumSide = TargetGeometry::MinimumSide;
 const QColor FaintYellow{0xFF, 0xFF, 0x00, 0x70};
 
 QString readoutText(const TargetGeometry &geometry)
