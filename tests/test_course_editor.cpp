@@ -118,6 +118,30 @@ private slots:
         QCOMPARE(saved[QStringLiteral("screens")][0][QStringLiteral("steps")][0][QStringLiteral("sound")].toString(), QStringLiteral("sounds/click.wav"));
     }
 
+    void aShippedCourseEditedAndUndoneIsWrittenByteForByte_data()
+    {
+        QTest::addColumn<QString>("shipped");
+        QTest::newRow("the shutdown course, with sequences, counters and a throttle")
+            << QStringLiteral(KELVORA_SOURCE_DIR "/content/courses/shutdown/course.json");
+        QTest::newRow("the README's example") << QStringLiteral(KELVORA_SOURCE_DIR "/content/courses/example/course.json");
+    }
+    void aShippedCourseEditedAndUndoneIsWrittenByteForByte()
+    {
+        QFETCH(QString, shipped);
+        const QByteArray original = canonicalCourseJson(QJsonDocument::fromJson(readAll(shipped)).object());
+        QVERIFY(original.size() > 100);
+        writeCourse(original);
+        CourseDocument document;
+        QCOMPARE(document.open(m_file), QString());
+        QVERIFY(!document.isReadOnly());
+        document.undoStack().push(new MoveEdit(document, {0, -1}, 1));
+        QCOMPARE(document.save(), QString());
+        QVERIFY(readAll(m_file) != original);
+        document.undoStack().undo();
+        QCOMPARE(document.save(), QString());
+        QCOMPARE(readAll(m_file), original);
+    }
+
     void undoAndRedoOfAnEditShowInTheViewsAndTheTitle()
     {
         EditorWindow window;
