@@ -358,6 +358,18 @@ void EditorWindow::closeEvent(QCloseEvent *event)
         event->ignore();
 }
 
+void EditorWindow::resizeEvent(QResizeEvent *event)
+{
+    QMainWindow::resizeEvent(event);
+    // The docks grow with the window (maximized at start) from the sizes that fit 1366 x 768; the author's own
+    // sizes stay until the window grows much larger.
+    if (width() < m_docksSizedFor + 200)
+        return;
+    m_docksSizedFor = width();
+    resizeDocks({qobject_cast<QDockWidget *>(m_outline->parentWidget())}, {std::max(270, width() / 5)}, Qt::Horizontal);
+    resizeDocks({qobject_cast<QDockWidget *>(m_texts->parentWidget())}, {std::max(190, height() / 4)}, Qt::Vertical);
+}
+
 void EditorWindow::updateTitle()
 {
     const QFileInfo file(m_document.file());

@@ -38,6 +38,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
     void buildActions();
@@ -63,6 +64,7 @@ private:
     QLabel *m_banner;
     QComboBox *m_playLanguage;
     QList<QAction *> m_editActions;
+    int m_docksSizedFor = 0; // the window's width when the docks were last sized
 };
 
 } // namespace kelvora
