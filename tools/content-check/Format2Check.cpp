@@ -191,7 +191,9 @@ void Format2Check::checkTargets(const QJsonObject &screen, const QString &screen
     const QSize size = m_pictureSizes.value(fileKey(text(screen, "photograph")));
     if (size.isEmpty())
         return; // reported with the files
-    const bool inset = screen.value(QStringLiteral("inset")).isObject();
+    // The side of the inset ("" without one).
+    const QJsonValue insetNode = screen.value(QStringLiteral("inset"));
+    const QString inset = insetNode.isObject() ? insetNode[QStringLiteral("place")].toString(QStringLiteral("left")) : QString();
     for (const QJsonValue &step : list(screen, "steps"))
         checkTarget(step.toObject().value(QStringLiteral("target")), size, inset, screenId, id(step), QStringLiteral("target"));
     for (const QJsonValue &group : list(screen, "pointAt")) {
@@ -203,7 +205,7 @@ void Format2Check::checkTargets(const QJsonObject &screen, const QString &screen
         checkTarget(sequence.value(QStringLiteral("watch")), size, inset, screenId, {}, QStringLiteral("sequence: watch target"));
 }
 
-void Format2Check::checkTarget(const QJsonValue &target, QSize photograph, bool hasInset, const QString &screenId,
+void Format2Check::checkTarget(const QJsonValue &target, QSize photograph, const QString &insetPlace, const QString &screenId,
                                const QString &step, const QString &what)
 {
     const QRectF rect = targetRect(target);
@@ -215,7 +217,7 @@ void Format2Check::checkTarget(const QJsonValue &target, QSize photograph, bool 
     }
     const QRectF onPage = Letterbox::fit(photograph, PageSize).map(rect);
     QStringList under;
-    for (const auto &[name, control] : PageControls().list(hasInset)) {
+    for (const auto &[name, control] : PageControls(insetPlace).list(!insetPlace.isEmpty())) {
         if (onPage.intersects(control))
             under << name;
     }

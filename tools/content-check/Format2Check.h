@@ -27,7 +27,7 @@ private:
     void checkCaptions();
     void checkScreenFiles(const QJsonObject &screen, const QString &screenId);
     void checkTargets(const QJsonObject &screen, const QString &screenId);
-    void checkTarget(const QJsonValue &target, QSize photograph, bool hasInset, const QString &screenId,
+    void checkTarget(const QJsonValue &target, QSize photograph, const QString &insetPlace, const QString &screenId,
                      const QString &step, const QString &what);
     void checkPicture(const QString &name, const QString &screenId, const QString &step);
     void checkSound(const QString &name, const QString &screenId, const QString &step);

@@ -16,7 +16,9 @@ inline constexpr QSize PageSize{1024, 768};
 // The trainer's own controls on a lesson page, in page pixels, where a target
 // under them could not be pressed or seen.
 struct PageControls {
-    LessonLayout layout = authorsLayout();
+    explicit PageControls(const QString &insetPlace = QStringLiteral("left")) : layout(authorsLayout(insetPlace)) {}
+
+    LessonLayout layout;
     QRect explanation{layout.explain, QSize(741, layout.explainHeight)};
     QRect exit{layout.exitLeft - 18, 6, 55, 27}; // widened to the left once the screen is localized
     QRect inset{layout.inset, QSize(207, 221)};
