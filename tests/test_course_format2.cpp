@@ -2,10 +2,15 @@
 #include "LessonProbe.h"
 #include "LessonWalker.h"
 #include "TestRun.h"
+#include "app/Form000.h"
 #include "app/TrainerApplication.h"
+#include "course/CourseJson.h"
 #include "course/CurrentCourse.h"
+
+#include "screens/PictureBox.h"
 #include "screens/Shape.h"
 
+#include <QJsonDocument>
 #include <QPushButton>
 
 using namespace kelvora;
@@ -157,7 +162,14 @@ private slots:
             QVERIFY2(e.message().contains(error) && !error.isEmpty(), qPrintable(e.message()));
             return;
         }
-        QCOMPARE(currentCourse().languages[0].captions.exit, QStringLiteral("Beenden"));
+        Form000 start; // speaks the first language until one is chosen
+        start.open();
+        QCOMPARE(start.findChild<QLabel *>(QStringLiteral("Label2"))->text(),
+                 QStringLiteral("Schulungsmaterial des KELVORA-Schulungsteams"));
+        start.chooseLanguage(2);
+        QCOMPARE(start.findChild<QPushButton *>(QStringLiteral("BtnStart"))->text(), QStringLiteral("Iniciar"));
+        QCOMPARE(start.findChild<QLabel *>(QStringLiteral("Label2"))->text(), QStringLiteral("Material"));
+        start.unload();
         LessonScreen *screen = openLessonAtLine(1, 1);
         QCOMPARE(screen->control<QPushButton>(QStringLiteral("Command2"))->text(), QStringLiteral("Sair"));
         QCOMPARE(screen->control<QLabel>(QStringLiteral("LabelDVM"))->text(), QStringLiteral("Continuar"));
@@ -194,6 +206,26 @@ private slots:
         QCOMPARE(currentCourse().screens[1].name, QStringLiteral("t"));
     }
 
+    void theThrottleIsPulledLiftedAndPushedThenContinueFollows()
+    {
+        TestRun run(1);
+        LessonScreen *screen = openFirst(run, course(R"({"id": "s", "photograph": "images/a.jpg",
+            "throttle": {"picture": "images/quadrant.png", "place": "right", "lift": {"rectangle": [100, 600, 60, 60]},
+                         "sound": "sounds/lift.wav", "captions": {"half": {"en": "Half"}, "idle": {"en": "Idle"}}}})"),
+                                         {2048, 1536});
+        auto *quadrant = screen->control<PictureBox>(QStringLiteral("Picture2"));
+        QCOMPARE(quadrant->geometry(), QRect(1024 - 16 - 173, 300, 173, 253));
+        QCOMPARE(screen->control<QLabel>(QStringLiteral("LabelTHRTL"))->text(), QStringLiteral("Half"));
+        const QPoint lever = screen->mark(QStringLiteral("Shape1"))->geometry().center();
+        press(quadrant->canvas(), lever);
+        QVERIFY(running(screen, QStringLiteral("Timer2")) && quadrant->isHidden());
+        press(screen, {65, 315}); // the lift, at half the photograph's scale
+        QCOMPARE(run.sound.requests.last().name, QStringLiteral("sounds/lift.wav"));
+        QCOMPARE(screen->control<QLabel>(QStringLiteral("LabelTHRTL"))->text(), QStringLiteral("Idle"));
+        press(quadrant->canvas(), lever);
+        QVERIFY(continueLeadsOn(screen));
+    }
+
     // The README's example, as a new author would run it: phone photographs, walked to the normal end.
     void theReadmeExampleRunsFromItsFirstScreenToTheEnd()
     {
@@ -204,6 +236,7 @@ private slots:
         const qsizetype block = text.indexOf("```json\n", text.indexOf("## Writing a course")) + 8;
         const QByteArray json = example.readAll();
         QCOMPARE(text.mid(block, text.indexOf("```", block) - block), json);
+        QCOMPARE(canonicalCourseJson(QJsonDocument::fromJson(json).object()), json);
 
         TestRun run(2);
         LessonScreen *screen = openFirst(run, json, {4032, 3024});

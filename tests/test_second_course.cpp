@@ -4,9 +4,11 @@
 #include "LessonWalker.h"
 #include "TestRun.h"
 #include "app/TrainerApplication.h"
+#include "course/CourseJson.h"
 #include "course/CurrentCourse.h"
 #include "screens/AuthorView.h"
 
+#include <QJsonDocument>
 #include <QMouseEvent>
 
 using namespace kelvora;
@@ -27,16 +29,20 @@ private slots:
     void aTraineeWalksTheShutdownCourseInGerman()
     {
         TestRun run(4);
+        QFile file(QStringLiteral(KELVORA_SHUTDOWN_COURSE));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray json = file.readAll();
+        QCOMPARE(canonicalCourseJson(QJsonDocument::fromJson(json).object()), json); // as the editor writes it
         useCourseFile(QStringLiteral(KELVORA_SHUTDOWN_COURSE));
         setAuthorMode(true);
 
         LessonScreen *screen = lessonScreen(1);
         screen->open();
-        QCOMPARE(screen->windowTitle(), QStringLiteral("KELVORA Kapatma - 1 / 5"));
+        QCOMPARE(screen->windowTitle(), QStringLiteral("KELVORA Abschaltung - 1 / 5"));
         QVERIFY(screen->findChild<AuthorView *>());
         QMouseEvent move(QEvent::MouseMove, QPointF(412, 300), QPointF(412, 300), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
         QApplication::sendEvent(screen, &move);
-        QCOMPARE(screen->windowTitle(), QStringLiteral("KELVORA Kapatma - 1 / 5 · 412, 300"));
+        QCOMPARE(screen->windowTitle(), QStringLiteral("KELVORA Abschaltung - 1 / 5 · 412, 300"));
         QCOMPARE(screen->findChildren<Shape *>(QStringLiteral("Shape1")).size(), 3); // the pointer group
         // 1600 x 1200 photographs: a target's photograph pixels times 0.64 on the page.
         QCOMPARE(screen->findChildren<Shape *>(QStringLiteral("Shape1")).last()->geometry(), QRect(668, 42, 191, 87));

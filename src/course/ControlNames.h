@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QLatin1StringView>
+#include <QString>
 
 #include <array>
 
@@ -22,6 +23,15 @@ inline constexpr std::array TemplateControls{Explain, Inset, Next, Exit, ReadMor
 // A blink timer named "Timer" + suffix blinks the mark "Shape" + suffix unless it says otherwise.
 inline constexpr QLatin1StringView BlinkTimerPrefix{"Timer"};
 inline constexpr QLatin1StringView MarkPrefix{"Shape"};
+inline bool isNumberedBlinkTimer(const QString &timer)
+{
+    return timer.startsWith(BlinkTimerPrefix, Qt::CaseInsensitive);
+}
+// "Timer7" blinks "Shape7"; "TimerDVM" blinks "ShapeDVM".
+inline QString markOfBlinkTimer(const QString &timer)
+{
+    return MarkPrefix + timer.mid(BlinkTimerPrefix.size());
+}
 
 // The throttle quadrant's inset and what it holds.
 inline constexpr QLatin1StringView QuadrantBox{"Picture2"};

@@ -1,5 +1,6 @@
 #include "CourseLoader.h"
 
+#include "ControlNames.h"
 #include "CourseNode.h"
 #include "Format2Reader.h"
 #include "ScreenNames.h"
@@ -193,9 +194,9 @@ private:
 
         for (int i = 0; i < timers.size(); ++i) {
             const BlinkTimerDesign &t = design.blinkTimers[size_t(i)];
-            if (t.blinks.isEmpty() && !t.name.startsWith(QLatin1String("Timer"), Qt::CaseInsensitive))
+            if (t.blinks.isEmpty() && !names::isNumberedBlinkTimer(t.name))
                 timers[i].fail("blinks", QStringLiteral("is missing: the name %1 does not say the mark").arg(t.name));
-            const QStringList blinked = t.blinks.isEmpty() ? QStringList{QStringLiteral("Shape") + t.name.mid(5)} : t.blinks;
+            const QStringList blinked = t.blinks.isEmpty() ? QStringList{names::markOfBlinkTimer(t.name)} : t.blinks;
             for (const QString &mark : blinked)
                 names.checkMark(mark, timers[i], "blinks");
         }

@@ -54,7 +54,10 @@ Course Format2Reader::read()
         if (ids.contains(id))
             screen.fail("id", QStringLiteral("is the id of an earlier screen"));
         ids.insert(id);
-        m_course.screens.back().caption = QStringLiteral("%1 - %2 / %3").arg(m_course.title).arg(number).arg(screens.size());
+        LessonDesign &design = m_course.screens.back();
+        for (const QString &title : m_course.titles)
+            design.captions << QStringLiteral("%1 - %2 / %3").arg(title).arg(number).arg(screens.size());
+        design.caption = design.captions.front();
     }
     m_course.screens.back().runEnding = RunEndingDesign{};
     return std::move(m_course);

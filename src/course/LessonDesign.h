@@ -151,6 +151,7 @@ struct LessonDesign {
     int screen = 0;
     QString name;    // the author's name for the screen, for records and tools
     QString caption; // the window's title
+    QStringList captions = {}; // the window's title by language, first language first; empty: caption in all
     QString inset;
     QString firstPhotograph;
     LessonLayout layout = {};

@@ -28,12 +28,6 @@ namespace {
 constexpr QSize LessonClientSize{1024, 768};
 constexpr int ExplainWidth = 741;
 constexpr QSize InsetSize{207, 221};
-
-// "Timer7" blinks "Shape7"; "TimerDVM" blinks "ShapeDVM".
-QString markOfTimer(const QString &timerName)
-{
-    return names::MarkPrefix + timerName.mid(names::BlinkTimerPrefix.size());
-}
 } // namespace
 
 LessonScreen::LessonScreen(const LessonDesign &design)
@@ -123,7 +117,7 @@ Timer *LessonScreen::addBlinkTimer(const QString &name, bool enabled, const QStr
     Timer *blinkTimer = new Timer(this, name, m_layout.blinkInterval, enabled);
     QStringList marks = blinks;
     if (marks.isEmpty())
-        marks << markOfTimer(name);
+        marks << names::markOfBlinkTimer(name);
     connect(blinkTimer, &Timer::ticked, this, [this, marks] {
         for (const QString &markName : marks)
             blink(markName);
@@ -170,6 +164,8 @@ QWidget *LessonScreen::continueLabel() const
 void LessonScreen::load()
 {
     m_tracker->screenLoaded();
+    if (CurrentLanguage >= 1 && CurrentLanguage <= m_design.captions.size())
+        setWindowTitle(m_design.captions.at(CurrentLanguage - 1));
     LocalizeScreen(*this, CurrentLanguage);
     if (number() == 1)
         ExplanationCursor = 0; // the first lesson starts the run's explanation lines

@@ -47,9 +47,9 @@ void LocalizeScreen(Screen &screen, int languageCode)
         screen.control<QPushButton>(names::Exit)->setText(language->captions.exit);
         screen.control<QLabel>(names::ContinueLabel)->setText(language->captions.continueLabel);
     }
-    screen.control<QPushButton>(QStringLiteral("command1"))->hide();
-    screen.control<QPushButton>(QStringLiteral("command3"))->hide();
-    QPushButton *exit = screen.control<QPushButton>(QStringLiteral("command2"));
+    screen.control<QPushButton>(names::Next)->hide();
+    screen.control<QPushButton>(names::ReadMore)->hide();
+    QPushButton *exit = screen.control<QPushButton>(names::Exit);
     exit->resize(55, exit->height());
     exit->move(exit->x() - 18, exit->y());
 }

@@ -61,8 +61,10 @@ void Shape::paintEvent(QPaintEvent *)
         const qreal side = std::min(figure.width(), figure.height());
         figure = QRectF(figure.center() - QPointF(side / 2, side / 2), QSizeF(side, side));
     }
-    if (m_kind == Kind::RoundedSquare || m_kind == Kind::Rectangle)
+    if (m_kind == Kind::RoundedSquare)
         painter.drawRoundedRect(figure, figure.width() / 8, figure.height() / 8);
+    else if (m_kind == Kind::Rectangle)
+        painter.drawRect(figure);
     else
         painter.drawEllipse(figure);
 }

@@ -1,6 +1,7 @@
 #include "ThrottleSteps.h"
 
 #include "screens/RunState.h"
+#include "course/ControlNames.h"
 #include "platform/SoundPlayer.h"
 #include "screens/LessonScreen.h"
 #include "screens/StepTracker.h"
@@ -14,8 +15,8 @@ namespace kelvora {
 namespace {
 constexpr int IdlePauseMs = 500;
 // The quadrant's own step marks.
-const QString PullMark = QStringLiteral("Shape1");
-const QString PushMark = QStringLiteral("Shape3");
+const QString PullMark = names::QuadrantPullMark;
+const QString PushMark = names::QuadrantPushMark;
 
 // A pause in which the window stays responsive.
 void pauseHandlingEvents(int ms)
