@@ -11,6 +11,8 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
+#include <optional>
+
 namespace kelvora {
 
 QString CourseFinding::toString() const
@@ -42,21 +44,24 @@ QList<CourseFinding> CourseCheck::run()
         return m_findings;
     }
     const QString folder = QFileInfo(m_file).absolutePath();
+    std::optional<Course> course;
+    try {
+        course = loadCourse(m_file);
+    } catch (const RuntimeError &error) {
+        report(error.kind() == RuntimeError::Kind::BadCourse
+                   ? QStringLiteral("%1: does not load: %2").arg(QFileInfo(m_file).fileName(), error.detail())
+                   : error.message());
+    }
     if (document.object().value(QStringLiteral("format")).toInt() == 2) {
-        Format2Check check(document.object(), folder);
+        Format2Check check(document.object(), folder, course ? &*course : nullptr);
         m_findings << check.run();
         m_filesChecked += check.filesChecked();
-        return m_findings;
-    }
-    try {
-        const Course course = loadCourse(m_file);
-        ContentCheck check(folder, folder, course);
+    } else if (course) {
+        ContentCheck check(folder, folder, *course);
         for (const ContentProblem &problem : check.run())
             report(problem.toString());
         m_filesChecked += check.filesChecked();
-        m_findings << lessonFlowFindings(course);
-    } catch (const RuntimeError &error) {
-        report(error.message());
+        m_findings << lessonFlowFindings(*course);
     }
     return m_findings;
 }

@@ -1,11 +1,13 @@
 #include "Format2Check.h"
 
+#include "LessonFlow.h"
 #include "SoundDecode.h"
 #include "TrainerControls.h"
 #include "content/ContentPath.h"
 #include "content/ContentPicture.h"
 #include "content/ExplanationFit.h"
 #include "content/Letterbox.h"
+#include "course/ControlNames.h"
 #include "course/CourseTexts.h"
 #include "screens/Look.h"
 
@@ -14,6 +16,8 @@
 #include <QFontMetrics>
 #include <QHash>
 #include <QJsonArray>
+
+#include <functional>
 
 namespace kelvora {
 
@@ -69,8 +73,8 @@ QString textMessage(const CourseText &text, const QString &what)
 }
 } // namespace
 
-Format2Check::Format2Check(QJsonObject course, QString folder)
-    : m_course(std::move(course)), m_folder(std::move(folder)), m_tags(courseLanguageTags(m_course))
+Format2Check::Format2Check(QJsonObject course, QString folder, const Course *compiled)
+    : m_course(std::move(course)), m_folder(std::move(folder)), m_compiled(compiled), m_tags(courseLanguageTags(m_course))
 {
 }
 
@@ -78,13 +82,18 @@ QList<CourseFinding> Format2Check::run()
 {
     m_findings.clear();
     m_checkedFiles.clear();
+    m_pictureSizes.clear();
     checkIds();
     checkTexts();
     checkCaptions();
-    for (const QJsonValue &screen : list(m_course, "screens")) {
-        checkScreenFiles(screen.toObject(), id(screen));
-        checkTargets(screen.toObject(), id(screen));
+    const QJsonArray screens = list(m_course, "screens");
+    for (qsizetype i = 0; i < screens.size(); ++i) {
+        checkScreenFiles(screens[i].toObject(), id(screens[i]));
+        if (m_compiled)
+            checkTargets(screens[i].toObject(), m_compiled->screens[size_t(i)].layout);
     }
+    if (m_compiled)
+        checkFlow();
     return m_findings;
 }
 
@@ -95,11 +104,12 @@ void Format2Check::checkIds()
         report(screen, step, {}, QStringLiteral("the id %1 is %2's in translation files: choose another")
                                      .arg(step.isEmpty() ? screen : step, owner));
     };
-    auto twice = [this](const QStringList &ids, const QString &what, const QString &screen, bool steps) {
+    // Calls found with each id that an earlier one repeats.
+    auto twice = [](const QStringList &ids, const std::function<void(const QString &)> &found) {
         QSet<QString> seen;
         for (const QString &one : ids) {
             if (!one.isEmpty() && seen.contains(one))
-                report(screen, steps ? one : QString(), {}, QStringLiteral("two %1 have the id %2").arg(what, one));
+                found(one);
             seen.insert(one);
         }
     };
@@ -117,13 +127,19 @@ void Format2Check::checkIds()
         }
         for (const QJsonValue &group : list(screen.toObject(), "pointAt"))
             steps << id(group);
-        twice(steps, QStringLiteral("steps or point-at groups"), screenId, true);
+        twice(steps, [&](const QString &step) {
+            report(screenId, step, {}, QStringLiteral("two steps or point-at groups have the id %1").arg(step));
+        });
     }
-    twice(screens, QStringLiteral("screens"), {}, false);
+    twice(screens, [&](const QString &screen) {
+        report(screen, {}, {}, QStringLiteral("two screens have the id %1").arg(screen));
+    });
     QStringList lowerTags;
     for (const QString &tag : m_tags)
         lowerTags << tag.toLower();
-    twice(lowerTags, QStringLiteral("languages"), {}, false);
+    twice(lowerTags, [&](const QString &tag) {
+        report({}, {}, tag, QStringLiteral("two languages have this tag"));
+    });
 }
 
 void Format2Check::checkTexts()
@@ -132,7 +148,12 @@ void Format2Check::checkTexts()
     const bool rightFont = QFontInfo(font).family() == font.family();
     if (!rightFont)
         report({}, {}, {}, QStringLiteral("text widths not checked: the font %1 is not installed").arg(font.family()));
-    const PageControls controls;
+    QHash<QString, QSize> labels; // by screen id
+    if (m_compiled) {
+        const QJsonArray screens = list(m_course, "screens");
+        for (qsizetype i = 0; i < screens.size(); ++i)
+            labels.insert(id(screens[i]), PageControls(m_compiled->screens[size_t(i)].layout).explanation.size());
+    }
     for (const CourseText &text : courseTexts(m_course)) {
         for (const QString &tag : m_tags) {
             const QString shown = text.texts.value(tag).toString();
@@ -140,9 +161,9 @@ void Format2Check::checkTexts()
                 report(text.screen, text.step, tag, textMessage(text, QStringLiteral("missing")));
                 continue;
             }
-            if (!shownInLabel(text) || !rightFont)
+            if (!shownInLabel(text) || !rightFont || !labels.contains(text.screen))
                 continue;
-            const QSize label = controls.explanation.size();
+            const QSize label = labels.value(text.screen);
             if (shown.size() > LongestTextLaidOut || !fitsLabel(shown, font, label.width(), label.height())) {
                 const WrappedText wrapped = wrapText(shown.left(LongestTextLaidOut), font, label.width());
                 report(text.screen, text.step, tag,
@@ -158,7 +179,7 @@ void Format2Check::checkTexts()
 void Format2Check::checkCaptions()
 {
     const QFontMetrics metrics(captionFont());
-    const int width = PageControls().layout.continueLabel.width();
+    const int width = LessonLayout().continueLabel.width();
     for (const QJsonValue &language : list(m_course, "languages")) {
         const QString caption = text(language.toObject().value(QStringLiteral("captions")).toObject(), "continue");
         const int wide = metrics.horizontalAdvance(caption);
@@ -184,40 +205,68 @@ void Format2Check::checkScreenFiles(const QJsonObject &screen, const QString &sc
     for (const QJsonValue &photograph : list(sequence, "photographs"))
         checkPicture(photograph.toString(), screenId, {});
     checkSound(text(sequence, "sound"), screenId, {});
+    const QJsonObject throttle = screen.value(QStringLiteral("throttle")).toObject();
+    checkPicture(text(throttle, "picture"), screenId, {});
+    checkSound(text(throttle, "sound"), screenId, {});
 }
 
-void Format2Check::checkTargets(const QJsonObject &screen, const QString &screenId)
+// Step n of a screen is taken while the compiled screen's blink timer n runs.
+void Format2Check::checkFlow()
+{
+    const QJsonArray screens = list(m_course, "screens");
+    for (qsizetype i = 0; i < screens.size(); ++i) {
+        const LessonFlow flow(m_compiled->screens[size_t(i)]);
+        const QJsonArray steps = list(screens[i].toObject(), "steps");
+        for (qsizetype n = 1; n <= steps.size(); ++n) {
+            if (!flow.canEnable(names::BlinkTimerPrefix + QString::number(n)))
+                report(id(screens[i]), id(steps[n - 1]), {}, QStringLiteral("can never become active"));
+        }
+        if (!flow.throttleCanBeActive())
+            report(id(screens[i]), {}, {}, QStringLiteral("throttle: can never become active"));
+        if (!flow.leadsOn())
+            report(id(screens[i]), {}, {}, QStringLiteral("can never lead on"));
+    }
+}
+
+// The controls take the presses made on them, so a target to press must lie clear of
+// them; a look-only target may be drawn over them. A target may reach past its
+// photograph's edge round a control at the edge, but what it points at, its
+// middle, lies on the photograph.
+void Format2Check::checkTargets(const QJsonObject &screen, const LessonLayout &layout)
 {
     const QSize size = m_pictureSizes.value(fileKey(text(screen, "photograph")));
     if (size.isEmpty())
         return; // reported with the files
-    // The side of the inset ("" without one).
-    const QJsonValue insetNode = screen.value(QStringLiteral("inset"));
-    const QString inset = insetNode.isObject() ? insetNode[QStringLiteral("place")].toString(QStringLiteral("left")) : QString();
+    const QString screenId = id(screen);
+    const auto controls = PageControls(layout).list(screen.value(QStringLiteral("inset")).isObject());
+    const QList<std::pair<QString, QRect>> none;
     for (const QJsonValue &step : list(screen, "steps"))
-        checkTarget(step.toObject().value(QStringLiteral("target")), size, inset, screenId, id(step), QStringLiteral("target"));
+        checkTarget(step.toObject().value(QStringLiteral("target")), size, controls, screenId, id(step), QStringLiteral("target"));
+    const QJsonObject throttle = screen.value(QStringLiteral("throttle")).toObject();
+    if (throttle.contains(QStringLiteral("lift")))
+        checkTarget(throttle.value(QStringLiteral("lift")), size, controls, screenId, {}, QStringLiteral("throttle: lift target"));
     for (const QJsonValue &group : list(screen, "pointAt")) {
         for (const QJsonValue &target : list(group.toObject(), "targets"))
-            checkTarget(target, size, inset, screenId, id(group), QStringLiteral("target"));
+            checkTarget(target, size, none, screenId, id(group), QStringLiteral("target"));
     }
     const QJsonObject sequence = screen.value(QStringLiteral("sequence")).toObject();
     if (sequence.contains(QStringLiteral("watch")))
-        checkTarget(sequence.value(QStringLiteral("watch")), size, inset, screenId, {}, QStringLiteral("sequence: watch target"));
+        checkTarget(sequence.value(QStringLiteral("watch")), size, none, screenId, {}, QStringLiteral("sequence: watch target"));
 }
 
-void Format2Check::checkTarget(const QJsonValue &target, QSize photograph, const QString &insetPlace, const QString &screenId,
-                               const QString &step, const QString &what)
+void Format2Check::checkTarget(const QJsonValue &target, QSize photograph, const QList<std::pair<QString, QRect>> &controls,
+                               const QString &screenId, const QString &step, const QString &what)
 {
     const QRectF rect = targetRect(target);
     if (rect.isEmpty())
         return; // the course's reader says what is wrong with its shape
-    if (!QRectF(QPointF(0, 0), photograph).contains(rect)) {
-        report(screenId, step, {}, QStringLiteral("%1 reaches outside the photograph (%2 x %3 px)")
+    if (!QRectF(QPointF(0, 0), QSizeF(photograph)).contains(rect.center())) {
+        report(screenId, step, {}, QStringLiteral("%1: its middle lies outside the photograph (%2 x %3 px)")
                                        .arg(what).arg(photograph.width()).arg(photograph.height()));
     }
     const QRectF onPage = Letterbox::fit(photograph, PageSize).map(rect);
     QStringList under;
-    for (const auto &[name, control] : PageControls(insetPlace).list(!insetPlace.isEmpty())) {
+    for (const auto &[name, control] : controls) {
         if (onPage.intersects(control))
             under << name;
     }

@@ -33,43 +33,43 @@ LessonFlow::LessonFlow(const LessonDesign &design) : m_design(design), m_stepAct
     for (bool grew = true; grew;) {
         grew = false;
         for (size_t i = 0; i < design.steps.size(); ++i) {
-            if (enabled(design.steps[i].activeWhile)) {
+            if (canEnable(design.steps[i].activeWhile)) {
                 m_stepActive[i] = true;
                 grew |= apply(design.steps[i].followUp);
             }
         }
         if (const auto &sequence = design.timedSequence) {
-            if (enabled(names::SequenceDelay))
+            if (canEnable(names::SequenceDelay))
                 grew |= apply(sequence->view);
-            if (enabled(names::SequenceTimer))
+            if (canEnable(names::SequenceTimer))
                 grew |= apply(sequence->finish);
         }
         if (const auto &quadrant = design.throttleQuadrant) {
-            if (enabled(quadrant->pullTimer))
+            if (canEnable(quadrant->pullTimer))
                 grew |= enable(quadrant->liftTimer);
-            if (enabled(quadrant->liftTimer))
+            if (canEnable(quadrant->liftTimer))
                 grew |= enable(quadrant->pushTimer);
-            if (enabled(quadrant->pushTimer))
+            if (canEnable(quadrant->pushTimer))
                 grew |= apply(quadrant->atIdle);
         }
-        if (const auto &counter = design.pressCounter; counter && enabled(counter->timer))
+        if (const auto &counter = design.pressCounter; counter && canEnable(counter->timer))
             grew |= apply(counter->done);
     }
-    m_leadsOn = enabled(names::ContinueTimer) ||
+    m_leadsOn = canEnable(names::ContinueTimer) ||
                 std::find(m_shown.begin(), m_shown.end(), QString(names::ContinueLabel).toLower()) != m_shown.end();
 }
 
 bool LessonFlow::pressCounterCanBeActive() const
 {
-    return !m_design.pressCounter || enabled(m_design.pressCounter->timer);
+    return !m_design.pressCounter || canEnable(m_design.pressCounter->timer);
 }
 
 bool LessonFlow::throttleCanBeActive() const
 {
-    return !m_design.throttleQuadrant || enabled(m_design.throttleQuadrant->pullTimer);
+    return !m_design.throttleQuadrant || canEnable(m_design.throttleQuadrant->pullTimer);
 }
 
-bool LessonFlow::enabled(const QString &timer) const
+bool LessonFlow::canEnable(const QString &timer) const
 {
     return std::find(m_enabled.begin(), m_enabled.end(), timer.toLower()) != m_enabled.end();
 }

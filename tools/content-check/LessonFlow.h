@@ -19,6 +19,8 @@ public:
 
     // By the design's step, first step first.
     bool stepCanBeActive(size_t step) const { return m_stepActive.at(step); }
+    // The timer is enabled at some point.
+    bool canEnable(const QString &timer) const;
     // The press counter and the throttle's pull, lift and push.
     bool pressCounterCanBeActive() const;
     bool throttleCanBeActive() const;
@@ -26,7 +28,6 @@ public:
     bool leadsOn() const { return m_leadsOn; }
 
 private:
-    bool enabled(const QString &timer) const;
     bool apply(const Actions &actions);
     bool enable(const QString &timer);
 

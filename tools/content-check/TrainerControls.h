@@ -1,6 +1,6 @@
 #pragma once
 
-#include "course/Format2Screen.h"
+#include "course/LessonDesign.h"
 
 #include <QList>
 #include <QRect>
@@ -16,7 +16,7 @@ inline constexpr QSize PageSize{1024, 768};
 // The trainer's own controls on a lesson page, in page pixels, where a target
 // under them could not be pressed or seen.
 struct PageControls {
-    explicit PageControls(const QString &insetPlace = QStringLiteral("left")) : layout(authorsLayout(insetPlace)) {}
+    explicit PageControls(const LessonLayout &layout) : layout(layout) {}
 
     LessonLayout layout;
     QRect explanation{layout.explain, QSize(741, layout.explainHeight)};

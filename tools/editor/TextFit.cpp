@@ -3,13 +3,15 @@
 #include "TrainerControls.h"
 
 #include "content/ExplanationFit.h"
+#include "course/Format2Screen.h"
 
 namespace kelvora {
 
 namespace {
-// The lesson page's explanation label, as the checker measures it.
-const int LabelWidth = PageControls{}.explanation.width();
-const int LabelHeight = PageControls{}.explanation.height();
+// The explanation label of a lesson page of an author's course, as the checker measures it.
+const QRect Label = PageControls(authorsLayout()).explanation;
+const int LabelWidth = Label.width();
+const int LabelHeight = Label.height();
 } // namespace
 
 bool textFits(const QString &text)
