@@ -128,7 +128,7 @@ private slots:
     void aShippedCourseEditedAndUndoneIsWrittenByteForByte()
     {
         QFETCH(QString, shipped);
-        const QByteArray original = canonicalCourseJson(QJsonDocument::fromJson(readAll(shipped)).object());
+        const QByteArray original = readAll(shipped);
         QVERIFY(original.size() > 100);
         writeCourse(original);
         CourseDocument document;
