@@ -1,5 +1,7 @@
 #include "TestRun.h"
 #include "app/Form000.h"
+#include "app/StartPlace.h"
+#include "course/CurrentCourse.h"
 #include "screens/RunState.h"
 #include "app/TrainerApplication.h"
 
@@ -135,6 +137,38 @@ private slots:
         // A run that is not recorded, or names its trainee, asks nothing.
         RunObserver::install(nullptr);
         QVERIFY(!openStartScreen()->findChild<QLineEdit *>());
+    }
+
+    void theCommandLineStartsAtALessonInALanguage_data()
+    {
+        QTest::addColumn<int>("screen");
+        QTest::addColumn<QString>("tag");
+        QTest::addColumn<QString>("shown"); // the lesson, and the language file and line it shows; or the error
+        QTest::newRow("screen 3 in French reads on from the lines screens 1 and 2 read") << 3 << "fr" << "Form003 F";
+        QTest::newRow("without a language, the course's first") << 1 << "" << "Form001 T1";
+        QTest::newRow("a screen the course lacks") << 19 << "" << "screen not found: --screen 19";
+        QTest::newRow("a language the course lacks") << 1 << "de" << "--language de: the course's languages are tr, en, fr";
+    }
+    void theCommandLineStartsAtALessonInALanguage()
+    {
+        QFETCH(int, screen);
+        QFETCH(QString, tag);
+        QFETCH(QString, shown);
+        TestRun run(0);
+        CommandLineOptions options;
+        options.startScreen = screen;
+        options.languageTag = tag;
+        try {
+            Screen &lesson = firstScreen(options);
+            lesson.open();
+            if (shown.endsWith(QLatin1Char('F'))) // after every line of the screens before it
+                shown += QString::number(Course::linesRead(currentCourse().screens[0]) +
+                                         Course::linesRead(currentCourse().screens[1]) + 1);
+            QCOMPARE(lesson.objectName() + QLatin1Char(' ') + label(&lesson, "Explain")->text(), shown);
+        } catch (const RuntimeError &error) {
+            QVERIFY2(error.message().contains(shown), qPrintable(error.message()));
+        }
+        QVERIFY(run.errors.isEmpty());
     }
 
     void exitMakesOneSoundRequestAndEnds()

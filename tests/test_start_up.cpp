@@ -40,6 +40,8 @@ private slots:
                                                   << "'--content'";
         QTest::newRow("Qt's own options are not taken") << QStringList{"--help-all"} << false << 2 << ""
                                                         << "'help-all'";
+        QTest::newRow("a screen number from 1") << QStringList{"--screen", "0"} << false << 2 << ""
+                                                << "--screen takes a screen number from 1, not '0'";
         QTest::newRow("stray argument") << QStringList{"lesson3"} << false << 2 << ""
                                         << "'lesson3'";
     }

@@ -28,6 +28,8 @@ const ValueOption ValueOptions[] = {
     {"trainee", "NAME", "Record the run under the trainee's NAME.", &CommandLineOptions::trainee},
     {"record", "FILE", "Record the run into FILE (replaced whole) instead of a new file in the records folder.",
      &CommandLineOptions::recordFile},
+    {"language", "TAG", "Teach in the course's language of the tag TAG (with --screen; without it, chosen on the start screen).",
+     &CommandLineOptions::languageTag},
 };
 // clang-format on
 
@@ -64,8 +66,12 @@ CommandLine CommandLine::parse(const QStringList &arguments)
                                                  "finds the places, H or three misses show the mark, the results "
                                                  "follow the last screen, and the run is recorded."),
                                   QStringLiteral("guided|check"));
+    const QCommandLineOption screen(QStringLiteral("screen"),
+                                    QStringLiteral("Start the course at lesson screen N, without the start screen."),
+                                    QStringLiteral("N"));
     parser.addOption(author);
     parser.addOption(mode);
+    parser.addOption(screen);
     QList<QCommandLineOption> values;
     for (const ValueOption &option : ValueOptions) {
         values.append(QCommandLineOption(QLatin1String(option.name), QLatin1String(option.description),
@@ -104,6 +110,14 @@ CommandLine CommandLine::parse(const QStringList &arguments)
     if (known == std::end(RunModes))
         return stop(2, {}, QStringLiteral("%1: unknown mode '%2' (guided or check). Try --help.").arg(ProgramName, named));
     line.options.mode = *known;
+    if (parser.isSet(screen)) {
+        bool number = false;
+        line.options.startScreen = parser.value(screen).toInt(&number);
+        if (!number || line.options.startScreen < 1)
+            return stop(2, {},
+                        QStringLiteral("%1: --screen takes a screen number from 1, not '%2'. Try --help.")
+                            .arg(ProgramName, parser.value(screen)));
+    }
     return line;
 }
 

@@ -17,6 +17,8 @@ struct CommandLineOptions {
     std::optional<RunMode> mode;    // --mode guided|check: else the settings' mode, else guided
     QString trainee;                // --trainee NAME: empty to ask for it where the run is recorded
     QString recordFile;             // --record FILE: empty for a new file in the records folder
+    int startScreen = 0;            // --screen N: start at lesson screen N, past the start screen; 0 for the start screen
+    QString languageTag;            // --language TAG: the course's language of that tag; empty for its first
 };
 
 // The outcome of reading the command line: either run with the options, or

@@ -1,8 +1,8 @@
 #include "app/CommandLine.h"
 #include "app/ContentLocation.h"
 #include "app/FirstPaint.h"
-#include "app/Form000.h"
 #include "app/RecordPlan.h"
+#include "app/StartPlace.h"
 #include "app/TrainerApplication.h"
 #include "course/CourseLoader.h"
 #include "course/CurrentCourse.h"
@@ -18,6 +18,7 @@
 #include "record/RunRecorder.h"
 #include "screens/AuthorView.h"
 #include "screens/RunGuard.h"
+#include "screens/Screen.h"
 #include "screens/RunWindow.h"
 
 #include <QDir>
@@ -112,7 +113,7 @@ int main(int argc, char **argv)
         prepareCourse(options);
         if (recorder)
             recorder->describeCourse(currentCourse());
-        window.start(*new Form000);
+        window.start(firstScreen(options));
     });
     // The window was closed or a signal asked to quit.
     return finish(app.exec());

@@ -47,15 +47,30 @@ QString placeOf(const char *what, const QJsonObject &object, int i)
     return QStringLiteral("%1 %2").arg(QLatin1String(what), id.isEmpty() ? QString::number(i + 1) : id);
 }
 
-// "left" or "right" of the page, at the given top.
-int leftOf(const CourseNode &node, int width)
+// "left" or "right": the side of the page an inset or the throttle stands on.
+QString sideOf(const CourseNode &node)
 {
     const QString place = node.text("place", QStringLiteral("left"));
     if (place != QLatin1String("left") && place != QLatin1String("right"))
         node.fail("place", QStringLiteral("is not \"left\" or \"right\""));
-    return place == QLatin1String("left") ? PageMargin : Page.width() - PageMargin - width;
+    return place;
+}
+
+// The left edge of a box of that width on the node's side of the page.
+int leftOf(const CourseNode &node, int width)
+{
+    return sideOf(node) == QLatin1String("left") ? PageMargin : Page.width() - PageMargin - width;
 }
 } // namespace
+
+LessonLayout authorsLayout(const QString &insetPlace)
+{
+    LessonLayout layout;
+    layout.explainHeight = ExplainHeight;
+    layout.inset = {insetPlace == QLatin1String("right") ? Page.width() - PageMargin - InsetBox.width() : PageMargin,
+                    BelowExplain};
+    return layout;
+}
 
 Format2Screen::Format2Screen(const CourseNode &node, int number, Course &course) : m_node(node), m_course(course)
 {
@@ -69,8 +84,7 @@ LessonDesign Format2Screen::compile()
     const QStringList titles = localisedText(m_node, "title", m_course.languages);
     m_design.name = titles.isEmpty() ? id : titles.front();
     m_design.fitPictures = true;
-    m_design.layout.explainHeight = ExplainHeight;
-    m_design.layout.inset = {PageMargin, BelowExplain};
+    m_design.layout = authorsLayout();
 
     m_design.firstPhotograph = m_node.requiredText("photograph");
     // Targets are placed by the photograph's size. A photograph not there yet (the generator writes it from
@@ -83,7 +97,7 @@ LessonDesign Format2Screen::compile()
         const CourseNode inset = m_node.object("inset");
         inset.allow({"picture", "place"});
         m_design.inset = inset.requiredText("picture");
-        m_design.layout.inset = {leftOf(inset, InsetBox.width()), BelowExplain};
+        m_design.layout.inset = authorsLayout(sideOf(inset)).inset;
     }
     m_design.loop = m_node.text("loop");
     m_design.engineLoop = !m_design.loop.isEmpty();

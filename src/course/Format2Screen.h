@@ -8,6 +8,10 @@
 
 namespace kelvora {
 
+// The page's layout on every screen of an author's course: the explanation label with room for three rows, and
+// the inset below it on the "left" or "right".
+LessonLayout authorsLayout(const QString &insetPlace = QStringLiteral("left"));
+
 // Compiles one screen of an author's course into the lesson design the template runs, generating the names of
 // its marks and timers: step n is taken on mark Shape<n> while Timer<n> runs, and each step's press starts the
 // next step's timer; the point-at groups, the watch of the timed sequence and the throttle's steps follow. The

@@ -45,12 +45,14 @@ for file in \
     usr/share/icons/hicolor/scalable/apps/kelvora-trainer.svg usr/share/icons/hicolor/48x48/apps/kelvora-trainer.png \
     usr/share/icons/hicolor/256x256/apps/kelvora-trainer.png usr/share/man/man1/kelvora-trainer.1.gz \
     usr/share/man/man1/kelvora-records.1.gz usr/share/doc/kelvora-trainer/copyright \
-    usr/bin/kelvora-course usr/share/man/man1/kelvora-course.1.gz; do
+    usr/bin/kelvora-course usr/share/man/man1/kelvora-course.1.gz \
+    usr/bin/kelvora-editor usr/share/applications/org.kelvora.editor.desktop usr/share/man/man1/kelvora-editor.1.gz; do
     [ -f "$root/$file" ] || fail "the package lacks /$file"
 done
 pack() { (cd "$1" && find images Sounds Lang?.txt -type f | sort); }
 diff <(pack "$build/dist") <(pack "$root/usr/share/kelvora") >&2 || fail "the package's content pack differs from build/dist"
-desktop-file-validate "$root/usr/share/applications/org.kelvora.trainer.desktop"
+desktop-file-validate "$root/usr/share/applications/org.kelvora.trainer.desktop" \
+    "$root/usr/share/applications/org.kelvora.editor.desktop"
 appstreamcli validate --no-net --pedantic "$root/usr/share/metainfo/org.kelvora.trainer.metainfo.xml" >/dev/null \
     || appstreamcli validate --no-net --pedantic "$root/usr/share/metainfo/org.kelvora.trainer.metainfo.xml" >&2
 

@@ -1,0 +1,215 @@
+#include "CourseEdits.h"
+
+#include <QRegularExpression>
+
+namespace kelvora {
+
+namespace {
+const QString Screens = QStringLiteral("screens");
+const QString Steps = QStringLiteral("steps");
+
+// The list that holds the place's object: the course's screens or the screen's steps.
+QJsonArray siblings(const QJsonObject &course, CoursePlace place)
+{
+    const QJsonArray screens = course.value(Screens).toArray();
+    return place.step < 0 ? screens : screens.at(place.screen).toObject().value(Steps).toArray();
+}
+
+QJsonObject withSiblings(QJsonObject course, CoursePlace place, const QJsonArray &list)
+{
+    if (place.step < 0) {
+        course[Screens] = list;
+        return course;
+    }
+    QJsonArray screens = course.value(Screens).toArray();
+    QJsonObject screen = screens.at(place.screen).toObject();
+    screen[Steps] = list;
+    screens[place.screen] = screen;
+    course[Screens] = screens;
+    return course;
+}
+
+CoursePlace at(CoursePlace place, int index)
+{
+    return place.step < 0 ? CoursePlace{index, -1} : CoursePlace{place.screen, index};
+}
+
+QString nameOf(CoursePlace place)
+{
+    return place.step < 0 ? QStringLiteral("screen") : QStringLiteral("step");
+}
+} // namespace
+
+QString freshId(const QJsonArray &objects, const QString &like)
+{
+    QStringList taken;
+    for (const QJsonValue &object : objects)
+        taken << object.toObject().value(QStringLiteral("id")).toString();
+    QString stem = like;
+    stem.remove(QRegularExpression(QStringLiteral("-\\d+$")));
+    if (!taken.contains(like) && !like.isEmpty())
+        return like;
+    for (int n = 2;; ++n) {
+        const QString id = QStringLiteral("%1-%2").arg(stem).arg(n);
+        if (!taken.contains(id))
+            return id;
+    }
+}
+
+CourseEdit::CourseEdit(CourseDocument &document, CoursePlace place, const QString &text)
+    : QUndoCommand(text), m_document(document), m_before(document.course()), m_after(m_before), m_place(place),
+      m_afterPlace(place)
+{
+}
+
+void CourseEdit::setField(const QString &field, const QJsonValue &value)
+{
+    QJsonObject object = m_document.object(m_place);
+    if (value.isNull() || (value.isString() && value.toString().isEmpty()))
+        object.remove(field);
+    else
+        object[field] = value;
+    setAfter(CourseDocument::withObject(m_before, m_place, object), m_place);
+}
+
+TargetEdit::TargetEdit(CourseDocument &document, CoursePlace step, const QJsonObject &target)
+    : CourseEdit(document, step, QStringLiteral("Move target"))
+{
+    setField(QStringLiteral("target"), target);
+}
+
+TextEdit::TextEdit(CourseDocument &document, CoursePlace place, const QString &field, const QString &tag,
+                   const QString &text)
+    : CourseEdit(document, place, QStringLiteral("Edit %1 (%2)").arg(field, tag)), m_field(field), m_tag(tag)
+{
+    // "text", or a text of a part of the object such as "sequence/text".
+    const QString part = field.section(QLatin1Char('/'), 0, -2);
+    const QString name = field.section(QLatin1Char('/'), -1);
+    QJsonObject holder = part.isEmpty() ? document.object(place) : document.object(place).value(part).toObject();
+    QJsonObject texts = holder.value(name).toObject();
+    if (text.isEmpty())
+        texts.remove(tag);
+    else
+        texts[tag] = text;
+    if (part.isEmpty()) {
+        setField(name, texts.isEmpty() ? QJsonValue() : QJsonValue(texts));
+        return;
+    }
+    if (texts.isEmpty())
+        holder.remove(name);
+    else
+        holder[name] = texts;
+    setField(part, holder);
+}
+
+bool TextEdit::mergeWith(const QUndoCommand *other)
+{
+    const auto *next = static_cast<const TextEdit *>(other);
+    if (next->m_place != m_place || next->m_field != m_field || next->m_tag != m_tag)
+        return false;
+    m_after = next->m_after;
+    return true;
+}
+
+IdEdit::IdEdit(CourseDocument &document, CoursePlace place, const QString &id)
+    : CourseEdit(document, place, QStringLiteral("Rename %1").arg(nameOf(place)))
+{
+    setField(QStringLiteral("id"), id);
+}
+
+SoundEdit::SoundEdit(CourseDocument &document, CoursePlace step, const QString &sound)
+    : CourseEdit(document, step, QStringLiteral("Set sound"))
+{
+    setField(QStringLiteral("sound"), sound);
+}
+
+FieldEdit::FieldEdit(CourseDocument &document, CoursePlace place, const QString &field, const QJsonValue &value)
+    : CourseEdit(document, place, QStringLiteral("Set %1").arg(field))
+{
+    setField(field, value.isObject() && value.toObject().isEmpty() ? QJsonValue() : value);
+}
+
+PhotographEdit::PhotographEdit(CourseDocument &document, CoursePlace place, const QString &photograph)
+    : CourseEdit(document, place, QStringLiteral("Set photograph"))
+{
+    setField(QStringLiteral("photograph"), photograph);
+}
+
+AddEdit::AddEdit(CourseDocument &document, CoursePlace after, bool step, const QJsonObject &object)
+    : CourseEdit(document, after, step ? QStringLiteral("Add step") : QStringLiteral("Add screen"))
+{
+    const CoursePlace listPlace = step ? CoursePlace{after.screen, 0} : CoursePlace{};
+    QJsonArray list = siblings(m_before, listPlace);
+    const int index = step ? after.step + 1 : (after.screen < 0 ? int(list.size()) : after.screen + 1);
+    QJsonObject added = object;
+    added[QStringLiteral("id")] = freshId(list, object.value(QStringLiteral("id")).toString());
+    list.insert(index, added);
+    setAfter(withSiblings(m_before, listPlace, list), at(listPlace, index));
+}
+
+DuplicateEdit::DuplicateEdit(CourseDocument &document, CoursePlace place)
+    : CourseEdit(document, place, QStringLiteral("Duplicate %1").arg(nameOf(place)))
+{
+    QJsonArray list = siblings(m_before, place);
+    const int index = place.step < 0 ? place.screen : place.step;
+    QJsonObject copy = list.at(index).toObject();
+    copy[QStringLiteral("id")] = freshId(list, copy.value(QStringLiteral("id")).toString() + QStringLiteral("-2"));
+    list.insert(index + 1, copy);
+    setAfter(withSiblings(m_before, place, list), at(place, index + 1));
+}
+
+DeleteEdit::DeleteEdit(CourseDocument &document, CoursePlace place)
+    : CourseEdit(document, place, QStringLiteral("Delete %1").arg(nameOf(place)))
+{
+    QJsonArray list = siblings(m_before, place);
+    const int index = place.step < 0 ? place.screen : place.step;
+    list.removeAt(index);
+    const int next = std::min(index, int(list.size()) - 1);
+    setAfter(withSiblings(m_before, place, list),
+             next >= 0 ? at(place, next) : (place.step < 0 ? CoursePlace{} : CoursePlace{place.screen, -1}));
+}
+
+MoveEdit::MoveEdit(CourseDocument &document, CoursePlace from, int to)
+    : CourseEdit(document, from, QStringLiteral("Move %1").arg(nameOf(from)))
+{
+    QJsonArray list = siblings(m_before, from);
+    const int index = from.step < 0 ? from.screen : from.step;
+    to = std::clamp(to, 0, int(list.size()) - 1);
+    const QJsonValue moved = list.takeAt(index);
+    list.insert(to, moved);
+    setAfter(withSiblings(m_before, from, list), at(from, to));
+}
+
+CaptionEdit::CaptionEdit(CourseDocument &document, const QString &tag, const QString &caption, const QString &text)
+    : CourseEdit(document, {}, QStringLiteral("Edit caption %1 (%2)").arg(caption, tag))
+{
+    const QString Captions = QStringLiteral("captions");
+    QJsonArray languages = m_before.value(QStringLiteral("languages")).toArray();
+    const qsizetype at = document.languageTags().indexOf(tag);
+    QJsonObject language = languages.at(at).toObject();
+    QJsonObject captions = language.value(Captions).toObject();
+    if (text.isEmpty())
+        captions.remove(caption);
+    else
+        captions[caption] = text;
+    if (captions.isEmpty())
+        language.remove(Captions);
+    else
+        language[Captions] = captions;
+    languages[at] = language;
+    QJsonObject course = m_before;
+    course[QStringLiteral("languages")] = languages;
+    setAfter(course, {});
+}
+
+AddLanguageEdit::AddLanguageEdit(CourseDocument &document, const QString &tag, const QString &name)
+    : CourseEdit(document, {}, QStringLiteral("Add language %1").arg(tag))
+{
+    QJsonArray languages = m_before.value(QStringLiteral("languages")).toArray();
+    languages.append(QJsonObject{{QStringLiteral("tag"), tag}, {QStringLiteral("name"), name}});
+    QJsonObject course = m_before;
+    course[QStringLiteral("languages")] = languages;
+    setAfter(course, {});
+}
+
+} // namespace kelvora

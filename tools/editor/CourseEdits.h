@@ -1,0 +1,113 @@
+#pragma once
+
+#include "CourseDocument.h"
+
+#include <QUndoCommand>
+
+namespace kelvora {
+
+// Every edit keeps the course as it was and as it becomes: the JSON values share
+// what they do not change, and undo puts back exactly what was there.
+class CourseEdit : public QUndoCommand {
+public:
+    void undo() override { m_document.replace(m_before, m_place); }
+    void redo() override { m_document.replace(m_after, m_afterPlace); }
+    CoursePlace place() const { return m_afterPlace; }
+
+protected:
+    CourseEdit(CourseDocument &document, CoursePlace place, const QString &text);
+    // The subclass's constructor sets what the course becomes.
+    void setAfter(const QJsonObject &course, CoursePlace place) { m_after = course, m_afterPlace = place; }
+    // Sets one field of the object at the place ("" or null removes it).
+    void setField(const QString &field, const QJsonValue &value);
+
+    CourseDocument &m_document;
+    QJsonObject m_before;
+    QJsonObject m_after;
+    CoursePlace m_place;
+    CoursePlace m_afterPlace;
+};
+
+// A step's target (or a sequence's watch) moved, resized or changed in shape.
+class TargetEdit : public CourseEdit {
+public:
+    TargetEdit(CourseDocument &document, CoursePlace step, const QJsonObject &target);
+};
+
+// One language's text of a field ("text" or "title") of the course, a screen or a step.
+// Typing into the same text makes one edit.
+class TextEdit : public CourseEdit {
+public:
+    TextEdit(CourseDocument &document, CoursePlace place, const QString &field, const QString &tag, const QString &text);
+    int id() const override { return 1; }
+    bool mergeWith(const QUndoCommand *other) override;
+
+private:
+    QString m_field;
+    QString m_tag;
+};
+
+// A screen's or step's id.
+class IdEdit : public CourseEdit {
+public:
+    IdEdit(CourseDocument &document, CoursePlace place, const QString &id);
+};
+
+// The sound a step's press plays.
+class SoundEdit : public CourseEdit {
+public:
+    SoundEdit(CourseDocument &document, CoursePlace step, const QString &sound);
+};
+
+// A screen's inset, engine loop or timed sequence: any field the editor sets as a whole.
+class FieldEdit : public CourseEdit {
+public:
+    FieldEdit(CourseDocument &document, CoursePlace place, const QString &field, const QJsonValue &value);
+};
+
+// A screen's photograph, or the one a step's press leaves behind.
+class PhotographEdit : public CourseEdit {
+public:
+    PhotographEdit(CourseDocument &document, CoursePlace place, const QString &photograph);
+};
+
+// A new screen after the place's screen (at the end with none), or a new step
+// after the place's step (first with none).
+class AddEdit : public CourseEdit {
+public:
+    AddEdit(CourseDocument &document, CoursePlace after, bool step, const QJsonObject &object);
+};
+
+// A copy of the screen or step, with a new id, right after it.
+class DuplicateEdit : public CourseEdit {
+public:
+    DuplicateEdit(CourseDocument &document, CoursePlace place);
+};
+
+class DeleteEdit : public CourseEdit {
+public:
+    DeleteEdit(CourseDocument &document, CoursePlace place);
+};
+
+// A screen to another place in the course, or a step to another place in its screen.
+class MoveEdit : public CourseEdit {
+public:
+    MoveEdit(CourseDocument &document, CoursePlace from, int to);
+};
+
+// A language added at the end of the course's languages.
+class AddLanguageEdit : public CourseEdit {
+public:
+    AddLanguageEdit(CourseDocument &document, const QString &tag, const QString &name);
+};
+
+// One of a language's captions of the trainer's own buttons and labels ("continue", "exit" ...).
+class CaptionEdit : public CourseEdit {
+public:
+    CaptionEdit(CourseDocument &document, const QString &tag, const QString &caption, const QString &text);
+};
+
+// An id like the given one ("battery-2") that no other in the list has.
+QString freshId(const QJsonArray &objects, const QString &like);
+
+} // namespace kelvora

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace kelvora {
+
+// The name a file has in the course: a file inside the course's folder keeps its
+// place; one from elsewhere is copied into the folder's subfolder (images/,
+// sounds/), under a new name where another file has its name.
+// Returns the name relative to the folder, or an empty string with the reason in error.
+QString bringIntoCourse(const QString &folder, const QString &file, const QString &subfolder, QString *error);
+
+// The sound files under the course's folder, relative to it, sorted.
+QStringList soundsInCourse(const QString &folder);
+
+} // namespace kelvora

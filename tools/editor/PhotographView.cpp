@@ -1,0 +1,205 @@
+#include "PhotographView.h"
+
+#include "ControlsOverlay.h"
+#include "PageFit.h"
+#include "TargetItem.h"
+#include "content/ContentPicture.h"
+
+#include <QDragEnterEvent>
+#include <QFileInfo>
+#include <QGraphicsPixmapItem>
+#include <QGraphicsRectItem>
+#include <QGraphicsScene>
+#include <QGraphicsSimpleTextItem>
+#include <QImageReader>
+#include <QMimeData>
+#include <QPixmap>
+
+namespace kelvora {
+
+namespace {
+// A photograph much larger than the page is kept at twice the page's size:
+// enough for a large screen, and quick to draw while a target is dragged.
+constexpr int KeptScale = 2;
+
+QString droppedPicture(const QMimeData *data)
+{
+    if (!data || !data->hasUrls())
+        return {};
+    const QList<QByteArray> formats = QImageReader::supportedImageFormats();
+    for (const QUrl &url : data->urls()) {
+        if (!url.isLocalFile())
+            continue;
+        const QString path = url.toLocalFile();
+        if (formats.contains(QFileInfo(path).suffix().toLower().toLatin1()))
+            return path;
+    }
+    return {};
+}
+} // namespace
+
+PhotographView::PhotographView(QWidget *parent)
+    : QGraphicsView(parent), m_frame(new QGraphicsRectItem), m_picture(new QGraphicsPixmapItem),
+      m_message(new QGraphicsSimpleTextItem), m_controls(new ControlsOverlay)
+{
+    auto *page = new QGraphicsScene(QRectF(QPointF(0, 0), PageFit::Page), this);
+    setScene(page);
+    page->addRect(page->sceneRect(), Qt::NoPen, Qt::black)->setZValue(-1);
+    m_frame->setPen(Qt::NoPen);
+    m_picture->setTransformationMode(Qt::SmoothTransformation);
+    m_picture->setAcceptedMouseButtons(Qt::NoButton);
+    // The picture, then the controls that cover it, then the targets: the author
+    // sees a target under a control and can still take hold of it.
+    page->addItem(m_picture);
+    page->addItem(m_controls);
+    page->addItem(m_frame);
+    m_controls->setZValue(1);
+    m_frame->setZValue(2);
+    m_message->setBrush(QColor(0xD0, 0xD0, 0xD0));
+    QFont font = m_message->font();
+    font.setPixelSize(20);
+    m_message->setFont(font);
+    page->addItem(m_message);
+
+    setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform);
+    setBackgroundBrush(QColor(0x2A, 0x2B, 0x2E)); // around the page
+    setFrameShape(QFrame::NoFrame);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setFocusPolicy(Qt::StrongFocus);
+    setAcceptDrops(true);
+    setMinimumSize(320, 240);
+    setPhotograph(QString());
+}
+
+void PhotographView::setPhotograph(const QString &path)
+{
+    // Steps often share a photograph: it is read again only when its file has changed.
+    const QFileInfo file(path);
+    if (!path.isEmpty() && path == m_shownPath && file.lastModified() == m_shownModified)
+        return;
+    m_shownPath = path;
+    m_shownModified = file.lastModified();
+
+    QImage image;
+    QString problem;
+    if (path.isEmpty()) {
+        problem = tr("No photograph yet: drop a picture file here.");
+    } else if (!file.exists()) {
+        problem = tr("Photograph not found:\n%1").arg(path);
+    } else {
+        image = readCompletePicture(path, problem);
+        if (image.isNull())
+            problem = tr("Photograph cannot be read:\n%1\n%2").arg(path, problem);
+    }
+
+    m_photograph = image.size();
+    const PageFit fit(m_photograph);
+    m_frame->setPos(fit.offset);
+    m_frame->setScale(fit.scale);
+    if (!image.isNull() && fit.scale * KeptScale < 1.0)
+        image = image.scaled((QSizeF(image.size()) * fit.scale * KeptScale).toSize(), Qt::KeepAspectRatio,
+                             Qt::SmoothTransformation);
+    m_picture->setPixmap(QPixmap::fromImage(image));
+    m_picture->setPos(fit.offset);
+    m_picture->setScale(image.isNull() ? 1.0 : fit.scale * m_photograph.width() / image.width());
+    showMessage(problem);
+    placeTargets();
+}
+
+void PhotographView::showMessage(const QString &message)
+{
+    m_message->setText(message);
+    m_message->setVisible(!message.isEmpty());
+    const QRectF box = m_message->boundingRect();
+    m_message->setPos((PageFit::Page.width() - box.width()) / 2, (PageFit::Page.height() - box.height()) / 2);
+}
+
+void PhotographView::setTargets(const QList<QJsonObject> &targets, int current)
+{
+    m_targetObjects = targets;
+    m_current = current;
+    // Items are kept and reused: setTargets() is often called from targetEdited(),
+    // while the item that emitted it is still handling its mouse release.
+    while (m_targets.size() > targets.size()) {
+        TargetItem *surplus = m_targets.takeLast();
+        surplus->hide();
+        surplus->deleteLater();
+    }
+    while (m_targets.size() < targets.size()) {
+        auto *item = new TargetItem(m_frame);
+        const int index = int(m_targets.size());
+        connect(item, &TargetItem::edited, this, [this, index](const QJsonObject &target) { emit targetEdited(index, target); });
+        m_targets.append(item);
+    }
+    placeTargets();
+}
+
+void PhotographView::placeTargets()
+{
+    for (qsizetype i = 0; i < m_targets.size(); ++i) {
+        const std::optional<TargetGeometry> geometry = TargetGeometry::fromJson(m_targetObjects.at(i));
+        TargetItem *item = m_targets.at(i);
+        item->setVisible(geometry && !m_photograph.isEmpty());
+        if (!item->isVisible())
+            continue;
+        item->setGeometry(*geometry, m_photograph);
+        item->setEditable(i == m_current);
+    }
+}
+
+void PhotographView::setInsetPlace(const QString &place)
+{
+    m_controls->setInsetPlace(place);
+}
+
+void PhotographView::resizeEvent(QResizeEvent *event)
+{
+    QGraphicsView::resizeEvent(event);
+    fitInView(sceneRect(), Qt::KeepAspectRatio);
+}
+
+void PhotographView::keyPressEvent(QKeyEvent *event)
+{
+    const int step = event->modifiers() & Qt::ShiftModifier ? 10 : 1;
+    QPoint delta;
+    switch (event->key()) {
+    case Qt::Key_Left: delta = {-step, 0}; break;
+    case Qt::Key_Right: delta = {step, 0}; break;
+    case Qt::Key_Up: delta = {0, -step}; break;
+    case Qt::Key_Down: delta = {0, step}; break;
+    default: QGraphicsView::keyPressEvent(event); return;
+    }
+    if (m_current >= 0 && m_current < m_targets.size() && m_targets.at(m_current)->isVisible())
+        m_targets.at(m_current)->nudge(delta);
+    event->accept();
+}
+
+void PhotographView::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (droppedPicture(event->mimeData()).isEmpty())
+        event->ignore();
+    else
+        event->acceptProposedAction();
+}
+
+void PhotographView::dragMoveEvent(QDragMoveEvent *event)
+{
+    if (droppedPicture(event->mimeData()).isEmpty())
+        event->ignore();
+    else
+        event->acceptProposedAction();
+}
+
+void PhotographView::dropEvent(QDropEvent *event)
+{
+    const QString path = droppedPicture(event->mimeData());
+    if (path.isEmpty()) {
+        event->ignore();
+        return;
+    }
+    event->acceptProposedAction();
+    emit photographDropped(path);
+}
+
+} // namespace kelvora

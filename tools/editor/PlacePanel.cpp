@@ -1,0 +1,238 @@
+#include "PlacePanel.h"
+
+#include "CourseDocument.h"
+#include "CourseEdits.h"
+#include "CourseFiles.h"
+#include "ScreenPanel.h"
+
+#include "content/ContentPath.h"
+#include "platform/SoundPlayer.h"
+
+#include <QComboBox>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QJsonArray>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRegularExpression>
+
+namespace kelvora {
+
+namespace {
+const QStringList Shapes = {QStringLiteral("rectangle"), QStringLiteral("circle"), QStringLiteral("oval")};
+const QString NoSound = QStringLiteral("(none)");
+} // namespace
+
+QString targetShape(const QJsonObject &target)
+{
+    for (const QString &shape : Shapes) {
+        if (target.contains(shape))
+            return shape;
+    }
+    return {};
+}
+
+QJsonObject reshapedTarget(const QJsonObject &target, const QString &shape)
+{
+    const QString from = targetShape(target);
+    const QJsonArray n = target.value(from).toArray();
+    QRectF box;
+    if (from == QLatin1String("circle")) {
+        const double r = n.at(2).toDouble();
+        box = QRectF(n.at(0).toDouble() - r, n.at(1).toDouble() - r, 2 * r, 2 * r);
+    } else {
+        box = QRectF(n.at(0).toDouble(), n.at(1).toDouble(), n.at(2).toDouble(), n.at(3).toDouble());
+    }
+    if (shape == QLatin1String("circle")) {
+        const int r = qRound(std::min(box.width(), box.height()) / 2);
+        return {{shape, QJsonArray{qRound(box.center().x()), qRound(box.center().y()), r}}};
+    }
+    return {{shape, QJsonArray{qRound(box.x()), qRound(box.y()), qRound(box.width()), qRound(box.height())}}};
+}
+
+QString idProblem(const CourseDocument &document, CoursePlace place, const QString &id)
+{
+    static const QRegularExpression wellFormed(QStringLiteral("^[A-Za-z0-9._-]+$"));
+    if (!wellFormed.match(id).hasMatch())
+        return QStringLiteral("'%1': an id is made of letters, digits, '-', '_' and '.'").arg(id);
+    const QJsonArray siblings = place.isStep() ? document.screen(place.screen).value(QStringLiteral("steps")).toArray()
+                                               : document.screens();
+    for (const QJsonValue &sibling : siblings) {
+        if (sibling[QStringLiteral("id")].toString() == id)
+            return QStringLiteral("'%1': another %2 has this id").arg(id, place.isStep() ? QStringLiteral("step of the screen")
+                                                                                        : QStringLiteral("screen"));
+    }
+    return {};
+}
+
+PlacePanel::PlacePanel(CourseDocument &document, QWidget *parent)
+    : QWidget(parent), m_document(document), m_id(new QLineEdit), m_shape(new QComboBox), m_sound(new QComboBox),
+      m_play(new QPushButton(QStringLiteral("&Play"))), m_chooseSound(new QPushButton(QStringLiteral("Sound file..."))),
+      m_photograph(new QLabel), m_choosePhotograph(new QPushButton(QStringLiteral("Photograph..."))),
+      m_stepRow(new QWidget), m_screenPanel(new ScreenPanel(document))
+{
+    connect(m_screenPanel, &ScreenPanel::problem, this, &PlacePanel::problem);
+    m_id->setAccessibleName(QStringLiteral("Id"));
+    m_shape->setAccessibleName(QStringLiteral("Target shape"));
+    m_shape->addItems(Shapes);
+    m_sound->setAccessibleName(QStringLiteral("Sound"));
+    m_play->setAccessibleName(QStringLiteral("Play sound"));
+    m_photograph->setTextInteractionFlags(Qt::TextSelectableByMouse);
+
+    // Two rows, so the photograph keeps the height.
+    auto *grid = new QGridLayout(this);
+    grid->setContentsMargins(6, 4, 6, 4);
+    const auto label = [](const QString &text, QWidget *buddy) {
+        auto *caption = new QLabel(text);
+        caption->setBuddy(buddy);
+        return caption;
+    };
+    grid->addWidget(label(QStringLiteral("&Id"), m_id), 0, 0);
+    grid->addWidget(m_id, 0, 1);
+    grid->addWidget(label(QStringLiteral("Target"), m_shape), 0, 2);
+    grid->addWidget(m_shape, 0, 3);
+    grid->addWidget(label(QStringLiteral("Photograph"), m_choosePhotograph), 0, 4);
+    grid->addWidget(m_photograph, 0, 5);
+    grid->addWidget(m_choosePhotograph, 0, 6);
+    // The second row: a step's sound, or what only a screen has.
+    auto *sound = new QHBoxLayout(m_stepRow);
+    sound->setContentsMargins(0, 0, 0, 0);
+    sound->addWidget(label(QStringLiteral("Sound"), m_sound));
+    sound->addWidget(m_sound, 1);
+    sound->addWidget(m_chooseSound);
+    sound->addWidget(m_play);
+    sound->addStretch(1);
+    grid->addWidget(m_stepRow, 1, 0, 1, 7);
+    grid->addWidget(m_screenPanel, 1, 0, 1, 7);
+    grid->setColumnStretch(1, 2);
+    grid->setColumnStretch(5, 3);
+
+    connect(m_id, &QLineEdit::editingFinished, this, [this] {
+        const QString id = m_id->text().trimmed();
+        const QString before = m_document.object(m_place).value(QStringLiteral("id")).toString();
+        if (m_place.screen < 0 || id == before)
+            return;
+        const QString problem = idProblem(m_document, m_place, id);
+        if (problem.isEmpty()) {
+            m_document.undoStack().push(new IdEdit(m_document, m_place, id));
+            return;
+        }
+        m_id->setText(before);
+        emit this->problem(problem);
+    });
+    connect(m_shape, &QComboBox::currentTextChanged, this, &PlacePanel::setShape);
+    connect(m_sound, &QComboBox::activated, this, [this] {
+        if (m_refreshing || !m_place.isStep())
+            return;
+        const QString sound = m_sound->currentText() == NoSound ? QString() : m_sound->currentText();
+        if (sound != m_document.step(m_place).value(QStringLiteral("sound")).toString())
+            m_document.undoStack().push(new SoundEdit(m_document, m_place, sound));
+    });
+    connect(m_chooseSound, &QPushButton::clicked, this, &PlacePanel::chooseSound);
+    connect(m_play, &QPushButton::clicked, this, &PlacePanel::playSound);
+    connect(m_choosePhotograph, &QPushButton::clicked, this, &PlacePanel::choosePhotograph);
+    showPlace({});
+}
+
+void PlacePanel::showPlace(CoursePlace place)
+{
+    m_place = place;
+    refresh();
+}
+
+void PlacePanel::refresh()
+{
+    m_refreshing = true;
+    const bool editable = !m_document.isReadOnly();
+    const QJsonObject object = m_document.object(m_place);
+    m_id->setText(m_place.screen >= 0 ? object.value(QStringLiteral("id")).toString() : QString());
+    m_id->setEnabled(editable && m_place.screen >= 0);
+    m_shape->setCurrentText(targetShape(object.value(QStringLiteral("target")).toObject()));
+    m_shape->setEnabled(editable && m_place.isStep());
+    m_sound->clear();
+    m_sound->addItem(NoSound);
+    m_sound->addItems(soundsInCourse(m_document.folder()));
+    const QString sound = object.value(QStringLiteral("sound")).toString();
+    if (m_place.isStep() && !sound.isEmpty() && m_sound->findText(sound) < 0)
+        m_sound->addItem(sound);
+    m_sound->setCurrentText(m_place.isStep() && !sound.isEmpty() ? sound : NoSound);
+    for (QWidget *w : {static_cast<QWidget *>(m_sound), static_cast<QWidget *>(m_chooseSound)})
+        w->setEnabled(editable && m_place.isStep());
+    m_play->setEnabled(m_place.isStep() && !sound.isEmpty());
+    m_photograph->setText(m_place.screen >= 0 ? object.value(QStringLiteral("photograph")).toString() : QString());
+    m_choosePhotograph->setEnabled(editable && m_place.screen >= 0);
+    m_stepRow->setVisible(!m_place.isScreen());
+    m_screenPanel->setVisible(m_place.isScreen());
+    if (m_place.isScreen())
+        m_screenPanel->showScreen(m_place.screen);
+    m_choosePhotograph->setToolTip(m_place.isStep() ? QStringLiteral("The photograph the press leaves behind")
+                                                    : QStringLiteral("The screen's photograph"));
+    m_refreshing = false;
+}
+
+void PlacePanel::setShape(const QString &shape)
+{
+    if (m_refreshing || !m_place.isStep())
+        return;
+    const QJsonObject target = m_document.step(m_place).value(QStringLiteral("target")).toObject();
+    if (targetShape(target) != shape && !targetShape(target).isEmpty())
+        m_document.undoStack().push(new TargetEdit(m_document, m_place, reshapedTarget(target, shape)));
+}
+
+void PlacePanel::usePhotograph(const QString &path)
+{
+    if (m_place.screen < 0 || m_document.isReadOnly())
+        return;
+    QString error;
+    const QString name = bringIntoCourse(m_document.folder(), path, QStringLiteral("images"), &error);
+    if (name.isEmpty())
+        emit problem(error);
+    else
+        m_document.undoStack().push(new PhotographEdit(m_document, m_place, name));
+}
+
+void PlacePanel::useSound(const QString &path)
+{
+    if (!m_place.isStep() || m_document.isReadOnly())
+        return;
+    QString error;
+    const QString name = bringIntoCourse(m_document.folder(), path, QStringLiteral("sounds"), &error);
+    if (name.isEmpty())
+        emit problem(error);
+    else
+        m_document.undoStack().push(new SoundEdit(m_document, m_place, name));
+}
+
+void PlacePanel::choosePhotograph()
+{
+    if (!m_choosePhotograph->isEnabled())
+        return;
+    const QString path = QFileDialog::getOpenFileName(this, QStringLiteral("Photograph"), m_document.folder(),
+                                                      QStringLiteral("Pictures (*.jpg *.jpeg *.png *.bmp);;All files (*)"));
+    if (!path.isEmpty())
+        usePhotograph(path);
+}
+
+void PlacePanel::chooseSound()
+{
+    if (!m_chooseSound->isEnabled())
+        return;
+    const QString path = QFileDialog::getOpenFileName(this, QStringLiteral("Sound"), m_document.folder(),
+                                                      QStringLiteral("Sounds (*.wav);;All files (*)"));
+    if (!path.isEmpty())
+        useSound(path);
+}
+
+void PlacePanel::playSound()
+{
+    const QString sound = m_document.object(m_place).value(QStringLiteral("sound")).toString();
+    if (sound.isEmpty())
+        return;
+    setContentFolder(m_document.folder());
+    kelvora::playSound(sound.toStdString(), NoModule, SoundAsync);
+}
+
+} // namespace kelvora

@@ -1,0 +1,61 @@
+#pragma once
+
+#include "CoursePlace.h"
+
+#include <QWidget>
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace kelvora {
+
+class CourseDocument;
+class ScreenPanel;
+
+// The fields of the selected screen or step that are not texts: its id, the
+// photograph (the screen's own, or the one a step's press leaves behind), the
+// step's target shape and sound, or the screen's inset, loop and sequence.
+class PlacePanel : public QWidget {
+    Q_OBJECT
+public:
+    explicit PlacePanel(CourseDocument &document, QWidget *parent = nullptr);
+
+    void showPlace(CoursePlace place);
+    void refresh();
+    // Copies the picture into the course's images/ and makes it the place's photograph.
+    void usePhotograph(const QString &path);
+    void useSound(const QString &path);
+    void choosePhotograph();
+    void chooseSound();
+    void playSound();
+
+signals:
+    void problem(const QString &message);
+
+private:
+    void setShape(const QString &shape);
+
+    CourseDocument &m_document;
+    CoursePlace m_place;
+    bool m_refreshing = false;
+    QLineEdit *m_id;
+    QComboBox *m_shape;
+    QComboBox *m_sound;
+    QPushButton *m_play;
+    QPushButton *m_chooseSound;
+    QLabel *m_photograph;
+    QPushButton *m_choosePhotograph;
+    QWidget *m_stepRow;
+    ScreenPanel *m_screenPanel;
+};
+
+// A target of that shape in the place and size of the given one.
+QJsonObject reshapedTarget(const QJsonObject &target, const QString &shape);
+// Why the id cannot be the place's ("" when it can): ill-formed, or another's.
+QString idProblem(const CourseDocument &document, CoursePlace place, const QString &id);
+// The shape a target object has ("rectangle", "circle", "oval"; "" for none).
+QString targetShape(const QJsonObject &target);
+
+} // namespace kelvora
