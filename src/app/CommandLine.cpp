@@ -102,14 +102,14 @@ CommandLine CommandLine::parse(const QStringList &arguments)
             line.options.*ValueOptions[i].member = parser.value(values.at(i));
     }
     line.options.author = parser.isSet(author);
-    if (!parser.isSet(mode))
-        return line;
-    const QString named = parser.value(mode);
-    const auto known = std::find_if(std::begin(RunModes), std::end(RunModes),
-                                    [&](RunMode candidate) { return modeName(candidate) == named; });
-    if (known == std::end(RunModes))
-        return stop(2, {}, QStringLiteral("%1: unknown mode '%2' (guided or check). Try --help.").arg(ProgramName, named));
-    line.options.mode = *known;
+    if (parser.isSet(mode)) {
+        const QString named = parser.value(mode);
+        const auto known = std::find_if(std::begin(RunModes), std::end(RunModes),
+                                        [&](RunMode candidate) { return modeName(candidate) == named; });
+        if (known == std::end(RunModes))
+            return stop(2, {}, QStringLiteral("%1: unknown mode '%2' (guided or check). Try --help.").arg(ProgramName, named));
+        line.options.mode = *known;
+    }
     if (parser.isSet(screen)) {
         bool number = false;
         line.options.startScreen = parser.value(screen).toInt(&number);

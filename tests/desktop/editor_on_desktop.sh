@@ -131,8 +131,14 @@ click() { # a point of the 1024 x 768 page
     sleep 1
     [ -z "${KELVORA_SHOTS:-}" ] || import -window root "$KELVORA_SHOTS/editor-desktop-trainer-$1-$2.png"
 }
-click $((tx + tw / 2)) $((ty + th / 2))  # the step's target (the photograph fills the page)
-click 930 735                            # Continue to screen 2
+# The caption follows the page ("Panel - 2 / 2"): on a busy machine the first page may still be loading
+# when the first click comes, so the step and Continue are pressed until the second page shows.
+for _ in 1 2 3; do
+    click $((tx + tw / 2)) $((ty + th / 2))  # the step's target (the photograph fills the page)
+    click 930 735                            # Continue to screen 2
+    xdotool search --onlyvisible --name "2 / 2" >/dev/null 2>&1 && break
+done
+wait_for_title "2 / 2" >/dev/null
 click 930 735                            # Continue: the end
 for _ in $(seq 50); do kill -0 "$trainer" 2>/dev/null || break; sleep 0.2; done
 kill -0 "$trainer" 2>/dev/null && { kill "$trainer"; fail "the trainer did not reach the course's end"; }
