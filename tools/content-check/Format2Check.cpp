@@ -2,7 +2,7 @@
 
 #include "LessonFlow.h"
 #include "SoundDecode.h"
-#include "TrainerControls.h"
+#include "course/PageControls.h"
 #include "content/ContentPath.h"
 #include "content/ContentPicture.h"
 #include "content/ExplanationFit.h"

@@ -1,19 +1,13 @@
 #include "ControlsOverlay.h"
 
+#include "course/Format2Screen.h"
+#include "course/PageControls.h"
+
 #include <QPainter>
 
 namespace kelvora {
 
 namespace {
-// Where a lesson page puts its controls, in page pixels.
-constexpr QRect ExplanationLabel{12, 6, 741, 27};
-constexpr QRect ExitButton{968, 6, 55, 27};
-constexpr QSize InsetBox{207, 221};
-constexpr QPoint InsetLeft{16, 36};
-constexpr QPoint InsetRight{801, 36};
-constexpr QRect ContinueMark{850, 712, 163, 43};
-constexpr QRect ContinueLabel{850, 722, 163, 39};
-
 const QColor Fill{0x70, 0xA0, 0xFF, 0x40};
 const QColor Edge{0xA8, 0xC8, 0xFF, 0xB0};
 const QColor Name{0xE8, 0xF0, 0xFF, 0xE0};
@@ -51,18 +45,19 @@ void ControlsOverlay::paint(QPainter *painter, const QStyleOptionGraphicsItem *,
         painter->setPen(Name);
         painter->drawText(rect, Qt::AlignCenter, text);
     };
-    outline(ExplanationLabel, false);
-    name(ExplanationLabel, QStringLiteral("Explanation"));
-    outline(ExitButton, false);
-    name(ExitButton, QStringLiteral("Exit"));
-    if (m_insetPlace == QLatin1String("left") || m_insetPlace == QLatin1String("right")) {
-        const QRect inset(m_insetPlace == QLatin1String("left") ? InsetLeft : InsetRight, InsetBox);
-        outline(inset, false);
-        name(inset, QStringLiteral("Inset"));
+    const bool inset = m_insetPlace == QLatin1String("left") || m_insetPlace == QLatin1String("right");
+    const PageControls controls(authorsLayout(inset ? m_insetPlace : QStringLiteral("left")));
+    outline(controls.explanation, false);
+    name(controls.explanation, QStringLiteral("Explanation"));
+    outline(controls.exit, false);
+    name(controls.exit, QStringLiteral("Exit"));
+    if (inset) {
+        outline(controls.inset, false);
+        name(controls.inset, QStringLiteral("Inset"));
     }
     // The label lies inside the mark: one outline, the name where the label is.
-    outline(ContinueMark, true);
-    name(ContinueLabel, QStringLiteral("Continue"));
+    outline(controls.layout.continueMark, true);
+    name(controls.layout.continueLabel, QStringLiteral("Continue"));
 }
 
 } // namespace kelvora

@@ -1,6 +1,6 @@
 #include "TextFit.h"
 
-#include "TrainerControls.h"
+#include "course/PageControls.h"
 
 #include "content/ExplanationFit.h"
 #include "course/Format2Screen.h"
