@@ -83,6 +83,10 @@ Form000::Form000() : Screen(QSize(1022, 768))
     m_start->hide();
     connect(m_start, &QPushButton::clicked, this, guarded(this, [this] { startLessons(); }));
     showCaptions(currentCourse().languages.front());
+    if (currentCourse().format == 2) { // an author's photograph, of any size, under the start screen's labels
+        fitPictures();
+        m_currentLanguage->setAutoFillBackground(true);
+    }
 
     // A recorded run with no trainee named: shared logins say nothing about who sat there.
     if (RunObserver::current().wantsTraineeName()) {

@@ -31,7 +31,6 @@ Course Format2Reader::read()
     m_course.format = 2;
     m_course.file = m_file;
     m_course.folder = QFileInfo(m_file).absolutePath();
-    m_course.startPicture.clear();
     m_course.id = root.requiredText("id");
     readLanguages();
     if (!root.has("title"))
@@ -60,6 +59,8 @@ Course Format2Reader::read()
         design.caption = design.captions.front();
     }
     m_course.screens.back().runEnding = RunEndingDesign{};
+    // The start screen shows where the lessons begin.
+    m_course.startPicture = m_course.screens.front().firstPhotograph;
     return std::move(m_course);
 }
 
