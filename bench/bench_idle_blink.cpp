@@ -6,6 +6,7 @@
 // under Xvfb) so that the pixels really go somewhere.
 //   bench_idle_blink [rounds] [seconds per round] [size: 0 1:1, 1 scaled down, 2 full screen 4K]
 #include "Paired.h"
+#include "SilentLessons.h"
 #include "screens/RunState.h"
 #include "app/TrainerApplication.h"
 #include "platform/ProgramFolder.h"
@@ -30,11 +31,6 @@
 using namespace kelvora;
 
 namespace {
-class SilentPlayer final : public SoundPlayer {
-public:
-    bool play(std::string_view, int, unsigned) override { return true; }
-};
-
 double processCpuSeconds()
 {
     timespec now{};
@@ -123,12 +119,7 @@ std::unique_ptr<bench::ImageWindow> floorWindow(LessonScreen &lesson, QSize size
 int main(int argc, char **argv)
 {
     TrainerApplication app(argc, argv);
-    SilentPlayer sound;
-    SoundPlayer::install(&sound);
-    const QString dist = QStringLiteral(KELVORA_DIST_DIR);
-    setProgramFolder(dist);
-    QDir::setCurrent(dist);
-    CurrentLanguage = 2;
+    bench::runSilentLessons();
     const int rounds = argc > 1 ? std::max(1, atoi(argv[1])) : 21;
     const double seconds = argc > 2 ? std::max(0.5, atof(argv[2])) : 2.0;
     const int sizeIndex = argc > 3 ? atoi(argv[3]) : 0;

@@ -8,6 +8,7 @@
 // an X server (QT_QPA_PLATFORM=xcb under Xvfb) each switch also waits until the
 // server has the new pixels, as a trainee would see them.
 #include "Paired.h"
+#include "SilentLessons.h"
 #include "screens/RunState.h"
 #include "app/TrainerApplication.h"
 #include "platform/ProgramFolder.h"
@@ -25,11 +26,6 @@
 using namespace kelvora;
 
 namespace {
-class SilentPlayer final : public SoundPlayer {
-public:
-    bool play(std::string_view, int, unsigned) override { return true; }
-};
-
 struct NextLesson {
     const char *photograph;
     const char *inset;
@@ -105,12 +101,7 @@ BENCHMARK(SwitchToNextLesson)
 int main(int argc, char **argv)
 {
     TrainerApplication app(argc, argv);
-    SilentPlayer sound;
-    SoundPlayer::install(&sound);
-    const QString dist = QStringLiteral(KELVORA_DIST_DIR);
-    setProgramFolder(dist);
-    QDir::setCurrent(dist);
-    CurrentLanguage = 2;
+    bench::runSilentLessons();
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
