@@ -13,6 +13,7 @@
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QImageReader>
 #include <QJsonArray>
 #include <QLabel>
 #include <QLineEdit>
@@ -53,19 +54,34 @@ QJsonObject reshapedTarget(const QJsonObject &target, const QString &shape)
     return {{shape, QJsonArray{qRound(box.x()), qRound(box.y()), qRound(box.width()), qRound(box.height())}}};
 }
 
-QString idProblem(const CourseDocument &document, CoursePlace place, const QString &id)
+QString idProblem(const QJsonArray &siblings, const QString &id, const QString &another)
 {
     static const QRegularExpression wellFormed(QStringLiteral("^[A-Za-z0-9._-]+$"));
     if (!wellFormed.match(id).hasMatch())
         return QStringLiteral("'%1': an id is made of letters, digits, '-', '_' and '.'").arg(id);
-    const QJsonArray siblings = place.isStep() ? document.screen(place.screen).value(QStringLiteral("steps")).toArray()
-                                               : document.screens();
     for (const QJsonValue &sibling : siblings) {
         if (sibling[QStringLiteral("id")].toString() == id)
-            return QStringLiteral("'%1': another %2 has this id").arg(id, place.isStep() ? QStringLiteral("step of the screen")
-                                                                                        : QStringLiteral("screen"));
+            return QStringLiteral("'%1': another %2 has this id").arg(id, another);
     }
     return {};
+}
+
+QString idProblem(const CourseDocument &document, CoursePlace place, const QString &id)
+{
+    if (place.isStep())
+        return idProblem(document.screen(place.screen).value(QStringLiteral("steps")).toArray(), id,
+                         QStringLiteral("step of the screen"));
+    return idProblem(document.screens(), id, QStringLiteral("screen"));
+}
+
+QJsonObject middleTarget(const QString &photographPath)
+{
+    QSize size = QImageReader(photographPath).size();
+    if (!size.isValid())
+        size = QSize(1024, 768);
+    const int side = std::max(20, std::min(size.width(), size.height()) / 8);
+    return {{QStringLiteral("rectangle"),
+             QJsonArray{(size.width() - side) / 2, (size.height() - side) / 2, side, side}}};
 }
 
 PlacePanel::PlacePanel(CourseDocument &document, QWidget *parent)
@@ -113,9 +129,13 @@ PlacePanel::PlacePanel(CourseDocument &document, QWidget *parent)
     connect(m_id, &QLineEdit::editingFinished, this, [this] {
         const QString id = m_id->text().trimmed();
         const QString before = m_document.object(m_place).value(QStringLiteral("id")).toString();
-        if (m_place.screen < 0 || id == before)
+        if (id == before)
             return;
-        const QString problem = idProblem(m_document, m_place, id);
+        // The course's id is a URI or URN; a screen's or step's is a plain name.
+        const QString problem = m_place.screen >= 0 ? idProblem(m_document, m_place, id)
+                                : id.isEmpty() || id.contains(QRegularExpression(QStringLiteral("\\s")))
+                                    ? QStringLiteral("'%1': the course's id is a URI or URN, such as urn:example:courses:mine").arg(id)
+                                    : QString();
         if (problem.isEmpty()) {
             m_document.undoStack().push(new IdEdit(m_document, m_place, id));
             return;
@@ -148,8 +168,8 @@ void PlacePanel::refresh()
     m_refreshing = true;
     const bool editable = !m_document.isReadOnly();
     const QJsonObject object = m_document.object(m_place);
-    m_id->setText(m_place.screen >= 0 ? object.value(QStringLiteral("id")).toString() : QString());
-    m_id->setEnabled(editable && m_place.screen >= 0);
+    m_id->setText(object.value(QStringLiteral("id")).toString());
+    m_id->setEnabled(editable);
     m_shape->setCurrentText(targetShape(object.value(QStringLiteral("target")).toObject()));
     m_shape->setEnabled(editable && m_place.isStep());
     m_sound->clear();
