@@ -154,10 +154,13 @@ QJsonArray groupsWith(const CourseDocument &document, int screen, int group, con
     return withItem(document.screen(screen).value(PointAt).toArray(), group, object);
 }
 
-QString lookEditText(const QJsonObject &target, LookTarget at)
+QString lookEditText(const CourseDocument &document, int screen, LookTarget at, const QJsonObject &target)
 {
+    const QJsonObject screenObject = document.screen(screen);
+    const bool added = at.isWatch() ? !screenObject.value(QStringLiteral("sequence"))[QStringLiteral("watch")].isObject()
+                                    : at.target >= screenObject.value(PointAt)[at.group][Targets].toArray().size();
     const QString what = at.isWatch() ? QStringLiteral("watched target") : QStringLiteral("group target");
-    return (target.isEmpty() ? QStringLiteral("Delete ") : QStringLiteral("Set ")) + what;
+    return (target.isEmpty() ? QStringLiteral("Delete ") : added ? QStringLiteral("Add ") : QStringLiteral("Set ")) + what;
 }
 
 // The screen's field that holds the target after the edit: its sequence, or its groups.
@@ -180,13 +183,15 @@ QJsonValue lookTargetHolder(const CourseDocument &document, int screen, LookTarg
 
 GroupEdit::GroupEdit(CourseDocument &document, int screen, int group, const QJsonObject &object)
     : FieldEdit(document, {screen, -1}, PointAt, groupsWith(document, screen, group, object),
-                object.isEmpty() ? QStringLiteral("Delete group") : QStringLiteral("Set group"))
+                object.isEmpty()                                                   ? QStringLiteral("Delete group")
+                : group >= document.screen(screen).value(PointAt).toArray().size() ? QStringLiteral("Add group")
+                                                                                   : QStringLiteral("Set group"))
 {
 }
 
 LookTargetEdit::LookTargetEdit(CourseDocument &document, int screen, LookTarget at, const QJsonObject &target)
     : FieldEdit(document, {screen, -1}, at.isWatch() ? QStringLiteral("sequence") : PointAt,
-                lookTargetHolder(document, screen, at, target), lookEditText(target, at))
+                lookTargetHolder(document, screen, at, target), lookEditText(document, screen, at, target))
 {
 }
 

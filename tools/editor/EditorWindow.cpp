@@ -246,6 +246,12 @@ void EditorWindow::showSelection()
         QList<QJsonObject> targets;
         for (const QJsonValue &step : screen.value(QStringLiteral("steps")).toArray())
             targets << step.toObject().value(QStringLiteral("target")).toObject();
+        // On the screen, its look-only groups' targets are shown faint with the steps'.
+        const QJsonArray groups = m_place.isScreen() ? screen.value(QStringLiteral("pointAt")).toArray() : QJsonArray();
+        for (const QJsonValue &group : groups) {
+            for (const QJsonValue &target : group[QStringLiteral("targets")].toArray())
+                targets << target.toObject();
+        }
         m_view->setTargets(targets, m_document.isReadOnly() ? -1 : m_place.step);
     }
     const QJsonObject inset = screen.value(QStringLiteral("inset")).toObject();

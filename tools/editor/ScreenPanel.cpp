@@ -174,9 +174,11 @@ void ScreenPanel::refreshLooks()
     const QJsonObject screen = m_document.screen(m_screen);
     const QJsonArray groups = screen.value(PointAt).toArray();
     const QJsonObject sequence = screen.value(Sequence).toObject();
-    // A look the course no longer has (undone, deleted) is let go.
-    if ((m_look.isWatch() && !sequence.contains(Watch)) ||
-        (m_look.group >= 0 && m_look.target >= groups.at(m_look.group)[Targets].toArray().size()))
+    // A look the course no longer has (undone, deleted) is let go, or the group's last target taken instead.
+    const int inGroup = m_look.group >= 0 ? int(groups.at(m_look.group)[Targets].toArray().size()) : 0;
+    if (m_look.group >= 0 && m_look.target >= inGroup)
+        m_look = inGroup > 0 ? LookTarget{m_look.group, inGroup - 1} : LookTarget{};
+    if (m_look.isWatch() && !sequence.contains(Watch))
         m_look = {};
     m_lookList->clear();
     m_lookList->addItem(QStringLiteral("(the steps' targets)"), QPoint(LookTarget::None, 0));
@@ -189,15 +191,15 @@ void ScreenPanel::refreshLooks()
     if (sequence.contains(Watch))
         m_lookList->addItem(QStringLiteral("watched by the sequence"), QPoint(LookTarget::Watch, 0));
     m_lookList->setCurrentIndex(std::max(0, m_lookList->findData(QPoint(m_look.group, m_look.target))));
-    const bool inGroup = m_look.group >= 0;
-    m_groupId->setText(inGroup ? groups.at(m_look.group)[QStringLiteral("id")].toString() : QString());
-    m_groupId->setEnabled(inGroup);
+    const bool group = m_look.group >= 0;
+    m_groupId->setText(group ? groups.at(m_look.group)[QStringLiteral("id")].toString() : QString());
+    m_groupId->setEnabled(group);
     const QList<QJsonObject> targets = lookTargets();
-    m_lookShape->setCurrentText(targets.isEmpty() ? QString() : targetShape(targets.at(m_look.target)));
+    m_lookShape->setCurrentIndex(targets.isEmpty() ? -1 : m_lookShape->findText(targetShape(targets.at(m_look.target))));
     m_lookShape->setEnabled(!targets.isEmpty());
-    m_addTarget->setEnabled(inGroup);
+    m_addTarget->setEnabled(group);
     m_deleteTarget->setEnabled(!m_look.isNone());
-    m_deleteGroup->setEnabled(inGroup);
+    m_deleteGroup->setEnabled(group);
     m_addWatch->setEnabled(!sequence.isEmpty() && !sequence.contains(Watch));
 }
 
