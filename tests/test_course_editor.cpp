@@ -408,6 +408,30 @@ private slots:
             QVERIFY2(QFileInfo::exists(empty.filePath(QLatin1String(file))), file);
     }
 
+    void aStepsPressesKeepOnePhotographPerPress()
+    {
+        EditorWindow window;
+        QCOMPARE(window.openCourse(m_file), QString());
+        window.select({0, 0});
+        PlacePanel *place = window.placePanel();
+        const QString panel = m_folder.filePath(QStringLiteral("images/panel.png"));
+        QImage(8, 6, QImage::Format_RGB32).save(m_folder.filePath(QStringLiteral("images/lit.png")));
+        const auto step = [&window] {
+            QCoreApplication::processEvents();
+            return window.document().step({0, 0});
+        };
+        place->usePhotographs({panel, m_folder.filePath(QStringLiteral("images/lit.png"))});
+        QCOMPARE(step()[QStringLiteral("presses")].toInt(), 2);
+        place->setPresses(3);
+        QCOMPARE(step()[QStringLiteral("photographs")], QJsonValue(QJsonArray{"images/panel.png", "images/lit.png", "images/lit.png"}));
+        QVERIFY(!step().contains(QStringLiteral("photograph")));
+        place->setPresses(1);
+        QCOMPARE(step()[QStringLiteral("photograph")].toString(), QStringLiteral("images/panel.png"));
+        QVERIFY(!step().contains(QStringLiteral("presses")) && !step().contains(QStringLiteral("photographs")));
+        window.document().undoStack().undo();
+        QCOMPARE(step()[QStringLiteral("presses")].toInt(), 3);
+    }
+
     void aFormatOneCourseOpensReadOnly()
     {
         writeCourse(R"({"title": "Old", "languages": [], "screens": []})");

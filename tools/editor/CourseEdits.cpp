@@ -201,6 +201,21 @@ PhotographEdit::PhotographEdit(CourseDocument &document, CoursePlace place, cons
     setField(QStringLiteral("photograph"), photograph);
 }
 
+PressesEdit::PressesEdit(CourseDocument &document, CoursePlace step, const QStringList &photographs)
+    : CourseEdit(document, step, QStringLiteral("Set presses"))
+{
+    QJsonObject object = document.step(step);
+    for (const char *field : {"photograph", "photographs", "presses"})
+        object.remove(QLatin1String(field));
+    if (photographs.size() > 1) {
+        object[QStringLiteral("presses")] = int(photographs.size());
+        object[QStringLiteral("photographs")] = QJsonArray::fromStringList(photographs);
+    } else if (!photographs.value(0).isEmpty()) {
+        object[QStringLiteral("photograph")] = photographs.first();
+    }
+    setAfter(CourseDocument::withObject(m_before, step, object), step);
+}
+
 AddEdit::AddEdit(CourseDocument &document, CoursePlace after, bool step, const QJsonObject &object)
     : CourseEdit(document, after, step ? QStringLiteral("Add step") : QStringLiteral("Add screen"))
 {

@@ -87,6 +87,13 @@ public:
     PhotographEdit(CourseDocument &document, CoursePlace place, const QString &photograph);
 };
 
+// The photographs a step's presses leave behind, one per press: one makes a plain step
+// ("photograph"), more a press counter ("presses" and "photographs").
+class PressesEdit : public CourseEdit {
+public:
+    PressesEdit(CourseDocument &document, CoursePlace step, const QStringList &photographs);
+};
+
 // A new screen after the place's screen (at the end with none), or a new step
 // after the place's step (first with none).
 class AddEdit : public CourseEdit {

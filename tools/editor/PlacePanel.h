@@ -10,6 +10,7 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QSpinBox;
 
 namespace kelvora {
 
@@ -18,7 +19,7 @@ class ScreenPanel;
 
 // The fields of the selected screen or step that are not texts: its id, the
 // photograph (the screen's own, or the one a step's press leaves behind), the
-// step's target shape and sound, or the screen's inset, loop and sequence.
+// step's target shape, sound and number of presses, or the screen's inset, loop and sequence.
 class PlacePanel : public QWidget {
     Q_OBJECT
 public:
@@ -28,6 +29,10 @@ public:
     void refresh();
     // Copies the picture into the course's images/ and makes it the place's photograph.
     void usePhotograph(const QString &path);
+    // For a step, the photographs its presses leave behind, one per press (two or more make a press counter).
+    void usePhotographs(const QStringList &paths);
+    // A step's number of presses: its photographs are cut, or the last one repeated.
+    void setPresses(int presses);
     void useSound(const QString &path);
     void choosePhotograph();
     void chooseSound();
@@ -46,6 +51,7 @@ private:
     QLineEdit *m_id;
     QComboBox *m_shape;
     QComboBox *m_sound;
+    QSpinBox *m_presses;
     QPushButton *m_play;
     QPushButton *m_chooseSound;
     QLabel *m_photograph;
