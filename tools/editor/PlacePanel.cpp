@@ -284,7 +284,7 @@ void PlacePanel::choosePhotograph()
         return;
     const QString pictures = QStringLiteral("Pictures (*.jpg *.jpeg *.png *.bmp);;All files (*)");
     if (m_place.isStep())
-        usePhotographs(QFileDialog::getOpenFileNames(this, QStringLiteral("The photograph the press leaves behind, or one per press"),
+        usePhotographs(QFileDialog::getOpenFileNames(this, QStringLiteral("Photograph the press leaves behind, or one per press"),
                                                      m_document.folder(), pictures));
     else
         usePhotograph(QFileDialog::getOpenFileName(this, QStringLiteral("Photograph"), m_document.folder(), pictures));
