@@ -29,7 +29,7 @@ protected:
     CoursePlace m_afterPlace;
 };
 
-// A step's target (or a sequence's watch) moved, resized or changed in shape.
+// A step's target moved, resized or changed in shape.
 class TargetEdit : public CourseEdit {
 public:
     TargetEdit(CourseDocument &document, CoursePlace step, const QJsonObject &target);

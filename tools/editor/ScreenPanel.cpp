@@ -296,6 +296,11 @@ void ScreenPanel::deleteLookTarget()
 {
     if (m_look.isNone())
         return;
+    // A group is never left without a target.
+    if (m_look.group >= 0 && lookTargets().size() == 1) {
+        deleteGroup();
+        return;
+    }
     const LookTarget deleted = m_look;
     m_look = deleted.target > 0 ? LookTarget{deleted.group, deleted.target - 1} : LookTarget{};
     pushLookTarget(deleted, {});
