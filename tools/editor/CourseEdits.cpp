@@ -129,7 +129,8 @@ FieldEdit::FieldEdit(CourseDocument &document, CoursePlace place, const QString 
                      const QString &text)
     : CourseEdit(document, place, text.isEmpty() ? QStringLiteral("Set %1").arg(field) : text)
 {
-    const bool empty = (value.isObject() && value.toObject().isEmpty()) || (value.isArray() && value.toArray().isEmpty());
+    const bool empty =
+        (value.isObject() && value.toObject().isEmpty()) || (value.isArray() && value.toArray().isEmpty());
     setField(field, empty ? QJsonValue() : value);
 }
 
