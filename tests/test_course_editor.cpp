@@ -5,6 +5,8 @@
 #include "OutlineView.h"
 #include "PageFit.h"
 #include "PhotographView.h"
+#include "PlacePanel.h"
+#include "ScreenPanel.h"
 #include "TextsTable.h"
 
 #include "course/CourseJson.h"
@@ -12,10 +14,12 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QTimer>
 #include <QImage>
 #include <QJsonDocument>
+#include <QLineEdit>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -299,6 +303,133 @@ private slots:
         TextsTable *texts = window.texts();
         texts->typing(1, 0, QString(40, QLatin1Char(' ')).replace(QLatin1Char(' '), QStringLiteral("Battery master on. ")));
         QVERIFY2(texts->item(2, 0)->text().endsWith(QLatin1String("rows too long")), qPrintable(texts->item(2, 0)->text()));
+    }
+
+    void theReadmesExampleIsMadeFromAnEmptyFolderInTheEditor()
+    {
+        // The author's pictures and sound lie outside the course; the editor copies them in.
+        QTemporaryDir outside, empty;
+        for (const char *name : {"panel.jpg", "panel-battery.jpg", "panel-pump.jpg", "pressure-1.jpg", "pressure-2.jpg",
+                                 "gauges.jpg", "overview.png"}) {
+            QImage picture(4032 / 32, 3024 / 32, QImage::Format_RGB32);
+            picture.fill(Qt::darkGray);
+            QVERIFY(picture.save(outside.filePath(QLatin1String(name))));
+        }
+        QFile click(outside.filePath(QStringLiteral("click.wav")));
+        QVERIFY(click.open(QIODevice::WriteOnly) && click.write("RIFF") == 4);
+        click.close();
+        const auto picture = [&outside](const char *name) { return outside.filePath(QLatin1String(name)); };
+        const auto texts = [](const QString &en, const QString &de) { return QStringList{en, de}; };
+
+        EditorWindow window;
+        QCOMPARE(window.openCourse(empty.path()), QString());
+        CourseDocument &document = window.document();
+        PlacePanel *place = window.placePanel();
+        ScreenPanel *screen = place->screenPanel();
+        PhotographView *canvas = window.photograph();
+        const auto push = [&document](QUndoCommand *edit) {
+            document.undoStack().push(edit);
+            QCoreApplication::processEvents();
+        };
+        const auto setTexts = [&](CoursePlace at, const QString &field, const QStringList &both) {
+            push(new TextEdit(document, at, field, QStringLiteral("en"), both.at(0)));
+            push(new TextEdit(document, at, field, QStringLiteral("de"), both.at(1)));
+        };
+        const auto select = [&window](CoursePlace at) { // once the edits before it are shown
+            QCoreApplication::processEvents();
+            window.select(at);
+        };
+        const auto target = [](const char *shape, QJsonArray numbers) { return QJsonObject{{QLatin1String(shape), numbers}}; };
+
+        push(new IdEdit(document, {}, QStringLiteral("urn:example:courses:battery-check")));
+        push(new AddLanguageEdit(document, QStringLiteral("de"), QStringLiteral("Deutsch")));
+        setTexts({}, QStringLiteral("title"), texts("Battery check", QStringLiteral("Batterieprüfung")));
+
+        push(new AddEdit(document, {}, false, {{QStringLiteral("id"), QStringLiteral("power")}}));
+        select({0, -1});
+        setTexts({0, -1}, QStringLiteral("title"), texts("Power on", "Strom ein"));
+        place->usePhotograph(picture("panel.jpg"));
+        screen->useInset(picture("overview.png"));
+        setTexts({0, -1}, QStringLiteral("text"), texts("Switch the battery on.", "Schalten Sie die Batterie ein."));
+        push(new AddEdit(document, {0, -1}, true,
+                         {{QStringLiteral("id"), QStringLiteral("battery")}, {QStringLiteral("target"), target("rectangle", {1210, 1640, 180, 230})}}));
+        push(new AddEdit(document, {0, 0}, true,
+                         {{QStringLiteral("id"), QStringLiteral("pump")}, {QStringLiteral("target"), target("circle", {2600, 1500, 150})}}));
+        select({0, 0});
+        place->useSound(outside.filePath(QStringLiteral("click.wav")));
+        place->usePhotograph(picture("panel-battery.jpg"));
+        setTexts({0, 0}, QStringLiteral("text"), texts("Now switch the fuel pump on.", "Jetzt die Kraftstoffpumpe einschalten."));
+        select({0, 1});
+        place->useSound(empty.filePath(QStringLiteral("sounds/click.wav")));
+        place->usePhotograph(picture("panel-pump.jpg"));
+        select({0, -1});
+        screen->useSequencePhotographs({picture("pressure-1.jpg"), picture("pressure-2.jpg")});
+        QCoreApplication::processEvents();
+        screen->addWatch();
+        QCoreApplication::processEvents();
+        emit canvas->targetEdited(0, target("oval", {3000, 600, 500, 300})); // what a drag on the canvas reports
+        QCoreApplication::processEvents();
+        setTexts({0, -1}, QStringLiteral("sequence/text"), texts("Watch the fuel pressure rise.", "Beobachten Sie den Kraftstoffdruck."));
+
+        push(new AddEdit(document, {0, -1}, false, {{QStringLiteral("id"), QStringLiteral("gauges")}}));
+        select({1, -1});
+        setTexts({1, -1}, QStringLiteral("title"), texts("The gauges", "Die Anzeigen"));
+        place->usePhotograph(picture("gauges.jpg"));
+        setTexts({1, -1}, QStringLiteral("text"), texts("Both gauges read normal. Press Continue.", QStringLiteral("Beide Anzeigen normal. Weiter drücken.")));
+        screen->addGroup();
+        QCoreApplication::processEvents();
+        QLineEdit *groupId = nullptr;
+        for (QLineEdit *edit : screen->findChildren<QLineEdit *>())
+            groupId = edit->accessibleName() == QLatin1String("Group id") ? edit : groupId;
+        QVERIFY(groupId && groupId->isEnabled());
+        groupId->setText(QStringLiteral("pressure"));
+        emit groupId->editingFinished();
+        QCoreApplication::processEvents();
+        emit canvas->targetEdited(0, target("circle", {1000, 1500, 400}));
+        screen->addGroupTarget();
+        QCoreApplication::processEvents();
+        emit canvas->targetEdited(1, target("circle", {3000, 1500, 400}));
+        QCoreApplication::processEvents();
+
+        // A group's target moved on the canvas and the move undone.
+        QCOMPARE(screen->look(), (LookTarget{0, 1}));
+        emit canvas->targetEdited(1, target("circle", {2900, 1400, 400}));
+        QCoreApplication::processEvents();
+        QCOMPARE(screen->lookTargets().value(1), target("circle", {2900, 1400, 400}));
+        document.undoStack().undo();
+        QCoreApplication::processEvents();
+        QCOMPARE(screen->lookTargets().value(1), target("circle", {3000, 1500, 400}));
+
+        QVERIFY(window.save());
+        const QString example = QStringLiteral(KELVORA_SOURCE_DIR "/content/courses/example/course.json");
+        QCOMPARE(savedCourse(document.file()), savedCourse(example));
+        QCOMPARE(readAll(document.file()), readAll(example));
+        for (const char *file : {"images/panel-pump.jpg", "images/overview.png", "images/pressure-2.jpg", "sounds/click.wav"})
+            QVERIFY2(QFileInfo::exists(empty.filePath(QLatin1String(file))), file);
+    }
+
+    void aStepsPressesKeepOnePhotographPerPress()
+    {
+        EditorWindow window;
+        QCOMPARE(window.openCourse(m_file), QString());
+        window.select({0, 0});
+        PlacePanel *place = window.placePanel();
+        const QString panel = m_folder.filePath(QStringLiteral("images/panel.png"));
+        QImage(8, 6, QImage::Format_RGB32).save(m_folder.filePath(QStringLiteral("images/lit.png")));
+        const auto step = [&window] {
+            QCoreApplication::processEvents();
+            return window.document().step({0, 0});
+        };
+        place->usePhotographs({panel, m_folder.filePath(QStringLiteral("images/lit.png"))});
+        QCOMPARE(step()[QStringLiteral("presses")].toInt(), 2);
+        place->setPresses(3);
+        QCOMPARE(step()[QStringLiteral("photographs")], QJsonValue(QJsonArray{"images/panel.png", "images/lit.png", "images/lit.png"}));
+        QVERIFY(!step().contains(QStringLiteral("photograph")));
+        place->setPresses(1);
+        QCOMPARE(step()[QStringLiteral("photograph")].toString(), QStringLiteral("images/panel.png"));
+        QVERIFY(!step().contains(QStringLiteral("presses")) && !step().contains(QStringLiteral("photographs")));
+        window.document().undoStack().undo();
+        QCOMPARE(step()[QStringLiteral("presses")].toInt(), 3);
     }
 
     void aFormatOneCourseOpensReadOnly()

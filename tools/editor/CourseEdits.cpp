@@ -36,6 +36,8 @@ CoursePlace at(CoursePlace place, int index)
 
 QString nameOf(CoursePlace place)
 {
+    if (place.screen < 0)
+        return QStringLiteral("course");
     return place.step < 0 ? QStringLiteral("screen") : QStringLiteral("step");
 }
 } // namespace
@@ -123,16 +125,96 @@ SoundEdit::SoundEdit(CourseDocument &document, CoursePlace step, const QString &
     setField(QStringLiteral("sound"), sound);
 }
 
-FieldEdit::FieldEdit(CourseDocument &document, CoursePlace place, const QString &field, const QJsonValue &value)
-    : CourseEdit(document, place, QStringLiteral("Set %1").arg(field))
+FieldEdit::FieldEdit(CourseDocument &document, CoursePlace place, const QString &field, const QJsonValue &value,
+                     const QString &text)
+    : CourseEdit(document, place, text.isEmpty() ? QStringLiteral("Set %1").arg(field) : text)
 {
-    setField(field, value.isObject() && value.toObject().isEmpty() ? QJsonValue() : value);
+    const bool empty =
+        (value.isObject() && value.toObject().isEmpty()) || (value.isArray() && value.toArray().isEmpty());
+    setField(field, empty ? QJsonValue() : value);
+}
+
+namespace {
+const QString PointAt = QStringLiteral("pointAt");
+const QString Targets = QStringLiteral("targets");
+
+// The list with the item at the index replaced, appended (index == size) or removed (an empty object).
+QJsonArray withItem(QJsonArray list, int index, const QJsonObject &item)
+{
+    if (item.isEmpty())
+        list.removeAt(index);
+    else if (index >= list.size())
+        list.append(item);
+    else
+        list[index] = item;
+    return list;
+}
+
+QJsonArray groupsWith(const CourseDocument &document, int screen, int group, const QJsonObject &object)
+{
+    return withItem(document.screen(screen).value(PointAt).toArray(), group, object);
+}
+
+QString lookEditText(const CourseDocument &document, int screen, LookTarget at, const QJsonObject &target)
+{
+    const QJsonObject screenObject = document.screen(screen);
+    const bool added = at.isWatch() ? !screenObject.value(QStringLiteral("sequence"))[QStringLiteral("watch")].isObject()
+                                    : at.target >= screenObject.value(PointAt)[at.group][Targets].toArray().size();
+    const QString what = at.isWatch() ? QStringLiteral("watched target") : QStringLiteral("group target");
+    return (target.isEmpty() ? QStringLiteral("Delete ") : added ? QStringLiteral("Add ") : QStringLiteral("Set ")) + what;
+}
+
+// The screen's field that holds the target after the edit: its sequence, or its groups.
+QJsonValue lookTargetHolder(const CourseDocument &document, int screen, LookTarget at, const QJsonObject &target)
+{
+    const QJsonObject screenObject = document.screen(screen);
+    if (at.isWatch()) {
+        QJsonObject sequence = screenObject.value(QStringLiteral("sequence")).toObject();
+        if (target.isEmpty())
+            sequence.remove(QStringLiteral("watch"));
+        else
+            sequence[QStringLiteral("watch")] = target;
+        return sequence;
+    }
+    QJsonObject group = screenObject.value(PointAt).toArray().at(at.group).toObject();
+    group[Targets] = withItem(group.value(Targets).toArray(), at.target, target);
+    return groupsWith(document, screen, at.group, group);
+}
+} // namespace
+
+GroupEdit::GroupEdit(CourseDocument &document, int screen, int group, const QJsonObject &object)
+    : FieldEdit(document, {screen, -1}, PointAt, groupsWith(document, screen, group, object),
+                object.isEmpty()                                                   ? QStringLiteral("Delete group")
+                : group >= document.screen(screen).value(PointAt).toArray().size() ? QStringLiteral("Add group")
+                                                                                   : QStringLiteral("Set group"))
+{
+}
+
+LookTargetEdit::LookTargetEdit(CourseDocument &document, int screen, LookTarget at, const QJsonObject &target)
+    : FieldEdit(document, {screen, -1}, at.isWatch() ? QStringLiteral("sequence") : PointAt,
+                lookTargetHolder(document, screen, at, target), lookEditText(document, screen, at, target))
+{
 }
 
 PhotographEdit::PhotographEdit(CourseDocument &document, CoursePlace place, const QString &photograph)
     : CourseEdit(document, place, QStringLiteral("Set photograph"))
 {
     setField(QStringLiteral("photograph"), photograph);
+}
+
+PressesEdit::PressesEdit(CourseDocument &document, CoursePlace step, const QStringList &photographs)
+    : CourseEdit(document, step, QStringLiteral("Set presses"))
+{
+    QJsonObject object = document.step(step);
+    for (const char *field : {"photograph", "photographs", "presses"})
+        object.remove(QLatin1String(field));
+    if (photographs.size() > 1) {
+        object[QStringLiteral("presses")] = int(photographs.size());
+        object[QStringLiteral("photographs")] = QJsonArray::fromStringList(photographs);
+    } else if (!photographs.value(0).isEmpty()) {
+        object[QStringLiteral("photograph")] = photographs.first();
+    }
+    setAfter(CourseDocument::withObject(m_before, step, object), step);
 }
 
 AddEdit::AddEdit(CourseDocument &document, CoursePlace after, bool step, const QJsonObject &object)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CourseDocument.h"
+#include "LookTarget.h"
 
 #include <QUndoCommand>
 
@@ -28,7 +29,7 @@ protected:
     CoursePlace m_afterPlace;
 };
 
-// A step's target (or a sequence's watch) moved, resized or changed in shape.
+// A step's target moved, resized or changed in shape.
 class TargetEdit : public CourseEdit {
 public:
     TargetEdit(CourseDocument &document, CoursePlace step, const QJsonObject &target);
@@ -62,13 +63,35 @@ public:
 // A screen's inset, engine loop or timed sequence: any field the editor sets as a whole.
 class FieldEdit : public CourseEdit {
 public:
-    FieldEdit(CourseDocument &document, CoursePlace place, const QString &field, const QJsonValue &value);
+    FieldEdit(CourseDocument &document, CoursePlace place, const QString &field, const QJsonValue &value,
+              const QString &text = {});
+};
+
+// A screen's look-only group replaced, added after the others (group == their count) or
+// deleted (an empty object).
+class GroupEdit : public FieldEdit {
+public:
+    GroupEdit(CourseDocument &document, int screen, int group, const QJsonObject &object);
+};
+
+// One of a look-only group's targets, or the target the screen's sequence watches:
+// replaced, added at the end of the group (target == its count) or deleted (an empty object).
+class LookTargetEdit : public FieldEdit {
+public:
+    LookTargetEdit(CourseDocument &document, int screen, LookTarget at, const QJsonObject &target);
 };
 
 // A screen's photograph, or the one a step's press leaves behind.
 class PhotographEdit : public CourseEdit {
 public:
     PhotographEdit(CourseDocument &document, CoursePlace place, const QString &photograph);
+};
+
+// The photographs a step's presses leave behind, one per press: one makes a plain step
+// ("photograph"), more a press counter ("presses" and "photographs").
+class PressesEdit : public CourseEdit {
+public:
+    PressesEdit(CourseDocument &document, CoursePlace step, const QStringList &photographs);
 };
 
 // A new screen after the place's screen (at the end with none), or a new step

@@ -5,6 +5,7 @@
 #include "OutlineView.h"
 #include "PhotographView.h"
 #include "PlacePanel.h"
+#include "ScreenPanel.h"
 #include "TextsTable.h"
 #include "TrainerLauncher.h"
 
@@ -37,17 +38,6 @@ QDockWidget *dock(QMainWindow *window, const QString &title, QWidget *content, Q
     dock->setFeatures(QDockWidget::DockWidgetMovable | QDockWidget::DockWidgetFloatable);
     window->addDockWidget(area, dock);
     return dock;
-}
-
-// A new step's target: a square in the middle of the photograph it is pressed on.
-QJsonObject middleTarget(const QString &photographPath)
-{
-    QSize size = QImageReader(photographPath).size();
-    if (!size.isValid())
-        size = QSize(1024, 768);
-    const int side = std::max(20, std::min(size.width(), size.height()) / 8);
-    return {{QStringLiteral("rectangle"),
-             QJsonArray{(size.width() - side) / 2, (size.height() - side) / 2, side, side}}};
 }
 } // namespace
 
@@ -94,7 +84,14 @@ EditorWindow::EditorWindow()
     });
     connect(m_placePanel, &PlacePanel::problem, this, &EditorWindow::reportProblem);
     connect(m_view, &PhotographView::photographDropped, m_placePanel, &PlacePanel::usePhotograph);
+    connect(m_placePanel->screenPanel(), &ScreenPanel::lookSelected, this, &EditorWindow::showSelection);
     connect(m_view, &PhotographView::targetEdited, this, [this](int index, const QJsonObject &target) {
+        ScreenPanel *screen = m_placePanel->screenPanel();
+        if (m_place.isScreen() && !screen->look().isNone()) {
+            if (!m_document.isReadOnly())
+                screen->editLookTarget(index, target);
+            return;
+        }
         const CoursePlace step{m_place.screen, index};
         if (!m_document.isReadOnly() && m_place.screen >= 0 &&
             m_document.step(step).value(QStringLiteral("target")).toObject() != target)
@@ -239,11 +236,24 @@ void EditorWindow::showSelection()
         return;
     }
     const QJsonObject screen = m_document.screen(m_place.screen);
-    m_view->setPhotograph(m_document.pathOf(m_document.photographBefore({m_place.screen, std::max(0, m_place.step)})));
-    QList<QJsonObject> targets;
-    for (const QJsonValue &step : screen.value(QStringLiteral("steps")).toArray())
-        targets << step.toObject().value(QStringLiteral("target")).toObject();
-    m_view->setTargets(targets, m_document.isReadOnly() ? -1 : m_place.step);
+    const ScreenPanel *looks = m_placePanel->screenPanel();
+    if (m_place.isScreen() && !looks->look().isNone()) {
+        // A look-only group's targets, or the watched one, edited on the photograph they blink on.
+        m_view->setPhotograph(m_document.pathOf(looks->lookPhotograph()));
+        m_view->setTargets(looks->lookTargets(), m_document.isReadOnly() ? -1 : looks->look().target);
+    } else {
+        m_view->setPhotograph(m_document.pathOf(m_document.photographBefore({m_place.screen, std::max(0, m_place.step)})));
+        QList<QJsonObject> targets;
+        for (const QJsonValue &step : screen.value(QStringLiteral("steps")).toArray())
+            targets << step.toObject().value(QStringLiteral("target")).toObject();
+        // On the screen, its look-only groups' targets are shown faint with the steps'.
+        const QJsonArray groups = m_place.isScreen() ? screen.value(QStringLiteral("pointAt")).toArray() : QJsonArray();
+        for (const QJsonValue &group : groups) {
+            for (const QJsonValue &target : group[QStringLiteral("targets")].toArray())
+                targets << target.toObject();
+        }
+        m_view->setTargets(targets, m_document.isReadOnly() ? -1 : m_place.step);
+    }
     const QJsonObject inset = screen.value(QStringLiteral("inset")).toObject();
     m_view->setInsetPlace(screen.contains(QStringLiteral("inset"))
                               ? inset.value(QStringLiteral("place")).toString(QStringLiteral("left"))

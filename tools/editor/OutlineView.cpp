@@ -6,6 +6,7 @@
 #include <QDropEvent>
 #include <QFileInfo>
 #include <QImageReader>
+#include <QMouseEvent>
 #include <QPainter>
 
 namespace kelvora {
@@ -108,6 +109,16 @@ void OutlineView::select(CoursePlace place)
 CoursePlace OutlineView::selectedPlace() const
 {
     return currentItem() ? placeOf(currentItem()) : CoursePlace{};
+}
+
+void OutlineView::mousePressEvent(QMouseEvent *event)
+{
+    if (itemAt(event->position().toPoint())) {
+        QTreeWidget::mousePressEvent(event);
+        return;
+    }
+    select({});
+    emit placeSelected({});
 }
 
 void OutlineView::dropEvent(QDropEvent *event)

@@ -26,6 +26,8 @@ signals:
 
 protected:
     void dropEvent(QDropEvent *event) override;
+    // A press below the items selects the course itself.
+    void mousePressEvent(QMouseEvent *event) override;
 
 private:
     QIcon thumbnail(const QString &photograph);

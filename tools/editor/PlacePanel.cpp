@@ -13,17 +13,29 @@
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QImageReader>
 #include <QJsonArray>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QSpinBox>
 
 namespace kelvora {
 
 namespace {
 const QStringList Shapes = {QStringLiteral("rectangle"), QStringLiteral("circle"), QStringLiteral("oval")};
 const QString NoSound = QStringLiteral("(none)");
+
+// The photographs a step's presses leave behind, as the course names them.
+QStringList pressPhotographs(const QJsonObject &step)
+{
+    QStringList photographs;
+    for (const QJsonValue &photograph : step.value(QStringLiteral("photographs")).toArray())
+        photographs << photograph.toString();
+    const QString single = step.value(QStringLiteral("photograph")).toString();
+    return photographs.isEmpty() && !single.isEmpty() ? QStringList{single} : photographs;
+}
 } // namespace
 
 QString targetShape(const QJsonObject &target)
@@ -53,23 +65,38 @@ QJsonObject reshapedTarget(const QJsonObject &target, const QString &shape)
     return {{shape, QJsonArray{qRound(box.x()), qRound(box.y()), qRound(box.width()), qRound(box.height())}}};
 }
 
-QString idProblem(const CourseDocument &document, CoursePlace place, const QString &id)
+QString idProblem(const QJsonArray &siblings, const QString &id, const QString &another)
 {
     static const QRegularExpression wellFormed(QStringLiteral("^[A-Za-z0-9._-]+$"));
     if (!wellFormed.match(id).hasMatch())
         return QStringLiteral("'%1': an id is made of letters, digits, '-', '_' and '.'").arg(id);
-    const QJsonArray siblings = place.isStep() ? document.screen(place.screen).value(QStringLiteral("steps")).toArray()
-                                               : document.screens();
     for (const QJsonValue &sibling : siblings) {
         if (sibling[QStringLiteral("id")].toString() == id)
-            return QStringLiteral("'%1': another %2 has this id").arg(id, place.isStep() ? QStringLiteral("step of the screen")
-                                                                                        : QStringLiteral("screen"));
+            return QStringLiteral("'%1': another %2 has this id").arg(id, another);
     }
     return {};
 }
 
+QString idProblem(const CourseDocument &document, CoursePlace place, const QString &id)
+{
+    if (place.isStep())
+        return idProblem(document.screen(place.screen).value(QStringLiteral("steps")).toArray(), id,
+                         QStringLiteral("step of the screen"));
+    return idProblem(document.screens(), id, QStringLiteral("screen"));
+}
+
+QJsonObject middleTarget(const QString &photographPath)
+{
+    QSize size = QImageReader(photographPath).size();
+    if (!size.isValid())
+        size = QSize(1024, 768);
+    const int side = std::max(20, std::min(size.width(), size.height()) / 8);
+    return {{QStringLiteral("rectangle"),
+             QJsonArray{(size.width() - side) / 2, (size.height() - side) / 2, side, side}}};
+}
+
 PlacePanel::PlacePanel(CourseDocument &document, QWidget *parent)
-    : QWidget(parent), m_document(document), m_id(new QLineEdit), m_shape(new QComboBox), m_sound(new QComboBox),
+    : QWidget(parent), m_document(document), m_id(new QLineEdit), m_shape(new QComboBox), m_sound(new QComboBox), m_presses(new QSpinBox),
       m_play(new QPushButton(QStringLiteral("&Play"))), m_chooseSound(new QPushButton(QStringLiteral("Sound file..."))),
       m_photograph(new QLabel), m_choosePhotograph(new QPushButton(QStringLiteral("Photograph..."))),
       m_stepRow(new QWidget), m_screenPanel(new ScreenPanel(document))
@@ -80,6 +107,10 @@ PlacePanel::PlacePanel(CourseDocument &document, QWidget *parent)
     m_shape->addItems(Shapes);
     m_sound->setAccessibleName(QStringLiteral("Sound"));
     m_play->setAccessibleName(QStringLiteral("Play sound"));
+    m_presses->setAccessibleName(QStringLiteral("Presses"));
+    m_presses->setRange(1, 99);
+    m_presses->setKeyboardTracking(false);
+    m_presses->setToolTip(QStringLiteral("How often the step is pressed; each press leaves its own photograph"));
     m_photograph->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
     // Two rows, so the photograph keeps the height.
@@ -104,6 +135,9 @@ PlacePanel::PlacePanel(CourseDocument &document, QWidget *parent)
     sound->addWidget(m_sound, 1);
     sound->addWidget(m_chooseSound);
     sound->addWidget(m_play);
+    sound->addSpacing(12);
+    sound->addWidget(label(QStringLiteral("Presses"), m_presses));
+    sound->addWidget(m_presses);
     sound->addStretch(1);
     grid->addWidget(m_stepRow, 1, 0, 1, 7);
     grid->addWidget(m_screenPanel, 1, 0, 1, 7);
@@ -113,9 +147,13 @@ PlacePanel::PlacePanel(CourseDocument &document, QWidget *parent)
     connect(m_id, &QLineEdit::editingFinished, this, [this] {
         const QString id = m_id->text().trimmed();
         const QString before = m_document.object(m_place).value(QStringLiteral("id")).toString();
-        if (m_place.screen < 0 || id == before)
+        if (id == before)
             return;
-        const QString problem = idProblem(m_document, m_place, id);
+        // The course's id is a URI or URN; a screen's or step's is a plain name.
+        const QString problem = m_place.screen >= 0 ? idProblem(m_document, m_place, id)
+                                : id.isEmpty() || id.contains(QRegularExpression(QStringLiteral("\\s")))
+                                    ? QStringLiteral("'%1': the course's id is a URI or URN, such as urn:example:courses:mine").arg(id)
+                                    : QString();
         if (problem.isEmpty()) {
             m_document.undoStack().push(new IdEdit(m_document, m_place, id));
             return;
@@ -130,6 +168,10 @@ PlacePanel::PlacePanel(CourseDocument &document, QWidget *parent)
         const QString sound = m_sound->currentText() == NoSound ? QString() : m_sound->currentText();
         if (sound != m_document.step(m_place).value(QStringLiteral("sound")).toString())
             m_document.undoStack().push(new SoundEdit(m_document, m_place, sound));
+    });
+    connect(m_presses, &QSpinBox::valueChanged, this, [this](int presses) {
+        if (!m_refreshing)
+            setPresses(presses);
     });
     connect(m_chooseSound, &QPushButton::clicked, this, &PlacePanel::chooseSound);
     connect(m_play, &QPushButton::clicked, this, &PlacePanel::playSound);
@@ -148,8 +190,8 @@ void PlacePanel::refresh()
     m_refreshing = true;
     const bool editable = !m_document.isReadOnly();
     const QJsonObject object = m_document.object(m_place);
-    m_id->setText(m_place.screen >= 0 ? object.value(QStringLiteral("id")).toString() : QString());
-    m_id->setEnabled(editable && m_place.screen >= 0);
+    m_id->setText(object.value(QStringLiteral("id")).toString());
+    m_id->setEnabled(editable);
     m_shape->setCurrentText(targetShape(object.value(QStringLiteral("target")).toObject()));
     m_shape->setEnabled(editable && m_place.isStep());
     m_sound->clear();
@@ -162,13 +204,16 @@ void PlacePanel::refresh()
     for (QWidget *w : {static_cast<QWidget *>(m_sound), static_cast<QWidget *>(m_chooseSound)})
         w->setEnabled(editable && m_place.isStep());
     m_play->setEnabled(m_place.isStep() && !sound.isEmpty());
-    m_photograph->setText(m_place.screen >= 0 ? object.value(QStringLiteral("photograph")).toString() : QString());
+    m_photograph->setText(m_place.isStep() ? pressPhotographs(object).join(QStringLiteral(", "))
+                          : m_place.isScreen() ? object.value(QStringLiteral("photograph")).toString() : QString());
+    m_presses->setValue(std::max(1, object.value(QStringLiteral("presses")).toInt(1)));
+    m_presses->setEnabled(editable && m_place.isStep());
     m_choosePhotograph->setEnabled(editable && m_place.screen >= 0);
     m_stepRow->setVisible(!m_place.isScreen());
     m_screenPanel->setVisible(m_place.isScreen());
     if (m_place.isScreen())
         m_screenPanel->showScreen(m_place.screen);
-    m_choosePhotograph->setToolTip(m_place.isStep() ? QStringLiteral("The photograph the press leaves behind")
+    m_choosePhotograph->setToolTip(m_place.isStep() ? QStringLiteral("The photograph the press leaves behind, or one per press")
                                                     : QStringLiteral("The screen's photograph"));
     m_refreshing = false;
 }
@@ -184,14 +229,41 @@ void PlacePanel::setShape(const QString &shape)
 
 void PlacePanel::usePhotograph(const QString &path)
 {
-    if (m_place.screen < 0 || m_document.isReadOnly())
+    if (!path.isEmpty())
+        usePhotographs({path});
+}
+
+void PlacePanel::usePhotographs(const QStringList &paths)
+{
+    if (m_place.screen < 0 || m_document.isReadOnly() || paths.isEmpty() || (m_place.isScreen() && paths.size() > 1))
         return;
-    QString error;
-    const QString name = bringIntoCourse(m_document.folder(), path, QStringLiteral("images"), &error);
-    if (name.isEmpty())
-        emit problem(error);
+    QStringList names;
+    for (const QString &path : paths) {
+        QString error;
+        names << bringIntoCourse(m_document.folder(), path, QStringLiteral("images"), &error);
+        if (names.last().isEmpty()) {
+            emit problem(error);
+            return;
+        }
+    }
+    if (m_place.isStep())
+        m_document.undoStack().push(new PressesEdit(m_document, m_place, names));
     else
-        m_document.undoStack().push(new PhotographEdit(m_document, m_place, name));
+        m_document.undoStack().push(new PhotographEdit(m_document, m_place, names.first()));
+}
+
+void PlacePanel::setPresses(int presses)
+{
+    if (!m_place.isStep() || m_document.isReadOnly())
+        return;
+    QStringList photographs = pressPhotographs(m_document.step(m_place));
+    if (presses == std::max(qsizetype(1), photographs.size()))
+        return;
+    const QString last = photographs.isEmpty() ? m_document.photographBefore(m_place) : photographs.last();
+    photographs.resize(std::min(photographs.size(), qsizetype(presses)));
+    while (photographs.size() < presses)
+        photographs << last;
+    m_document.undoStack().push(new PressesEdit(m_document, m_place, photographs));
 }
 
 void PlacePanel::useSound(const QString &path)
@@ -210,10 +282,12 @@ void PlacePanel::choosePhotograph()
 {
     if (!m_choosePhotograph->isEnabled())
         return;
-    const QString path = QFileDialog::getOpenFileName(this, QStringLiteral("Photograph"), m_document.folder(),
-                                                      QStringLiteral("Pictures (*.jpg *.jpeg *.png *.bmp);;All files (*)"));
-    if (!path.isEmpty())
-        usePhotograph(path);
+    const QString pictures = QStringLiteral("Pictures (*.jpg *.jpeg *.png *.bmp);;All files (*)");
+    if (m_place.isStep())
+        usePhotographs(QFileDialog::getOpenFileNames(this, QStringLiteral("Photograph the press leaves behind, or one per press"),
+                                                     m_document.folder(), pictures));
+    else
+        usePhotograph(QFileDialog::getOpenFileName(this, QStringLiteral("Photograph"), m_document.folder(), pictures));
 }
 
 void PlacePanel::chooseSound()

@@ -2,12 +2,15 @@
 
 #include "CoursePlace.h"
 
+#include <QJsonArray>
+#include <QJsonObject>
 #include <QWidget>
 
 class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QSpinBox;
 
 namespace kelvora {
 
@@ -16,7 +19,7 @@ class ScreenPanel;
 
 // The fields of the selected screen or step that are not texts: its id, the
 // photograph (the screen's own, or the one a step's press leaves behind), the
-// step's target shape and sound, or the screen's inset, loop and sequence.
+// step's target shape, sound and number of presses, or the screen's inset, loop and sequence.
 class PlacePanel : public QWidget {
     Q_OBJECT
 public:
@@ -26,10 +29,15 @@ public:
     void refresh();
     // Copies the picture into the course's images/ and makes it the place's photograph.
     void usePhotograph(const QString &path);
+    // For a step, the photographs its presses leave behind, one per press (two or more make a press counter).
+    void usePhotographs(const QStringList &paths);
+    // A step's number of presses: its photographs are cut, or the last one repeated.
+    void setPresses(int presses);
     void useSound(const QString &path);
     void choosePhotograph();
     void chooseSound();
     void playSound();
+    ScreenPanel *screenPanel() const { return m_screenPanel; }
 
 signals:
     void problem(const QString &message);
@@ -43,6 +51,7 @@ private:
     QLineEdit *m_id;
     QComboBox *m_shape;
     QComboBox *m_sound;
+    QSpinBox *m_presses;
     QPushButton *m_play;
     QPushButton *m_chooseSound;
     QLabel *m_photograph;
@@ -55,6 +64,10 @@ private:
 QJsonObject reshapedTarget(const QJsonObject &target, const QString &shape);
 // Why the id cannot be the place's ("" when it can): ill-formed, or another's.
 QString idProblem(const CourseDocument &document, CoursePlace place, const QString &id);
+// The same among any list of objects with ids; `another` names them ("step of the screen").
+QString idProblem(const QJsonArray &siblings, const QString &id, const QString &another);
+// A new target: a square in the middle of the photograph it lies on.
+QJsonObject middleTarget(const QString &photographPath);
 // The shape a target object has ("rectangle", "circle", "oval"; "" for none).
 QString targetShape(const QJsonObject &target);
 

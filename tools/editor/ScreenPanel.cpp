@@ -3,13 +3,17 @@
 #include "CourseDocument.h"
 #include "CourseEdits.h"
 #include "CourseFiles.h"
+#include "PlacePanel.h"
 
 #include <QComboBox>
 #include <QFileDialog>
 #include <QHBoxLayout>
+#include <QJsonArray>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QVBoxLayout>
 
 namespace kelvora {
 
@@ -17,6 +21,9 @@ namespace {
 const QString None = QStringLiteral("(none)");
 const QString Inset = QStringLiteral("inset");
 const QString Sequence = QStringLiteral("sequence");
+const QString PointAt = QStringLiteral("pointAt");
+const QString Targets = QStringLiteral("targets");
+const QString Watch = QStringLiteral("watch");
 const QString Pictures = QStringLiteral("Pictures (*.jpg *.jpeg *.png *.bmp);;All files (*)");
 
 QLabel *caption(const QString &text, QWidget *buddy)
@@ -40,7 +47,11 @@ void fillSounds(QComboBox *box, const QStringList &sounds, const QString &curren
 ScreenPanel::ScreenPanel(CourseDocument &document, QWidget *parent)
     : QWidget(parent), m_document(document), m_inset(new QLabel), m_insetPlace(new QComboBox), m_loop(new QComboBox),
       m_sequence(new QPushButton(QStringLiteral("Sequence..."))), m_period(new QSpinBox), m_sequenceSound(new QComboBox),
-      m_removeSequence(new QPushButton(QStringLiteral("Remove")))
+      m_removeSequence(new QPushButton(QStringLiteral("Remove"))), m_lookList(new QComboBox), m_groupId(new QLineEdit),
+      m_lookShape(new QComboBox), m_addTarget(new QPushButton(QStringLiteral("Add target"))),
+      m_deleteTarget(new QPushButton(QStringLiteral("Delete target"))),
+      m_deleteGroup(new QPushButton(QStringLiteral("Delete group"))),
+      m_addWatch(new QPushButton(QStringLiteral("Watch target")))
 {
     auto *choose = new QPushButton(QStringLiteral("Inset..."));
     m_insetPlace->addItems({QStringLiteral("left"), QStringLiteral("right")});
@@ -53,8 +64,10 @@ ScreenPanel::ScreenPanel(CourseDocument &document, QWidget *parent)
     m_period->setAccessibleName(QStringLiteral("Sequence period"));
     m_sequenceSound->setAccessibleName(QStringLiteral("Sequence sound"));
 
-    auto *row = new QHBoxLayout(this);
-    row->setContentsMargins(0, 0, 0, 0);
+    auto *rows = new QVBoxLayout(this);
+    rows->setContentsMargins(0, 0, 0, 0);
+    auto *row = new QHBoxLayout;
+    rows->addLayout(row);
     row->addWidget(caption(QStringLiteral("Inset"), choose));
     row->addWidget(m_inset, 1);
     row->addWidget(choose);
@@ -71,6 +84,38 @@ ScreenPanel::ScreenPanel(CourseDocument &document, QWidget *parent)
     row->addWidget(m_removeSequence);
 
     m_sequenceParts = {m_period, soundCaption, m_sequenceSound, m_removeSequence};
+
+    // The targets that only show something: the look-only groups', and the one the sequence watches.
+    auto *addGroup = new QPushButton(QStringLiteral("Add group"));
+    m_lookList->setAccessibleName(QStringLiteral("Look-only target"));
+    m_lookList->setToolTip(QStringLiteral("The target to place on the photograph: a look-only group's, blinking with its "
+                                          "group from the screen's load, or the one the sequence watches"));
+    m_groupId->setAccessibleName(QStringLiteral("Group id"));
+    m_lookShape->setAccessibleName(QStringLiteral("Look-only target shape"));
+    m_lookShape->addItems({QStringLiteral("rectangle"), QStringLiteral("circle"), QStringLiteral("oval")});
+    auto *looks = new QHBoxLayout;
+    rows->addLayout(looks);
+    looks->addWidget(caption(QStringLiteral("Looks"), m_lookList));
+    looks->addWidget(m_lookList, 2);
+    looks->addWidget(caption(QStringLiteral("group id"), m_groupId));
+    looks->addWidget(m_groupId, 1);
+    looks->addWidget(m_lookShape);
+    looks->addWidget(addGroup);
+    looks->addWidget(m_addTarget);
+    looks->addWidget(m_deleteTarget);
+    looks->addWidget(m_deleteGroup);
+    looks->addWidget(m_addWatch);
+    connect(m_lookList, &QComboBox::activated, this, [this] {
+        const QPoint look = m_lookList->currentData().toPoint();
+        selectLook({look.x(), look.y()});
+    });
+    connect(m_groupId, &QLineEdit::editingFinished, this, &ScreenPanel::renameGroup);
+    connect(m_lookShape, &QComboBox::activated, this, [this] { reshapeLook(m_lookShape->currentText()); });
+    connect(addGroup, &QPushButton::clicked, this, &ScreenPanel::addGroup);
+    connect(m_addTarget, &QPushButton::clicked, this, &ScreenPanel::addGroupTarget);
+    connect(m_deleteTarget, &QPushButton::clicked, this, &ScreenPanel::deleteLookTarget);
+    connect(m_deleteGroup, &QPushButton::clicked, this, &ScreenPanel::deleteGroup);
+    connect(m_addWatch, &QPushButton::clicked, this, &ScreenPanel::addWatch);
     connect(choose, &QPushButton::clicked, this, &ScreenPanel::chooseInset);
     connect(m_insetPlace, &QComboBox::activated, this, [this] {
         QJsonObject inset = m_document.screen(m_screen).value(Inset).toObject();
@@ -95,6 +140,8 @@ ScreenPanel::ScreenPanel(CourseDocument &document, QWidget *parent)
 
 void ScreenPanel::showScreen(int screen)
 {
+    if (screen != m_screen)
+        m_look = {};
     m_screen = screen;
     refresh();
 }
@@ -117,8 +164,166 @@ void ScreenPanel::refresh()
     fillSounds(m_sequenceSound, sounds, sequence.value(QStringLiteral("sound")).toString());
     for (QWidget *part : m_sequenceParts)
         part->setVisible(!sequence.isEmpty());
+    refreshLooks();
     setEnabled(!m_document.isReadOnly() && m_screen >= 0);
     m_refreshing = false;
+}
+
+void ScreenPanel::refreshLooks()
+{
+    const QJsonObject screen = m_document.screen(m_screen);
+    const QJsonArray groups = screen.value(PointAt).toArray();
+    const QJsonObject sequence = screen.value(Sequence).toObject();
+    // A look the course no longer has (undone, deleted) is let go, or the group's last target taken instead.
+    const int inGroup = m_look.group >= 0 ? int(groups.at(m_look.group)[Targets].toArray().size()) : 0;
+    if (m_look.group >= 0 && m_look.target >= inGroup)
+        m_look = inGroup > 0 ? LookTarget{m_look.group, inGroup - 1} : LookTarget{};
+    if (m_look.isWatch() && !sequence.contains(Watch))
+        m_look = {};
+    m_lookList->clear();
+    m_lookList->addItem(QStringLiteral("(the steps' targets)"), QPoint(LookTarget::None, 0));
+    for (int g = 0; g < groups.size(); ++g) {
+        const QString id = groups.at(g)[QStringLiteral("id")].toString();
+        const qsizetype count = groups.at(g)[Targets].toArray().size();
+        for (int t = 0; t < count; ++t)
+            m_lookList->addItem(QStringLiteral("group %1: target %2 of %3").arg(id).arg(t + 1).arg(count), QPoint(g, t));
+    }
+    if (sequence.contains(Watch))
+        m_lookList->addItem(QStringLiteral("watched by the sequence"), QPoint(LookTarget::Watch, 0));
+    m_lookList->setCurrentIndex(std::max(0, m_lookList->findData(QPoint(m_look.group, m_look.target))));
+    const bool group = m_look.group >= 0;
+    m_groupId->setText(group ? groups.at(m_look.group)[QStringLiteral("id")].toString() : QString());
+    m_groupId->setEnabled(group);
+    const QList<QJsonObject> targets = lookTargets();
+    m_lookShape->setCurrentIndex(targets.isEmpty() ? -1 : m_lookShape->findText(targetShape(targets.at(m_look.target))));
+    m_lookShape->setEnabled(!targets.isEmpty());
+    m_addTarget->setEnabled(group);
+    m_deleteTarget->setEnabled(!m_look.isNone());
+    m_deleteGroup->setEnabled(group);
+    m_addWatch->setEnabled(!sequence.isEmpty() && !sequence.contains(Watch));
+}
+
+void ScreenPanel::selectLook(LookTarget look)
+{
+    m_look = look;
+    if (!m_refreshing) {
+        m_refreshing = true;
+        refreshLooks();
+        m_refreshing = false;
+    }
+    emit lookSelected();
+}
+
+QList<QJsonObject> ScreenPanel::lookTargets() const
+{
+    const QJsonObject screen = m_document.screen(m_screen);
+    if (m_look.isWatch())
+        return {screen.value(Sequence)[Watch].toObject()};
+    QList<QJsonObject> targets;
+    if (m_look.group >= 0) {
+        for (const QJsonValue &target : screen.value(PointAt)[m_look.group][Targets].toArray())
+            targets << target.toObject();
+    }
+    return targets;
+}
+
+QString ScreenPanel::lookPhotograph() const
+{
+    // The watched target lies on the sequence's photographs; the groups blink on the screen's own.
+    const QJsonObject screen = m_document.screen(m_screen);
+    const QString first = screen.value(Sequence)[QStringLiteral("photographs")][0].toString();
+    if (m_look.isWatch() && !first.isEmpty())
+        return first;
+    const int steps = m_look.isWatch() ? int(screen.value(QStringLiteral("steps")).toArray().size()) : 0;
+    return m_document.photographBefore({m_screen, steps});
+}
+
+void ScreenPanel::pushLookTarget(LookTarget at, const QJsonObject &target)
+{
+    m_document.undoStack().push(new LookTargetEdit(m_document, m_screen, at, target));
+}
+
+void ScreenPanel::editLookTarget(int index, const QJsonObject &target)
+{
+    const LookTarget at{m_look.group, index};
+    const QList<QJsonObject> targets = lookTargets();
+    if (!m_look.isNone() && index < targets.size() && targets.at(index) != target)
+        pushLookTarget(at, target);
+}
+
+void ScreenPanel::reshapeLook(const QString &shape)
+{
+    const QList<QJsonObject> targets = lookTargets();
+    if (!m_refreshing && !targets.isEmpty() && targetShape(targets.at(m_look.target)) != shape)
+        pushLookTarget(m_look, reshapedTarget(targets.at(m_look.target), shape));
+}
+
+void ScreenPanel::addGroup()
+{
+    const QJsonArray groups = m_document.screen(m_screen).value(PointAt).toArray();
+    m_look = {int(groups.size()), 0};
+    const QJsonObject group{{QStringLiteral("id"), freshId(groups, QStringLiteral("group"))},
+                            {Targets, QJsonArray{middleTarget(m_document.pathOf(lookPhotograph()))}}};
+    m_document.undoStack().push(new GroupEdit(m_document, m_screen, m_look.group, group));
+}
+
+void ScreenPanel::addGroupTarget()
+{
+    if (m_look.group < 0)
+        return;
+    m_look.target = int(lookTargets().size());
+    pushLookTarget(m_look, middleTarget(m_document.pathOf(lookPhotograph())));
+}
+
+void ScreenPanel::deleteGroup()
+{
+    if (m_look.group < 0)
+        return;
+    const int group = m_look.group;
+    m_look = {};
+    m_document.undoStack().push(new GroupEdit(m_document, m_screen, group, {}));
+}
+
+void ScreenPanel::addWatch()
+{
+    if (!m_document.screen(m_screen).contains(Sequence))
+        return;
+    m_look = {LookTarget::Watch, 0};
+    pushLookTarget(m_look, middleTarget(m_document.pathOf(lookPhotograph())));
+}
+
+void ScreenPanel::deleteLookTarget()
+{
+    if (m_look.isNone())
+        return;
+    // A group is never left without a target.
+    if (m_look.group >= 0 && lookTargets().size() == 1) {
+        deleteGroup();
+        return;
+    }
+    const LookTarget deleted = m_look;
+    m_look = deleted.target > 0 ? LookTarget{deleted.group, deleted.target - 1} : LookTarget{};
+    pushLookTarget(deleted, {});
+}
+
+void ScreenPanel::renameGroup()
+{
+    const QJsonArray groups = m_document.screen(m_screen).value(PointAt).toArray();
+    if (m_refreshing || m_look.group < 0 || m_look.group >= groups.size())
+        return;
+    QJsonObject group = groups.at(m_look.group).toObject();
+    const QString before = group.value(QStringLiteral("id")).toString();
+    const QString id = m_groupId->text().trimmed();
+    if (id == before)
+        return;
+    const QString why = idProblem(groups, id, QStringLiteral("group of the screen"));
+    if (!why.isEmpty()) {
+        m_groupId->setText(before);
+        emit problem(why);
+        return;
+    }
+    group[QStringLiteral("id")] = id;
+    m_document.undoStack().push(new GroupEdit(m_document, m_screen, m_look.group, group));
 }
 
 QString ScreenPanel::imported(const QString &file, const QString &subfolder)
@@ -133,11 +338,20 @@ QString ScreenPanel::imported(const QString &file, const QString &subfolder)
 void ScreenPanel::chooseInset()
 {
     const QString file = QFileDialog::getOpenFileName(this, QStringLiteral("Inset"), m_document.folder(), Pictures);
-    const QString name = file.isEmpty() ? QString() : imported(file, QStringLiteral("images"));
+    if (!file.isEmpty())
+        useInset(file);
+}
+
+void ScreenPanel::useInset(const QString &file)
+{
+    const QString name = imported(file, QStringLiteral("images"));
     if (name.isEmpty())
         return;
     QJsonObject inset = m_document.screen(m_screen).value(Inset).toObject();
     inset[QStringLiteral("picture")] = name;
+    // Written out, as the place box shows it.
+    if (!inset.contains(QStringLiteral("place")))
+        inset[QStringLiteral("place")] = m_insetPlace->currentText();
     m_document.undoStack().push(new FieldEdit(m_document, {m_screen, -1}, Inset, inset));
 }
 
@@ -145,6 +359,11 @@ void ScreenPanel::chooseSequencePhotographs()
 {
     const QStringList files = QFileDialog::getOpenFileNames(this, QStringLiteral("The sequence's photographs, in order"),
                                                             m_document.folder(), Pictures);
+    useSequencePhotographs(files);
+}
+
+void ScreenPanel::useSequencePhotographs(const QStringList &files)
+{
     QJsonArray names;
     for (const QString &file : files) {
         const QString name = imported(file, QStringLiteral("images"));
