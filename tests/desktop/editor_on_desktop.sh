@@ -14,25 +14,8 @@ mkdir -p "$course" "$work/from"
 cp "$dist/images/001.jpg" "$work/from/panel.jpg"
 cp "$dist/images/003.jpg" "$work/from/gauges.jpg"
 cp "$dist/Sounds/Dugme1.wav" "$work/from/click.wav"
-pids=()
-stop_all() {
-    for ((k = ${#pids[@]} - 1; k >= 0; k--)); do kill "${pids[k]}" 2>/dev/null || true; done
-    for pid in "${pids[@]}"; do wait "$pid" 2>/dev/null || true; done
-    pids=()
-}
-trap 'stop_all; rm -rf "$work"' EXIT
-fail() { echo "FAIL: $*" >&2; exit 1; }
+source "$(dirname "${BASH_SOURCE[0]}")/desktop_session.sh"
 
-wait_for_title() { # a regular expression; prints the window's id
-    for _ in $(seq 200); do
-        for id in $(xdotool search --onlyvisible --name "$1" 2>/dev/null); do
-            echo "$id"
-            return 0
-        done
-        sleep 0.1
-    done
-    fail "no window titled like '$1'"
-}
 keys() { xdotool key --delay 60 "$@"; sleep 0.4; }
 type_text() { xdotool type --delay 20 "$1"; sleep 0.2; }
 # A file dialog: its name field has the focus; the whole path is typed into it.
@@ -121,8 +104,7 @@ keys ctrl+1 Home F5
 trainer_window="$(wait_for_title "^Panel")"
 trainer="$(xdotool getwindowpid "$trainer_window")"
 sleep 1
-geometry="$(xwininfo -id "$trainer_window" | awk '/Absolute upper-left X/{x=$NF} /Absolute upper-left Y/{y=$NF}
-                                                /^ *Width/{w=$NF} /^ *Height/{h=$NF} END{print x, y, w, h}')"
+geometry="$(client_geometry "$trainer_window")"
 click() { # a point of the 1024 x 768 page
     read -r sx sy < <(awk -v g="$geometry" -v x="$1" -v y="$2" 'BEGIN {
         split(g, c, " "); s = c[3] / 1024; if (c[4] / 768 < s) s = c[4] / 768

@@ -7,32 +7,7 @@
 set -euo pipefail
 dist="$(cd "$1" && pwd)"
 work="$(mktemp -d)"
-pids=()
-stop_all() { # the trainer first, the X server last
-    for ((k = ${#pids[@]} - 1; k >= 0; k--)); do kill "${pids[k]}" 2>/dev/null || true; done
-    for pid in "${pids[@]}"; do wait "$pid" 2>/dev/null || true; done
-    pids=()
-}
-trap 'stop_all; rm -rf "$work"' EXIT
-fail() { echo "FAIL: $*" >&2; exit 1; }
-
-# Waits until a shown window's title is exactly $1; prints its id.
-wait_for_title() {
-    for _ in $(seq 200); do
-        for id in $(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null); do
-            echo "$id"
-            return 0
-        done
-        sleep 0.1
-    done
-    fail "no window titled '$1'"
-}
-
-# The client area of a window: "x y width height" on the screen.
-client_geometry() {
-    xwininfo -id "$1" | awk '/Absolute upper-left X/{x=$NF} /Absolute upper-left Y/{y=$NF}
-                             /^ *Width/{w=$NF} /^ *Height/{h=$NF} END{print x, y, w, h}'
-}
+source "$(dirname "${BASH_SOURCE[0]}")/desktop_session.sh"
 
 # Screen coordinates of a design point of a page $1 units wide, in the window's client area $2.
 to_screen() {
@@ -62,7 +37,7 @@ walk_on() {
     pids+=($!)
 
     local window geometry first
-    window="$(wait_for_title "KELVORA Training")"
+    window="$(wait_for_title "^KELVORA Training$")"
     # The window manager frames it, and the trainer places it once more with the frame.
     geometry=""
     for _ in $(seq 50); do
@@ -74,7 +49,7 @@ walk_on() {
     done
     click 1022 "$geometry" 525 45   # English
     click 1022 "$geometry" 759 669  # Start
-    wait_for_title "KELVORA Training - 1 / 18" >/dev/null
+    wait_for_title "^KELVORA Training - 1 / 18$" >/dev/null
     first="$(client_geometry "$window")"
     echo "  lesson 1: window at $first"
     read -r right bottom < <(to_screen 1024 "$first" 1021 755)
@@ -82,11 +57,11 @@ walk_on() {
         fail "lesson 1's continue mark reaches $right,$bottom, off the ${width}x${height} screen"
 
     click 1024 "$first" 941 741     # Continue
-    wait_for_title "KELVORA Training - 2 / 18" >/dev/null
+    wait_for_title "^KELVORA Training - 2 / 18$" >/dev/null
     click 1024 "$first" 326 250     # the step's mark
     sleep 1                         # its cue plays
     click 1024 "$first" 930 740     # Continue
-    wait_for_title "KELVORA Training - 3 / 18" >/dev/null
+    wait_for_title "^KELVORA Training - 3 / 18$" >/dev/null
     local third
     third="$(client_geometry "$window")"
     echo "  lesson 3: window at $third"
