@@ -1,5 +1,7 @@
 #pragma once
 
+#include "PictureSizes.h"
+
 #include <QList>
 #include <QSize>
 #include <QString>
@@ -29,9 +31,6 @@ QString cueSoundName(const QString &cue);
 // Lang1.txt (Turkish), Lang2.txt (English), Lang3.txt (French).
 QStringList languageFileNames();
 
-inline constexpr QSize LessonPictureSize{1024, 768};
-inline constexpr QSize StartPictureSize{1022, 768};
-inline constexpr QSize InsetSize{207, 221};
 // The quadrant's picture box is 173 x 253 with a 2-pixel border, so its
 // picture is drawn into a 169 x 249 inner area and is made to fill it.
 inline constexpr QSize ThrottleQuadrantSize{169, 249};

@@ -11,8 +11,6 @@
 namespace kelvora {
 
 namespace {
-constexpr QSize Page{1024, 768};
-constexpr QSize InsetBox{207, 221};
 constexpr int PageMargin = 16;
 // Room for three rows of explanation, and the inset and the throttle below it.
 constexpr int ExplainHeight = 65;
@@ -59,7 +57,7 @@ QString sideOf(const CourseNode &node)
 // The left edge of a box of that width on the node's side of the page.
 int leftOf(const CourseNode &node, int width)
 {
-    return sideOf(node) == QLatin1String("left") ? PageMargin : Page.width() - PageMargin - width;
+    return sideOf(node) == QLatin1String("left") ? PageMargin : LessonPictureSize.width() - PageMargin - width;
 }
 } // namespace
 
@@ -67,7 +65,7 @@ LessonLayout authorsLayout(const QString &insetPlace)
 {
     LessonLayout layout;
     layout.explainHeight = ExplainHeight;
-    layout.inset = {insetPlace == QLatin1String("right") ? Page.width() - PageMargin - InsetBox.width() : PageMargin,
+    layout.inset = {insetPlace == QLatin1String("right") ? LessonPictureSize.width() - PageMargin - InsetSize.width() : PageMargin,
                     BelowExplain};
     return layout;
 }
@@ -91,7 +89,7 @@ LessonDesign Format2Screen::compile()
     // this course) counts as page-sized; the trainer refuses a course whose files are missing before it runs.
     const QString photograph = resolveContentPath(m_design.firstPhotograph, m_course.folder);
     m_photographSize = photograph.isEmpty() ? QSize() : QImageReader(photograph).size();
-    m_fit = Letterbox::fit(m_photographSize.isValid() ? m_photographSize : Page, Page);
+    m_fit = Letterbox::fit(m_photographSize.isValid() ? m_photographSize : LessonPictureSize, LessonPictureSize);
 
     if (m_node.has("inset")) {
         const CourseNode inset = m_node.object("inset");

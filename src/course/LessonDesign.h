@@ -2,6 +2,7 @@
 
 #include "MarkLook.h"
 #include "NumberedPhotographs.h"
+#include "content/PictureSizes.h"
 
 #include <QPoint>
 #include <QRect>
@@ -16,6 +17,12 @@ namespace kelvora {
 // engine's loop once the engine runs. The start screen's Exit clicks the same.
 inline constexpr const char *ExitClickSound = "sounds\\dugme3.wav";
 inline constexpr const char *EngineLoopSound = "sounds\\70loop.wav";
+
+// The width of a lesson page's explanation label, wherever a layout places it.
+inline constexpr int ExplainWidth = 741;
+// Exit as a localized screen shows it: widened to the left.
+inline constexpr int LocalizedExitWidth = 55;
+inline constexpr int LocalizedExitShift = 18;
 
 // How a lesson screen's common controls differ from the template's design values.
 struct LessonLayout {

@@ -24,14 +24,8 @@
 
 namespace kelvora {
 
-namespace {
-constexpr QSize LessonClientSize{1024, 768};
-constexpr int ExplainWidth = 741;
-constexpr QSize InsetSize{207, 221};
-} // namespace
-
 LessonScreen::LessonScreen(const LessonDesign &design)
-    : Screen(LessonClientSize), m_design(design), m_layout(m_design.layout),
+    : Screen(LessonPictureSize), m_design(design), m_layout(m_design.layout),
       m_tracker(new StepTracker(*this, design.screen))
 {
     setObjectName(QStringLiteral("Form%1").arg(design.screen, 3, 10, QLatin1Char('0')));

@@ -51,8 +51,8 @@ void LocalizeScreen(Screen &screen, int languageCode)
     screen.control<QPushButton>(names::Next)->hide();
     screen.control<QPushButton>(names::ReadMore)->hide();
     QPushButton *exit = screen.control<QPushButton>(names::Exit);
-    exit->resize(55, exit->height());
-    exit->move(exit->x() - 18, exit->y());
+    exit->resize(LocalizedExitWidth, exit->height());
+    exit->move(exit->x() - LocalizedExitShift, exit->y());
 }
 
 } // namespace kelvora

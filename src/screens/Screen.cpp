@@ -4,7 +4,6 @@
 #include "content/ContentPicture.h"
 #include "content/Letterbox.h"
 
-#include <QGraphicsProxyWidget>
 #include <QPaintEvent>
 #include <QPainter>
 
@@ -60,8 +59,6 @@ void Screen::unload()
 
 void Screen::destroyLater()
 {
-    if (QGraphicsProxyWidget *proxy = graphicsProxyWidget())
-        proxy->deleteLater();
     deleteLater();
 }
 

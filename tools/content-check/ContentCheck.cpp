@@ -15,8 +15,6 @@
 namespace kelvora {
 
 namespace {
-constexpr int ExplainWidth = 741;
-
 QString sizeText(QSize size)
 {
     return QStringLiteral("%1 x %2").arg(size.width()).arg(size.height());

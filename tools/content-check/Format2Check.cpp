@@ -258,7 +258,7 @@ void Format2Check::checkTarget(const QJsonValue &target, QSize photograph, const
         report(screenId, step, {}, QStringLiteral("%1: its middle lies outside the photograph (%2 x %3 px)")
                                        .arg(what).arg(photograph.width()).arg(photograph.height()));
     }
-    const QRectF onPage = Letterbox::fit(photograph, PageSize).map(rect);
+    const QRectF onPage = Letterbox::fit(photograph, LessonPictureSize).map(rect);
     QStringList under;
     for (const auto &[name, control] : controls) {
         if (onPage.intersects(control))
