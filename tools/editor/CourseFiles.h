@@ -11,6 +11,9 @@ namespace kelvora {
 // Returns the name relative to the folder, or an empty string with the reason in error.
 QString bringIntoCourse(const QString &folder, const QString &file, const QString &subfolder, QString *error);
 
+// The file dialogs' filter for the pictures a course takes.
+inline const QString PicturesFilter = QStringLiteral("Pictures (*.jpg *.jpeg *.png *.bmp);;All files (*)");
+
 // The sound files under the course's folder, relative to it, sorted.
 QStringList soundsInCourse(const QString &folder);
 

@@ -6,6 +6,7 @@
 #include "ScreenPanel.h"
 
 #include "content/ContentPath.h"
+#include "course/PageControls.h"
 #include "platform/SoundPlayer.h"
 
 #include <QComboBox>
@@ -89,7 +90,7 @@ QJsonObject middleTarget(const QString &photographPath)
 {
     QSize size = QImageReader(photographPath).size();
     if (!size.isValid())
-        size = QSize(1024, 768);
+        size = PageSize;
     const int side = std::max(20, std::min(size.width(), size.height()) / 8);
     return {{QStringLiteral("rectangle"),
              QJsonArray{(size.width() - side) / 2, (size.height() - side) / 2, side, side}}};
@@ -282,12 +283,11 @@ void PlacePanel::choosePhotograph()
 {
     if (!m_choosePhotograph->isEnabled())
         return;
-    const QString pictures = QStringLiteral("Pictures (*.jpg *.jpeg *.png *.bmp);;All files (*)");
     if (m_place.isStep())
         usePhotographs(QFileDialog::getOpenFileNames(this, QStringLiteral("Photograph the press leaves behind, or one per press"),
-                                                     m_document.folder(), pictures));
+                                                     m_document.folder(), PicturesFilter));
     else
-        usePhotograph(QFileDialog::getOpenFileName(this, QStringLiteral("Photograph"), m_document.folder(), pictures));
+        usePhotograph(QFileDialog::getOpenFileName(this, QStringLiteral("Photograph"), m_document.folder(), PicturesFilter));
 }
 
 void PlacePanel::chooseSound()

@@ -24,7 +24,6 @@ const QString Sequence = QStringLiteral("sequence");
 const QString PointAt = QStringLiteral("pointAt");
 const QString Targets = QStringLiteral("targets");
 const QString Watch = QStringLiteral("watch");
-const QString Pictures = QStringLiteral("Pictures (*.jpg *.jpeg *.png *.bmp);;All files (*)");
 
 QLabel *caption(const QString &text, QWidget *buddy)
 {
@@ -337,7 +336,7 @@ QString ScreenPanel::imported(const QString &file, const QString &subfolder)
 
 void ScreenPanel::chooseInset()
 {
-    const QString file = QFileDialog::getOpenFileName(this, QStringLiteral("Inset"), m_document.folder(), Pictures);
+    const QString file = QFileDialog::getOpenFileName(this, QStringLiteral("Inset"), m_document.folder(), PicturesFilter);
     if (!file.isEmpty())
         useInset(file);
 }
@@ -358,7 +357,7 @@ void ScreenPanel::useInset(const QString &file)
 void ScreenPanel::chooseSequencePhotographs()
 {
     const QStringList files = QFileDialog::getOpenFileNames(this, QStringLiteral("The sequence's photographs, in order"),
-                                                            m_document.folder(), Pictures);
+                                                            m_document.folder(), PicturesFilter);
     useSequencePhotographs(files);
 }
 
