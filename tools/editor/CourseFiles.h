@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+class QComboBox;
+
 namespace kelvora {
 
 // The name a file has in the course: a file inside the course's folder keeps its
@@ -16,5 +18,10 @@ inline const QString PicturesFilter = QStringLiteral("Pictures (*.jpg *.jpeg *.p
 
 // The sound files under the course's folder, relative to it, sorted.
 QStringList soundsInCourse(const QString &folder);
+
+// What a sound box shows for no sound.
+inline const QString NoSound = QStringLiteral("(none)");
+// A sound box offering no sound and the course's sounds, set to current (kept even where the folder lacks it).
+void fillSoundBox(QComboBox *box, const QStringList &sounds, const QString &current);
 
 } // namespace kelvora

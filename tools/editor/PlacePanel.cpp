@@ -26,7 +26,6 @@ namespace kelvora {
 
 namespace {
 const QStringList Shapes = {QStringLiteral("rectangle"), QStringLiteral("circle"), QStringLiteral("oval")};
-const QString NoSound = QStringLiteral("(none)");
 
 // The photographs a step's presses leave behind, as the course names them.
 QStringList pressPhotographs(const QJsonObject &step)
@@ -195,13 +194,8 @@ void PlacePanel::refresh()
     m_id->setEnabled(editable);
     m_shape->setCurrentText(targetShape(object.value(QStringLiteral("target")).toObject()));
     m_shape->setEnabled(editable && m_place.isStep());
-    m_sound->clear();
-    m_sound->addItem(NoSound);
-    m_sound->addItems(soundsInCourse(m_document.folder()));
     const QString sound = object.value(QStringLiteral("sound")).toString();
-    if (m_place.isStep() && !sound.isEmpty() && m_sound->findText(sound) < 0)
-        m_sound->addItem(sound);
-    m_sound->setCurrentText(m_place.isStep() && !sound.isEmpty() ? sound : NoSound);
+    fillSoundBox(m_sound, soundsInCourse(m_document.folder()), m_place.isStep() ? sound : QString());
     for (QWidget *w : {static_cast<QWidget *>(m_sound), static_cast<QWidget *>(m_chooseSound)})
         w->setEnabled(editable && m_place.isStep());
     m_play->setEnabled(m_place.isStep() && !sound.isEmpty());
