@@ -26,7 +26,7 @@ void ControlsOverlay::setInsetPlace(const QString &place)
 
 QRectF ControlsOverlay::boundingRect() const
 {
-    return QRectF(0, 0, 1024, 768);
+    return QRectF(QPointF(0, 0), PageSize);
 }
 
 void ControlsOverlay::paint(QPainter *painter, const QStyleOptionGraphicsItem *, QWidget *)

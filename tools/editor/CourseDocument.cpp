@@ -2,6 +2,7 @@
 
 #include "content/ContentPath.h"
 #include "course/CourseJson.h"
+#include "course/CourseTexts.h"
 
 #include <QDir>
 #include <QFile>
@@ -111,10 +112,7 @@ QJsonObject CourseDocument::object(CoursePlace place) const
 
 QStringList CourseDocument::languageTags() const
 {
-    QStringList tags;
-    for (const QJsonValue &language : m_course.value(QStringLiteral("languages")).toArray())
-        tags << language.toObject().value(QStringLiteral("tag")).toString();
-    return tags;
+    return courseLanguageTags(m_course);
 }
 
 QString CourseDocument::photographBefore(CoursePlace place) const

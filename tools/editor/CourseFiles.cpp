@@ -1,5 +1,6 @@
 #include "CourseFiles.h"
 
+#include <QComboBox>
 #include <QCryptographicHash>
 #include <QDir>
 #include <QDirIterator>
@@ -53,6 +54,16 @@ QStringList soundsInCourse(const QString &folder)
         sounds << QDir(folder).relativeFilePath(it.next());
     sounds.sort(Qt::CaseInsensitive);
     return sounds;
+}
+
+void fillSoundBox(QComboBox *box, const QStringList &sounds, const QString &current)
+{
+    box->clear();
+    box->addItem(NoSound);
+    box->addItems(sounds);
+    if (!current.isEmpty() && box->findText(current) < 0)
+        box->addItem(current);
+    box->setCurrentText(current.isEmpty() ? NoSound : current);
 }
 
 } // namespace kelvora

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "course/PageControls.h"
+
 #include <QSize>
 #include <QTransform>
 
@@ -10,13 +12,11 @@ namespace kelvora {
 // How the trainer fits a photograph of any size whole into its page: scaled by
 // one factor to touch the page's sides or its top and bottom, and centred.
 struct PageFit {
-    static constexpr QSize Page{1024, 768};
-
     explicit PageFit(QSize photograph)
         : scale(photograph.isEmpty() ? 1.0
-                                     : std::min(qreal(Page.width()) / photograph.width(),
-                                                qreal(Page.height()) / photograph.height())),
-          offset((Page.width() - photograph.width() * scale) / 2, (Page.height() - photograph.height() * scale) / 2)
+                                     : std::min(qreal(PageSize.width()) / photograph.width(),
+                                                qreal(PageSize.height()) / photograph.height())),
+          offset((PageSize.width() - photograph.width() * scale) / 2, (PageSize.height() - photograph.height() * scale) / 2)
     {
     }
 

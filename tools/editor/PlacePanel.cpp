@@ -6,6 +6,7 @@
 #include "ScreenPanel.h"
 
 #include "content/ContentPath.h"
+#include "course/PageControls.h"
 #include "platform/SoundPlayer.h"
 
 #include <QComboBox>
@@ -25,7 +26,6 @@ namespace kelvora {
 
 namespace {
 const QStringList Shapes = {QStringLiteral("rectangle"), QStringLiteral("circle"), QStringLiteral("oval")};
-const QString NoSound = QStringLiteral("(none)");
 
 // The photographs a step's presses leave behind, as the course names them.
 QStringList pressPhotographs(const QJsonObject &step)
@@ -89,7 +89,7 @@ QJsonObject middleTarget(const QString &photographPath)
 {
     QSize size = QImageReader(photographPath).size();
     if (!size.isValid())
-        size = QSize(1024, 768);
+        size = PageSize;
     const int side = std::max(20, std::min(size.width(), size.height()) / 8);
     return {{QStringLiteral("rectangle"),
              QJsonArray{(size.width() - side) / 2, (size.height() - side) / 2, side, side}}};
@@ -194,13 +194,8 @@ void PlacePanel::refresh()
     m_id->setEnabled(editable);
     m_shape->setCurrentText(targetShape(object.value(QStringLiteral("target")).toObject()));
     m_shape->setEnabled(editable && m_place.isStep());
-    m_sound->clear();
-    m_sound->addItem(NoSound);
-    m_sound->addItems(soundsInCourse(m_document.folder()));
     const QString sound = object.value(QStringLiteral("sound")).toString();
-    if (m_place.isStep() && !sound.isEmpty() && m_sound->findText(sound) < 0)
-        m_sound->addItem(sound);
-    m_sound->setCurrentText(m_place.isStep() && !sound.isEmpty() ? sound : NoSound);
+    fillSoundBox(m_sound, soundsInCourse(m_document.folder()), m_place.isStep() ? sound : QString());
     for (QWidget *w : {static_cast<QWidget *>(m_sound), static_cast<QWidget *>(m_chooseSound)})
         w->setEnabled(editable && m_place.isStep());
     m_play->setEnabled(m_place.isStep() && !sound.isEmpty());
@@ -282,12 +277,11 @@ void PlacePanel::choosePhotograph()
 {
     if (!m_choosePhotograph->isEnabled())
         return;
-    const QString pictures = QStringLiteral("Pictures (*.jpg *.jpeg *.png *.bmp);;All files (*)");
     if (m_place.isStep())
         usePhotographs(QFileDialog::getOpenFileNames(this, QStringLiteral("Photograph the press leaves behind, or one per press"),
-                                                     m_document.folder(), pictures));
+                                                     m_document.folder(), PicturesFilter));
     else
-        usePhotograph(QFileDialog::getOpenFileName(this, QStringLiteral("Photograph"), m_document.folder(), pictures));
+        usePhotograph(QFileDialog::getOpenFileName(this, QStringLiteral("Photograph"), m_document.folder(), PicturesFilter));
 }
 
 void PlacePanel::chooseSound()

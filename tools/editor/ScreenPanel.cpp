@@ -18,29 +18,17 @@
 namespace kelvora {
 
 namespace {
-const QString None = QStringLiteral("(none)");
 const QString Inset = QStringLiteral("inset");
 const QString Sequence = QStringLiteral("sequence");
 const QString PointAt = QStringLiteral("pointAt");
 const QString Targets = QStringLiteral("targets");
 const QString Watch = QStringLiteral("watch");
-const QString Pictures = QStringLiteral("Pictures (*.jpg *.jpeg *.png *.bmp);;All files (*)");
 
 QLabel *caption(const QString &text, QWidget *buddy)
 {
     auto *label = new QLabel(text);
     label->setBuddy(buddy);
     return label;
-}
-
-void fillSounds(QComboBox *box, const QStringList &sounds, const QString &current)
-{
-    box->clear();
-    box->addItem(None);
-    box->addItems(sounds);
-    if (!current.isEmpty() && box->findText(current) < 0)
-        box->addItem(current);
-    box->setCurrentText(current.isEmpty() ? None : current);
 }
 } // namespace
 
@@ -123,7 +111,7 @@ ScreenPanel::ScreenPanel(CourseDocument &document, QWidget *parent)
         m_document.undoStack().push(new FieldEdit(m_document, {m_screen, -1}, Inset, inset));
     });
     connect(m_loop, &QComboBox::activated, this, [this] {
-        const QString loop = m_loop->currentText() == None ? QString() : m_loop->currentText();
+        const QString loop = m_loop->currentText() == NoSound ? QString() : m_loop->currentText();
         m_document.undoStack().push(new FieldEdit(m_document, {m_screen, -1}, QStringLiteral("loop"), loop));
     });
     connect(m_sequence, &QPushButton::clicked, this, &ScreenPanel::chooseSequencePhotographs);
@@ -132,7 +120,7 @@ ScreenPanel::ScreenPanel(CourseDocument &document, QWidget *parent)
             setSequenceField(QStringLiteral("periodMs"), m_period->value());
     });
     connect(m_sequenceSound, &QComboBox::activated, this, [this] {
-        setSequenceField(QStringLiteral("sound"), m_sequenceSound->currentText() == None ? QJsonValue() : m_sequenceSound->currentText());
+        setSequenceField(QStringLiteral("sound"), m_sequenceSound->currentText() == NoSound ? QJsonValue() : m_sequenceSound->currentText());
     });
     connect(m_removeSequence, &QPushButton::clicked, this,
             [this] { m_document.undoStack().push(new FieldEdit(m_document, {m_screen, -1}, Sequence, QJsonValue())); });
@@ -151,17 +139,17 @@ void ScreenPanel::refresh()
     m_refreshing = true;
     const QJsonObject screen = m_document.screen(m_screen);
     const QJsonObject inset = screen.value(Inset).toObject();
-    m_inset->setText(inset.value(QStringLiteral("picture")).toString(None));
+    m_inset->setText(inset.value(QStringLiteral("picture")).toString(QStringLiteral("(none)")));
     m_insetPlace->setCurrentText(inset.value(QStringLiteral("place")).toString(QStringLiteral("left")));
     m_insetPlace->setEnabled(!inset.isEmpty());
     const QStringList sounds = soundsInCourse(m_document.folder());
-    fillSounds(m_loop, sounds, screen.value(QStringLiteral("loop")).toString());
+    fillSoundBox(m_loop, sounds, screen.value(QStringLiteral("loop")).toString());
     const QJsonObject sequence = screen.value(Sequence).toObject();
     const qsizetype frames = sequence.value(QStringLiteral("photographs")).toArray().size();
     m_sequence->setText(sequence.isEmpty() ? QStringLiteral("Timed sequence...")
                                            : QStringLiteral("Sequence: %1 photographs...").arg(frames));
     m_period->setValue(sequence.value(QStringLiteral("periodMs")).toInt(2000));
-    fillSounds(m_sequenceSound, sounds, sequence.value(QStringLiteral("sound")).toString());
+    fillSoundBox(m_sequenceSound, sounds, sequence.value(QStringLiteral("sound")).toString());
     for (QWidget *part : m_sequenceParts)
         part->setVisible(!sequence.isEmpty());
     refreshLooks();
@@ -337,7 +325,7 @@ QString ScreenPanel::imported(const QString &file, const QString &subfolder)
 
 void ScreenPanel::chooseInset()
 {
-    const QString file = QFileDialog::getOpenFileName(this, QStringLiteral("Inset"), m_document.folder(), Pictures);
+    const QString file = QFileDialog::getOpenFileName(this, QStringLiteral("Inset"), m_document.folder(), PicturesFilter);
     if (!file.isEmpty())
         useInset(file);
 }
@@ -358,7 +346,7 @@ void ScreenPanel::useInset(const QString &file)
 void ScreenPanel::chooseSequencePhotographs()
 {
     const QStringList files = QFileDialog::getOpenFileNames(this, QStringLiteral("The sequence's photographs, in order"),
-                                                            m_document.folder(), Pictures);
+                                                            m_document.folder(), PicturesFilter);
     useSequencePhotographs(files);
 }
 

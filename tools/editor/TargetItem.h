@@ -24,7 +24,6 @@ public:
     void setGeometry(const TargetGeometry &geometry, QSize photograph);
     const TargetGeometry &geometry() const { return m_geometry; }
     void setEditable(bool editable);
-    bool isEditable() const { return m_editable; }
 
     // By whole photograph pixels, kept inside the photograph; emits edited() when it moved.
     void nudge(QPoint delta);
