@@ -26,7 +26,7 @@ void ControlsOverlay::setInsetPlace(const QString &place)
 
 QRectF ControlsOverlay::boundingRect() const
 {
-    return QRectF(QPointF(0, 0), PageSize);
+    return QRectF(QPointF(0, 0), LessonPictureSize);
 }
 
 void ControlsOverlay::paint(QPainter *painter, const QStyleOptionGraphicsItem *, QWidget *)

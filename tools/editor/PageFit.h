@@ -14,9 +14,9 @@ namespace kelvora {
 struct PageFit {
     explicit PageFit(QSize photograph)
         : scale(photograph.isEmpty() ? 1.0
-                                     : std::min(qreal(PageSize.width()) / photograph.width(),
-                                                qreal(PageSize.height()) / photograph.height())),
-          offset((PageSize.width() - photograph.width() * scale) / 2, (PageSize.height() - photograph.height() * scale) / 2)
+                                     : std::min(qreal(LessonPictureSize.width()) / photograph.width(),
+                                                qreal(LessonPictureSize.height()) / photograph.height())),
+          offset((LessonPictureSize.width() - photograph.width() * scale) / 2, (LessonPictureSize.height() - photograph.height() * scale) / 2)
     {
     }
 

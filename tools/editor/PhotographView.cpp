@@ -42,7 +42,7 @@ PhotographView::PhotographView(QWidget *parent)
     : QGraphicsView(parent), m_frame(new QGraphicsRectItem), m_picture(new QGraphicsPixmapItem),
       m_message(new QGraphicsSimpleTextItem), m_controls(new ControlsOverlay)
 {
-    auto *page = new QGraphicsScene(QRectF(QPointF(0, 0), PageSize), this);
+    auto *page = new QGraphicsScene(QRectF(QPointF(0, 0), LessonPictureSize), this);
     setScene(page);
     page->addRect(page->sceneRect(), Qt::NoPen, Qt::black)->setZValue(-1);
     m_frame->setPen(Qt::NoPen);
@@ -112,7 +112,7 @@ void PhotographView::showMessage(const QString &message)
     m_message->setText(message);
     m_message->setVisible(!message.isEmpty());
     const QRectF box = m_message->boundingRect();
-    m_message->setPos((PageSize.width() - box.width()) / 2, (PageSize.height() - box.height()) / 2);
+    m_message->setPos((LessonPictureSize.width() - box.width()) / 2, (LessonPictureSize.height() - box.height()) / 2);
 }
 
 void PhotographView::setTargets(const QList<QJsonObject> &targets, int current)

@@ -89,7 +89,7 @@ QJsonObject middleTarget(const QString &photographPath)
 {
     QSize size = QImageReader(photographPath).size();
     if (!size.isValid())
-        size = PageSize;
+        size = LessonPictureSize;
     const int side = std::max(20, std::min(size.width(), size.height()) / 8);
     return {{QStringLiteral("rectangle"),
              QJsonArray{(size.width() - side) / 2, (size.height() - side) / 2, side, side}}};
