@@ -83,9 +83,9 @@ int sendOutbox(QCoreApplication &app, QTextStream &out, QTextStream &err)
         return 2;
     }
     if (!settings.store.isSet()) {
-        err << "kelvora-records: no learning record store is set (store/endpoint in "
-            << kelvora::ClassroomSettings::userFile() << " or " << kelvora::ClassroomSettings::systemFile() << ")"
-            << Qt::endl;
+        const QStringList files = kelvora::ClassroomSettings::files();
+        err << "kelvora-records: no learning record store is set (store/endpoint in " << files.at(0) << " or "
+            << files.at(1) << ")" << Qt::endl;
         return 2;
     }
     const QString outbox = kelvora::defaultOutboxFolder();
