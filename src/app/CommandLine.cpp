@@ -4,7 +4,7 @@
 #include "record/RecordOptions.h"
 
 #include <QCommandLineParser>
-#include <algorithm>
+#include <utility>
 #include <cstdio>
 
 namespace kelvora {
@@ -32,8 +32,6 @@ const ValueOption ValueOptions[] = {
      &CommandLineOptions::languageTag},
 };
 // clang-format on
-
-constexpr RunMode RunModes[] = {RunMode::Guided, RunMode::Check};
 
 CommandLine stop(int status, QString output, QString error = {})
 {
@@ -88,10 +86,11 @@ CommandLine CommandLine::parse(const QStringList &arguments)
     if (parser.isSet(help)) {
         // The usage line names the program, however it was started.
         const QString text = parser.helpText();
+        const QStringList settingsFiles = ClassroomSettings::files();
         return stop(0, QStringLiteral("Usage: %1 [options]").arg(ProgramName) + text.mid(text.indexOf(QLatin1Char('\n'))) +
                            QStringLiteral("\nA run is recorded when --trainee, --record or --mode check is given, or when "
                                           "the settings file turns records on:\n  %1, else\n  %2\n")
-                               .arg(ClassroomSettings::userFile(), ClassroomSettings::systemFile()));
+                               .arg(settingsFiles.at(0), settingsFiles.at(1)));
     }
     if (parser.isSet(version))
         return stop(0, QStringLiteral("%1 %2\n").arg(ProgramName, QStringLiteral(KELVORA_VERSION)));
@@ -104,11 +103,9 @@ CommandLine CommandLine::parse(const QStringList &arguments)
     line.options.author = parser.isSet(author);
     if (parser.isSet(mode)) {
         const QString named = parser.value(mode);
-        const auto known = std::find_if(std::begin(RunModes), std::end(RunModes),
-                                        [&](RunMode candidate) { return modeName(candidate) == named; });
-        if (known == std::end(RunModes))
+        line.options.mode = modeNamed(named);
+        if (!line.options.mode)
             return stop(2, {}, QStringLiteral("%1: unknown mode '%2' (guided or check). Try --help.").arg(ProgramName, named));
-        line.options.mode = *known;
     }
     if (parser.isSet(screen)) {
         bool number = false;

@@ -11,11 +11,6 @@
 namespace kelvora {
 
 namespace {
-QString systemError()
-{
-    return QString::fromLocal8Bit(std::strerror(errno));
-}
-
 std::optional<QByteArray> fail(QString *error, const QString &reason)
 {
     *error = reason;
@@ -27,6 +22,11 @@ QString tooLarge(qint64 maxBytes)
     return QStringLiteral("is larger than %1 bytes").arg(maxBytes);
 }
 } // namespace
+
+QString systemError()
+{
+    return QString::fromLocal8Bit(std::strerror(errno));
+}
 
 bool isSpecialFile(const QString &path)
 {

@@ -16,4 +16,7 @@ std::optional<QByteArray> readRegularFile(const QString &path, qint64 maxBytes, 
 // (a FIFO, a device, a socket, a folder), following links.
 bool isSpecialFile(const QString &path);
 
+// Why the last system call failed, from errno.
+QString systemError();
+
 } // namespace kelvora

@@ -42,14 +42,10 @@ private:
 };
 } // namespace
 
-QString ClassroomSettings::userFile()
+QStringList ClassroomSettings::files()
 {
-    return SettingsFiles().userFile();
-}
-
-QString ClassroomSettings::systemFile()
-{
-    return SettingsFiles().systemFile();
+    const SettingsFiles files;
+    return {files.userFile(), files.systemFile()};
 }
 
 ClassroomSettings ClassroomSettings::read()
@@ -67,10 +63,7 @@ ClassroomSettings ClassroomSettings::read()
         bad(QStringLiteral("records/enabled"), QStringLiteral("'%1' is neither true nor false").arg(enabled));
 
     const QString mode = files.text(QStringLiteral("records/mode"));
-    for (RunMode candidate : {RunMode::Guided, RunMode::Check}) {
-        if (modeName(candidate) == mode)
-            settings.mode = candidate;
-    }
+    settings.mode = modeNamed(mode);
     if (!mode.isEmpty() && !settings.mode)
         bad(QStringLiteral("records/mode"), QStringLiteral("'%1' is neither guided nor check").arg(mode));
 

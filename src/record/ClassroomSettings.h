@@ -4,6 +4,7 @@
 #include "screens/RunState.h"
 
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 namespace kelvora {
@@ -15,10 +16,9 @@ namespace kelvora {
 class ClassroomSettings {
 public:
     static ClassroomSettings read();
-    // ~/.config/kelvora/trainer.conf and /etc/xdg/kelvora/trainer.conf (XDG_CONFIG_HOME and
+    // ~/.config/kelvora/trainer.conf, then /etc/xdg/kelvora/trainer.conf (XDG_CONFIG_HOME and
     // XDG_CONFIG_DIRS move them).
-    static QString userFile();
-    static QString systemFile();
+    static QStringList files();
 
     bool records = false;         // every run leaves a record
     std::optional<RunMode> mode;  // the mode where the command line gives none

@@ -7,8 +7,6 @@
 #include <QFileInfo>
 
 #include <cerrno>
-#include <cstdio>
-#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -17,14 +15,10 @@ namespace kelvora {
 
 namespace {
 constexpr int MaxNameTries = 1000;
+constexpr qint64 MaxRecordBytes = 64 * 1024 * 1024;
 // Bytes of the trainee's part of a file name: with the time, a number and
 // ".json", and the hidden name it is written under, far below 255.
 constexpr qsizetype MaxTraineeNameBytes = 180;
-
-QString systemError()
-{
-    return QString::fromLocal8Bit(std::strerror(errno));
-}
 
 QByteArray encoded(const QString &path)
 {
@@ -205,6 +199,11 @@ QString recordFolderProblem(const QString &folder)
 {
     QDir().mkpath(folder); // if it cannot be made, the folder's problem says why
     return folderProblem(folder);
+}
+
+std::optional<QByteArray> readRecordFile(const QString &path, QString *error)
+{
+    return readRegularFile(path, MaxRecordBytes, error);
 }
 
 QString recordBaseName(const QDateTime &start, const QString &trainee)

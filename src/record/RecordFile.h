@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QDateTime>
 #include <QString>
+#include <optional>
 
 namespace kelvora {
 
@@ -21,6 +22,10 @@ bool saveRecordAs(const QString &path, const QByteArray &bytes, QString *error);
 // missing); empty where it can. Asked before the run, so it stops before a window opens.
 QString recordFileProblem(const QString &path);
 QString recordFolderProblem(const QString &folder);
+
+// The bytes of a record file, which any program may have put there: a regular
+// file of sensible size, else nothing and the reason in error.
+std::optional<QByteArray> readRecordFile(const QString &path, QString *error);
 
 // "20261207-104408-Ayse_Demir": sorts by start time and says whose run it is.
 // Letters and digits of any script are kept, the rest becomes "_"; a long name

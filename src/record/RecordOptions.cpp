@@ -7,6 +7,15 @@ QString modeName(RunMode mode)
     return mode == RunMode::Check ? QStringLiteral("check") : QStringLiteral("guided");
 }
 
+std::optional<RunMode> modeNamed(const QString &name)
+{
+    for (RunMode mode : {RunMode::Guided, RunMode::Check}) {
+        if (modeName(mode) == name)
+            return mode;
+    }
+    return std::nullopt;
+}
+
 QString loginName()
 {
     for (const char *variable : {"USER", "LOGNAME", "USERNAME"}) {

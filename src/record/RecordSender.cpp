@@ -1,6 +1,6 @@
 #include "RecordSender.h"
 
-#include "content/RegularFile.h"
+#include "RecordFile.h"
 
 #include <QDir>
 #include <QFile>
@@ -12,8 +12,6 @@
 namespace kelvora {
 
 namespace {
-constexpr qint64 MaxRecordBytes = 64 * 1024 * 1024;
-
 QUrl statementsUrl(QUrl endpoint)
 {
     if (!endpoint.path().endsWith(QLatin1Char('/')))
@@ -52,7 +50,7 @@ void RecordSender::sendNext()
     while (!m_queue.isEmpty()) {
         const QString file = m_queue.takeFirst();
         QString error;
-        const std::optional<QByteArray> bytes = readRegularFile(file, MaxRecordBytes, &error);
+        const std::optional<QByteArray> bytes = readRecordFile(file, &error);
         if (!bytes || !QJsonDocument::fromJson(*bytes).isArray()) {
             // Left where it is for someone to look at; the others still go.
             ++m_left;

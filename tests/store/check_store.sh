@@ -66,30 +66,20 @@ run() {
 }
 stored() { node -e 'const s = require(process.argv[1]); console.log(eval(process.argv[2]))' "$scratch/state.json" "$1"; }
 
-ms=$(run "Run 1")
-echo "store accepts: end of the run took $ms ms, $(pending) left in the outbox"
-[ "$(pending)" -eq 0 ] || fail "an accepted record stayed in the outbox"
-
-echo refuse >"$scratch/mode"
-ms=$(run "Run 2")
-echo "store refuses: end of the run took $ms ms, $(pending) left in the outbox"
-[ "$(pending)" -eq 1 ] || fail "a refused record left the outbox"
-
-echo stall >"$scratch/mode"
-ms=$(run "Run 3")
-echo "store stalls: end of the run took $ms ms, $(pending) left in the outbox"
+# One run with the store answering as MODE, after which the outbox holds LEFT records.
+#   run_against MODE NAME WHAT LEFT FAULT
+run_against() {
+    echo "$1" >"$scratch/mode"
+    ms=$(run "$2")
+    echo "$3: end of the run took $ms ms, $(pending) left in the outbox"
+    [ "$(pending)" -eq "$4" ] || fail "$5"
+}
+run_against accept "Run 1" "store accepts" 0 "an accepted record stayed in the outbox"
+run_against refuse "Run 2" "store refuses" 1 "a refused record left the outbox"
+run_against stall "Run 3" "store stalls" 2 "a record sent to a stalled store left the outbox"
 [ "$ms" -lt 3000 ] || fail "a stalled store held up the end of the run for $ms ms"
-[ "$(pending)" -eq 2 ] || fail "a record sent to a stalled store left the outbox"
-
-echo accept >"$scratch/mode"
-ms=$(run "Run 4")
-echo "store back: end of the run took $ms ms, $(pending) left in the outbox"
-[ "$(pending)" -eq 0 ] || fail "the next start did not send what was left"
-
-echo drop >"$scratch/mode"
-ms=$(run "Run 5")
-echo "store drops its answer: end of the run took $ms ms, $(pending) left in the outbox"
-[ "$(pending)" -eq 1 ] || fail "a record whose answer was lost left the outbox"
+run_against accept "Run 4" "store back" 0 "the next start did not send what was left"
+run_against drop "Run 5" "store drops its answer" 1 "a record whose answer was lost left the outbox"
 
 echo accept >"$scratch/mode"
 "$records_tool" --send || fail "kelvora-records --send failed"

@@ -1,7 +1,7 @@
 // kelvora-records DIR [--csv]: one line per run record in DIR, oldest first.
 // kelvora-records --send: sends the outbox to the learning record store.
-#include "content/RegularFile.h"
 #include "record/ClassroomSettings.h"
+#include "record/RecordFile.h"
 #include "record/RecordSender.h"
 #include "record/RunRecorder.h"
 #include "record/RunSummary.h"
@@ -9,7 +9,6 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDir>
-#include <QFile>
 #include <QTextStream>
 #include <QTimer>
 
@@ -17,7 +16,6 @@
 
 namespace {
 
-constexpr qint64 MaxRecordBytes = 64 * 1024 * 1024;
 // Pauses before the second, third and fourth try of a send.
 constexpr int SendPausesMs[] = {1000, 2000, 4000};
 
@@ -85,9 +83,9 @@ int sendOutbox(QCoreApplication &app, QTextStream &out, QTextStream &err)
         return 2;
     }
     if (!settings.store.isSet()) {
-        err << "kelvora-records: no learning record store is set (store/endpoint in "
-            << kelvora::ClassroomSettings::userFile() << " or " << kelvora::ClassroomSettings::systemFile() << ")"
-            << Qt::endl;
+        const QStringList files = kelvora::ClassroomSettings::files();
+        err << "kelvora-records: no learning record store is set (store/endpoint in " << files.at(0) << " or "
+            << files.at(1) << ")" << Qt::endl;
         return 2;
     }
     const QString outbox = kelvora::defaultOutboxFolder();
@@ -147,7 +145,7 @@ int main(int argc, char **argv)
     for (const QString &name : dir.entryList({QStringLiteral("*.json")}, QDir::Files | QDir::System, QDir::Name)) {
         const QString path = dir.filePath(name);
         QString error;
-        const std::optional<QByteArray> bytes = kelvora::readRegularFile(path, MaxRecordBytes, &error);
+        const std::optional<QByteArray> bytes = kelvora::readRecordFile(path, &error);
         const std::optional<kelvora::RunSummary> summary = bytes ? kelvora::readRunSummary(*bytes) : std::nullopt;
         if (!summary) {
             err << "kelvora-records: " << (bytes ? QStringLiteral("not a run record: ") + path : path + QLatin1Char(' ') + error)
