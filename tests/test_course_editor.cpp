@@ -3,7 +3,8 @@
 #include "CourseEdits.h"
 #include "EditorWindow.h"
 #include "OutlineView.h"
-#include "PageFit.h"
+#include "content/Letterbox.h"
+#include "content/PictureSizes.h"
 #include "PhotographView.h"
 #include "PlacePanel.h"
 #include "ScreenPanel.h"
@@ -176,7 +177,7 @@ private slots:
         window.select({0, 0});
         PhotographView *view = window.photograph();
         const auto onScreen = [view](QPointF pixel) { // the 800 x 600 photograph fills the page
-            return view->mapFromScene(PageFit(QSize(800, 600)).transform().map(pixel));
+            return view->mapFromScene(Letterbox::fit(QSize(800, 600), LessonPictureSize).map(pixel));
         };
         const QPoint from = onScreen({140, 110}), to = onScreen({160, 130}); // the lower right handle
         QTest::mousePress(view->viewport(), Qt::LeftButton, {}, from);

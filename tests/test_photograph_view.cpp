@@ -1,4 +1,5 @@
-#include "PageFit.h"
+#include "content/Letterbox.h"
+#include "content/PictureSizes.h"
 #include "PhotographView.h"
 #include "TargetItem.h"
 
@@ -51,7 +52,7 @@ void showAtZoom(PhotographView &view, qreal zoom)
 
 QPoint onScreen(const PhotographView &view, QSize photograph, QPointF pixel)
 {
-    return view.mapFromScene(PageFit(photograph).transform().map(pixel));
+    return view.mapFromScene(Letterbox::fit(photograph, LessonPictureSize).map(pixel));
 }
 
 void drag(PhotographView &view, QPoint from, QPoint to)

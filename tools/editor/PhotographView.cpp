@@ -1,9 +1,10 @@
 #include "PhotographView.h"
 
 #include "ControlsOverlay.h"
-#include "PageFit.h"
 #include "TargetItem.h"
 #include "content/ContentPicture.h"
+#include "content/Letterbox.h"
+#include "content/PictureSizes.h"
 
 #include <QDragEnterEvent>
 #include <QFileInfo>
@@ -94,7 +95,7 @@ void PhotographView::setPhotograph(const QString &path)
     }
 
     m_photograph = image.size();
-    const PageFit fit(m_photograph);
+    const Letterbox fit = Letterbox::fit(m_photograph, LessonPictureSize);
     m_frame->setPos(fit.offset);
     m_frame->setScale(fit.scale);
     if (!image.isNull() && fit.scale * KeptScale < 1.0)
