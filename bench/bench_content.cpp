@@ -80,7 +80,7 @@ void LoadPhotograph(benchmark::State &state)
 {
     QDir::setCurrent(folder().path());
     for (auto _ : state)
-        benchmark::DoNotOptimize(loadContentPicture(QStringLiteral("Images\\035.jpg")));
+        benchmark::DoNotOptimize(loadContentPicture({QStringLiteral("Images\\035.jpg")}));
     state.SetLabel("1024 x 768 JPEG");
 }
 BENCHMARK(LoadPhotograph)->Unit(benchmark::kMillisecond);

@@ -63,6 +63,7 @@ void SwitchToNextLesson(benchmark::State &state)
         window.setGeometry(QRect(QPoint(0, 0), size));
         QCoreApplication::processEvents();
         window.viewport()->repaint();
+        QTest::qWait(100);
         QWidget *label = lesson->control<QWidget>(QStringLiteral("LabelDVM"));
 
         QElapsedTimer clock;

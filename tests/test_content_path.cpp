@@ -1,9 +1,11 @@
 #include "content/ContentPath.h"
 #include "content/ContentPicture.h"
+#include "content/PicturesAhead.h"
 #include "platform/RuntimeError.h"
 
 #include <QFile>
 #include <QTemporaryDir>
+#include <QThread>
 #include <QTest>
 
 using namespace kelvora;
@@ -92,16 +94,43 @@ private slots:
         const QString previous = QDir::currentPath();
         QDir::setCurrent(m_dir.path());
         try {
-            loadContentPicture(name);
+            loadContentPicture({name});
             QFAIL("no error was raised");
         } catch (const RuntimeError &error) {
             QCOMPARE(int(error.kind()), kind);
             QCOMPARE(error.subject(), name);
             QVERIFY2(error.message().contains(mentions), qPrintable(error.message()));
         }
-        QVERIFY(!loadContentPicture(QStringLiteral("IMAGES\\006.JPG")).isNull());
-        QVERIFY(!loadContentPicture(QStringLiteral("images\\whole.jpg")).isNull());
-        QVERIFY(!loadContentPicture(QStringLiteral("images\\whole.bmp")).isNull());
+        QVERIFY(!loadContentPicture({QStringLiteral("IMAGES\\006.JPG")}).isNull());
+        QVERIFY(!loadContentPicture({QStringLiteral("images\\whole.jpg")}).isNull());
+        QVERIFY(!loadContentPicture({QStringLiteral("images\\whole.bmp")}).isNull());
+        QDir::setCurrent(previous);
+    }
+
+    // A picture read ahead is what reading it now would give: the same pixels,
+    // fitted as asked, the same error for a damaged file, and the new file
+    // where it was replaced in between.
+    void picturesReadAheadAreWhatTheFilesHoldWhenShown()
+    {
+        const QString previous = QDir::currentPath();
+        QDir::setCurrent(m_dir.path());
+        const QString replaced = QStringLiteral("images/replaced.png");
+        QVERIFY(QImage(40, 30, QImage::Format_RGB32).save(replaced));
+        const QImage whole = loadContentPicture({QStringLiteral("images\\whole.jpg")});
+        const QSize box(100, 100);
+        readPicturesAhead({{QStringLiteral("images\\whole.jpg")},
+                           {QStringLiteral("images\\whole.jpg"), box},
+                           {QStringLiteral("images\\half.jpg")},
+                           {QStringLiteral("images\\replaced.png")}});
+        QThread::msleep(20);
+        QImage replacement(50, 30, QImage::Format_RGB32);
+        replacement.fill(Qt::red);
+        QVERIFY(replacement.save(replaced));
+
+        QCOMPARE(loadContentPicture({QStringLiteral("images\\whole.jpg")}), whole);
+        QCOMPARE(loadContentPicture({QStringLiteral("images\\whole.jpg"), box}).size(), box);
+        QVERIFY_THROWS_EXCEPTION(RuntimeError, loadContentPicture({QStringLiteral("images\\half.jpg")}));
+        QCOMPARE(loadContentPicture({QStringLiteral("images\\replaced.png")}).size(), replacement.size());
         QDir::setCurrent(previous);
     }
 

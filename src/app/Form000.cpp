@@ -118,6 +118,11 @@ QString Form000::traineeName() const
     return m_traineeName ? m_traineeName->text().simplified() : QString();
 }
 
+QList<PictureShown> Form000::picturesAhead() const
+{
+    return openingPictures(1);
+}
+
 void Form000::load()
 {
     if (!currentCourse().startPicture.isEmpty())

@@ -15,6 +15,7 @@ class Form000 : public Screen {
     Q_OBJECT
 public:
     Form000();
+    QList<PictureShown> picturesAhead() const override;
 
 public slots:
     void chooseLanguage(int language);

@@ -1,15 +1,19 @@
 #include "ContentPicture.h"
 
 #include "ContentPath.h"
+#include "Letterbox.h"
+#include "PicturesAhead.h"
 #include "platform/RuntimeError.h"
 
 #include <QBuffer>
 #include <QFile>
 #include <QImageReader>
 #include <QLoggingCategory>
+#include <QMutex>
 #include <QStringList>
 #include <QtEndian>
 
+#include <atomic>
 #include <cstdlib>
 
 namespace kelvora {
@@ -19,15 +23,19 @@ namespace {
 // warning, and still returns an image with grey where the data was missing.
 // While a picture is read, the warnings this thread emits are collected here
 // instead of being printed; messages from other threads pass on unchanged.
+// Pictures may be read on several threads at once: the handler is installed
+// by the first of them and put back by the last.
 thread_local QStringList *collectedWarnings = nullptr;
-QtMessageHandler previousHandler = nullptr;
+std::atomic<QtMessageHandler> previousHandler = nullptr;
+QMutex handlerLock;
+int threadsReading = 0; // guarded by handlerLock
 
 void collectWarning(QtMsgType type, const QMessageLogContext &context, const QString &message)
 {
     if (collectedWarnings && type != QtDebugMsg && type != QtInfoMsg)
         collectedWarnings->append(message);
     else
-        previousHandler(type, context, message);
+        previousHandler.load()(type, context, message);
 }
 
 // The decoders' warnings are what tells a damaged picture from a sound one, so
@@ -52,11 +60,17 @@ public:
         }();
         Q_UNUSED(filtering);
         collectedWarnings = &m_warnings;
-        previousHandler = qInstallMessageHandler(collectWarning);
+        const QMutexLocker lock(&handlerLock);
+        if (threadsReading++ == 0)
+            previousHandler = qInstallMessageHandler(collectWarning);
     }
     ~DecoderWarnings()
     {
-        qInstallMessageHandler(previousHandler);
+        {
+            const QMutexLocker lock(&handlerLock);
+            if (--threadsReading == 0)
+                qInstallMessageHandler(previousHandler);
+        }
         collectedWarnings = nullptr;
     }
     DecoderWarnings(const DecoderWarnings &) = delete;
@@ -140,16 +154,19 @@ QImage readCompletePicture(const QString &path, QString &problem)
     return image;
 }
 
-QImage loadContentPicture(const QString &name)
+QImage loadContentPicture(const PictureShown &picture)
 {
+    const QString &name = picture.name;
     const QString path = resolveContentPath(name);
     if (path.isEmpty())
         throw RuntimeError(RuntimeError::Kind::FileNotFound, name, contentLookupDetail(name));
+    if (std::optional<QImage> ahead = takePictureReadAhead(path, picture.fitInto))
+        return *ahead;
     QString problem;
-    QImage image = readCompletePicture(path, problem);
+    const QImage image = readCompletePicture(path, problem);
     if (image.isNull())
         throw RuntimeError(RuntimeError::Kind::BadPicture, name, QStringLiteral("%1: %2").arg(path, problem));
-    return image;
+    return picture.fitInto.isEmpty() ? image : letterboxed(image, picture.fitInto);
 }
 
 } // namespace kelvora

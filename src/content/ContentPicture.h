@@ -1,14 +1,23 @@
 #pragma once
 
 #include <QImage>
+#include <QSize>
 #include <QString>
 
 namespace kelvora {
 
-// Reads a picture of the content folders ("images\\017.jpg") from disk at the
-// moment it is assigned; nothing is cached, so a replaced file takes effect at
-// its next use. Throws RuntimeError: file not found, or invalid picture.
-QImage loadContentPicture(const QString &name);
+// A content picture as a page shows it ("images\\017.jpg"): as it is, or, given
+// a box, fitted whole into it (letterboxed).
+struct PictureShown {
+    QString name;
+    QSize fitInto;
+};
+
+// Reads a picture of the content folders from disk at the moment it is
+// assigned, or takes it read ahead from an unchanged file; nothing else is
+// kept, so a replaced file takes effect at its next use. Throws RuntimeError:
+// file not found, or invalid picture.
+QImage loadContentPicture(const PictureShown &picture);
 
 // Decodes the picture file at path only if its data is complete and sound: a
 // JPEG cut short or damaged, or a BMP whose pixel rows end early, is refused

@@ -3,6 +3,7 @@
 #include "ControlNames.h"
 #include "CourseNode.h"
 #include "Format2Reader.h"
+#include "LanguageCaptions.h"
 #include "NumberedPhotographs.h"
 #include "ScreenNames.h"
 
@@ -12,7 +13,6 @@
 #include <QFileInfo>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QRegularExpression>
 
 #include <algorithm>
 #include <map>
@@ -33,9 +33,8 @@ QString namedPlace(const char *what, const QJsonObject &object, int i)
 // The optional tag that names the language in records, as xAPI asks: "en", "pt-BR".
 QString languageTag(const CourseNode &node)
 {
-    static const QRegularExpression wellFormed(QStringLiteral("^[A-Za-z]{2,8}(-[A-Za-z0-9]{1,8})*$"));
     const QString tag = node.text("tag");
-    if (node.has("tag") && !wellFormed.match(tag).hasMatch())
+    if (node.has("tag") && !isLanguageTag(tag))
         node.fail("tag", QStringLiteral("is not a language tag such as \"en\" or \"pt-BR\""));
     return tag;
 }

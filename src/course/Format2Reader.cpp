@@ -2,10 +2,10 @@
 
 #include "CourseNode.h"
 #include "Format2Screen.h"
+#include "LanguageCaptions.h"
 #include "LocalisedText.h"
 
 #include <QFileInfo>
-#include <QRegularExpression>
 #include <QSet>
 
 namespace kelvora {
@@ -66,7 +66,6 @@ Course Format2Reader::read()
 
 void Format2Reader::readLanguages()
 {
-    static const QRegularExpression wellFormed(QStringLiteral("^[A-Za-z]{2,8}(-[A-Za-z0-9]{1,8})*$"));
     const CourseNode root(m_file, m_root, {});
     const QList<CourseNode> languages = root.objects("languages", [](const QJsonObject &o, int i) {
         const QString tag = o.value(QStringLiteral("tag")).toString();
@@ -77,7 +76,7 @@ void Format2Reader::readLanguages()
     for (const CourseNode &language : languages) {
         language.allow({"tag", "name", "captions"});
         CourseLanguage l{language.requiredText("name"), {}, language.requiredText("tag")};
-        if (!wellFormed.match(l.tag).hasMatch())
+        if (!isLanguageTag(l.tag))
             language.fail("tag", QStringLiteral("is not a language tag such as \"en\" or \"pt-BR\""));
         for (const CourseLanguage &earlier : m_course.languages) {
             if (earlier.tag.compare(l.tag, Qt::CaseInsensitive) == 0)

@@ -24,4 +24,21 @@ const LanguageCaptions *defaultCaptions(const QString &tag)
     return found == defaults.constEnd() ? nullptr : &*found;
 }
 
+bool isLanguageTag(QStringView tag)
+{
+    const auto letter = [](QChar c) { return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z'); };
+    const auto digit = [](QChar c) { return c >= u'0' && c <= u'9'; };
+    bool first = true;
+    for (QStringView part : tag.split(u'-')) {
+        if (part.size() < (first ? 2 : 1) || part.size() > 8)
+            return false;
+        for (QChar c : part) {
+            if (!letter(c) && (first || !digit(c)))
+                return false;
+        }
+        first = false;
+    }
+    return true;
+}
+
 } // namespace kelvora

@@ -19,4 +19,8 @@ struct LanguageCaptions {
 // any other tag.
 const LanguageCaptions *defaultCaptions(const QString &tag);
 
+// A well-formed language tag: "en", "pt-BR", "zh-Hant-TW": 2 to 8 letters, then
+// any number of "-" and 1 to 8 letters or digits.
+bool isLanguageTag(QStringView tag);
+
 } // namespace kelvora

@@ -180,6 +180,11 @@ void LessonScreen::load()
         new AuthorView(*this);
 }
 
+QList<PictureShown> LessonScreen::picturesAhead() const
+{
+    return openingPictures(number() + 1);
+}
+
 void LessonScreen::mousePressEvent(QMouseEvent *event)
 {
     event->accept();

@@ -43,6 +43,7 @@ public:
     StepTracker &stepTracker() const { return *m_tracker; }
     // The last screen is done: in check mode the results follow, else the program ends.
     void finishRun();
+    QList<PictureShown> picturesAhead() const override;
 
 public slots:
     // The Next button's click procedure, which the continue mark runs.

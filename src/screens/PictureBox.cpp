@@ -2,7 +2,6 @@
 
 #include "RunGuard.h"
 #include "content/ContentPicture.h"
-#include "content/Letterbox.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -56,7 +55,7 @@ QWidget *PictureBox::canvas() const
 
 void PictureBox::setPicture(const QString &name)
 {
-    m_canvas->picture = m_fitPictures ? letterboxed(loadContentPicture(name), m_canvas->size()) : loadContentPicture(name);
+    m_canvas->picture = loadContentPicture({name, m_fitPictures ? m_canvas->size() : QSize()});
     m_pictureName = name;
     m_canvas->update();
 }

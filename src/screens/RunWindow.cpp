@@ -1,6 +1,7 @@
 #include "RunWindow.h"
 
 #include "Screen.h"
+#include "content/PicturesAhead.h"
 
 #include <QCursor>
 #include <QGraphicsProxyWidget>
@@ -36,6 +37,7 @@ void RunWindow::start(Screen &first)
     setWindowIcon(first.windowIcon());
     host(first);
     first.ensureLoaded();
+    readPicturesAhead(first.picturesAhead());
     placeOnScreen();
     m_awaitingFrame = true;
     show();
@@ -49,6 +51,9 @@ void RunWindow::handOver(Screen &leaving, Screen &next)
     m_gate.drainLeavingPage();
     host(next);
     leaving.unload();
+    // Only once the leaving page and its pictures are gone, so that no more
+    // than two pages' pictures are held at a time.
+    connect(&leaving, &QObject::destroyed, &next, [&next] { readPicturesAhead(next.picturesAhead()); });
 }
 
 RunWindow *RunWindow::hosting(const Screen &page)

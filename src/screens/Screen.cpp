@@ -2,7 +2,6 @@
 
 #include "Timer.h"
 #include "content/ContentPicture.h"
-#include "content/Letterbox.h"
 
 #include <QPaintEvent>
 #include <QPainter>
@@ -18,7 +17,8 @@ Screen::Screen(const QSize &clientSize)
 
 void Screen::setPicture(const QString &name)
 {
-    m_picture = m_fitPictures ? letterboxed(loadContentPicture(name), size()) : loadContentPicture(name);
+    m_picture = QImage(); // one photograph at a time: the last one goes before the next is read
+    m_picture = loadContentPicture({name, m_fitPictures ? size() : QSize()});
     m_background.clear();
     m_pictureName = name;
     update();

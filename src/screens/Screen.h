@@ -1,6 +1,7 @@
 #pragma once
 
 #include "PageBackground.h"
+#include "content/ContentPicture.h"
 #include "platform/RuntimeError.h"
 
 #include <QImage>
@@ -61,6 +62,9 @@ public:
     bool leave();
     bool isLeaving() const { return m_leaving; }
     void stopTimers();
+
+    // The pictures the next page opens with, read ahead while this one is shown.
+    virtual QList<PictureShown> picturesAhead() const { return {}; }
 
 protected:
     virtual void load() = 0;

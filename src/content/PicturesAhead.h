@@ -1,0 +1,27 @@
+#pragma once
+
+#include "ContentPicture.h"
+
+#include <QImage>
+#include <QList>
+
+#include <optional>
+
+namespace kelvora {
+
+// Pictures the run will show next, decoded on a worker thread while the
+// trainee reads the page, so that the next page is painted without waiting
+// for the decoder. A picture read ahead is used only while its file is
+// unchanged; anything else is read from disk when it is shown, as before.
+// Called from the thread that shows the pictures only.
+
+// Starts reading these pictures ahead, fitted as they will be shown; those
+// read ahead before and not named again are dropped, so at most these are held.
+void readPicturesAhead(const QList<PictureShown> &pictures);
+
+// The picture read ahead from that path for that box, waiting for its decoding
+// to finish, if it was read whole and its file has not changed since. It
+// leaves the store either way.
+std::optional<QImage> takePictureReadAhead(const QString &path, QSize fitInto);
+
+} // namespace kelvora
