@@ -22,6 +22,7 @@
 #include <QEventLoop>
 #include <QLabel>
 #include <QPushButton>
+#include <QSet>
 #include <QTimer>
 
 #include <cstdio>
@@ -71,8 +72,26 @@ private:
     qreal m_pen;
 };
 
+// The marks that blink: those shown or hidden while the lesson waited. A mark
+// that happens to be in its dark phase when the floor is built blinks all the same.
+class BlinkingMarks final : public QObject {
+public:
+    bool contains(QObject *mark) const { return m_marks.contains(mark); }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if ((event->type() == QEvent::Show || event->type() == QEvent::Hide) && qobject_cast<Shape *>(watched))
+            m_marks.insert(watched);
+        return false;
+    }
+
+private:
+    QSet<QObject *> m_marks;
+};
+
 // The floor: what the lesson shows, as plain widgets on a once-fitted photograph.
-std::unique_ptr<bench::ImageWindow> floorWindow(LessonScreen &lesson, QSize size)
+std::unique_ptr<bench::ImageWindow> floorWindow(LessonScreen &lesson, QSize size, const BlinkingMarks &blinking)
 {
     const qreal scale = qMin(size.width() / 1024.0, size.height() / 768.0);
     const QPointF origin((size.width() - 1024 * scale) / 2, (size.height() - 768 * scale) / 2);
@@ -105,7 +124,7 @@ std::unique_ptr<bench::ImageWindow> floorWindow(LessonScreen &lesson, QSize size
         copy->setGeometry(place(button->geometry()));
     }
     for (Shape *mark : lesson.findChildren<Shape *>()) {
-        if (mark->isHidden())
+        if (mark->isHidden() && !blinking.contains(mark))
             continue;
         auto *outline = new Outline(window.get(), place(mark->geometry()), 3 * scale);
         auto *blink = new QTimer(outline);
@@ -133,9 +152,12 @@ int main(int argc, char **argv)
             auto *lesson = static_cast<LessonScreen *>(createLessonScreen(1));
             window.start(*lesson);
             window.setGeometry(QRect(QPoint(0, 0), size));
+            BlinkingMarks blinking;
+            app.installEventFilter(&blinking);
             trainer.push_back(idlePercent(seconds));
+            app.removeEventFilter(&blinking);
             {
-                auto floor = floorWindow(*lesson, size);
+                auto floor = floorWindow(*lesson, size, blinking);
                 lesson->stopTimers();
                 window.hide();
                 floor->show();

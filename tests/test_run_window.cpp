@@ -441,6 +441,23 @@ private slots:
         QCOMPARE(window.page()->pictureName(), hits ? QStringLiteral("Images\\003.jpg") : QStringLiteral("images\\002.jpg"));
     }
 
+    // Scaled, the first paint after a change draws the photograph scaled and
+    // later ones copy from a scaled copy, in device pixels: both give the same
+    // pixels, bars and all, in the window and in a picture of it.
+    void aScaledPageRepaintsTheSamePixels()
+    {
+        TestRun run(2);
+        RunWindow window;
+        startLesson(window, 2);
+        window.resize(1600, 1000);
+        QCoreApplication::processEvents();
+        const QImage first = window.viewport()->grab().toImage();
+        const QImage later = window.viewport()->grab().toImage();
+        QCOMPARE(later, first);
+        QCOMPARE(QColor(first.pixel(10, 500)), QColor(Qt::black));
+        QVERIFY(QColor(first.pixel(window.mapFromScene(QPointF(2, 2)))) != QColor(Qt::black));
+    }
+
     // The next page is taken in without a window of its own in the window system,
     // and keys typed to the run window reach it: H shows a step's mark in the check run.
     void aPageChangeCreatesNoWindowAndKeysReachTheNewPage()

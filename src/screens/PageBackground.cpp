@@ -23,7 +23,9 @@ QRect coveredPixels(const QRectF &rect)
 
 void PageBackground::paint(QPainter &painter, const QImage &picture, const QRegion &exposed)
 {
-    const QTransform transform = painter.worldTransform();
+    // From page units to device pixels. The view's scale reaches a page on the
+    // stage through the painter's redirection, not its world transform.
+    const QTransform transform = painter.deviceTransform();
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     if (picture.isNull() || transform.type() <= QTransform::TxTranslate || transform.type() > QTransform::TxScale) {
         fillBlack(painter, picture.hasAlphaChannel() ? exposed : exposed - picture.rect());
@@ -40,13 +42,14 @@ void PageBackground::paint(QPainter &painter, const QImage &picture, const QRegi
         exposedPixels += transform.mapRect(QRectF(part)).toAlignedRect();
     const bool firstPaint = m_pictureKey != picture.cacheKey() || m_transform != transform;
     painter.save();
-    painter.resetTransform();
+    const QTransform pageUnits = painter.worldTransform();
+    painter.setWorldTransform(transform.inverted() * pageUnits); // in device pixels
     fillBlack(painter, picture.hasAlphaChannel() ? exposedPixels : exposedPixels - pixels.adjusted(1, 1, -1, -1));
     if (firstPaint) {
         m_scaled = QImage();
         m_pictureKey = picture.cacheKey();
         m_transform = transform;
-        painter.setTransform(transform);
+        painter.setWorldTransform(pageUnits);
         painter.drawImage(0, 0, picture);
     } else {
         if (m_scaled.isNull()) {
