@@ -53,11 +53,17 @@ void PageBackground::paint(QPainter &painter, const QImage &picture, const QRegi
         painter.drawImage(0, 0, picture);
     } else {
         if (m_scaled.isNull()) {
-            // Where the rasteriser leaves an edge pixel, black, as under it on the display.
             const bool opaque = !picture.hasAlphaChannel();
             m_scaled = QImage(pixels.size(), opaque ? QImage::Format_RGB32 : QImage::Format_ARGB32_Premultiplied);
-            m_scaled.fill(opaque ? Qt::black : Qt::transparent);
+            if (!opaque)
+                m_scaled.fill(Qt::transparent);
             QPainter scaler(&m_scaled);
+            if (opaque) {
+                // Where the rasteriser leaves an edge pixel, black, as under it on
+                // the display; the photograph covers every pixel inside the edge.
+                const QRect all = m_scaled.rect();
+                fillBlack(scaler, QRegion(all) - all.adjusted(1, 1, -1, -1));
+            }
             scaler.setRenderHint(QPainter::SmoothPixmapTransform);
             scaler.setTransform(transform * QTransform::fromTranslate(-pixels.x(), -pixels.y()));
             scaler.drawImage(0, 0, picture);
