@@ -23,7 +23,9 @@ RunWindow::RunWindow() : m_stage(new QWidget), m_stageItem(m_scene.addWidget(m_s
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setAlignment(Qt::AlignCenter);
-    setOptimizationFlag(QGraphicsView::DontAdjustForAntialiasing);
+    // One item on the scene, the stage: no index to keep, no painter state to save around it.
+    m_scene.setItemIndexMethod(QGraphicsScene::NoIndex);
+    setOptimizationFlags(QGraphicsView::DontAdjustForAntialiasing | QGraphicsView::DontSavePainterState);
     setRenderHints(QPainter::SmoothPixmapTransform | QPainter::TextAntialiasing);
     setMinimumSize(DesignSize / 8);
 
