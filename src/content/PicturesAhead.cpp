@@ -44,14 +44,13 @@ std::vector<PictureAhead> &picturesAhead()
 }
 
 // One thread, so that reading ahead never takes both cores from the page being shown.
+struct Reader : QThreadPool {
+    Reader() { setMaxThreadCount(1); }
+};
+
 QThreadPool &reader()
 {
-    static QThreadPool pool;
-    static const bool oneThread = [] {
-        pool.setMaxThreadCount(1);
-        return true;
-    }();
-    Q_UNUSED(oneThread);
+    static Reader pool;
     return pool;
 }
 

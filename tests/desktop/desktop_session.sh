@@ -27,3 +27,15 @@ client_geometry() {
     xwininfo -id "$1" | awk '/Absolute upper-left X/{x=$NF} /Absolute upper-left Y/{y=$NF}
                              /^ *Width/{w=$NF} /^ *Height/{h=$NF} END{print x, y, w, h}'
 }
+
+# Starts a virtual X server of that size ("1366x768") with the openbox window
+# manager on it, and points DISPLAY at it.
+start_desktop() {
+    Xvfb -displayfd 3 -screen 0 "$1x24" -nolisten tcp 3>"$work/display" 2>/dev/null &
+    pids+=($!)
+    for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
+    export DISPLAY=":$(cat "$work/display")"
+    openbox >/dev/null 2>&1 &
+    pids+=($!)
+    sleep 0.5
+}

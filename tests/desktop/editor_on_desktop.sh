@@ -27,13 +27,7 @@ choose_file() {
     keys Return
 }
 
-Xvfb -displayfd 3 -screen 0 1366x768x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
-pids+=($!)
-for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
-export DISPLAY=":$(cat "$work/display")"
-openbox >/dev/null 2>&1 &
-pids+=($!)
-sleep 0.5
+start_desktop 1366x768
 
 QT_QPA_PLATFORM=xcb SDL_AUDIODRIVER=dummy KELVORA_EDITOR_REPORT_PHOTOGRAPH=1 XDG_DATA_HOME="$work" \
     "$dist/kelvora-editor" "$course" >"$work/editor.out" 2>"$work/editor.err" &

@@ -26,13 +26,7 @@ click() { # page width, geometry, design x, design y
 walk_on() {
     local width=$1 height=$2
     echo "desktop ${width}x${height}"
-    Xvfb -displayfd 3 -screen 0 "${width}x${height}x24" -nolisten tcp 3>"$work/display" 2>/dev/null &
-    pids+=($!)
-    for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
-    export DISPLAY=":$(cat "$work/display")"
-    openbox >/dev/null 2>&1 &
-    pids+=($!)
-    sleep 0.5
+    start_desktop "${width}x${height}"
     (cd "$dist" && QT_QPA_PLATFORM=xcb SDL_AUDIODRIVER=dummy XDG_DATA_HOME="$work" exec ./kelvora-trainer) &
     pids+=($!)
 

@@ -1,6 +1,7 @@
 #include "LessonWalker.h"
 
 #include "TestRun.h"
+#include "course/ControlNames.h"
 #include "screens/LessonScreen.h"
 
 #include <QHash>
@@ -15,8 +16,8 @@ namespace {
 // would load its library into the memory benchmark's run.
 bool isStepTimer(const QString &name)
 {
-    const QString number = name.mid(5);
-    return name.startsWith(QLatin1String("Timer")) && !number.isEmpty()
+    const QString number = name.mid(names::BlinkTimerPrefix.size());
+    return name.startsWith(names::BlinkTimerPrefix) && !number.isEmpty()
         && std::all_of(number.begin(), number.end(), [](QChar c) { return c.isDigit(); });
 }
 } // namespace
