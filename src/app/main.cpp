@@ -11,7 +11,7 @@
 #include "platform/SdlSoundPlayer.h"
 #include "platform/SignalQuit.h"
 #include "record/ClassroomSettings.h"
-#include "record/OutboxCourier.h"
+#include "record/Courier.h"
 #include "record/RecordOptions.h"
 #include "record/ResultsScreen.h"
 #include "record/RunClock.h"
@@ -78,9 +78,14 @@ int main(int argc, char **argv)
         RunObserver::install(&*recorder);
     }
     setResultsPage([&recorder] { return new ResultsScreen(recorder ? recorder->record() : nullptr); });
-    std::optional<OutboxCourier> courier;
-    if (!plan.destination.outbox.isEmpty())
-        courier.emplace(settings.store, plan.destination.outbox);
+    std::unique_ptr<Courier> courier;
+    if (!plan.destination.outbox.isEmpty()) {
+        QString problem;
+        courier = loadCourier(settings.store, plan.destination.outbox, problem);
+        if (!courier)
+            std::fprintf(stderr, "kelvora-trainer: records stay in %s, not sent: %s\n",
+                         qPrintable(QDir::toNativeSeparators(plan.destination.outbox)), qPrintable(problem));
+    }
     // Every end comes here: the record written (once), a failed write reported in the status, and the
     // record just made given a short while to reach the store; what does not stays in the outbox.
     const auto finish = [&](int status) {

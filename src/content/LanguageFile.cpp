@@ -51,12 +51,13 @@ QString decodeLine(QByteArrayView bytes, bool utf8File)
 {
     if (utf8File)
         return QStringDecoder(QStringDecoder::Utf8)(bytes);
-    if (hasNonAscii(bytes)) {
-        QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-        QString text = utf8(bytes);
-        if (!utf8.hasError())
-            return text;
-    }
+    // Plain ASCII reads the same in either encoding, and needs no code page converter loaded.
+    if (!hasNonAscii(bytes))
+        return QString::fromLatin1(bytes);
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString text = utf8(bytes);
+    if (!utf8.hasError())
+        return text;
     QStringDecoder singleByte("windows-1254");
     return singleByte(bytes);
 }

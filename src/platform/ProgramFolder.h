@@ -12,5 +12,7 @@ void setProgramFolder(const QString &folder); // an empty folder restores the re
 // Where an installation keeps the content pack, found from the executable's
 // folder (bin/../share/kelvora), so a relocated installation finds it too.
 QString installedDataFolder();
+// Where an installation keeps the trainer's plugins (bin/../lib/<arch>/kelvora).
+QString installedPluginFolder();
 
 } // namespace kelvora

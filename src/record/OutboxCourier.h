@@ -1,6 +1,6 @@
 #pragma once
 
-#include "StoreSettings.h"
+#include "Courier.h"
 
 #include <QThread>
 #include <condition_variable>
@@ -13,16 +13,13 @@ class RecordSender;
 // The trainer's sending of its outbox: on a thread of its own, so no press,
 // paint or end of a run waits on the network. A pass that leaves records
 // behind is followed by another after a pause that doubles, from 5 s to 5 min.
-class OutboxCourier {
+class OutboxCourier final : public Courier {
 public:
     OutboxCourier(StoreSettings store, QString outbox);
-    ~OutboxCourier();
+    ~OutboxCourier() override;
 
-    // A first pass, for what earlier runs could not send.
-    void start();
-    // A pass over the outbox as it is now, waited for at most waitMs;
-    // true if it ended within that time, whatever it could send.
-    bool sendAndWait(int waitMs);
+    void start() override;
+    bool sendAndWait(int waitMs) override;
 
 private:
     StoreSettings m_store;

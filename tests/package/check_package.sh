@@ -87,3 +87,19 @@ kill "$trainer_pid"
 for _ in $(seq 50); do kill -0 "$trainer_pid" 2>/dev/null || break; sleep 0.1; done
 kill -0 "$trainer_pid" 2>/dev/null && fail "the trainer outlived SIGTERM"
 trainer_pid=""
+
+# With a store set, the trainer loads the network module through its store plugin, found in the package's
+# library folder; without the plugin the run goes on and says its records stay in the outbox.
+mkdir -p "$scratch/config/kelvora"
+printf '[store]\nendpoint=http://127.0.0.1:9/xapi\n' >"$scratch/config/kelvora/trainer.conf"
+run_with_store() {
+    (cd "$scratch/elsewhere" && XDG_CONFIG_HOME="$scratch/config" XDG_DATA_HOME="$scratch/data" \
+        QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy timeout 3 "$trainer") 2>"$scratch/store.log" || true
+}
+plugin="$(find "$root/usr/lib" -name 'libkelvora-store.so')"
+[ -n "$plugin" ] || fail "the package lacks the store plugin"
+run_with_store
+grep -q "not sent" "$scratch/store.log" && { cat "$scratch/store.log" >&2; fail "the store plugin was not loaded"; }
+rm "$plugin"
+run_with_store
+grep -q "records stay in .*outbox, not sent" "$scratch/store.log" || { cat "$scratch/store.log" >&2; fail "a missing store plugin went unreported"; }
