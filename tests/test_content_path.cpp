@@ -131,6 +131,12 @@ private slots:
         QCOMPARE(loadContentPicture({QStringLiteral("images\\whole.jpg"), box}).size(), box);
         QVERIFY_THROWS_EXCEPTION(RuntimeError, loadContentPicture({QStringLiteral("images\\half.jpg")}));
         QCOMPARE(loadContentPicture({QStringLiteral("images\\replaced.png")}).size(), replacement.size());
+
+        // Kept compact: three bytes a pixel, the same pixels.
+        readPicturesAhead({{QStringLiteral("images\\whole.jpg")}}, AheadKeeping::Compact);
+        const QImage compact = loadContentPicture({QStringLiteral("images\\whole.jpg")});
+        QCOMPARE(compact.depth(), 24);
+        QCOMPARE(compact.convertToFormat(whole.format()), whole);
         QDir::setCurrent(previous);
     }
 

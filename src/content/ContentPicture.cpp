@@ -5,7 +5,6 @@
 #include "PicturesAhead.h"
 #include "platform/RuntimeError.h"
 
-#include <QBuffer>
 #include <QFile>
 #include <QImageReader>
 #include <QLoggingCategory>
@@ -85,10 +84,12 @@ private:
 // The BMP decoder stops quietly at the end of the data and leaves the missing
 // rows black, so the length is checked against the header. Returns the bytes
 // the header promises, or 0 where it cannot tell (not a BMP, compressed data
-// of unstated size).
+// of unstated size). The headers fit in the first BmpHeadersLength bytes.
+constexpr qsizetype FileHeader = 14;
+constexpr qsizetype BmpHeadersLength = FileHeader + 24;
+
 qint64 promisedBmpLength(const QByteArray &bytes)
 {
-    constexpr qsizetype FileHeader = 14;
     if (bytes.size() < FileHeader + 16 || !bytes.startsWith("BM"))
         return 0;
     const auto *data = reinterpret_cast<const uchar *>(bytes.constData());
@@ -100,7 +101,7 @@ qint64 promisedBmpLength(const QByteArray &bytes)
         width = qFromLittleEndian<quint16>(data + FileHeader + 4);
         height = qFromLittleEndian<quint16>(data + FileHeader + 6);
         bitsPerPixel = qFromLittleEndian<quint16>(data + FileHeader + 10);
-    } else if (bytes.size() >= FileHeader + 24) {
+    } else if (bytes.size() >= BmpHeadersLength) {
         width = qFromLittleEndian<qint32>(data + FileHeader + 4);
         height = std::abs(qint64(qFromLittleEndian<qint32>(data + FileHeader + 8)));
         bitsPerPixel = qFromLittleEndian<quint16>(data + FileHeader + 14);
@@ -125,12 +126,9 @@ QImage readCompletePicture(const QString &path, QString &problem)
         problem = file.errorString();
         return {};
     }
-    QByteArray bytes = file.readAll();
-    file.close();
-
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::ReadOnly);
-    QImageReader reader(&buffer);
+    // Decoded from the file as it is read: a picture's bytes are never held whole beside its pixels.
+    const QByteArray headers = file.peek(BmpHeadersLength);
+    QImageReader reader(&file);
     QImage image;
     QStringList warnings;
     {
@@ -146,9 +144,9 @@ QImage readCompletePicture(const QString &path, QString &problem)
         problem = QStringLiteral("damaged or incomplete picture data (%1)").arg(warnings.join(QStringLiteral("; ")));
         return {};
     }
-    const qint64 promised = promisedBmpLength(bytes);
-    if (promised > bytes.size()) {
-        problem = QStringLiteral("incomplete picture data (%1 of %2 bytes)").arg(bytes.size()).arg(promised);
+    const qint64 promised = promisedBmpLength(headers);
+    if (promised > file.size()) {
+        problem = QStringLiteral("incomplete picture data (%1 of %2 bytes)").arg(file.size()).arg(promised);
         return {};
     }
     return image;

@@ -54,19 +54,23 @@ QThreadPool &reader()
     return pool;
 }
 
-QFuture<QImage> decodeLater(const QString &path, QSize fitInto)
+QFuture<QImage> decodeLater(const QString &path, QSize fitInto, AheadKeeping keeping)
 {
     auto promise = std::make_shared<QPromise<QImage>>();
     promise->start();
     QFuture<QImage> image = promise->future();
-    reader().start([promise, path, fitInto] {
+    reader().start([promise, path, fitInto, keeping] {
         if (promise->isCanceled()) {
             promise->finish();
             return;
         }
         QString problem;
-        const QImage image = readCompletePicture(path, problem); // null where it fails
-        promise->addResult(fitInto.isEmpty() || image.isNull() ? image : letterboxed(image, fitInto));
+        QImage image = readCompletePicture(path, problem); // null where it fails
+        if (!fitInto.isEmpty() && !image.isNull())
+            image = letterboxed(image, fitInto);
+        if (keeping == AheadKeeping::Compact && image.format() == QImage::Format_RGB32)
+            image.convertTo(QImage::Format_RGB888); // in place
+        promise->addResult(image);
         promise->finish();
     });
     return image;
@@ -79,7 +83,7 @@ auto findAhead(std::vector<PictureAhead> &store, const QString &path, QSize fitI
 }
 } // namespace
 
-void readPicturesAhead(const QList<PictureShown> &pictures)
+void readPicturesAhead(const QList<PictureShown> &pictures, AheadKeeping keeping)
 {
     std::vector<PictureAhead> &store = picturesAhead();
     std::vector<PictureAhead> kept;
@@ -92,7 +96,7 @@ void readPicturesAhead(const QList<PictureShown> &pictures)
             kept.push_back(std::move(*before));
             store.erase(before);
         } else
-            kept.push_back({path, picture.fitInto, FileStamp::of(path), decodeLater(path, picture.fitInto)});
+            kept.push_back({path, picture.fitInto, FileStamp::of(path), decodeLater(path, picture.fitInto, keeping)});
     }
     for (PictureAhead &dropped : store)
         dropped.image.cancel(); // not begun: never begins; begun: finishes unread

@@ -55,6 +55,7 @@ QWidget *PictureBox::canvas() const
 
 void PictureBox::setPicture(const QString &name)
 {
+    m_canvas->picture = QImage(); // one picture at a time, as on the page
     m_canvas->picture = loadContentPicture({name, m_fitPictures ? m_canvas->size() : QSize()});
     m_pictureName = name;
     m_canvas->update();

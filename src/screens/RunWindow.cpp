@@ -39,8 +39,8 @@ void RunWindow::start(Screen &first)
     setWindowIcon(first.windowIcon());
     host(first);
     first.ensureLoaded();
-    readPicturesAhead(first.picturesAhead());
     placeOnScreen();
+    readAhead(first);
     m_awaitingFrame = true;
     show();
 }
@@ -55,7 +55,13 @@ void RunWindow::handOver(Screen &leaving, Screen &next)
     leaving.unload();
     // Only once the leaving page and its pictures are gone, so that no more
     // than two pages' pictures are held at a time.
-    connect(&leaving, &QObject::destroyed, &next, [&next] { readPicturesAhead(next.picturesAhead()); });
+    connect(&leaving, &QObject::destroyed, &next, [this, &next] { readAhead(next); });
+}
+
+void RunWindow::readAhead(const Screen &page) const
+{
+    const bool designSize = transform().isIdentity() && devicePixelRatioF() == 1;
+    readPicturesAhead(page.picturesAhead(), designSize ? AheadKeeping::Compact : AheadKeeping::AsDecoded);
 }
 
 RunWindow *RunWindow::hosting(const Screen &page)

@@ -53,6 +53,8 @@ private:
     void adopt(Screen &page);
     void host(Screen &page);
     void scaleToFit();
+    // Reads ahead what the page leads to, kept as fits the page's scale.
+    void readAhead(const Screen &page) const;
     void placeOnScreen();
     void toggleFullScreen();
     // What the window manager's frame adds to the window's size.
