@@ -6,12 +6,12 @@
 // under Xvfb) so that the pixels really go somewhere.
 //   bench_idle_blink [rounds] [seconds per round] [size: 0 1:1, 1 scaled down, 2 full screen 4K]
 #include "Paired.h"
+#include "app/Form000.h"
 #include "SilentLessons.h"
 #include "screens/RunState.h"
 #include "app/TrainerApplication.h"
 #include "platform/ProgramFolder.h"
 #include "platform/SoundPlayer.h"
-#include "screens/LessonChain.h"
 #include "screens/LessonScreen.h"
 #include "screens/RunWindow.h"
 #include "screens/Shape.h"
@@ -74,6 +74,7 @@ private:
 
 // The marks that blink: those shown or hidden while the lesson waited. A mark
 // that happens to be in its dark phase when the floor is built blinks all the same.
+// It watches the marks alone, so the rest of the trainer's events pass unwatched.
 class BlinkingMarks final : public QObject {
 public:
     bool contains(QObject *mark) const { return m_marks.contains(mark); }
@@ -81,7 +82,7 @@ public:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        if ((event->type() == QEvent::Show || event->type() == QEvent::Hide) && qobject_cast<Shape *>(watched))
+        if (event->type() == QEvent::Show || event->type() == QEvent::Hide)
             m_marks.insert(watched);
         return false;
     }
@@ -147,15 +148,23 @@ int main(int argc, char **argv)
     std::vector<double> trainer, bare;
     for (int round = 0; round < rounds; ++round) {
         {
+            // Lesson 1 reached as a trainee reaches it: from the start screen, its pictures read ahead.
             RunWindow window;
             ExplanationCursor = 0;
-            auto *lesson = static_cast<LessonScreen *>(createLessonScreen(1));
-            window.start(*lesson);
+            auto *start = new Form000;
+            window.start(*start);
             window.setGeometry(QRect(QPoint(0, 0), size));
+            runEvents(0.3);
+            start->findChild<QPushButton *>(QStringLiteral("BtnStart"))->click();
+            auto *lesson = qobject_cast<LessonScreen *>(window.page());
+            if (!lesson)
+                qFatal("Start did not lead to lesson 1");
             BlinkingMarks blinking;
-            app.installEventFilter(&blinking);
+            for (Shape *mark : lesson->findChildren<Shape *>())
+                mark->installEventFilter(&blinking);
             trainer.push_back(idlePercent(seconds));
-            app.removeEventFilter(&blinking);
+            for (Shape *mark : lesson->findChildren<Shape *>())
+                mark->removeEventFilter(&blinking);
             {
                 auto floor = floorWindow(*lesson, size, blinking);
                 lesson->stopTimers();
