@@ -78,14 +78,7 @@ int main(int argc, char **argv)
         RunObserver::install(&*recorder);
     }
     setResultsPage([&recorder] { return new ResultsScreen(recorder ? recorder->record() : nullptr); });
-    std::unique_ptr<Courier> courier;
-    if (!plan.destination.outbox.isEmpty()) {
-        QString problem;
-        courier = loadCourier(settings.store, plan.destination.outbox, problem);
-        if (!courier)
-            std::fprintf(stderr, "kelvora-trainer: records stay in %s, not sent: %s\n",
-                         qPrintable(QDir::toNativeSeparators(plan.destination.outbox)), qPrintable(problem));
-    }
+    std::unique_ptr<Courier> courier; // from the first paint on, when records go to a store
     // Every end comes here: the record written (once), a failed write reported in the status, and the
     // record just made given a short while to reach the store; what does not stays in the outbox.
     const auto finish = [&](int status) {
@@ -108,8 +101,18 @@ int main(int argc, char **argv)
     SdlSoundPlayer sound;
     SoundPlayer::install(&sound);
     afterFirstPaint([&sound] { sound.prepareInBackground(); });
-    if (courier)
-        afterFirstPaint([&courier] { courier->start(); });
+    // The store plugin, and the network module with it, is loaded once the window is up, as the sound is.
+    if (!plan.destination.outbox.isEmpty()) {
+        afterFirstPaint([&] {
+            QString problem;
+            courier = loadCourier(settings.store, plan.destination.outbox, problem);
+            if (courier)
+                courier->start();
+            else
+                std::fprintf(stderr, "kelvora-trainer: records stay in %s, not sent: %s\n",
+                             qPrintable(QDir::toNativeSeparators(plan.destination.outbox)), qPrintable(problem));
+        });
+    }
     // bench/ starts the trainer with this set, to time its first paint and to watch it idle.
     if (qEnvironmentVariableIsSet("KELVORA_REPORT_FIRST_PAINT"))
         afterFirstPaint([] { std::puts("first paint"), std::fflush(stdout); });
