@@ -12,10 +12,13 @@
 
 namespace kelvora {
 
-RunWindow::RunWindow() : m_stage(new QWidget), m_stageItem(m_scene.addWidget(m_stage))
+RunWindow::RunWindow()
+    : m_scaledHolder(new QWidget), m_stageItem(m_scene.addWidget(m_scaledHolder)), m_stage(new QWidget(m_scaledHolder))
 {
     // The pages paint every pixel of the stage, and drawBackground() the bars beside it.
+    m_scaledHolder->setAttribute(Qt::WA_OpaquePaintEvent);
     m_stage->setAttribute(Qt::WA_OpaquePaintEvent);
+    m_stage->show();
     viewport()->setAutoFillBackground(false);
     viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
     setScene(&m_scene);
@@ -67,7 +70,11 @@ void RunWindow::readAhead(const Screen &page) const
 RunWindow *RunWindow::hosting(const Screen &page)
 {
     const QWidget *stage = page.parentWidget();
-    const QGraphicsProxyWidget *proxy = stage ? stage->graphicsProxyWidget() : nullptr;
+    if (!stage)
+        return nullptr;
+    if (auto *window = qobject_cast<RunWindow *>(stage->window()))
+        return window;
+    const QGraphicsProxyWidget *proxy = stage->window()->graphicsProxyWidget();
     if (!proxy || !proxy->scene())
         return nullptr;
     const QList<QGraphicsView *> views = proxy->scene()->views();
@@ -97,14 +104,16 @@ void RunWindow::host(Screen &page)
     const QPointer<QWidget> focus = page.focusWidget();
     adopt(page);
     m_stage->resize(page.size());
+    m_scaledHolder->resize(page.size());
     m_page = &page;
-    m_scene.setSceneRect(m_stageItem->geometry());
+    m_scene.setSceneRect(QRectF(QPointF(0, 0), QSizeF(page.size())));
     setWindowTitle(page.windowTitle());
     // A page may change its caption while shown: the author's pointer position.
     disconnect(m_followedTitle);
     m_followedTitle = connect(&page, &QWidget::windowTitleChanged, this, &QWidget::setWindowTitle);
     page.show();
-    m_stageItem->setFocus();
+    if (m_stageItem->isVisible())
+        m_stageItem->setFocus();
     if (focus)
         focus->setFocus();
     else
@@ -120,6 +129,33 @@ void RunWindow::scaleToFit()
     const qreal scale = qMin(viewport()->width() / design.width(), viewport()->height() / design.height());
     setTransform(QTransform::fromScale(scale, scale));
     centerOn(design.center());
+    const bool designSize = transform().isIdentity();
+    if (designSize != (m_stage->parentWidget() == viewport()))
+        placeStage(designSize);
+    if (designSize)
+        m_stage->move(mapFromScene(design.topLeft()));
+}
+
+// A page shown at its design size needs no scene: its stage is then a plain
+// child of the viewport, and a change on the page, a mark that blinks, is
+// painted in one pass of the widgets' own repaint, where a scaled page takes
+// three (the stage's, the scene's, the view's) and the proxy's render on top.
+// Both of the stage's parents stay for the whole run, so moving it between
+// them makes or destroys no window in the window system.
+// Keys reach a scaled page through the view and the scene, so the view takes
+// the focus a click gives; at design size it leaves it where the page put it.
+void RunWindow::placeStage(bool inViewport)
+{
+    const QPointer<QWidget> focus = m_stage->focusWidget();
+    m_stage->setParent(inViewport ? viewport() : m_scaledHolder);
+    m_stage->move(0, 0);
+    m_stage->show();
+    m_stageItem->setVisible(!inViewport);
+    setFocusPolicy(inViewport ? Qt::NoFocus : Qt::StrongFocus);
+    if (!inViewport)
+        m_stageItem->setFocus();
+    if (focus)
+        focus->setFocus();
 }
 
 void RunWindow::drawBackground(QPainter *painter, const QRectF &exposed)

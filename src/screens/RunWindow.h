@@ -20,9 +20,10 @@ class Screen;
 // full screen. Presses reach the page mapped back to design units in floating
 // point, so the hit test is exact at any scale.
 //
-// The pages are plain child widgets of one stage that the scene holds for the
-// whole run: a page gets no window of its own in the window system, so a
-// change of page asks nothing of the display server.
+// The pages are plain child widgets of one stage kept for the whole run: a
+// page gets no window of its own in the window system, so a change of page
+// asks nothing of the display server. At design size the stage sits in the
+// viewport as it is; scaled, the scene shows it through a proxy item.
 class RunWindow : public QGraphicsView {
     Q_OBJECT
 public:
@@ -53,6 +54,7 @@ private:
     void adopt(Screen &page);
     void host(Screen &page);
     void scaleToFit();
+    void placeStage(bool inViewport);
     // Reads ahead what the page leads to, kept as fits the page's scale.
     void readAhead(const Screen &page) const;
     void placeOnScreen();
@@ -61,8 +63,9 @@ private:
     QSize frameSize() const;
 
     QGraphicsScene m_scene;
-    QWidget *m_stage; // owned by its item in the scene
+    QWidget *m_scaledHolder; // owned by its item in the scene
     QGraphicsProxyWidget *m_stageItem;
+    QWidget *m_stage; // in the holder while scaled, else in the viewport
     PressGate m_gate;
     QPointer<Screen> m_page;
     QMetaObject::Connection m_followedTitle;
