@@ -15,6 +15,7 @@
 #include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QMouseEvent>
 #include <QPointer>
 #include <QStyleHints>
@@ -456,6 +457,26 @@ private slots:
         QCOMPARE(later, first);
         QCOMPARE(QColor(first.pixel(10, 500)), QColor(Qt::black));
         QVERIFY(QColor(first.pixel(window.mapFromScene(QPointF(2, 2)))) != QColor(Qt::black));
+    }
+
+    // The page's text keeps its colours wherever its stage sits: in the scene
+    // while scaled, in the window's viewport at design size.
+    void aPageKeepsItsColoursAtAnyScale()
+    {
+        TestRun run(2);
+        RunWindow window;
+        startLesson(window, 2);
+        const auto colours = [&window] {
+            QList<QColor> seen;
+            for (const QLabel *label : window.page()->findChildren<QLabel *>())
+                seen << label->palette().color(label->foregroundRole());
+            return seen;
+        };
+        window.resize(RunWindow::DesignSize * 2);
+        const QList<QColor> scaled = colours();
+        window.resize(RunWindow::DesignSize);
+        QVERIFY(window.transform().isIdentity());
+        QCOMPARE(colours(), scaled);
     }
 
     // The next page is taken in without a window of its own in the window system,

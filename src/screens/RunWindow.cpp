@@ -18,6 +18,8 @@ RunWindow::RunWindow()
     // The pages paint every pixel of the stage, and drawBackground() the bars beside it.
     m_scaledHolder->setAttribute(Qt::WA_OpaquePaintEvent);
     m_stage->setAttribute(Qt::WA_OpaquePaintEvent);
+    // A page's text takes the window's colours, not those a viewport gives its children.
+    m_stage->setBackgroundRole(QPalette::Window);
     m_stage->show();
     viewport()->setAutoFillBackground(false);
     viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
