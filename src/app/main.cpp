@@ -8,6 +8,7 @@
 #include "course/CurrentCourse.h"
 #include "platform/FontConfigWarmUp.h"
 #include "platform/ProgramEnd.h"
+#include "content/ContentPath.h"
 #include "platform/SdlSoundPlayer.h"
 #include "platform/SignalQuit.h"
 #include "record/ClassroomSettings.h"
@@ -98,7 +99,7 @@ int main(int argc, char **argv)
     });
     quitOnTerminationSignals();
 
-    SdlSoundPlayer sound;
+    SdlSoundPlayer sound(resolveInContentFolder);
     SoundPlayer::install(&sound);
     afterFirstPaint([&sound] { sound.prepareInBackground(); });
     // The store plugin, and the network module with it, is loaded once the window is up, as the sound is.

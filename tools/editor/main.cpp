@@ -1,6 +1,7 @@
 #include "EditorWindow.h"
 #include "PhotographView.h"
 
+#include "content/ContentPath.h"
 #include "platform/SdlSoundPlayer.h"
 
 #include <QApplication>
@@ -44,7 +45,7 @@ int main(int argc, char **argv)
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("kelvora-editor"));
-    SdlSoundPlayer sound;
+    SdlSoundPlayer sound(resolveInContentFolder);
     SoundPlayer::install(&sound);
     EditorWindow window;
     const QString error = window.openCourse(parser.positionalArguments().value(0, QDir::currentPath()));
