@@ -2,9 +2,9 @@
 // runnable folder, in English.
 #pragma once
 
-#include "platform/ProgramFolder.h"
+#include "course/CourseLoader.h"
 #include "platform/SoundPlayer.h"
-#include "screens/RunState.h"
+#include "screens/Run.h"
 
 #include <QDir>
 
@@ -15,14 +15,16 @@ public:
     bool play(std::string_view, int, unsigned) override { return true; }
 };
 
-inline void runSilentLessons()
+// The benchmark's one run, made at the first call.
+inline kelvora::Run &runSilentLessons()
 {
     static SilentPlayer sound;
-    kelvora::SoundPlayer::install(&sound);
     const QString dist = QStringLiteral(KELVORA_DIST_DIR);
-    kelvora::setProgramFolder(dist);
     QDir::setCurrent(dist);
-    kelvora::CurrentLanguage = 2;
+    static kelvora::Run run(kelvora::loadCourse(kelvora::BuiltInCourseFile), {.contentRoot = dist, .languageFolder = dist});
+    run.setVoice(&sound);
+    run.language = 2;
+    return run;
 }
 
 } // namespace bench

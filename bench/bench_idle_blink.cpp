@@ -139,7 +139,7 @@ std::unique_ptr<bench::ImageWindow> floorWindow(LessonScreen &lesson, QSize size
 int main(int argc, char **argv)
 {
     TrainerApplication app(argc, argv);
-    bench::runSilentLessons();
+    Run &run = bench::runSilentLessons();
     const int rounds = argc > 1 ? std::max(1, atoi(argv[1])) : 21;
     const double seconds = argc > 2 ? std::max(0.5, atof(argv[2])) : 2.0;
     const int sizeIndex = argc > 3 ? atoi(argv[3]) : 0;
@@ -150,8 +150,8 @@ int main(int argc, char **argv)
         {
             // Lesson 1 reached as a trainee reaches it: from the start screen, its pictures read ahead.
             RunWindow window;
-            ExplanationCursor = 0;
-            auto *start = new Form000;
+            run.explanationCursor = 0;
+            auto *start = new Form000(run);
             window.start(*start);
             window.setGeometry(QRect(QPoint(0, 0), size));
             runEvents(0.3);

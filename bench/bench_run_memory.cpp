@@ -8,12 +8,9 @@
 #include "Paired.h"
 #include "TestRun.h"
 #include "app/Form000.h"
-#include "screens/RunState.h"
+#include "course/CourseLoader.h"
+#include "screens/Run.h"
 #include "app/TrainerApplication.h"
-#include "platform/ErrorReport.h"
-#include "platform/ProgramEnd.h"
-#include "platform/ProgramFolder.h"
-#include "content/ContentPath.h"
 #include "platform/SdlSoundPlayer.h"
 #include "screens/LessonScreen.h"
 #include "screens/RunWindow.h"
@@ -49,16 +46,16 @@ int walkOnce(TrainerApplication &app)
 {
     Q_UNUSED(app);
     const QString dist = QStringLiteral(KELVORA_DIST_DIR);
-    setProgramFolder(dist);
     QDir::setCurrent(dist);
-    SdlSoundPlayer sound(resolveInContentFolder);
-    SoundPlayer::install(&sound);
+    Run run(loadCourse(BuiltInCourseFile), {.contentRoot = dist, .languageFolder = dist});
+    SdlSoundPlayer sound([&run](const QString &name) { return run.resolve(name); });
+    run.setVoice(&sound);
     std::optional<int> endStatus;
-    setProgramEndHandler([&](int status) { endStatus = status; });
-    setErrorReportHandler([](const RuntimeError &error) { qFatal("%s", qPrintable(error.message())); });
+    run.onEnd = [&](int status) { endStatus = status; };
+    run.onError = [](const RuntimeError &error) { qFatal("%s", qPrintable(error.message())); };
 
     RunWindow window;
-    auto *start = new Form000;
+    auto *start = new Form000(run);
     window.start(*start);
     QTest::mouseClick(start->findChild<QPushButton *>(QStringLiteral("Lang2")), Qt::LeftButton);
     QTest::mouseClick(start->findChild<QPushButton *>(QStringLiteral("BtnStart")), Qt::LeftButton);
@@ -73,7 +70,6 @@ int walkOnce(TrainerApplication &app)
     }
     std::printf("%.2f\n", peakMegabytes(QCoreApplication::applicationPid()));
     std::fflush(stdout);
-    SoundPlayer::install(nullptr);
     std::_Exit(0); // as the trainer ends: at once
 }
 
@@ -107,7 +103,6 @@ int main(int argc, char **argv)
     TrainerApplication app(argc, argv);
     if (argc > 1 && std::strcmp(argv[1], "--walk") == 0)
         return walkOnce(app);
-    CurrentLanguage = 0;
     const int runs = argc > 1 ? std::max(1, atoi(argv[1])) : 21;
     std::vector<double> run, bare;
     for (int i = 0; i < runs; ++i) {

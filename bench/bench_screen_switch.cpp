@@ -58,8 +58,9 @@ void SwitchToNextLesson(benchmark::State &state)
     std::vector<double> decode, floor, trainer;
     for (auto _ : state) {
         RunWindow window;
-        ExplanationCursor = 20;
-        auto *lesson = static_cast<LessonScreen *>(createLessonScreen(screen));
+        Run &run = bench::runSilentLessons();
+        run.explanationCursor = 20;
+        auto *lesson = static_cast<LessonScreen *>(createLessonScreen(run, screen));
         window.start(*lesson);
         window.setGeometry(QRect(QPoint(0, 0), size));
         QCoreApplication::processEvents();

@@ -5,7 +5,6 @@
 #include "app/Form000.h"
 #include "app/TrainerApplication.h"
 #include "course/CourseJson.h"
-#include "course/CurrentCourse.h"
 
 #include "screens/PictureBox.h"
 #include "screens/Shape.h"
@@ -28,11 +27,11 @@ QByteArray course(const QByteArray &screens, const QByteArray &languages = Langu
 LessonScreen *openFirst(TestRun &run, const QByteArray &json, QSize photographs = {1024, 768})
 {
     try {
-        useCourseFile(run.writeCourse(json, photographs));
+        run.useCourseFile(run.writeCourse(json, photographs));
     } catch (const RuntimeError &error) {
         qFatal("%s", qPrintable(error.message()));
     }
-    return openLessonAtLine(1, 1);
+    return openLessonAtLine(run, 1, 1);
 }
 
 QStringList shownMarks(const LessonScreen &screen)
@@ -156,13 +155,13 @@ private slots:
                                                  R"(, "screens": [{"id": "s", "photograph": "images/a.jpg"}]})",
                                              {64, 48});
         try {
-            useCourseFile(file);
+            run.useCourseFile(file);
             QVERIFY2(error.isEmpty(), "loaded");
         } catch (const RuntimeError &e) {
             QVERIFY2(e.message().contains(error) && !error.isEmpty(), qPrintable(e.message()));
             return;
         }
-        Form000 start; // speaks the first language until one is chosen
+        Form000 start(run); // speaks the first language until one is chosen
         start.open();
         QCOMPARE(start.findChild<QLabel *>(QStringLiteral("Label2"))->text(),
                  QStringLiteral("Schulungsmaterial des KELVORA-Schulungsteams"));
@@ -170,7 +169,7 @@ private slots:
         QCOMPARE(start.findChild<QPushButton *>(QStringLiteral("BtnStart"))->text(), QStringLiteral("Iniciar"));
         QCOMPARE(start.findChild<QLabel *>(QStringLiteral("Label2"))->text(), QStringLiteral("Material"));
         start.unload();
-        LessonScreen *screen = openLessonAtLine(1, 1);
+        LessonScreen *screen = openLessonAtLine(run, 1, 1);
         QCOMPARE(screen->control<QPushButton>(QStringLiteral("Command2"))->text(), QStringLiteral("Sair"));
         QCOMPARE(screen->control<QLabel>(QStringLiteral("LabelDVM"))->text(), QStringLiteral("Continuar"));
     }
@@ -202,8 +201,8 @@ private slots:
         QCOMPARE(explainText(screen), QStringLiteral("Hallo"));
         press(screen, {125, 125});
         QCOMPARE(explainText(screen), QStringLiteral("Only English"));
-        QCOMPARE(currentCourse().lines[1], (QStringList{"Hallo", "Only English", "Zwei"}));
-        QCOMPARE(currentCourse().screens[1].name, QStringLiteral("t"));
+        QCOMPARE(run.course().lines[1], (QStringList{"Hallo", "Only English", "Zwei"}));
+        QCOMPARE(run.course().screens[1].name, QStringLiteral("t"));
     }
 
     void theThrottleIsPulledLiftedAndPushedThenContinueFollows()
@@ -249,7 +248,7 @@ private slots:
         }
         QVERIFY2(run.errors.isEmpty(), run.errors.isEmpty() ? "" : qPrintable(run.errors.first().message()));
         QCOMPARE(run.endStatus, std::optional<int>(0));
-        QCOMPARE(ExplanationCursor, 4);
+        QCOMPARE(run.explanationCursor, 4);
         QCOMPARE(screen->number(), 2);
     }
 };

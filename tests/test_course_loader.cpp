@@ -1,5 +1,5 @@
+#include "course/CourseAssets.h"
 #include "course/CourseLoader.h"
-#include "course/CurrentCourse.h"
 #include "platform/RuntimeError.h"
 
 #include <QFile>
@@ -94,7 +94,7 @@ private slots:
             file.write(text);
         }
         try {
-            useCourseFile(path); // fails before it changes anything
+            checkCourseFiles(loadCourse(path));
             QFAIL("the course loaded");
         } catch (const RuntimeError &error) {
             QCOMPARE(error.kind(), RuntimeError::Kind::BadCourse);

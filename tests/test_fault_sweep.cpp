@@ -6,7 +6,7 @@
 #include "LessonWalker.h"
 #include "TestRun.h"
 #include "app/Form000.h"
-#include "screens/RunState.h"
+#include "screens/Run.h"
 #include "app/TrainerApplication.h"
 #include "AssetCatalogue.h"
 #include "platform/ProgramFolder.h"
@@ -74,7 +74,7 @@ private slots:
         QVERIFY2(dist.exists(QStringLiteral("Lang1.txt")), "the content pack was not built");
         QVERIFY(m_pack.isValid());
         m_run.emplace(2);
-        setProgramFolder(m_pack.path());
+        m_run->placeContent(m_pack.path(), m_pack.path());
         QDir::setCurrent(m_pack.path());
         for (const PackFile &file : packFiles()) {
             QDir(m_pack.path()).mkpath(QFileInfo(file.path).path());
@@ -102,7 +102,7 @@ private slots:
         TestRun &run = *m_run;
         run.errors.clear();
         run.endStatus.reset();
-        CurrentLanguage = 2;
+        run.language = 2;
         const QString full = m_pack.filePath(path);
         ::damage(full, damage);
         const auto restore = qScopeGuard([&] {
@@ -124,14 +124,14 @@ private slots:
         RunWindow window;
         if (PackFileKind(kind) == PackFileKind::LanguageFile) {
             // Lang1.txt is Turkish, Lang2.txt English, Lang3.txt French.
-            CurrentLanguage = path.mid(4, 1).toInt();
-            runHandler(nullptr, [&] { window.start(*createLessonScreen(1)); });
+            run.language = path.mid(4, 1).toInt();
+            runHandler(run, [&] { window.start(*createLessonScreen(run, 1)); });
             walk(window, run, true);
         } else {
             const int screen = firstScreenShowing(path);
             QVERIFY2(screen >= 0, "no screen shows it");
-            ExplanationCursor = 0;
-            runHandler(nullptr, [&] { window.start(screen == 0 ? *new Form000 : *createLessonScreen(screen)); });
+            run.explanationCursor = 0;
+            runHandler(run, [&] { window.start(screen == 0 ? *new Form000(run) : *createLessonScreen(run, screen)); });
             walk(window, run, false);
         }
         QVERIFY2(!run.errors.isEmpty(), "no run-time error");

@@ -1,5 +1,5 @@
 #include "TestRun.h"
-#include "screens/RunState.h"
+#include "screens/Run.h"
 #include "app/TrainerApplication.h"
 #include "LessonProbe.h"
 
@@ -12,9 +12,9 @@ using namespace kelvora::test;
 
 namespace {
 // Opens a lesson as the chain reaches it: screen 2 after the one line of screen 1.
-LessonScreen *openLesson(int screen)
+LessonScreen *openLesson(Run &run, int screen)
 {
-    return openLessonAtLine(screen, screen);
+    return openLessonAtLine(run, screen, screen);
 }
 } // namespace
 
@@ -24,10 +24,10 @@ private slots:
     void theFirstLessonStartsTheExplanations()
     {
         TestRun run(2);
-        ExplanationCursor = 17; // whatever happened before
-        auto *form = lessonScreen(1);
+        run.explanationCursor = 17; // whatever happened before
+        auto *form = lessonScreen(run, 1);
         form->open();
-        QCOMPARE(ExplanationCursor, 1);
+        QCOMPARE(run.explanationCursor, 1);
         QCOMPARE(explainText(form), QStringLiteral("E1"));
         QCOMPARE(form->pictureName(), QStringLiteral("images\\001.jpg"));
         QCOMPARE(form->control<QWidget>(QStringLiteral("Picture1"))->geometry(), QRect(12, 34, 207, 221));
@@ -42,7 +42,7 @@ private slots:
     void exitHoldsTheFocusWhenALessonOpens()
     {
         TestRun run;
-        LessonScreen *form = openLesson(2);
+        LessonScreen *form = openLesson(run, 2);
         form->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(form));
         QCOMPARE(QApplication::focusWidget(), form->control<QWidget>(QStringLiteral("Command2")));
@@ -66,7 +66,7 @@ private slots:
         QFETCH(QPoint, point);
         QFETCH(bool, leadsOn);
         TestRun run(2);
-        QPointer<LessonScreen> form = openLesson(1);
+        QPointer<LessonScreen> form = openLesson(run, 1);
         press(form, point);
         TestRun::settle();
         QCOMPARE(form.isNull(), leadsOn);
@@ -80,7 +80,7 @@ private slots:
     void theContinueMarkLeadsOnInItsDarkPhase()
     {
         TestRun run;
-        QPointer<LessonScreen> form = openLesson(1);
+        QPointer<LessonScreen> form = openLesson(run, 1);
         form->timer(QStringLiteral("TimerDVM"))->tick();
         QVERIFY(!shown(form, "ShapeDVM"));
         QVERIFY(shown(form, "LabelDVM")); // the label stays steady
@@ -113,7 +113,7 @@ private slots:
         QFETCH(int, button);
         QFETCH(bool, hits);
         TestRun run;
-        LessonScreen *form = openLesson(2);
+        LessonScreen *form = openLesson(run, 2);
         press(form, point, Qt::MouseButton(button));
         if (!hits) {
             QVERIFY(run.sound.requests.isEmpty());
@@ -126,13 +126,13 @@ private slots:
         QVERIFY(!running(form, "Timer1") && !shown(form, "shape1"));
         QVERIFY(shown(form, "ShapeDVM") && running(form, "TimerDVM") && shown(form, "LabelDVM"));
         QCOMPARE(explainText(form), QStringLiteral("E2")); // the step reads no line
-        QCOMPARE(ExplanationCursor, 2);
+        QCOMPARE(run.explanationCursor, 2);
     }
 
     void aStepCountsWhileItsMarkIsBlinkedOff()
     {
         TestRun run;
-        LessonScreen *form = openLesson(2);
+        LessonScreen *form = openLesson(run, 2);
         form->timer(QStringLiteral("Timer1"))->tick();
         QVERIFY(!shown(form, "shape1"));
         press(form, {326, 250});
@@ -142,7 +142,7 @@ private slots:
     void theContinueMarkWaitsForTheStep()
     {
         TestRun run;
-        QPointer<LessonScreen> form = openLesson(2);
+        QPointer<LessonScreen> form = openLesson(run, 2);
         QVERIFY(!shown(form, "LabelDVM"));
         press(form, {900, 710}); // inside the mark, above the hidden label
         press(form, {900, 730}); // where the label will be
@@ -162,7 +162,7 @@ private slots:
     void theLabelIsInFrontOfTheMarkOnTheSecondLesson()
     {
         TestRun run;
-        LessonScreen *form = openLesson(2);
+        LessonScreen *form = openLesson(run, 2);
         const QObjectList &children = form->children();
         QVERIFY(children.indexOf(form->control<QWidget>(QStringLiteral("LabelDVM")))
                 > children.indexOf(form->control<QWidget>(QStringLiteral("ShapeDVM"))));
@@ -171,7 +171,7 @@ private slots:
     void aPressDuringTheCueIsTestedAfterTheStep()
     {
         TestRun run;
-        QPointer<LessonScreen> form = openLesson(2);
+        QPointer<LessonScreen> form = openLesson(run, 2);
         run.sound.whilePlayingSync = [&](const SoundRequest &) {
             const QPointF point(900, 710);
             QCoreApplication::postEvent(form, new QMouseEvent(QEvent::MouseButtonPress, point, form->mapToGlobal(point),
@@ -198,7 +198,7 @@ private slots:
         QFETCH(int, screen);
         QFETCH(QList<SoundRequest>, requests);
         TestRun run;
-        LessonScreen *form = screen == 1 ? openLesson(1) : openLesson(2);
+        LessonScreen *form = screen == 1 ? openLesson(run, 1) : openLesson(run, 2);
         form->timer(QStringLiteral("TimerDVM"))->tick();
         QTest::mouseClick(form->control<QPushButton>(QStringLiteral("Command2")), Qt::LeftButton);
         QCOMPARE(run.sound.requests, requests);
@@ -208,7 +208,7 @@ private slots:
     void aMissingPhotographEndsTheRunAfterTheCue()
     {
         TestRun run;
-        LessonScreen *form = openLesson(2);
+        LessonScreen *form = openLesson(run, 2);
         run.removeContent(QStringLiteral("images/003.jpg"));
         press(form, {326, 250});
         QCOMPARE(run.sound.requests.size(), 1);
@@ -221,9 +221,9 @@ private slots:
     void aMissingLanguageFileEndsTheFirstLesson()
     {
         TestRun run(2, 0);
-        auto *form = lessonScreen(1);
+        auto *form = lessonScreen(run, 1);
         QVERIFY_THROWS_EXCEPTION(RuntimeError, form->open());
-        QCOMPARE(ExplanationCursor, 1);
+        QCOMPARE(run.explanationCursor, 1);
         delete form;
     }
 };

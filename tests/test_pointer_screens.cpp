@@ -71,7 +71,7 @@ private slots:
         QFETCH(bool, shownAtLoad);
 
         TestRun run;
-        QPointer<LessonScreen> form = openLessonAtLine(screen, line);
+        QPointer<LessonScreen> form = openLessonAtLine(run, screen, line);
         QCOMPARE(explainText(form), QStringLiteral("E%1").arg(line));
         QCOMPARE(form->pictureName(), photograph);
         QCOMPARE(form->control<PictureBox>(QStringLiteral("Picture1"))->pictureName(), inset);
@@ -98,7 +98,7 @@ private slots:
             blink->tick();
             expected = !expected;
         }
-        QCOMPARE(ExplanationCursor, line);
+        QCOMPARE(run.explanationCursor, line);
     }
 
     void theContinueMarkIsLiveFromLoad_data()
@@ -120,7 +120,7 @@ private slots:
         QFETCH(bool, outlineShownAtLoad);
         QFETCH(QPoint, point);
         TestRun run;
-        QPointer<LessonScreen> form = openLessonAtLine(screen, line);
+        QPointer<LessonScreen> form = openLessonAtLine(run, screen, line);
         QVERIFY(running(form, "TimerDVM") && shown(form, "LabelDVM"));
         QCOMPARE(shown(form, "ShapeDVM"), outlineShownAtLoad);
         if (outlineShownAtLoad)
@@ -145,7 +145,7 @@ private slots:
     {
         QFETCH(int, screen);
         TestRun run;
-        LessonScreen *form = openLessonAtLine(screen, 10);
+        LessonScreen *form = openLessonAtLine(run, screen, 10);
         QTest::mouseClick(form->control<QPushButton>(QStringLiteral("Command2")), Qt::LeftButton);
         QCOMPARE(run.sound.requests, (QList<SoundRequest>{{"sounds\\dugme3.wav", 1, 1}, {"", 1, 1}}));
         QCOMPARE(run.endStatus, 0);

@@ -26,7 +26,7 @@ private slots:
     void sixPressesWalkThePhotographs()
     {
         TestRun run;
-        QPointer<LessonScreen> form = openLessonAtLine(10, 29);
+        QPointer<LessonScreen> form = openLessonAtLine(run, 10, 29);
         QCOMPARE(explainText(form), QStringLiteral("E29"));
         QCOMPARE(form->pictureName(), QStringLiteral("images\\049.jpg"));
 
@@ -56,7 +56,7 @@ private slots:
             }
         }
         QVERIFY(!shown(form, "Shape1"));
-        QCOMPARE(ExplanationCursor, 29);
+        QCOMPARE(run.explanationCursor, 29);
 
         kelvora::test::press(form, Switch); // a seventh press does nothing and plays nothing
         QCOMPARE(run.sound.requests.size(), 12);
@@ -86,7 +86,7 @@ private slots:
         QFETCH(QPoint, point);
         QFETCH(bool, counts);
         TestRun run;
-        LessonScreen *form = openLessonAtLine(10, 29);
+        LessonScreen *form = openLessonAtLine(run, 10, 29);
         press(form, point, Qt::RightButton);
         QCOMPARE(pressCount(form), counts ? 1 : 0);
         QCOMPARE(run.sound.requests.size(), counts ? 2 : 0);

@@ -2,7 +2,6 @@
 #include "LessonProbe.h"
 #include "TestRun.h"
 #include "app/TrainerApplication.h"
-#include "course/CurrentCourse.h"
 #include "record/RecordFile.h"
 #include "record/RecordOptions.h"
 #include "record/ResultsScreen.h"
@@ -54,20 +53,15 @@ private:
 // A recorded run in a test: the recorder installed, the mode set, the records
 // written into a temporary folder, or into the named file.
 struct RecordedRun {
-    explicit RecordedRun(RunMode mode, bool toFile = false)
-        : recorder(clock, QStringLiteral("startup"), QStringLiteral("alice"), modeName(mode),
+    RecordedRun(Run &run, RunMode mode, bool toFile = false)
+        : run(run), recorder(clock, QStringLiteral("startup"), QStringLiteral("alice"), modeName(mode),
                    {toFile ? folder.filePath(QStringLiteral("run.json")) : QString(), folder.path()})
     {
-        CurrentRunMode = mode;
-        RunObserver::install(&recorder);
-        setResultsPage([this] { return new ResultsScreen(recorder.record()); });
+        run.setMode(mode);
+        run.setObserver(&recorder);
+        run.setResultsPage([this](Run &run) { return new ResultsScreen(run, recorder.record()); });
     }
-    ~RecordedRun()
-    {
-        setResultsPage({});
-        RunObserver::install(nullptr);
-        CurrentRunMode = RunMode::Guided;
-    }
+    ~RecordedRun() { run.setObserver(nullptr); }
 
     QJsonArray statements() const
     {
@@ -83,6 +77,7 @@ struct RecordedRun {
         return read ? read->fields() : QStringList();
     }
 
+    Run &run;
     QTemporaryDir folder;
     TickClock clock;
     RunRecorder recorder;
@@ -140,14 +135,12 @@ private slots:
 void TestRunRecord::checkRunRecordsMissesHintsAndDurations()
 {
     TestRun run;
-    RecordedRun recorded(RunMode::Check);
+    RecordedRun recorded(run, RunMode::Check);
     // Records name the language by the course's tag for it, whatever its place on the start screen.
-    const Course startUp = currentCourse();
-    const auto restore = qScopeGuard([&] { setCurrentCourse(startUp); });
-    Course tagged = startUp;
+    Course tagged = run.course();
     tagged.languages[1].tag = QStringLiteral("en-GB");
-    setCurrentCourse(tagged);
-    auto *form = openLessonAtLine(18, 48);
+    run.setCourse(tagged);
+    auto *form = openLessonAtLine(run, 18, 48);
 
     // Step 1: the mark neither shows nor blinks; two misses, then H shows it blinking.
     QVERIFY(!shown(form, "Shape1"));
@@ -238,14 +231,14 @@ void TestRunRecord::endedRunsAreRecorded()
     QFETCH(bool, toFile);
     QFETCH(QString, result);
     TestRun run;
-    RecordedRun recorded(RunMode::Guided, toFile);
+    RecordedRun recorded(run, RunMode::Guided, toFile);
     if (byError) {
         run.removeContent(QStringLiteral("images/005.jpg"));
-        auto *form = openLessonAtLine(3, 3);
+        auto *form = openLessonAtLine(run, 3, 3);
         press(form, {80, 182});
         QCOMPARE(run.errors.size(), 1);
     } else {
-        auto *form = openLessonAtLine(4, 10);
+        auto *form = openLessonAtLine(run, 4, 10);
         recorded.clock.tick(form->timer("Timer1"));
         form->control<QPushButton>("Command2")->click();
         QCOMPARE(run.endStatus, 0);

@@ -2,10 +2,9 @@
 // they waited in the queue, and the hit test holds at any scale of the window.
 #include "LessonProbe.h"
 #include "TestRun.h"
-#include "screens/RunState.h"
+#include "screens/Run.h"
 #include "app/TrainerApplication.h"
 #include "course/CourseLoader.h"
-#include "course/CurrentCourse.h"
 #include "screens/LessonScreen.h"
 #include "screens/RunWindow.h"
 #include "screens/Timer.h"
@@ -74,15 +73,15 @@ private:
 };
 
 // Runs the course written in the file for as long as the guard lives.
-auto runCourse(const QString &path, const QByteArray &json)
+auto runCourse(Run &run, const QString &path, const QByteArray &json)
 {
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(json) != json.size())
         qFatal("cannot write %s", qPrintable(path));
     file.close();
-    const Course startUp = currentCourse();
-    setCurrentCourse(loadCourse(path));
-    return qScopeGuard([startUp] { setCurrentCourse(startUp); });
+    const Course startUp = run.course();
+    run.setCourse(loadCourse(path));
+    return qScopeGuard([&run, startUp] { run.setCourse(startUp); });
 }
 
 // Each kind's screen, its continue label live from load; each press on the step pauses
@@ -116,10 +115,10 @@ const QByteArray LeavableAtLoad = R"({"title": "T", "languages": [{"name": "Engl
      "kinds": [{"kind": "runEnding", "cue": "Dugme2"}]}
   ]})";
 
-LessonScreen *startLesson(RunWindow &window, int number)
+LessonScreen *startLesson(Run &run, RunWindow &window, int number)
 {
-    LessonScreen *lesson = lessonScreen(number);
-    ExplanationCursor = 20; // as if the run had come this far
+    LessonScreen *lesson = lessonScreen(run, number);
+    run.explanationCursor = 20; // as if the run had come this far
     window.start(*lesson);
     QCoreApplication::processEvents(); // the window settles on the desktop
     return lesson;
@@ -214,7 +213,7 @@ private slots:
         auto outcomeOf = [&](int queuedPresses) {
             TestRun run(2);
             RunWindow window;
-            LessonScreen *lesson = startLesson(window, screen);
+            LessonScreen *lesson = startLesson(run, window, screen);
             Input input(window);
             auto queue = [&] {
                 for (int k = 0; k < queuedPresses; ++k)
@@ -233,7 +232,7 @@ private slots:
             }
             Input::deliver();
             Screen *page = window.page();
-            return Outcome{page->objectName(), page->pictureName(), ExplanationCursor, existingPages().size(),
+            return Outcome{page->objectName(), page->pictureName(), run.explanationCursor, existingPages().size(),
                            run.sound.requests.size()};
         };
         const Outcome once = outcomeOf(1);
@@ -258,7 +257,7 @@ private slots:
         QFETCH(QString, page);
         TestRun run(2);
         RunWindow window;
-        startLesson(window, 14);
+        startLesson(run, window, 14);
         Input input(window);
         input.click(OnContinueLabel);
         Input::deliver();
@@ -277,7 +276,7 @@ private slots:
     {
         TestRun run(2);
         RunWindow window;
-        startLesson(window, 14);
+        startLesson(run, window, 14);
         Input input(window);
         input.click(OnContinueLabel);
         Input::deliver();
@@ -308,9 +307,9 @@ private slots:
         QFETCH(QString, follows);
         TestRun run(2);
         QTemporaryDir dir;
-        const auto course = runCourse(dir.filePath(QStringLiteral("course.json")), LeavableAtLoad);
+        const auto course = runCourse(run, dir.filePath(QStringLiteral("course.json")), LeavableAtLoad);
         RunWindow window;
-        const QPointer<LessonScreen> left = startLesson(window, screen);
+        const QPointer<LessonScreen> left = startLesson(run, window, screen);
         int timersStarted = 0;
         for (Timer *timer : left->findChildren<Timer *>())
             connect(timer, &Timer::started, [&timersStarted] { ++timersStarted; });
@@ -336,7 +335,7 @@ private slots:
     {
         TestRun run(2);
         RunWindow window;
-        startLesson(window, 10);
+        startLesson(run, window, 10);
         Input input(window);
         input.click({368, 424});
         input.secondClickOfDouble({368, 424}, 100);
@@ -349,7 +348,7 @@ private slots:
     {
         TestRun run(2);
         RunWindow window;
-        startLesson(window, 10);
+        startLesson(run, window, 10);
         window.page()->setWindowTitle(QStringLiteral("KELVORA Training - 10 / 18 · 368, 424"));
         QCOMPARE(window.windowTitle(), window.page()->windowTitle());
     }
@@ -375,7 +374,7 @@ private slots:
         QFETCH(int, button);
         TestRun run(2);
         RunWindow window;
-        LessonScreen *lesson = startLesson(window, screen);
+        LessonScreen *lesson = startLesson(run, window, screen);
         PressesOnPage onPage(lesson);
         press(lesson, point, Qt::MouseButton(button));
         QCOMPARE(onPage.count, 0);
@@ -387,12 +386,12 @@ private slots:
     {
         TestRun run(2);
         QTemporaryDir dir;
-        const auto course = runCourse(dir.filePath(QStringLiteral("course.json")),
+        const auto course = runCourse(run, dir.filePath(QStringLiteral("course.json")),
                                       R"({"title": "T", "languages": [{"name": "English", "startCaption": "Start", "file": "Lang2.txt"}],
                       "screens": [{"inset": "images\\KokpitD.bmp", "photograph": "images\\001.jpg",
                                    "layout": {"continueMarkShown": true, "continueLabelShown": true}}]})");
         RunWindow window;
-        press(startLesson(window, 1), OnContinueLabel);
+        press(startLesson(run, window, 1), OnContinueLabel);
         QCOMPARE(run.errors.size(), 1);
         QCOMPARE(run.errors.first().kind(), RuntimeError::Kind::ScreenNotFound);
         QVERIFY(!run.endStatus);
@@ -433,7 +432,7 @@ private slots:
         QFETCH(bool, hits);
         TestRun run(2);
         RunWindow window;
-        startLesson(window, 2);
+        startLesson(run, window, 2);
         window.resize((QSizeF(RunWindow::DesignSize) * scale).toSize());
         QCOMPARE(window.transform().m11(), scale);
         Input input(window);
@@ -449,7 +448,7 @@ private slots:
     {
         TestRun run(2);
         RunWindow window;
-        startLesson(window, 2);
+        startLesson(run, window, 2);
         window.resize(1600, 1000);
         QCoreApplication::processEvents();
         const QImage first = window.viewport()->grab().toImage();
@@ -465,7 +464,7 @@ private slots:
     {
         TestRun run(2);
         RunWindow window;
-        startLesson(window, 2);
+        startLesson(run, window, 2);
         const auto colours = [&window] {
             QList<QColor> seen;
             for (const QLabel *label : window.page()->findChildren<QLabel *>())
@@ -485,10 +484,9 @@ private slots:
     void aPageChangeCreatesNoWindowAndKeysReachTheNewPage()
     {
         TestRun run(2);
-        CurrentRunMode = RunMode::Check;
-        const auto guided = qScopeGuard([] { CurrentRunMode = RunMode::Guided; });
+        run.setMode(RunMode::Check);
         RunWindow window;
-        startLesson(window, 1);
+        startLesson(run, window, 1);
         WindowsCreated created;
         for (const QSize size : {RunWindow::DesignSize * 2, RunWindow::DesignSize}) {
             window.resize(size);

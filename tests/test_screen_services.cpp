@@ -1,7 +1,6 @@
 #include "TestRun.h"
-#include "screens/RunState.h"
+#include "screens/Run.h"
 #include "app/TrainerApplication.h"
-#include "course/CurrentCourse.h"
 #include "screens/LessonScreen.h"
 #include "screens/PrgModule.h"
 
@@ -13,18 +12,18 @@ using namespace kelvora::test;
 
 namespace {
 // A bare lesson screen of a given place in the chain: the template's controls only.
-LessonDesign bareDesign(int screen)
+LessonDesign bareDesign(const Run &run, int screen)
 {
     return {.screen = screen,
             .inset = "images\\KokpitA.bmp",
             .firstPhotograph = "images\\001.jpg",
-            .layout = currentCourse().screens.at(size_t(screen - 1)).layout};
+            .layout = run.course().screens.at(size_t(screen - 1)).layout};
 }
 
 // Records, while it loads, whether the screen it replaces is still on display.
 class WatchingScreen : public LessonScreen {
 public:
-    WatchingScreen(QWidget *watched) : LessonScreen(bareDesign(3)), m_watched(watched) {}
+    WatchingScreen(Run &run, QWidget *watched) : LessonScreen(run, bareDesign(run, 3)), m_watched(watched) {}
     bool watchedWasVisible = false;
     int cursorAtLoad = 0;
 
@@ -33,7 +32,7 @@ protected:
     {
         LessonScreen::load();
         watchedWasVisible = m_watched && m_watched->isVisible();
-        cursorAtLoad = ExplanationCursor;
+        cursorAtLoad = run().explanationCursor;
     }
 
 private:
@@ -63,7 +62,7 @@ private slots:
         QFETCH(QString, exit);
         QFETCH(QString, continueCaption);
         TestRun run(language);
-        LessonScreen screen(bareDesign(2));
+        LessonScreen screen(run, bareDesign(run, 2));
         LocalizeScreen(screen, language);
         auto *exitButton = screen.control<QPushButton>(QStringLiteral("Command2"));
         QCOMPARE(screen.control<QPushButton>(QStringLiteral("Command1"))->text(), next);
@@ -87,7 +86,7 @@ private slots:
         QFETCH(int, screen);
         QFETCH(int, left);
         TestRun run;
-        LessonScreen lesson(bareDesign(screen));
+        LessonScreen lesson(run, bareDesign(run, screen));
         lesson.open();
         QCOMPARE(lesson.control<QPushButton>(QStringLiteral("command2"))->geometry(), QRect(left, 6, 55, 27));
     }
@@ -95,14 +94,14 @@ private slots:
     void explanationsFollowTheCursor()
     {
         TestRun run(1);
-        LessonScreen screen(bareDesign(2));
+        LessonScreen screen(run, bareDesign(run, 2));
         auto *explain = screen.control<QLabel>(QStringLiteral("Explain"));
-        ExplanationCursor = 4;
+        run.explanationCursor = 4;
         ShowNextExplanation(screen, QStringLiteral("1"));
         QCOMPARE(explain->text(), QStringLiteral("T5"));
         ShowNextExplanation(screen, QStringLiteral("1"));
         QCOMPARE(explain->text(), QStringLiteral("T6"));
-        QCOMPARE(ExplanationCursor, 6);
+        QCOMPARE(run.explanationCursor, 6);
     }
 
     void explanationFailuresKeepTheirOrder_data()
@@ -121,10 +120,10 @@ private slots:
             QVERIFY(QFile::remove(run.programFolder() + QStringLiteral("/Lang2.txt")));
         else
             run.writeLanguageFile(2, file);
-        LessonScreen screen(bareDesign(2));
+        LessonScreen screen(run, bareDesign(run, 2));
         auto *explain = screen.control<QLabel>(QStringLiteral("Explain"));
         explain->setText(QStringLiteral("before"));
-        ExplanationCursor = 2;
+        run.explanationCursor = 2;
         try {
             ShowNextExplanation(screen, QStringLiteral("2"));
             QFAIL("no error was raised");
@@ -132,22 +131,22 @@ private slots:
             QCOMPARE(int(error.kind()), kind);
             QVERIFY(error.message().contains(QStringLiteral("Lang2.txt")));
         }
-        QCOMPARE(ExplanationCursor, 3); // advanced before the file was touched
+        QCOMPARE(run.explanationCursor, 3); // advanced before the file was touched
         QCOMPARE(explain->text(), QStringLiteral("before"));
     }
 
     void theCursorIsGuardedAgainstOverflow()
     {
         TestRun run;
-        LessonScreen screen(bareDesign(2));
-        ExplanationCursor = std::numeric_limits<int>::max();
+        LessonScreen screen(run, bareDesign(run, 2));
+        run.explanationCursor = std::numeric_limits<int>::max();
         QVERIFY_THROWS_EXCEPTION(RuntimeError, ShowNextExplanation(screen, QStringLiteral("2")));
     }
 
     void aMissingControlIsNamed()
     {
         TestRun run;
-        LessonScreen screen(bareDesign(2));
+        LessonScreen screen(run, bareDesign(run, 2));
         delete screen.control<QLabel>(QStringLiteral("Explain"));
         try {
             ShowNextExplanation(screen, QStringLiteral("2"));
@@ -161,17 +160,18 @@ private slots:
     void playCuePlaysFromTheSoundFolderAndWaits()
     {
         TestRun run;
-        PlayCue(QStringLiteral("Dugme1"));
+        const LessonScreen screen(run, bareDesign(run, 2));
+        PlayCue(screen, QStringLiteral("Dugme1"));
         QCOMPARE(run.sound.requests, (QList<SoundRequest>{{"Sounds\\Dugme1.wav", 1, 0}}));
     }
 
     void goToScreenLoadsTheNextBeforeUnloadingThis()
     {
         TestRun run;
-        auto *current = new LessonScreen(bareDesign(2));
+        auto *current = new LessonScreen(run, bareDesign(run, 2));
         current->open();
         QPointer<LessonScreen> watchCurrent(current);
-        auto *next = new WatchingScreen(current);
+        auto *next = new WatchingScreen(run, current);
         GoToScreen(*current, *next);
         TestRun::settle();
         QVERIFY(next->watchedWasVisible);

@@ -5,7 +5,6 @@
 #include "TestRun.h"
 #include "app/TrainerApplication.h"
 #include "course/CourseJson.h"
-#include "course/CurrentCourse.h"
 #include "screens/AuthorView.h"
 
 #include <QJsonDocument>
@@ -33,10 +32,10 @@ private slots:
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QByteArray json = file.readAll();
         QCOMPARE(canonicalCourseJson(QJsonDocument::fromJson(json).object()), json); // as the editor writes it
-        useCourseFile(QStringLiteral(KELVORA_SHUTDOWN_COURSE));
-        setAuthorMode(true);
+        run.useCourseFile(QStringLiteral(KELVORA_SHUTDOWN_COURSE));
+        run.setAuthorMode(true);
 
-        LessonScreen *screen = lessonScreen(1);
+        LessonScreen *screen = lessonScreen(run, 1);
         screen->open();
         QCOMPARE(screen->windowTitle(), QStringLiteral("KELVORA Abschaltung - 1 / 5"));
         QVERIFY(screen->findChild<AuthorView *>());
@@ -53,7 +52,7 @@ private slots:
         for (const char *mark : {"Shape1", "Shape2", "Shape3", "Shape4"})
             press(screen, centreOnWindow(*screen->mark(QLatin1String(mark))));
         QCOMPARE(screen->pictureName(), QStringLiteral("images/006.jpg"));
-        QCOMPARE(explainText(screen), currentCourse().lines[3].at(4));
+        QCOMPARE(explainText(screen), run.course().lines[3].at(4));
         QVERIFY(LessonWalker::pressContinue(*screen));
 
         screen = onDisplay();
@@ -79,13 +78,12 @@ private slots:
         QCOMPARE(screen->number(), 5);
         QVERIFY(explainText(screen).startsWith(QStringLiteral("Schalten Sie die Batterie AUS")));
         press(screen, centreOnWindow(*screen->mark(QStringLiteral("Shape1"))));
-        QCOMPARE(ExplanationCursor, currentCourse().linesRead());
+        QCOMPARE(run.explanationCursor, run.course().linesRead());
         QVERIFY(LessonWalker::pressContinue(*screen));
 
         QVERIFY2(run.errors.isEmpty(), run.errors.isEmpty() ? "" : qPrintable(run.errors.first().message()));
         QCOMPARE(run.endStatus, std::optional<int>(0));
         QCOMPARE(run.sound.requests.last(), (SoundRequest{"Sounds/Dugme1.wav", 1, 0}));
-        setAuthorMode(false);
     }
 };
 

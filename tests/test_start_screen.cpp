@@ -1,8 +1,7 @@
 #include "TestRun.h"
 #include "app/Form000.h"
 #include "app/StartPlace.h"
-#include "course/CurrentCourse.h"
-#include "screens/RunState.h"
+#include "screens/Run.h"
 #include "app/TrainerApplication.h"
 
 #include "record/RunClock.h"
@@ -22,9 +21,9 @@ class StartScreenTest : public QObject {
     static QPushButton *button(Screen *screen, const char *name) { return screen->control<QPushButton>(QLatin1String(name)); }
     static QLabel *label(Screen *screen, const char *name) { return screen->control<QLabel>(QLatin1String(name)); }
 
-    static Form000 *openStartScreen()
+    static Form000 *openStartScreen(Run &run)
     {
-        auto *screen = new Form000;
+        auto *screen = new Form000(run);
         screen->open();
         return screen;
     }
@@ -33,8 +32,8 @@ private slots:
     void opensWithoutALanguageAndWithoutStart()
     {
         TestRun run(0);
-        Form000 *screen = openStartScreen();
-        QCOMPARE(CurrentLanguage, 0);
+        Form000 *screen = openStartScreen(run);
+        QCOMPARE(run.language, 0);
         QVERIFY(button(screen, "BtnStart")->isHidden());
         QCOMPARE(label(screen, "lbllang2")->text(), QString());
         QCOMPARE(screen->pictureName(), QStringLiteral("images\\000.jpg"));
@@ -61,10 +60,10 @@ private slots:
         QFETCH(QString, startCaption);
         QFETCH(QString, languageName);
         TestRun run(0);
-        Form000 *screen = openStartScreen();
+        Form000 *screen = openStartScreen(run);
         for (const QString &name : pressed)
             QTest::mouseClick(button(screen, qPrintable(name)), Qt::LeftButton);
-        QCOMPARE(CurrentLanguage, language);
+        QCOMPARE(run.language, language);
         QVERIFY(!button(screen, "BtnStart")->isHidden());
         QCOMPARE(button(screen, "BtnStart")->text(), startCaption);
         QCOMPARE(label(screen, "lbllang2")->text(), languageName);
@@ -81,18 +80,18 @@ private slots:
     {
         QFETCH(int, key);
         TestRun run(0);
-        Form000 *screen = openStartScreen();
+        Form000 *screen = openStartScreen(run);
         screen->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(screen));
         QCOMPARE(QApplication::focusWidget(), button(screen, "Lang2"));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
-        QCOMPARE(CurrentLanguage, 2);
+        QCOMPARE(run.language, 2);
     }
 
     void tabWalksTheDesignedOrder()
     {
         TestRun run(0);
-        Form000 *screen = openStartScreen();
+        Form000 *screen = openStartScreen(run);
         QCOMPARE(button(screen, "Lang2")->nextInFocusChain(), button(screen, "Command2"));
         QCOMPARE(button(screen, "Command2")->nextInFocusChain(), button(screen, "Lang1"));
         QCOMPARE(button(screen, "Lang1")->nextInFocusChain(), button(screen, "BtnStart"));
@@ -102,7 +101,7 @@ private slots:
     void startOpensTheFirstLessonThenLeaves()
     {
         TestRun run(3);
-        Form000 *screen = openStartScreen();
+        Form000 *screen = openStartScreen(run);
         QTest::mouseClick(button(screen, "Lang3"), Qt::LeftButton);
         QPointer<Form000> start(screen);
         QTest::mouseClick(button(screen, "BtnStart"), Qt::LeftButton);
@@ -121,9 +120,9 @@ private slots:
         QTemporaryDir records;
         SystemRunClock clock;
         RunRecorder recorder(clock, QStringLiteral("startup"), QString(), QStringLiteral("guided"), {{}, records.path()});
-        RunObserver::install(&recorder);
-        const auto uninstall = qScopeGuard([] { RunObserver::install(nullptr); });
-        Form000 *screen = openStartScreen();
+        run.setObserver(&recorder);
+        const auto uninstall = qScopeGuard([&run] { run.setObserver(nullptr); });
+        Form000 *screen = openStartScreen(run);
         auto *name = screen->findChild<QLineEdit *>(QStringLiteral("TraineeName"));
         QVERIFY(name && screen->focusWidget() == name);
         QTest::mouseClick(button(screen, "Lang2"), Qt::LeftButton);
@@ -135,8 +134,8 @@ private slots:
         QCOMPARE(recorder.record()->trainee, QStringLiteral("Ayse Demir"));
 
         // A run that is not recorded, or names its trainee, asks nothing.
-        RunObserver::install(nullptr);
-        QVERIFY(!openStartScreen()->findChild<QLineEdit *>());
+        run.setObserver(nullptr);
+        QVERIFY(!openStartScreen(run)->findChild<QLineEdit *>());
     }
 
     void theCommandLineStartsAtALessonInALanguage_data()
@@ -159,11 +158,11 @@ private slots:
         options.startScreen = screen;
         options.languageTag = tag;
         try {
-            Screen &lesson = firstScreen(options);
+            Screen &lesson = firstScreen(run, options);
             lesson.open();
             if (shown.endsWith(QLatin1Char('F'))) // after every line of the screens before it
-                shown += QString::number(Course::linesRead(currentCourse().screens[0]) +
-                                         Course::linesRead(currentCourse().screens[1]) + 1);
+                shown += QString::number(Course::linesRead(run.course().screens[0]) +
+                                         Course::linesRead(run.course().screens[1]) + 1);
             QCOMPARE(lesson.objectName() + QLatin1Char(' ') + label(&lesson, "Explain")->text(), shown);
         } catch (const RuntimeError &error) {
             QVERIFY2(error.message().contains(shown), qPrintable(error.message()));
@@ -174,7 +173,7 @@ private slots:
     void exitMakesOneSoundRequestAndEnds()
     {
         TestRun run(0);
-        Form000 *screen = openStartScreen();
+        Form000 *screen = openStartScreen(run);
         QTest::mouseClick(button(screen, "Command2"), Qt::LeftButton);
         QCOMPARE(run.sound.requests, (QList<SoundRequest>{{"sounds\\dugme3.wav", 1, 1}}));
         QCOMPARE(run.endStatus, 0);
@@ -184,7 +183,7 @@ private slots:
     {
         TestRun run(0);
         run.removeContent(QStringLiteral("images/000.jpg"));
-        auto *screen = new Form000;
+        auto *screen = new Form000(run);
         try {
             screen->open();
             QFAIL("no error was raised");

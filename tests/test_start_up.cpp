@@ -1,5 +1,6 @@
 #include "app/CommandLine.h"
 #include "app/ContentLocation.h"
+#include "screens/Run.h"
 #include "app/RecordPlan.h"
 #include "content/ContentPath.h"
 #include "platform/ProgramFolder.h"
@@ -137,9 +138,10 @@ private slots:
         QFETCH(QString, contentFolder);
         QFETCH(QString, languageFolder);
         Folders folders(holdingStartPicture);
-        locateContent(requested.isEmpty() ? QString() : folders.path(requested));
-        QCOMPARE(kelvora::contentFolder(), contentFolder.isEmpty() ? QDir::currentPath() : folders.path(contentFolder));
-        QCOMPARE(programFolder(), folders.path(languageFolder));
+        const QString found = locateContent(requested.isEmpty() ? QString() : folders.path(requested));
+        const Run run(Course{}, {.contentRoot = found, .languageFolder = found});
+        QCOMPARE(run.contentRoot(), contentFolder.isEmpty() ? QDir::currentPath() : folders.path(contentFolder));
+        QCOMPARE(run.languageFolder(), folders.path(languageFolder));
     }
 
     void namesEveryFolderItTried()
@@ -175,7 +177,6 @@ private:
         {
             QDir::setCurrent(m_previous);
             setProgramFolder({});
-            setContentFolder({});
         }
         QString path(const QString &name) const { return QDir(m_dir.path()).absoluteFilePath(name); }
 

@@ -2,7 +2,7 @@
 // Every expectation here is written from the lessons' own descriptions.
 #include "LessonProbe.h"
 #include "TestRun.h"
-#include "screens/RunState.h"
+#include "screens/Run.h"
 #include "app/TrainerApplication.h"
 #include "screens/LessonChain.h"
 #include "screens/LessonScreen.h"
@@ -32,7 +32,7 @@ struct StepRow {
     QPoint centre;
     const char *cue;
     const char *photograph;
-    int line;            // ExplanationCursor after the step
+    int line;            // run.explanationCursor after the step
     const char *nextMark; // the mark that blinks next
     const char *nextTimer;
 };
@@ -102,9 +102,9 @@ int stepCount(int screen)
     return int(std::count_if(std::begin(Steps), std::end(Steps), [&](const StepRow &row) { return row.screen == screen; }));
 }
 
-LessonScreen *openLesson(int screen)
+LessonScreen *openLesson(Run &run, int screen)
 {
-    return openLessonAtLine(screen, LinesBefore.at(screen) + 1);
+    return openLessonAtLine(run, screen, LinesBefore.at(screen) + 1);
 }
 
 // Presses the marks of the steps before `step`, so that step is the active one.
@@ -181,7 +181,7 @@ private slots:
         QFETCH(int, interval);
         QFETCH(QStringList, marks);
         TestRun run;
-        LessonScreen *form = openLesson(screen);
+        LessonScreen *form = openLesson(run, screen);
         QCOMPARE(form->objectName(), QStringLiteral("Form%1").arg(screen, 3, 10, QLatin1Char('0')));
         QCOMPARE(form->control<PictureBox>(QStringLiteral("Picture1"))->pictureName(), inset);
         QCOMPARE(form->pictureName(), photograph);
@@ -209,14 +209,14 @@ private slots:
         QFETCH(int, row);
         const StepRow &step = Steps[row];
         TestRun run;
-        LessonScreen *form = openLesson(step.screen);
+        LessonScreen *form = openLesson(run, step.screen);
         walkTo(form, step.step);
         run.sound.requests.clear();
 
         press(form, step.centre);
         QCOMPARE(run.sound.requests, stepRequests(step.screen, step.cue));
         QCOMPARE(form->pictureName(), QLatin1String(step.photograph));
-        QCOMPARE(ExplanationCursor, step.line);
+        QCOMPARE(run.explanationCursor, step.line);
         QCOMPARE(explainText(form), QStringLiteral("E%1").arg(step.line));
         QCOMPARE(runningTimers(form), QStringList{step.nextTimer});
         QCOMPARE(visibleMarks(form), QStringList{step.nextMark});
@@ -279,7 +279,7 @@ private slots:
         QFETCH(QPoint, point);
         QFETCH(bool, hits);
         TestRun run;
-        LessonScreen *form = openLesson(screen);
+        LessonScreen *form = openLesson(run, screen);
         walkTo(form, step);
         run.sound.requests.clear();
         press(form, point);
@@ -317,11 +317,11 @@ private slots:
         QFETCH(int, step);
         QFETCH(QPoint, point);
         TestRun run;
-        QPointer<LessonScreen> form = openLesson(screen);
+        QPointer<LessonScreen> form = openLesson(run, screen);
         walkTo(form, step);
         run.sound.requests.clear();
         const QString picture = form->pictureName();
-        const int cursor = ExplanationCursor;
+        const int cursor = run.explanationCursor;
         const QStringList timers = runningTimers(form);
 
         press(form, point);
@@ -330,7 +330,7 @@ private slots:
         QVERIFY(!run.endStatus);
         QVERIFY(run.sound.requests.isEmpty());
         QCOMPARE(form->pictureName(), picture);
-        QCOMPARE(ExplanationCursor, cursor);
+        QCOMPARE(run.explanationCursor, cursor);
         QCOMPARE(runningTimers(form), timers);
     }
 
@@ -355,7 +355,7 @@ private slots:
         QFETCH(QString, first);
         QFETCH(QString, second);
         TestRun run;
-        LessonScreen *form = openLesson(screen);
+        LessonScreen *form = openLesson(run, screen);
         walkTo(form, step);
         run.sound.requests.clear();
         press(form, point);
@@ -386,7 +386,7 @@ private slots:
         QFETCH(QPoint, second);
         QFETCH(QString, photograph);
         TestRun run;
-        LessonScreen *form = openLesson(screen);
+        LessonScreen *form = openLesson(run, screen);
         walkTo(form, step);
         bool posted = false;
         run.sound.whilePlayingSync = [&](const SoundRequest &) {
@@ -409,7 +409,7 @@ private slots:
     {
         QFETCH(int, screen);
         TestRun run;
-        LessonScreen *form = openLesson(screen);
+        LessonScreen *form = openLesson(run, screen);
         form->timer(QStringLiteral("Timer1"))->tick();
         QTest::mouseClick(form->control<QPushButton>(QStringLiteral("Command2")), Qt::LeftButton);
         QCOMPARE(run.sound.requests,
@@ -438,9 +438,9 @@ private slots:
         QFETCH(int, lines);
         QFETCH(bool, byLabel);
         TestRun run;
-        QPointer<LessonScreen> form = openLesson(screen);
+        QPointer<LessonScreen> form = openLesson(run, screen);
         walkTo(form, stepCount(screen) + 1);
-        QCOMPARE(ExplanationCursor - LinesBefore.at(screen), lines);
+        QCOMPARE(run.explanationCursor - LinesBefore.at(screen), lines);
         QVERIFY(form->timer(QStringLiteral("TimerDVM"))->isEnabled() && shown(form, "LabelDVM"));
         form->timer(QStringLiteral("TimerDVM"))->tick();
         QVERIFY(!shown(form, "ShapeDVM"));
@@ -449,7 +449,7 @@ private slots:
         press(form, byLabel ? OnContinueLabel : ContinueStrip);
         TestRun::settle();
         QVERIFY(run.sound.requests.isEmpty());
-        const std::unique_ptr<Screen> following(createLessonScreen(screen + 1));
+        const std::unique_ptr<Screen> following(createLessonScreen(run, screen + 1));
         if (!following) { // the chain does not go further yet: the run ends cleanly
             QCOMPARE(run.endStatus, 0);
             return;
@@ -462,8 +462,8 @@ private slots:
     void theChainRunsFromScreen2ToScreen4()
     {
         TestRun run;
-        auto *form2 = static_cast<LessonScreen *>(createLessonScreen(2));
-        ExplanationCursor = 1;
+        auto *form2 = static_cast<LessonScreen *>(createLessonScreen(run, 2));
+        run.explanationCursor = 1;
         form2->open();
         press(form2, {326, 250});
         press(form2, {900, 730});
@@ -483,7 +483,7 @@ private slots:
     void theLabelOfScreen4LeadsOnBeforeTheStep()
     {
         TestRun run;
-        QPointer<LessonScreen> form = openLesson(4);
+        QPointer<LessonScreen> form = openLesson(run, 4);
         QVERIFY(shown(form, "LabelDVM") && shown(form, "ShapeDVM"));
         QVERIFY(!form->timer(QStringLiteral("TimerDVM"))->isEnabled());
         press(form, OnContinueLabel);
@@ -504,9 +504,9 @@ private slots:
     {
         QFETCH(QPoint, point);
         TestRun run;
-        LessonScreen *form = openLesson(18);
+        LessonScreen *form = openLesson(run, 18);
         walkTo(form, 4);
-        QCOMPARE(ExplanationCursor, 50);
+        QCOMPARE(run.explanationCursor, 50);
         form->timer(QStringLiteral("TimerDVM"))->tick();
         run.sound.requests.clear();
         bool endedDuringCue = true;
@@ -517,7 +517,7 @@ private slots:
         QVERIFY(!endedDuringCue);
         QCOMPARE(run.endStatus, 0);
         QCOMPARE(run.currentScreen(), form); // no further screen
-        QCOMPARE(ExplanationCursor, 50);
+        QCOMPARE(run.explanationCursor, 50);
     }
 
     // A missing photograph fails after the cue and the loop sound; step 2 of screen 12 needs none.
@@ -540,7 +540,7 @@ private slots:
         QFETCH(QString, file);
         QFETCH(QString, error);
         TestRun run;
-        LessonScreen *form = openLesson(screen);
+        LessonScreen *form = openLesson(run, screen);
         walkTo(form, step);
         run.removeContent(file);
         run.sound.requests.clear();
@@ -573,7 +573,7 @@ private slots:
         QFETCH(int, fileLines);
         const StepRow &row = stepRow(screen, step);
         TestRun run(2, fileLines);
-        LessonScreen *form = openLesson(screen);
+        LessonScreen *form = openLesson(run, screen);
         walkTo(form, step);
         run.sound.requests.clear();
         press(form, row.centre);

@@ -1,4 +1,6 @@
+#include "course/CourseLoader.h"
 #include "screens/LessonChain.h"
+#include "screens/Run.h"
 #include "screens/Screen.h"
 
 #include <QApplication>
@@ -57,8 +59,9 @@ private slots:
 
         // Screens still missing from the lesson chain are skipped by the tool.
         QMap<int, int> expected;
+        Run run(loadCourse(BuiltInCourseFile));
         for (auto [screen, states] : StatesPerScreen.asKeyValueRange()) {
-            if (std::unique_ptr<Screen>(createLessonScreen(screen)))
+            if (std::unique_ptr<Screen>(createLessonScreen(run, screen)))
                 expected[screen] = states;
         }
         QFile index(out.filePath(QStringLiteral("lang2/states.tsv")));

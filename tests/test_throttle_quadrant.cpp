@@ -14,9 +14,9 @@ namespace {
 const QPoint QuadrantMark{74, 193}; // inside Shape1 and Shape3, in the quadrant's own coordinates
 const QPoint IdleMark{0, 650};      // inside Shape2, which starts left of the window
 
-LessonScreen *openThrottle()
+LessonScreen *openThrottle(Run &run)
 {
-    return openLessonAtLine(6, 13);
+    return openLessonAtLine(run, 6, 13);
 }
 
 ThrottleQuadrant *quadrantOf(const LessonScreen *form)
@@ -64,7 +64,7 @@ private slots:
     void theQuadrantAsLoaded()
     {
         TestRun run;
-        LessonScreen *form = openThrottle();
+        LessonScreen *form = openThrottle(run);
         ThrottleQuadrant *quadrant = quadrantOf(form);
         QCOMPARE(quadrant->objectName(), QStringLiteral("Picture2"));
         QCOMPARE(quadrant->geometry(), QRect(24, 288, 173, 253));
@@ -100,7 +100,7 @@ private slots:
         QFETCH(QPoint, windowPoint);
         QFETCH(bool, hits);
         TestRun run;
-        LessonScreen *form = openThrottle();
+        LessonScreen *form = openThrottle(run);
         QWidget *target = form->childAt(windowPoint);
         QVERIFY(target);
         press(target, target->mapFrom(form, windowPoint));
@@ -113,7 +113,7 @@ private slots:
     void theKnobSlidesLeftAndBack()
     {
         TestRun run;
-        LessonScreen *form = openThrottle();
+        LessonScreen *form = openThrottle(run);
         Shape *knob = form->mark(QStringLiteral("shpthr"));
         MoveRecorder moves(knob);
 
@@ -142,7 +142,7 @@ private slots:
     void theStepMarksAreTestedOnlyWhileTheirTimersRun()
     {
         TestRun run;
-        LessonScreen *form = openThrottle();
+        LessonScreen *form = openThrottle(run);
         press(form, IdleMark); // step 2 is not active yet
         QVERIFY(running(form, "Timer1"));
         QVERIFY(run.sound.requests.isEmpty());
@@ -175,7 +175,7 @@ private slots:
         TestRun run(language);
         if (language == 0)
             run.writeLanguageFile(0, QByteArray("line\r\n").repeated(20));
-        LessonScreen *form = openThrottle();
+        LessonScreen *form = openThrottle(run);
         QCOMPARE(caption(form), atLoad);
         pressQuadrant(form, QuadrantMark);
         QCOMPARE(caption(form), atLoad); // hidden quadrant, caption unchanged
@@ -196,7 +196,7 @@ private slots:
         QFETCH(bool, loopPlaying);
         QFETCH(int, clicksHeard);
         TestRun run;
-        LessonScreen *form = openThrottle();
+        LessonScreen *form = openThrottle(run);
         pressQuadrant(form, QuadrantMark);
         run.sound.playing = loopPlaying;
         int heard = 0;
@@ -223,7 +223,7 @@ private slots:
     {
         QFETCH(bool, duringKnobMove);
         TestRun run;
-        LessonScreen *form = openThrottle();
+        LessonScreen *form = openThrottle(run);
         auto *exit = form->control<QPushButton>(QStringLiteral("Command2"));
         if (duringKnobMove) {
             QTimer::singleShot(100, exit, [exit] { QTest::mouseClick(exit, Qt::LeftButton); });

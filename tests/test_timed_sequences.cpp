@@ -12,9 +12,9 @@ using namespace kelvora::test;
 namespace {
 const QPoint QuadrantMark{74, 193}; // inside Shape1 and Shape3, in the quadrant's own coordinates
 
-LessonScreen *openScreen(int screen)
+LessonScreen *openScreen(Run &run, int screen)
 {
-    return openLessonAtLine(screen, screen == 5 ? 11 : 13);
+    return openLessonAtLine(run, screen, screen == 5 ? 11 : 13);
 }
 
 // Everything the user does before the screen's sequence starts.
@@ -89,7 +89,7 @@ private slots:
         const QString watchTimer = QStringLiteral("Timer") + watchMark.right(1);
 
         TestRun run;
-        QPointer<LessonScreen> form = openScreen(screen);
+        QPointer<LessonScreen> form = openScreen(run, screen);
         runSteps(form);
         QCOMPARE(run.sound.requests, stepRequests);
         Timer *delay = form->timer(QStringLiteral("Timerkokpitbekle"));
@@ -142,7 +142,7 @@ private slots:
     {
         TestRun run;
         run.removeContent(QStringLiteral("images/019.jpg"));
-        LessonScreen *form = openScreen(5);
+        LessonScreen *form = openScreen(run, 5);
         runSteps(form);
         form->timer(QStringLiteral("Timerkokpitbekle"))->tick();
         Timer *sequence = form->timer(QStringLiteral("TimerDVMBekle"));
@@ -170,7 +170,7 @@ private slots:
         QFETCH(QPoint, point);
         QFETCH(bool, hits);
         TestRun run;
-        LessonScreen *form = openScreen(5);
+        LessonScreen *form = openScreen(run, 5);
         QCOMPARE(explainText(form), QStringLiteral("E11"));
         QCOMPARE(insetName(form), QStringLiteral("images\\Kokpitb.bmp"));
         QCOMPARE(form->pictureName(), QStringLiteral("images\\015.jpg"));
@@ -178,7 +178,7 @@ private slots:
         QCOMPARE(form->pictureName(), hits ? QStringLiteral("Images\\016.jpg") : QStringLiteral("images\\015.jpg"));
         QCOMPARE(running(form, "Timerkokpitbekle"), hits);
         QCOMPARE(running(form, "Timer1"), !hits);
-        QCOMPARE(ExplanationCursor, 11); // the step itself reads no line
+        QCOMPARE(run.explanationCursor, 11); // the step itself reads no line
         press(form, point);
         QCOMPARE(run.sound.requests.size(), hits ? 1 : 0);
     }

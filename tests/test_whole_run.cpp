@@ -5,9 +5,10 @@
 #include "LessonWalker.h"
 #include "TestRun.h"
 #include "app/Form000.h"
-#include "screens/RunState.h"
+#include "screens/Run.h"
 #include "app/TrainerApplication.h"
 #include "content/LanguageFile.h"
+#include "course/CourseLoader.h"
 #include "platform/ErrorReport.h"
 #include "platform/ProgramEnd.h"
 #include "platform/ProgramFolder.h"
@@ -94,9 +95,9 @@ public:
             photographs << photographNumber(screen->pictureName());
         }
         if (auto *explain = screen->findChild<QLabel *>(QStringLiteral("Explain"));
-            explain && (lines.isEmpty() || lines.last().first != ExplanationCursor)) {
-            if (ExplanationCursor > 0)
-                lines << qMakePair(ExplanationCursor, explain->text());
+            explain && (lines.isEmpty() || lines.last().first != screen->run().explanationCursor)) {
+            if (screen->run().explanationCursor > 0)
+                lines << qMakePair(screen->run().explanationCursor, explain->text());
         }
     }
     QList<int> photographs;
@@ -127,41 +128,36 @@ private slots:
         const QString dist = QStringLiteral(KELVORA_DIST_DIR);
         QVERIFY2(QFile::exists(dist + QStringLiteral("/Lang%1.txt").arg(language)), "the content pack was not built");
         const QString previousCurrent = QDir::currentPath();
-        setProgramFolder(dist);
         QDir::setCurrent(dist);
-        const QString languageFile = languageFilePath(QString::number(language));
+        Run run(loadCourse(BuiltInCourseFile), {.contentRoot = dist, .languageFolder = dist});
+        const QString languageFile = run.languageFilePath(QString::number(language));
 
         std::optional<SdlSoundPlayer> sdl;
         RecordingSoundPlayer recording;
         if (realTime) {
-            sdl.emplace(resolveInContentFolder);
+            sdl.emplace([&run](const QString &name) { return run.resolve(name); });
             if (sdl->usingDummyDriver())
                 qInfo("no audio device: SDL's silent dummy driver paces the sounds");
         }
         LoggingPlayer sound(sdl ? static_cast<SoundPlayer &>(*sdl) : recording);
-        SoundPlayer::install(&sound);
+        run.setVoice(&sound);
         std::optional<int> endStatus;
         QStringList soundsAtEnd;
-        setProgramEndHandler([&](int status) {
+        run.onEnd = [&](int status) {
             if (!endStatus) {
                 endStatus = status;
                 soundsAtEnd = sound.log;
             }
-        });
+        };
         QList<RuntimeError> errors;
-        setErrorReportHandler([&](const RuntimeError &error) { errors << error; });
+        run.onError = [&](const RuntimeError &error) { errors << error; };
         const auto restore = qScopeGuard([&] {
-            for (QWidget *widget : QApplication::topLevelWidgets()) {
-                if (qobject_cast<Screen *>(widget))
-                    delete widget;
+            for (Screen *page : run.pages()) {
+                if (page->isWindow())
+                    delete page;
             }
             TestRun::settle();
-            SoundPlayer::install(nullptr);
-            setErrorReportHandler({});
-            setProgramEndHandler({});
-            setProgramFolder({});
             QDir::setCurrent(previousCurrent);
-            CurrentLanguage = 0;
         });
 
         RunWindow window;
@@ -172,7 +168,7 @@ private slots:
 
         QElapsedTimer clock;
         clock.start();
-        auto *start = new Form000;
+        auto *start = new Form000(run);
         window.start(*start);
         watcher.sample();
         QTest::mouseClick(start->findChild<QPushButton *>(QStringLiteral("Lang%1").arg(language)), Qt::LeftButton);

@@ -25,17 +25,15 @@ QStringList contentCandidates(const QString &requested)
 }
 } // namespace
 
-void locateContent(const QString &requested)
+QString locateContent(const QString &requested)
 {
     const QStringList candidates = contentCandidates(requested);
     for (const QString &folder : candidates) {
         if (resolveContentPath(StartPicture, folder).isEmpty())
             continue;
-        if (!requested.isEmpty() || folder != QDir::current().absolutePath()) {
-            setContentFolder(folder);
-            setProgramFolder(folder);
-        }
-        return;
+        if (!requested.isEmpty() || folder != QDir::current().absolutePath())
+            return folder;
+        return {};
     }
     throw RuntimeError(RuntimeError::Kind::FileNotFound, StartPicture,
                        QStringLiteral("looked for %1 in %2, in any letter case; name the folder that holds images/ and "

@@ -11,7 +11,8 @@ namespace kelvora {
 // executable's folder the language files, as a runnable folder has them; when
 // the current directory has no start picture, the first of the other candidate
 // folders that has one holds everything. Throws a RuntimeError that names every
-// folder tried when none has it.
-void locateContent(const QString &requested);
+// folder tried when none has it. Returns the folder that holds everything, or
+// an empty string for the current directory and the executable's folder.
+QString locateContent(const QString &requested);
 
 } // namespace kelvora

@@ -1,14 +1,9 @@
 #include "Form000.h"
 
 #include "ProgramIcon.h"
-#include "screens/RunState.h"
-#include "content/ContentPath.h"
-#include "course/CurrentCourse.h"
-#include "platform/ProgramEnd.h"
-#include "platform/SoundPlayer.h"
-#include "screens/RunObserver.h"
 #include "screens/LessonChain.h"
 #include "screens/PrgModule.h"
+#include "screens/Run.h"
 #include "screens/RunGuard.h"
 #include "screens/Look.h"
 #include "screens/Shape.h"
@@ -44,21 +39,21 @@ QLabel *addLabel(QWidget *parent, const char *name, const QRect &rect, const QSt
 constexpr int MaxTraineeNameLength = 200;
 } // namespace
 
-Form000::Form000() : Screen(QSize(1022, 768))
+Form000::Form000(Run &run) : Screen(run, QSize(1022, 768))
 {
     setObjectName(QStringLiteral("Form000"));
-    setWindowTitle(currentCourse().title);
+    setWindowTitle(run.course().title);
     setWindowIcon(programIcon());
 
-    m_title = addLabel(this, "Label1", {344, 10, 557, 21}, currentCourse().title);
+    m_title = addLabel(this, "Label1", {344, 10, 557, 21}, run.course().title);
     m_title->setProperty("index", 0);
     m_title->setFont(captionFont());
     setTextColor(m_title, MarkYellow);
 
     QList<QPushButton *> languageButtons;
-    const int buttons = std::max(ButtonsAtLeast, int(currentCourse().languages.size()));
+    const int buttons = std::max(ButtonsAtLeast, int(run.course().languages.size()));
     for (int code = 1; code <= buttons; ++code) {
-        const CourseLanguage *language = currentCourse().language(code);
+        const CourseLanguage *language = run.course().language(code);
         languageButtons << addButton(this, QStringLiteral("Lang%1").arg(code), languageButtonPlace(code - 1),
                                      language ? language->name : QString());
         if (!language)
@@ -82,14 +77,14 @@ Form000::Form000() : Screen(QSize(1022, 768))
     m_start->setFont(captionFont());
     m_start->hide();
     connect(m_start, &QPushButton::clicked, this, guarded(this, [this] { startLessons(); }));
-    showCaptions(currentCourse().languages.front());
-    if (currentCourse().format == 2) { // an author's photograph, of any size, under the start screen's labels
+    showCaptions(run.course().languages.front());
+    if (run.course().format == 2) { // an author's photograph, of any size, under the start screen's labels
         fitPictures();
         m_currentLanguage->setAutoFillBackground(true);
     }
 
     // A recorded run with no trainee named: shared logins say nothing about who sat there.
-    if (RunObserver::current().wantsTraineeName()) {
+    if (run.observer().wantsTraineeName()) {
         addLabel(this, "TraineeLabel", {642, 536, 70, 21}, QStringLiteral("Trainee:"));
         m_traineeName = new QLineEdit(this);
         m_traineeName->setObjectName(QStringLiteral("TraineeName"));
@@ -120,19 +115,19 @@ QString Form000::traineeName() const
 
 QList<PictureShown> Form000::picturesAhead() const
 {
-    return openingPictures(1);
+    return openingPictures(run(), 1);
 }
 
 void Form000::load()
 {
-    if (!currentCourse().startPicture.isEmpty())
-        setPicture(currentCourse().startPicture);
+    if (!run().course().startPicture.isEmpty())
+        setPicture(run().course().startPicture);
 }
 
 void Form000::chooseLanguage(int code)
 {
-    if (const CourseLanguage *language = currentCourse().language(code)) {
-        CurrentLanguage = code;
+    if (const CourseLanguage *language = run().course().language(code)) {
+        run().language = code;
         showCaptions(*language);
         m_start->show();
         m_languageName->setText(language->name);
@@ -142,8 +137,8 @@ void Form000::chooseLanguage(int code)
 // The start screen speaks the first language until the trainee chooses one.
 void Form000::showCaptions(const CourseLanguage &language)
 {
-    if (!currentCourse().titles.empty())
-        m_title->setText(currentCourse().titleIn(CurrentLanguage >= 1 ? CurrentLanguage : 1));
+    if (!run().course().titles.empty())
+        m_title->setText(run().course().titleIn(run().language >= 1 ? run().language : 1));
     m_credit->setText(language.captions.credit);
     m_currentLanguage->setText(language.captions.currentLanguage);
     m_start->setText(language.captions.start);
@@ -154,15 +149,15 @@ void Form000::startLessons()
     if (isLeaving() || !m_start->isEnabled())
         return;
     if (m_traineeName)
-        RunObserver::current().traineeNamed(traineeName());
-    GoToScreen(*this, *createLessonScreen(1));
+        run().observer().traineeNamed(traineeName());
+    GoToScreen(*this, *createLessonScreen(run(), 1));
 }
 
 void Form000::exitProgram()
 {
-    RunObserver::current().runEnded(RunResult::left());
-    playSound(ExitClickSound, SoundModule, SoundAsync);
-    endProgram(0);
+    run().ended(RunResult::left());
+    run().play(ExitClickSound, SoundModule, SoundAsync);
+    run().end(0);
 }
 
 } // namespace kelvora

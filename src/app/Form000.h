@@ -14,7 +14,7 @@ struct CourseLanguage;
 class Form000 : public Screen {
     Q_OBJECT
 public:
-    Form000();
+    explicit Form000(Run &run);
     QList<PictureShown> picturesAhead() const override;
 
 public slots:

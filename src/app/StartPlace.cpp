@@ -1,9 +1,9 @@
 #include "StartPlace.h"
 
 #include "Form000.h"
-#include "course/CurrentCourse.h"
 #include "platform/RuntimeError.h"
 #include "screens/LessonChain.h"
+#include "screens/Run.h"
 
 namespace kelvora {
 
@@ -23,24 +23,25 @@ int languageCode(const Course &course, const QString &tag)
 }
 } // namespace
 
-Screen &firstScreen(const CommandLineOptions &options)
+Screen &firstScreen(Run &run, const CommandLineOptions &options)
 {
-    const Course &course = currentCourse();
+    const Course &course = run.course();
     const int language = languageCode(course, options.languageTag);
     if (options.startScreen == 0) {
-        auto *start = new Form000;
+        auto *start = new Form000(run);
         if (!options.languageTag.isEmpty())
             start->chooseLanguage(language);
         return *start;
     }
-    Screen *lesson = createLessonScreen(options.startScreen);
+    Screen *lesson = createLessonScreen(run, options.startScreen);
     if (!lesson)
         throw RuntimeError(RuntimeError::Kind::ScreenNotFound, QStringLiteral("--screen %1").arg(options.startScreen),
                            QStringLiteral("%1 has %2 screens").arg(course.file).arg(course.lessonCount()));
-    CurrentLanguage = language;
-    ExplanationCursor = 0;
+    run.language = language;
+    run.startedAt = options.startScreen;
+    run.explanationCursor = 0;
     for (int screen = 1; screen < options.startScreen; ++screen)
-        ExplanationCursor += Course::linesRead(course.screens[size_t(screen - 1)]);
+        run.explanationCursor += Course::linesRead(course.screens[size_t(screen - 1)]);
     return *lesson;
 }
 

@@ -4,11 +4,10 @@
 #include "app/RecordPlan.h"
 #include "app/StartPlace.h"
 #include "app/TrainerApplication.h"
+#include "course/CourseAssets.h"
 #include "course/CourseLoader.h"
-#include "course/CurrentCourse.h"
+#include "platform/ErrorReport.h"
 #include "platform/FontConfigWarmUp.h"
-#include "platform/ProgramEnd.h"
-#include "content/ContentPath.h"
 #include "platform/SdlSoundPlayer.h"
 #include "platform/SignalQuit.h"
 #include "record/ClassroomSettings.h"
@@ -17,7 +16,7 @@
 #include "record/ResultsScreen.h"
 #include "record/RunClock.h"
 #include "record/RunRecorder.h"
-#include "screens/AuthorView.h"
+#include "screens/Run.h"
 #include "screens/RunGuard.h"
 #include "screens/Screen.h"
 #include "screens/RunWindow.h"
@@ -26,6 +25,7 @@
 #include <QFileInfo>
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 #include <optional>
 
 using namespace kelvora;
@@ -34,16 +34,18 @@ namespace {
 // How long the end of a run may wait for its record to reach the store.
 constexpr int EndOfRunSendMs = 1500;
 
-// The course and its content, found before any window opens.
-void prepareCourse(const CommandLineOptions &options)
+// The run: its course and where its content lies, found before any window opens.
+std::unique_ptr<Run> prepareRun(const CommandLineOptions &options, RunMode mode)
 {
+    RunOptions run{.mode = mode, .authorMode = options.author};
     if (options.courseFile.isEmpty()) {
-        locateContent(options.contentFolder);
-        currentCourse(); // a broken built-in course is reported here too
-    } else {
-        useCourseFile(options.courseFile);
+        run.contentRoot = run.languageFolder = locateContent(options.contentFolder);
+        return std::make_unique<Run>(loadCourse(BuiltInCourseFile), run); // a broken built-in course is reported here too
     }
-    setAuthorMode(options.author);
+    Course course = loadCourse(options.courseFile);
+    checkCourseFiles(course);
+    run.contentRoot = run.languageFolder = course.folder;
+    return std::make_unique<Run>(std::move(course), run);
 }
 
 QString courseName(const CommandLineOptions &options)
@@ -70,21 +72,22 @@ int main(int argc, char **argv)
 
     FontConfigWarmUp fonts;
     TrainerApplication app(argc, argv);
-    CurrentRunMode = plan.mode;
     SystemRunClock clock;
     std::optional<RunRecorder> recorder;
     if (plan.recorded) {
         recorder.emplace(clock, courseName(options), options.trainee, modeName(plan.mode), plan.destination,
                          settings.homePage);
-        RunObserver::install(&*recorder);
     }
-    setResultsPage([&recorder] { return new ResultsScreen(recorder ? recorder->record() : nullptr); });
+    std::unique_ptr<Run> run;
     std::unique_ptr<Courier> courier; // from the first paint on, when records go to a store
     // Every end comes here: the record written (once), a failed write reported in the status, and the
     // record just made given a short while to reach the store; what does not stays in the outbox.
     const auto finish = [&](int status) {
         if (recorder) {
-            recorder->runEnded(RunResult::left());
+            if (run)
+                run->ended(RunResult::left());
+            else
+                recorder->runEnded(RunResult::left());
             if (recorder->failed() && status == 0)
                 status = 1;
         }
@@ -92,15 +95,27 @@ int main(int argc, char **argv)
             courier->sendAndWait(EndOfRunSendMs);
         return status;
     };
-    setProgramEndHandler([&](int status) {
+    const auto end = [&](int status) {
         status = finish(status);
         std::fflush(nullptr);
         std::_Exit(status);
-    });
+    };
+    try {
+        run = prepareRun(options, plan.mode);
+    } catch (const RuntimeError &error) {
+        if (recorder)
+            recorder->runEnded(RunResult::error(error.message()));
+        showRuntimeError(error);
+        end(1);
+    }
+    run->onEnd = end;
+    if (recorder)
+        run->setObserver(&*recorder);
+    run->setResultsPage([&recorder](Run &run) { return new ResultsScreen(run, recorder ? recorder->record() : nullptr); });
     quitOnTerminationSignals();
 
-    SdlSoundPlayer sound(resolveInContentFolder);
-    SoundPlayer::install(&sound);
+    SdlSoundPlayer sound([&run](const QString &name) { return run->resolve(name); });
+    run->setVoice(&sound);
     afterFirstPaint([&sound] { sound.prepareInBackground(); });
     // The store plugin, and the network module with it, is loaded once the window is up, as the sound is.
     if (!plan.destination.outbox.isEmpty()) {
@@ -118,11 +133,10 @@ int main(int argc, char **argv)
     if (qEnvironmentVariableIsSet("KELVORA_REPORT_FIRST_PAINT"))
         afterFirstPaint([] { std::puts("first paint"), std::fflush(stdout); });
     RunWindow window;
-    runHandler(nullptr, [&] {
-        prepareCourse(options);
+    runHandler(*run, [&] {
         if (recorder)
-            recorder->describeCourse(currentCourse());
-        window.start(firstScreen(options));
+            recorder->describeCourse(run->course());
+        window.start(firstScreen(*run, options));
     });
     // The window was closed or a signal asked to quit.
     return finish(app.exec());

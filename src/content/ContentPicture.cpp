@@ -152,12 +152,12 @@ QImage readCompletePicture(const QString &path, QString &problem)
     return image;
 }
 
-QImage loadContentPicture(const PictureShown &picture)
+QImage loadContentPicture(const PictureShown &picture, const QString &folder)
 {
     const QString &name = picture.name;
-    const QString path = resolveContentPath(name);
+    const QString path = resolveContentPath(name, folder);
     if (path.isEmpty())
-        throw RuntimeError(RuntimeError::Kind::FileNotFound, name, contentLookupDetail(name));
+        throw RuntimeError(RuntimeError::Kind::FileNotFound, name, contentLookupDetail(name, folder));
     if (std::optional<QImage> ahead = takePictureReadAhead(path, picture.fitInto))
         return *ahead;
     QString problem;

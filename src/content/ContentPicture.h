@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ContentPath.h"
+
 #include <QImage>
 #include <QSize>
 #include <QString>
@@ -16,8 +18,8 @@ struct PictureShown {
 // Reads a picture of the content folders from disk at the moment it is
 // assigned, or takes it read ahead from an unchanged file; nothing else is
 // kept, so a replaced file takes effect at its next use. Throws RuntimeError:
-// file not found, or invalid picture.
-QImage loadContentPicture(const PictureShown &picture);
+// file not found, or invalid picture. Names resolve in the folder given.
+QImage loadContentPicture(const PictureShown &picture, const QString &folder = contentFolder());
 
 // Decodes the picture file at path only if its data is complete and sound: a
 // JPEG cut short or damaged, or a BMP whose pixel rows end early, is refused

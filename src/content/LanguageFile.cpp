@@ -12,30 +12,21 @@
 
 namespace kelvora {
 
-namespace {
-QStringList &courseLanguageFiles()
-{
-    static QStringList files;
-    return files;
-}
-} // namespace
-
-void setLanguageFileNames(const QStringList &fileNames)
-{
-    courseLanguageFiles() = fileNames;
-}
-
 QString languageFilePath(const QString &languageNumberText)
+{
+    return languageFilePath(languageNumberText, {}, programFolder());
+}
+
+QString languageFilePath(const QString &languageNumberText, const QStringList &named, const QString &folder)
 {
     // The number goes through a floating-point value and back, so "1" and "1.0" both name Lang1.txt.
     const double value = languageNumberText.trimmed().toDouble();
-    const QStringList &named = courseLanguageFiles();
     const QString name = value >= 1 && value <= named.size() && value == int(value)
                              ? named.at(int(value) - 1)
                              : QStringLiteral("Lang%1.txt").arg(QString::number(value));
     // Like every content name, in any letter case; a missing file keeps its own name for the error.
-    const QString found = resolveContentPath(name, programFolder());
-    return found.isEmpty() ? QDir(programFolder()).filePath(name) : found;
+    const QString found = resolveContentPath(name, folder);
+    return found.isEmpty() ? QDir(folder).filePath(name) : found;
 }
 
 namespace {

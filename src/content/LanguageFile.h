@@ -5,12 +5,12 @@
 namespace kelvora {
 
 // The language file of a language number given as text ("1", "2", "3"):
-// Lang<n>.txt in the program's folder, whatever the current directory is,
-// unless a course names the files of its languages; found without regard to
-// letter case (lang2.txt will do).
+// Lang<n>.txt in the folder, whatever the current directory is, unless the
+// names of the files of languages 1, 2, ... are given (a course's own); found
+// without regard to letter case (lang2.txt will do).
+QString languageFilePath(const QString &languageNumberText, const QStringList &fileNames, const QString &folder);
+// Lang<n>.txt in the program's folder.
 QString languageFilePath(const QString &languageNumberText);
-// The files of languages 1, 2, ... as the course names them; empty: Lang<n>.txt.
-void setLanguageFileNames(const QStringList &fileNames);
 
 // Line lineNumber (1-based) of a language file, read from the first line on:
 // lines end at CR LF, CR or LF. Single-byte windows-1254 text unless the file

@@ -83,12 +83,12 @@ auto findAhead(std::vector<PictureAhead> &store, const QString &path, QSize fitI
 }
 } // namespace
 
-void readPicturesAhead(const QList<PictureShown> &pictures, AheadKeeping keeping)
+void readPicturesAhead(const QList<PictureShown> &pictures, AheadKeeping keeping, const QString &folder)
 {
     std::vector<PictureAhead> &store = picturesAhead();
     std::vector<PictureAhead> kept;
     for (const PictureShown &picture : pictures) {
-        const QString path = resolveContentPath(picture.name);
+        const QString path = resolveContentPath(picture.name, folder);
         if (path.isEmpty())
             continue; // reported when the page shows it
         const auto before = findAhead(store, path, picture.fitInto);

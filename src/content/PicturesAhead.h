@@ -23,7 +23,9 @@ enum class AheadKeeping { AsDecoded, Compact };
 
 // Starts reading these pictures ahead, fitted as they will be shown; those
 // read ahead before and not named again are dropped, so at most these are held.
-void readPicturesAhead(const QList<PictureShown> &pictures, AheadKeeping keeping = AheadKeeping::AsDecoded);
+// Names resolve in the folder given.
+void readPicturesAhead(const QList<PictureShown> &pictures, AheadKeeping keeping = AheadKeeping::AsDecoded,
+                       const QString &folder = contentFolder());
 
 // The picture read ahead from that path for that box, waiting for its decoding
 // to finish, if it was read whole and its file has not changed since. It

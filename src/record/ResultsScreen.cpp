@@ -1,11 +1,8 @@
 #include "ResultsScreen.h"
 
-#include "screens/RunObserver.h"
 #include "RunSummary.h"
-#include "screens/RunState.h"
-#include "course/CurrentCourse.h"
-#include "platform/ProgramEnd.h"
 #include "screens/Look.h"
+#include "screens/Run.h"
 #include "screens/Shape.h"
 
 #include <QLabel>
@@ -62,15 +59,15 @@ private:
 };
 } // namespace
 
-ResultsScreen::ResultsScreen(const RunRecord *record) : Screen(QSize(1024, 768)), m_record(record)
+ResultsScreen::ResultsScreen(Run &run, const RunRecord *record) : Screen(run, QSize(1024, 768)), m_record(record)
 {
     setObjectName(QStringLiteral("Results"));
 }
 
 void ResultsScreen::load()
 {
-    const Captions &captions = captionsFor(CurrentLanguage);
-    setWindowTitle(currentCourse().title + QStringLiteral(" - ") + QString::fromUtf8(captions.title));
+    const Captions &captions = captionsFor(run().language);
+    setWindowTitle(run().course().title + QStringLiteral(" - ") + QString::fromUtf8(captions.title));
 
     auto *title = new QLabel(QString::fromUtf8(captions.title), this);
     title->setObjectName(QStringLiteral("Title"));
@@ -102,7 +99,7 @@ void ResultsScreen::load()
 
 void ResultsScreen::finish()
 {
-    endProgram(0);
+    run().end(0);
 }
 
 } // namespace kelvora

@@ -10,7 +10,7 @@ namespace kelvora {
 class ResultsScreen : public Screen {
     Q_OBJECT
 public:
-    explicit ResultsScreen(const RunRecord *record);
+    ResultsScreen(Run &run, const RunRecord *record);
 
 public slots:
     void finish();

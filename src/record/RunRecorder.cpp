@@ -4,8 +4,8 @@
 #include "RecordOptions.h"
 #include "RunClock.h"
 #include "XapiStatements.h"
+#include "course/Course.h"
 #include "screens/RunState.h"
-#include "course/CurrentCourse.h"
 
 #include <QJsonDocument>
 #include <QStandardPaths>
@@ -115,9 +115,7 @@ void RunRecorder::runEnded(const RunResult &result)
     m_record.end = m_clock.now();
     if (!m_record.screens.isEmpty())
         m_record.screens.last().left = m_record.end;
-    // A language is chosen only once the course has loaded; before that, asking for the course could fail again.
-    const CourseLanguage *language = CurrentLanguage > 0 ? currentCourse().language(CurrentLanguage) : nullptr;
-    m_record.language = language ? language->tag : QString();
+    m_record.language = result.language;
     m_record.result = result;
     m_record.result.screen = m_record.screens.isEmpty() ? 0 : m_record.screens.last().screen;
     // Left on the start screen before a name was typed: the login is all there is to go by.

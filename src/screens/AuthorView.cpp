@@ -13,23 +13,8 @@
 namespace kelvora {
 
 namespace {
-bool &authorFlag()
-{
-    static bool on = false;
-    return on;
-}
 constexpr int RefreshMs = 100; // marks move and blink under the view
 } // namespace
-
-bool authorMode()
-{
-    return authorFlag();
-}
-
-void setAuthorMode(bool on)
-{
-    authorFlag() = on;
-}
 
 AuthorView::AuthorView(Screen &screen) : QWidget(&screen), m_screen(screen), m_title(screen.windowTitle())
 {

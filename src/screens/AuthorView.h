@@ -4,14 +4,11 @@
 
 namespace kelvora {
 
-// The author's aid: on, every lesson screen shows its marks' rectangles and
-// names whatever their blink phase, and its caption the pointer's position.
-bool authorMode();
-void setAuthorMode(bool on);
-
 class Screen;
 
-// Drawn over a screen and its controls; lets every press through to them.
+// The author's aid (a run's author mode): every lesson screen shows its marks'
+// rectangles and names whatever their blink phase, and its caption the
+// pointer's position. Drawn over a screen and its controls; lets every press through to them.
 class AuthorView : public QWidget {
     Q_OBJECT
 public:

@@ -1,22 +1,22 @@
 #include "screens/LessonChain.h"
 
 #include "content/PictureSizes.h"
-#include "course/CurrentCourse.h"
 #include "screens/LessonScreen.h"
+#include "screens/Run.h"
 
 namespace kelvora {
 
-Screen *createLessonScreen(int number)
+Screen *createLessonScreen(Run &run, int number)
 {
-    const Course &course = currentCourse();
+    const Course &course = run.course();
     if (number < 1 || number > course.lessonCount())
         return nullptr;
-    return new LessonScreen(course.screens[size_t(number - 1)]);
+    return new LessonScreen(run, course.screens[size_t(number - 1)]);
 }
 
-QList<PictureShown> openingPictures(int number)
+QList<PictureShown> openingPictures(const Run &run, int number)
 {
-    const Course &course = currentCourse();
+    const Course &course = run.course();
     if (number < 1 || number > course.lessonCount())
         return {};
     const LessonDesign &design = course.screens[size_t(number - 1)];

@@ -8,24 +8,21 @@
 #include "PrgModule.h"
 #include "RunGuard.h"
 #include "StepTracker.h"
+#include "Run.h"
 #include "Timer.h"
-#include "screens/RunState.h"
 #include "course/ControlNames.h"
 #include "kinds/PressCounter.h"
 #include "kinds/RunEnding.h"
 #include "kinds/ThrottleSteps.h"
 #include "kinds/TimedSequence.h"
-#include "platform/ProgramEnd.h"
-#include "platform/SoundPlayer.h"
-#include "screens/RunObserver.h"
 
 #include <QMouseEvent>
 #include <QPushButton>
 
 namespace kelvora {
 
-LessonScreen::LessonScreen(const LessonDesign &design)
-    : Screen(LessonPictureSize), m_design(design), m_layout(m_design.layout),
+LessonScreen::LessonScreen(Run &run, const LessonDesign &design)
+    : Screen(run, LessonPictureSize), m_design(design), m_layout(m_design.layout),
       m_tracker(new StepTracker(*this, design.screen))
 {
     setObjectName(QStringLiteral("Form%1").arg(design.screen, 3, 10, QLatin1Char('0')));
@@ -128,9 +125,9 @@ void LessonScreen::blink(const QString &markName)
     }
 }
 
-QString LessonScreen::languageText()
+QString LessonScreen::languageText() const
 {
-    return QString::number(CurrentLanguage);
+    return QString::number(run().language);
 }
 
 void LessonScreen::showNextLine()
@@ -142,7 +139,7 @@ void LessonScreen::restartLoop()
 {
     if (m_design.loop.isEmpty())
         return;
-    playSound(m_design.loop.toStdString(), NoModule, SoundAsync | SoundLoop);
+    run().play(m_design.loop.toStdString(), NoModule, SoundAsync | SoundLoop);
 }
 
 void LessonScreen::setInset(const QString &name)
@@ -158,11 +155,12 @@ QWidget *LessonScreen::continueLabel() const
 void LessonScreen::load()
 {
     m_tracker->screenLoaded();
-    if (CurrentLanguage >= 1 && CurrentLanguage <= m_design.captions.size())
-        setWindowTitle(m_design.captions.at(CurrentLanguage - 1));
-    LocalizeScreen(*this, CurrentLanguage);
+    const int language = run().language;
+    if (language >= 1 && language <= m_design.captions.size())
+        setWindowTitle(m_design.captions.at(language - 1));
+    LocalizeScreen(*this, language);
     if (number() == 1)
-        ExplanationCursor = 0; // the first lesson starts the run's explanation lines
+        run().explanationCursor = 0; // the first lesson starts the run's explanation lines
     showNextLine();
     if (m_layout.continueLabelInFront)
         continueLabel()->raise();
@@ -176,13 +174,13 @@ void LessonScreen::load()
     runActions(m_design.atLoad);
     for (LessonKind *kind : m_kinds)
         kind->loaded();
-    if (authorMode())
+    if (run().authorMode())
         new AuthorView(*this);
 }
 
 QList<PictureShown> LessonScreen::picturesAhead() const
 {
-    return openingPictures(number() + 1);
+    return openingPictures(run(), number() + 1);
 }
 
 void LessonScreen::mousePressEvent(QMouseEvent *event)
@@ -221,9 +219,9 @@ void LessonScreen::runStep(const Step &step)
 {
     const StepDesign &design = *step.design;
     if (!design.cue.isEmpty())
-        PlayCue(design.cue);
+        PlayCue(*this, design.cue);
     if (!design.sound.isEmpty())
-        playSound(design.sound.toStdString(), SoundModule, SoundSync);
+        run().play(design.sound.toStdString(), SoundModule, SoundSync);
     if (isLeaving())
         return; // handed over while the cue played
     if (m_design.engineLoop)
@@ -259,9 +257,9 @@ void LessonScreen::runAction(const ScreenAction &action)
     case Verb::Photograph: setPicture(name); break;
     case Verb::Inset: setInset(name); break;
     case Verb::Line: showNextLine(); break;
-    case Verb::Sound: playSound(name.toStdString(), SoundModule, SoundAsync); break;
-    case Verb::Loop: playSound(name.toStdString(), NoModule, SoundAsync | SoundLoop); break;
-    case Verb::Cue: PlayCue(name); break;
+    case Verb::Sound: run().play(name.toStdString(), SoundModule, SoundAsync); break;
+    case Verb::Loop: run().play(name.toStdString(), NoModule, SoundAsync | SoundLoop); break;
+    case Verb::Cue: PlayCue(*this, name); break;
     }
 }
 
@@ -273,7 +271,7 @@ void LessonScreen::next()
         if (kind->next())
             return;
     }
-    Screen *following = createLessonScreen(number() + 1);
+    Screen *following = createLessonScreen(run(), number() + 1);
     if (!following)
         throw RuntimeError(RuntimeError::Kind::ScreenNotFound, QStringLiteral("Form%1").arg(number() + 1, 3, 10, QLatin1Char('0')),
                            QStringLiteral("the screen after %1").arg(objectName()));
@@ -282,21 +280,21 @@ void LessonScreen::next()
 
 void LessonScreen::finishRun()
 {
-    RunObserver::current().runEnded(RunResult::completed());
-    Screen *results = CurrentRunMode == RunMode::Check ? makeResultsPage() : nullptr;
+    run().ended(RunResult::completed());
+    Screen *results = run().mode() == RunMode::Check ? run().makeResultsPage() : nullptr;
     if (results)
         GoToScreen(*this, *results);
     else
-        endProgram(0);
+        run().end(0);
 }
 
 void LessonScreen::exitProgram()
 {
-    RunObserver::current().runEnded(RunResult::left());
-    playSound(ExitClickSound, SoundModule, SoundAsync);
+    run().ended(RunResult::left());
+    run().play(ExitClickSound, SoundModule, SoundAsync);
     if (m_layout.exitRequests == 2)
-        playSound("", SoundModule, SoundAsync);
-    endProgram(0);
+        run().play("", SoundModule, SoundAsync);
+    run().end(0);
 }
 
 void LessonScreen::readMore()

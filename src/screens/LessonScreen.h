@@ -23,14 +23,14 @@ class StepTracker;
 class LessonScreen : public Screen {
     Q_OBJECT
 public:
-    explicit LessonScreen(const LessonDesign &design);
+    LessonScreen(Run &run, const LessonDesign &design);
 
     int number() const { return m_design.screen; }
 
     Shape *mark(const QString &name) const { return control<Shape>(name); }
     Timer *timer(const QString &name) const { return control<Timer>(name); }
 
-    // ShowNextExplanation for this screen in CurrentLanguage.
+    // ShowNextExplanation for this screen in the run's language.
     void showNextLine();
     void setInset(const QString &name);
     void runActions(const Actions &actions);
@@ -68,8 +68,8 @@ private:
     // whose mark it hits, else the continue mark.
     void pressWindow(QPointF position);
     void pressContinueMark(QPointF position);
-    // CurrentLanguage as the decimal text the explanation reader takes.
-    static QString languageText();
+    // The run's language as the decimal text the explanation reader takes.
+    QString languageText() const;
 
     void createCommonControls();
     void createMarks();

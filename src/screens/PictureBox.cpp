@@ -1,5 +1,8 @@
 #include "PictureBox.h"
 
+#include "Run.h"
+#include "Screen.h"
+
 #include "RunGuard.h"
 #include "content/ContentPicture.h"
 
@@ -56,7 +59,9 @@ QWidget *PictureBox::canvas() const
 void PictureBox::setPicture(const QString &name)
 {
     m_canvas->picture = QImage(); // one picture at a time, as on the page
-    m_canvas->picture = loadContentPicture({name, m_fitPictures ? m_canvas->size() : QSize()});
+    const Screen *screen = Screen::of(this);
+    m_canvas->picture = loadContentPicture({name, m_fitPictures ? m_canvas->size() : QSize()},
+                                           screen ? screen->run().contentRoot() : contentFolder());
     m_pictureName = name;
     m_canvas->update();
 }

@@ -1,12 +1,10 @@
 #include "PrgModule.h"
 
+#include "Run.h"
 #include "RunWindow.h"
 #include "Screen.h"
-#include "screens/RunState.h"
 #include "content/LanguageFile.h"
 #include "course/ControlNames.h"
-#include "course/CurrentCourse.h"
-#include "platform/SoundPlayer.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -15,11 +13,12 @@ namespace kelvora {
 
 void ShowNextExplanation(Screen &screen, const QString &languageNumber)
 {
-    ExplanationCursor = checkedIncrement(ExplanationCursor, "ExplanationCursor");
-    const std::vector<QStringList> &held = currentCourse().lines;
+    Run &run = screen.run();
+    const int cursor = run.explanationCursor = checkedIncrement(run.explanationCursor, "ExplanationCursor");
+    const std::vector<QStringList> &held = run.course().lines;
     const size_t language = size_t(languageNumber.toInt() - 1);
-    const QString line = held.empty() ? readLanguageLine(languageFilePath(languageNumber), ExplanationCursor)
-                         : language < held.size() ? held[language].value(ExplanationCursor - 1)
+    const QString line = held.empty() ? readLanguageLine(run.languageFilePath(languageNumber), cursor)
+                         : language < held.size() ? held[language].value(cursor - 1)
                                                   : QString();
     screen.control<QLabel>(names::Explain)->setText(line);
 }
@@ -35,15 +34,15 @@ void GoToScreen(Screen &current, Screen &next)
     current.unload();
 }
 
-void PlayCue(const QString &cueName)
+void PlayCue(const Screen &screen, const QString &cueName)
 {
     const QString path = QStringLiteral("Sounds\\") + cueName + QStringLiteral(".wav");
-    playSound(path.toStdString(), SoundModule, SoundSync);
+    screen.run().play(path.toStdString(), SoundModule, SoundSync);
 }
 
 void LocalizeScreen(Screen &screen, int languageCode)
 {
-    if (const CourseLanguage *language = currentCourse().language(languageCode)) {
+    if (const CourseLanguage *language = screen.run().course().language(languageCode)) {
         screen.control<QPushButton>(names::Next)->setText(language->captions.next);
         screen.control<QPushButton>(names::Exit)->setText(language->captions.exit);
         screen.control<QLabel>(names::ContinueLabel)->setText(language->captions.continueLabel);

@@ -1,30 +1,42 @@
 #include "RunGuard.h"
 
+#include "Run.h"
 #include "Screen.h"
 #include "platform/ErrorReport.h"
-#include "screens/RunObserver.h"
-
-#include <QApplication>
+#include "platform/ProgramEnd.h"
 
 namespace kelvora {
 
+namespace {
+void stopAndReport(Run &run, const RuntimeError &error)
+{
+    run.stop();
+    run.ended(RunResult::error(error.message())); // before the box waits for OK
+    run.report(error);
+}
+} // namespace
+
 void runHandler(const QObject *origin, const std::function<void()> &handler)
 {
-    const Screen::Handling handling(Screen::of(origin));
+    Screen *screen = Screen::of(origin);
+    const Screen::Handling handling(screen);
     try {
         handler();
     } catch (const RuntimeError &error) {
-        stopRun();
-        RunObserver::current().runEnded(RunResult::error(error.message())); // before the box waits for OK
-        reportRuntimeError(error);
+        if (!screen) { // a handler outside any run: nothing to stop but the program
+            showRuntimeError(error);
+            endProgram(1);
+        }
+        stopAndReport(screen->run(), error);
     }
 }
 
-void stopRun()
+void runHandler(Run &run, const std::function<void()> &handler)
 {
-    for (QWidget *widget : QApplication::allWidgets()) {
-        if (auto *screen = qobject_cast<Screen *>(widget))
-            screen->leave();
+    try {
+        handler();
+    } catch (const RuntimeError &error) {
+        stopAndReport(run, error);
     }
 }
 

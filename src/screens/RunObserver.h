@@ -5,12 +5,10 @@
 #include <QPointF>
 #include <QString>
 
-#include <functional>
-
 namespace kelvora {
 
 // What the screens tell about a run as it happens. The default observer
-// ignores everything; the trainer installs a RunRecorder. Calls only note what
+// ignores everything; the trainer gives its run a RunRecorder. Calls only note what
 // happened in memory, so a press never waits for the disk.
 class RunObserver {
 public:
@@ -28,15 +26,6 @@ public:
     // Records are on and no trainee was named: the start screen asks for the name.
     virtual bool wantsTraineeName() const { return false; }
     virtual void traineeNamed(const QString & /*name*/) {}
-
-    static RunObserver &current();
-    static void install(RunObserver *observer); // not owned; nullptr restores the default
 };
-
-class Screen;
-// The page that follows the last screen of a check run (the results), made by whoever records the run;
-// without one the program ends there.
-void setResultsPage(std::function<Screen *()> make);
-Screen *makeResultsPage();
 
 } // namespace kelvora

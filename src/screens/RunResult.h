@@ -10,11 +10,13 @@ struct RunResult {
     enum class Kind { Completed, Left, Error };
     Kind kind = Kind::Left;
     int screen = 0; // the last screen shown; 0 is the start screen
-    QString message;
+    QString message = {};
+    QString language = {}; // the tag of the run's language, empty when none was chosen
+    int startedAt = 1; // the lesson screen the run started at
 
-    static RunResult completed() { return {Kind::Completed, 0, {}}; }
-    static RunResult left() { return {Kind::Left, 0, {}}; }
-    static RunResult error(const QString &message) { return {Kind::Error, 0, message}; }
+    static RunResult completed() { return {.kind = Kind::Completed}; }
+    static RunResult left() { return {.kind = Kind::Left}; }
+    static RunResult error(const QString &message) { return {.kind = Kind::Error, .message = message}; }
 
     // "completed", "left at screen 5", "error: <message>"
     QString text() const;

@@ -1,5 +1,7 @@
 #include "RunWindow.h"
 
+#include "Run.h"
+
 #include "Screen.h"
 #include "content/PicturesAhead.h"
 
@@ -66,7 +68,8 @@ void RunWindow::handOver(Screen &leaving, Screen &next)
 void RunWindow::readAhead(const Screen &page) const
 {
     const bool designSize = transform().isIdentity() && devicePixelRatioF() == 1;
-    readPicturesAhead(page.picturesAhead(), designSize ? AheadKeeping::Compact : AheadKeeping::AsDecoded);
+    readPicturesAhead(page.picturesAhead(), designSize ? AheadKeeping::Compact : AheadKeeping::AsDecoded,
+                      page.run().contentRoot());
 }
 
 RunWindow *RunWindow::hosting(const Screen &page)

@@ -1,5 +1,6 @@
 #include "Screen.h"
 
+#include "Run.h"
 #include "Timer.h"
 #include "content/ContentPicture.h"
 
@@ -8,8 +9,9 @@
 
 namespace kelvora {
 
-Screen::Screen(const QSize &clientSize)
+Screen::Screen(Run &run, const QSize &clientSize) : m_run(run)
 {
+    run.adopt(*this);
     setAttribute(Qt::WA_DeleteOnClose, false);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFixedSize(clientSize);
@@ -18,7 +20,7 @@ Screen::Screen(const QSize &clientSize)
 void Screen::setPicture(const QString &name)
 {
     m_picture = QImage(); // one photograph at a time: the last one goes before the next is read
-    m_picture = loadContentPicture({name, m_fitPictures ? size() : QSize()});
+    m_picture = loadContentPicture({name, m_fitPictures ? size() : QSize()}, m_run.contentRoot());
     m_background.clear();
     m_pictureName = name;
     update();

@@ -10,16 +10,21 @@
 
 namespace kelvora {
 
+class Run;
+
 // One page of the trainer: its background is the current photograph, drawn
 // from the origin in design units, and it owns its controls as named children.
 // It paints every pixel of itself, black where the photograph leaves any.
 // A screen is loaded once, when it is first opened, and unloaded when the run
 // moves on; an unloaded screen keeps nothing. The run window hosts it; a screen
-// without one (a test's, the storyboard's) is a window of its own.
+// without one (a test's, the storyboard's) is a window of its own. A screen
+// belongs to one run, which it reaches through run().
 class Screen : public QWidget {
     Q_OBJECT
 public:
-    explicit Screen(const QSize &clientSize);
+    Screen(Run &run, const QSize &clientSize);
+
+    Run &run() const { return m_run; }
 
     // The screen's picture: read from disk now, drawn from the origin.
     void setPicture(const QString &name); // throws RuntimeError
@@ -73,6 +78,7 @@ protected:
 private:
     void destroyLater();
 
+    Run &m_run;
     QImage m_picture;
     PageBackground m_background;
     QString m_pictureName;

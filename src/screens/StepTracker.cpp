@@ -2,16 +2,17 @@
 
 #include "Shape.h"
 #include "Timer.h"
-#include "screens/RunState.h"
-#include "screens/RunObserver.h"
+#include "Run.h"
+#include "Screen.h"
 
 #include <QKeyEvent>
 #include <QWidget>
 
 namespace kelvora {
 
-StepTracker::StepTracker(QWidget &screen, int screenNumber)
-    : QObject(&screen), m_screen(screen), m_screenNumber(screenNumber), m_checking(CurrentRunMode == RunMode::Check)
+StepTracker::StepTracker(Screen &screen, int screenNumber)
+    : QObject(&screen), m_screen(screen), m_run(screen.run()), m_screenNumber(screenNumber),
+      m_checking(screen.run().mode() == RunMode::Check)
 {
     if (m_checking)
         screen.installEventFilter(this);
@@ -28,7 +29,7 @@ void StepTracker::track(Timer *activeWhile, Shape *mark)
 
 void StepTracker::screenLoaded()
 {
-    RunObserver::current().screenShown(m_screenNumber);
+    m_run.observer().screenShown(m_screenNumber);
     for (int index = 0; index < int(m_steps.size()); ++index) {
         if (m_steps[index].activeWhile->isEnabled())
             activate(index);
@@ -40,7 +41,7 @@ void StepTracker::activate(int index)
     Step &step = m_steps[index];
     step.misses = 0;
     step.hinted = false;
-    RunObserver::current().stepActive(m_screenNumber, index + 1, step.mark->objectName());
+    m_run.observer().stepActive(m_screenNumber, index + 1, step.mark->objectName());
 }
 
 void StepTracker::hint()
@@ -59,7 +60,7 @@ void StepTracker::reveal(int index)
     step.hinted = true;
     step.mark->setConcealed(false);
     step.mark->show();
-    RunObserver::current().hinted(m_screenNumber, index + 1);
+    m_run.observer().hinted(m_screenNumber, index + 1);
 }
 
 bool StepTracker::eventFilter(QObject *watched, QEvent *event)
@@ -104,12 +105,12 @@ void StepTracker::settle(int target, int missed, QPointF atScreen)
             return; // a step taken by several presses
         if (m_checking)
             step.mark->setConcealed(true);
-        RunObserver::current().stepHit(m_screenNumber, target + 1);
+        m_run.observer().stepHit(m_screenNumber, target + 1);
         return;
     }
     if (missed < 0)
         return;
-    RunObserver::current().missed(m_screenNumber, missed + 1, atScreen);
+    m_run.observer().missed(m_screenNumber, missed + 1, atScreen);
     if (++m_steps[missed].misses == MissesBeforeHint)
         reveal(missed);
 }

@@ -8,6 +8,8 @@ class QWidget;
 
 namespace kelvora {
 
+class Run;
+class Screen;
 class Shape;
 class Timer;
 
@@ -21,7 +23,7 @@ class StepTracker : public QObject {
 public:
     static constexpr int MissesBeforeHint = 3;
 
-    StepTracker(QWidget &screen, int screenNumber);
+    StepTracker(Screen &screen, int screenNumber);
 
     // Steps are numbered in the order they are tracked.
     void track(Timer *activeWhile, Shape *mark);
@@ -62,6 +64,7 @@ private:
     void settle(int target, int missed, QPointF atScreen);
 
     QWidget &m_screen;
+    Run &m_run;
     int m_screenNumber;
     bool m_checking;
     std::vector<Step> m_steps;

@@ -1,25 +1,25 @@
 #pragma once
 
-#include "screens/RunState.h"
 #include "screens/LessonChain.h"
 #include "screens/LessonScreen.h"
+#include "screens/Run.h"
 
 #include <QCoreApplication>
 #include <QLabel>
 
 namespace kelvora::test {
 
-// Lesson screen `screen` of the current course, not yet loaded.
-inline LessonScreen *lessonScreen(int screen)
+// Lesson screen `screen` of the run's course, not yet loaded.
+inline LessonScreen *lessonScreen(Run &run, int screen)
 {
-    return static_cast<LessonScreen *>(createLessonScreen(screen));
+    return static_cast<LessonScreen *>(createLessonScreen(run, screen));
 }
 
 // Opens a lesson as the run reaches it: the line before its first is on display.
-inline LessonScreen *openLessonAtLine(int screen, int firstLine)
+inline LessonScreen *openLessonAtLine(Run &run, int screen, int firstLine)
 {
-    LessonScreen *form = lessonScreen(screen);
-    ExplanationCursor = firstLine - 1;
+    LessonScreen *form = lessonScreen(run, screen);
+    run.explanationCursor = firstLine - 1;
     form->open();
     return form;
 }

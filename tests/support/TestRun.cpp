@@ -1,10 +1,8 @@
 #include "TestRun.h"
 
-#include "screens/RunState.h"
 #include "content/ContentPath.h"
-#include "platform/ErrorReport.h"
-#include "platform/ProgramEnd.h"
-#include "platform/ProgramFolder.h"
+#include "course/CourseAssets.h"
+#include "course/CourseLoader.h"
 #include "screens/Screen.h"
 
 #include <QApplication>
@@ -29,7 +27,7 @@ void writePicture(const QString &path, QSize size, int seed)
 
 QString TestRun::writeCourse(const QByteArray &json, QSize pictureSize) const
 {
-    const QDir folder(m_dir.filePath(QStringLiteral("course")));
+    const QDir folder(dir.filePath(QStringLiteral("course")));
     static const QRegularExpression picture(QStringLiteral("\"([^\"]+\\.(jpg|png|bmp))\""));
     for (const QRegularExpressionMatch &match : picture.globalMatch(QString::fromUtf8(json))) {
         const QString path = folder.filePath(match.captured(1));
@@ -52,9 +50,12 @@ QString TestRun::writeCourse(const QByteArray &json, QSize pictureSize) const
     return file.fileName();
 }
 
-TestRun::TestRun(int language, int languageLines) : m_previousCurrent(QDir::currentPath())
+TestRun::TestRun(int language, int languageLines)
+    : Run(loadCourse(BuiltInCourseFile), {.contentRoot = dir.filePath(QStringLiteral("content")),
+                                          .languageFolder = dir.filePath(QStringLiteral("program"))}),
+      m_previousCurrent(QDir::currentPath())
 {
-    QDir root(m_dir.path());
+    QDir root(dir.path());
     root.mkpath(QStringLiteral("program"));
     root.mkpath(QStringLiteral("content/images"));
     root.mkpath(QStringLiteral("content/Sounds"));
@@ -74,34 +75,31 @@ TestRun::TestRun(int language, int languageLines) : m_previousCurrent(QDir::curr
         writePicture(images + QStringLiteral("Kokpit%1.bmp").arg(QLatin1Char(letter)), {8, 8}, letter);
     writePicture(images + QStringLiteral("cougar.jpg"), {8, 8}, 99);
 
-    setProgramFolder(programFolder());
-    setContentFolder({});
     QDir::setCurrent(contentFolder());
-    SoundPlayer::install(&sound);
-    setProgramEndHandler([this](int status) {
+    setVoice(&sound);
+    onEnd = [this](int status) {
         if (!endStatus)
             endStatus = status;
-    });
-    setErrorReportHandler([this](const RuntimeError &error) { errors << error; });
-    CurrentLanguage = language;
-    ExplanationCursor = 0;
+    };
+    onError = [this](const RuntimeError &error) { errors << error; };
+    this->language = language;
+}
+
+void TestRun::useCourseFile(const QString &file)
+{
+    Course course = loadCourse(file);
+    checkCourseFiles(course);
+    useCourse(std::move(course));
 }
 
 TestRun::~TestRun()
 {
-    for (QWidget *widget : QApplication::topLevelWidgets()) {
-        if (qobject_cast<Screen *>(widget))
-            delete widget;
+    for (Screen *page : pages()) {
+        if (page->isWindow())
+            delete page;
     }
     settle();
-    setErrorReportHandler({});
-    setProgramEndHandler({});
-    SoundPlayer::install(nullptr);
-    setProgramFolder({});
-    setContentFolder({});
     QDir::setCurrent(m_previousCurrent);
-    CurrentLanguage = 0;
-    ExplanationCursor = 0;
 }
 
 void TestRun::writeLanguageFile(int language, const QByteArray &bytes) const

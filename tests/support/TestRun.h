@@ -2,6 +2,7 @@
 
 #include "RecordingSoundPlayer.h"
 #include "platform/RuntimeError.h"
+#include "screens/Run.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -14,18 +15,26 @@ class Screen;
 
 namespace kelvora::test {
 
-// One trainer run inside a test: a temporary program folder with language
-// files whose lines say their own number ("E7" is line 7 of the English file),
-// a content folder (the current directory) with a small picture under every
-// name of the catalogue, the recording sound player, and the program end and
-// run-time errors recorded instead of ending the test.
-class TestRun {
+// The temporary folder of a test's run, made before the run.
+struct TestFolders {
+    QTemporaryDir dir;
+};
+
+// One trainer run of the built-in course inside a test: a temporary program
+// folder with language files whose lines say their own number ("E7" is line 7
+// of the English file), a content folder (the current directory) with a small
+// picture under every name of the catalogue, the recording sound player, and
+// the run's end and run-time errors recorded instead of ending the test.
+class TestRun : private TestFolders, public Run {
 public:
     explicit TestRun(int language = 2, int languageLines = 60);
     ~TestRun();
 
-    QString programFolder() const { return m_dir.filePath(QStringLiteral("program")); }
-    QString contentFolder() const { return m_dir.filePath(QStringLiteral("content")); }
+    // Reads a course file, its files checked, and makes it this run's.
+    void useCourseFile(const QString &file);
+
+    QString programFolder() const { return dir.filePath(QStringLiteral("program")); }
+    QString contentFolder() const { return dir.filePath(QStringLiteral("content")); }
     void writeLanguageFile(int language, const QByteArray &bytes) const;
     void removeContent(const QString &relativePath) const;
     // Writes a course file into a folder of its own with every picture it names at that size (a gradient, so
@@ -42,7 +51,6 @@ public:
     static void settle();
 
 private:
-    QTemporaryDir m_dir;
     QString m_previousCurrent;
 };
 

@@ -1,11 +1,8 @@
 #include "Storyboard.h"
 
-#include "screens/RunState.h"
 #include "course/ControlNames.h"
-#include "course/CurrentCourse.h"
-#include "platform/ErrorReport.h"
-#include "platform/ProgramEnd.h"
 #include "screens/LessonChain.h"
+#include "screens/Run.h"
 #include "screens/PictureBox.h"
 #include "screens/Screen.h"
 #include "screens/Shape.h"
@@ -31,9 +28,8 @@ constexpr int StateLimit = 300;
 // Ticks in a row that change nothing before a timer counts as idle: a sequence may show a photograph twice.
 constexpr int IdleTickLimit = 20;
 
-int firstLineOf(int screen)
+int firstLineOf(const Course &course, int screen)
 {
-    const Course &course = currentCourse();
     for (int line = 1; line <= course.linesRead(); ++line) {
         if (course.screenOfLine(line) == screen)
             return line;
@@ -57,35 +53,36 @@ QString slug(const QString &state)
 }
 } // namespace
 
-Storyboard::Storyboard(const QString &outFolder, bool picturesToo) : m_outFolder(outFolder), m_picturesToo(picturesToo)
+Storyboard::Storyboard(Run &run, const QString &outFolder, bool picturesToo)
+    : m_run(run), m_outFolder(outFolder), m_picturesToo(picturesToo)
 {
     QDir().mkpath(m_outFolder);
-    SoundPlayer::install(&m_sound);
-    setErrorReportHandler([this](const RuntimeError &error) {
+    run.setVoice(&m_sound);
+    run.onError = [this](const RuntimeError &error) {
         m_errors << QStringLiteral("screen %1: %2").arg(m_screenNumber).arg(error.message());
-    });
-    setProgramEndHandler([this](int status) {
+    };
+    run.onEnd = [this](int status) {
         m_errors << QStringLiteral("screen %1: the program ended with status %2").arg(m_screenNumber).arg(status);
-    });
+    };
     qApp->installEventFilter(this);
 }
 
 Storyboard::~Storyboard()
 {
     qApp->removeEventFilter(this);
-    setProgramEndHandler({});
-    setErrorReportHandler({});
-    SoundPlayer::install(nullptr);
+    m_run.onEnd = {};
+    m_run.onError = {};
+    m_run.setVoice(nullptr);
 }
 
 bool Storyboard::renderScreen(int number)
 {
-    Screen *screen = createLessonScreen(number);
+    Screen *screen = createLessonScreen(m_run, number);
     if (!screen)
         return false;
     m_screen = screen;
     m_screenNumber = number;
-    ExplanationCursor = firstLineOf(number) - 1; // as if the run had come this far
+    m_run.explanationCursor = firstLineOf(m_run.course(), number) - 1; // as if the run had come this far
     m_sound.take();
     const qsizetype errorsBefore = m_errors.size();
     try {
@@ -268,7 +265,7 @@ int Storyboard::blinkTimerNumber(const Timer *timer) const
     const QString name = timer->objectName();
     if (name.compare(names::ContinueTimer, Qt::CaseInsensitive) == 0)
         return 0;
-    const std::vector<BlinkTimerDesign> &timers = currentCourse().screens[size_t(m_screenNumber - 1)].blinkTimers;
+    const std::vector<BlinkTimerDesign> &timers = m_run.course().screens[size_t(m_screenNumber - 1)].blinkTimers;
     for (size_t i = 0; i < timers.size(); ++i) {
         if (timers[i].name.compare(name, Qt::CaseInsensitive) == 0)
             return int(i) + 1;

@@ -9,6 +9,8 @@
 
 namespace kelvora {
 
+class Run;
+
 class Screen;
 class Shape;
 class Timer;
@@ -36,7 +38,7 @@ class Storyboard : public QObject {
     Q_OBJECT
 public:
     // With `picturesToo` false only the states and their pixel hashes are kept.
-    explicit Storyboard(const QString &outFolder, bool picturesToo = true);
+    Storyboard(Run &run, const QString &outFolder, bool picturesToo = true);
     ~Storyboard() override;
 
     // Renders every state of lesson screen `number`; false when the chain has
@@ -62,6 +64,7 @@ private:
     QString signature() const;
     int statesSoFar(const QString &prefix) const;
 
+    Run &m_run;
     QString m_outFolder;
     bool m_picturesToo = true;
     SilentSoundPlayer m_sound;

@@ -1,12 +1,11 @@
 #include "ContactSheet.h"
 #include "Storyboard.h"
 
-#include "screens/RunState.h"
 #include "app/TrainerApplication.h"
-#include "platform/ProgramFolder.h"
-#include "course/CurrentCourse.h"
+#include "course/CourseAssets.h"
+#include "course/CourseLoader.h"
 #include "platform/RuntimeError.h"
-#include "screens/AuthorView.h"
+#include "screens/Run.h"
 
 #include <QCommandLineParser>
 #include <QDir>
@@ -63,19 +62,23 @@ int main(int argc, char **argv)
     parser.addOption({QStringLiteral("hashes"),
                       QStringLiteral("writes states.tsv and the SHA-256 of each state's pixels (pixels.sha256) instead of PNG files")});
     parser.process(app);
-    setAuthorMode(parser.isSet(QStringLiteral("author")));
+    Run run(Course{}, {.authorMode = parser.isSet(QStringLiteral("author"))});
     QStringList args = parser.positionalArguments();
     const bool ownCourse = parser.isSet(QStringLiteral("course"));
-    if (ownCourse) {
-        try {
-            useCourseFile(parser.value(QStringLiteral("course")));
-        } catch (const RuntimeError &error) {
-            err << "kelvora-storyboard: " << error.message() << '\n';
-            return 2;
+    try {
+        if (ownCourse) {
+            Course own = loadCourse(parser.value(QStringLiteral("course")));
+            checkCourseFiles(own);
+            run.useCourse(std::move(own));
+            args.prepend(run.course().folder);
+        } else {
+            run.setCourse(loadCourse(BuiltInCourseFile));
         }
-        args.prepend(currentCourse().folder);
+    } catch (const RuntimeError &error) {
+        err << "kelvora-storyboard: " << error.message() << '\n';
+        return 2;
     }
-    const Course &course = currentCourse();
+    const Course &course = run.course();
     const int language = parser.value(QStringLiteral("language")).toInt();
     if (args.size() != 2 || language < 1 || language > int(course.languages.size()))
         parser.showHelp(2);
@@ -85,17 +88,17 @@ int main(int argc, char **argv)
     const QString framesDir = QDir(outDir).filePath(QStringLiteral("lang%1").arg(language));
     QDir(framesDir).removeRecursively(); // a count of PNG files must not include an earlier run's
     // As the trainer runs: language files from the program folder, pictures relative to the current directory.
-    setProgramFolder(programDir);
+    run.placeContent(programDir, programDir);
     if (!QDir::setCurrent(programDir)) {
         err << "kelvora-storyboard: no such folder: " << programDir << '\n';
         return 2;
     }
-    CurrentLanguage = language;
+    run.language = language;
 
     QElapsedTimer clock;
     clock.start();
     const bool hashesOnly = parser.isSet(QStringLiteral("hashes"));
-    Storyboard board(framesDir, !hashesOnly);
+    Storyboard board(run, framesDir, !hashesOnly);
     QList<int> missing;
     const int lessonCount = course.lessonCount();
     for (int screen = 1; screen <= lessonCount; ++screen) {

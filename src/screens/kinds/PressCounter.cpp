@@ -1,8 +1,8 @@
 #include "PressCounter.h"
 
 #include "course/NumberedPhotographs.h"
-#include "platform/SoundPlayer.h"
 #include "screens/LessonScreen.h"
+#include "screens/Run.h"
 
 namespace kelvora {
 
@@ -18,7 +18,7 @@ bool PressCounter::press(QPointF position)
     if (!screen().timer(m_design.timer)->isEnabled() || !screen().mark(m_design.mark)->hits(position))
         return false;
     ++m_pressCount;
-    playSound(m_design.click.toStdString(), NoModule, SoundSync);
+    screen().run().play(m_design.click.toStdString(), NoModule, SoundSync);
     if (screen().isLeaving())
         return true; // handed over while the click played
     screen().restartLoop();

@@ -12,7 +12,7 @@ bool RunEnding::next()
 {
     if (screen().leave()) {
         if (!m_design.cue.isEmpty())
-            PlayCue(m_design.cue);
+            PlayCue(screen(), m_design.cue);
         screen().finishRun();
     }
     return true;

@@ -1,9 +1,8 @@
 #include "ThrottleSteps.h"
 
-#include "screens/RunState.h"
 #include "course/ControlNames.h"
-#include "platform/SoundPlayer.h"
 #include "screens/LessonScreen.h"
+#include "screens/Run.h"
 #include "screens/StepTracker.h"
 #include "screens/ThrottleQuadrant.h"
 
@@ -44,8 +43,9 @@ void ThrottleSteps::loaded()
 // Languages without a caption leave it as it is.
 void ThrottleSteps::showCaption(const QStringList &captions)
 {
-    if (CurrentLanguage >= 1 && CurrentLanguage <= captions.size())
-        m_quadrant->setCaption(captions.at(CurrentLanguage - 1));
+    const int language = screen().run().language;
+    if (language >= 1 && language <= captions.size())
+        m_quadrant->setCaption(captions.at(language - 1));
 }
 
 void ThrottleSteps::pressQuadrant(QPointF position)
@@ -87,7 +87,7 @@ void ThrottleSteps::pullThrottleToOff()
 void ThrottleSteps::raiseFingerLift()
 {
     // Gives way to a sound still playing: after the engine start its loop goes on and no click is heard.
-    playSound(m_design.liftClick.toStdString(), SoundModule, SoundNoStop);
+    screen().run().play(m_design.liftClick.toStdString(), SoundModule, SoundNoStop);
     screen().timer(m_design.liftTimer)->setEnabled(false);
     screen().mark(m_design.liftMark)->hide();
     screen().timer(m_design.pushTimer)->setEnabled(true);

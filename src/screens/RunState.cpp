@@ -1,9 +1,0 @@
-#include "RunState.h"
-
-namespace kelvora {
-
-int CurrentLanguage = 0;
-int ExplanationCursor = 0;
-RunMode CurrentRunMode = RunMode::Guided;
-
-} // namespace kelvora
