@@ -43,6 +43,28 @@ private:
 class ScreenServicesTest : public QObject {
     Q_OBJECT
 private slots:
+    // Two runs in one process: each reads its own language's lines with its own
+    // cursor and voice, and stopping one leaves the other's page taking presses.
+    void twoRunsLiveSideBySide()
+    {
+        TestRun english(2);
+        TestRun french(3);
+        LessonScreen first(english, bareDesign(english, 2));
+        LessonScreen second(french, bareDesign(french, 2));
+        english.explanationCursor = 4;
+        first.open();
+        second.open();
+        QCOMPARE(first.control<QLabel>(QStringLiteral("Explain"))->text(), QStringLiteral("E5"));
+        QCOMPARE(second.control<QLabel>(QStringLiteral("Explain"))->text(), QStringLiteral("F1"));
+        PlayCue(second, QStringLiteral("Dugme1"));
+        QVERIFY(english.sound.requests.isEmpty());
+        QCOMPARE(french.sound.requests.size(), 1);
+
+        english.stop();
+        QVERIFY(first.isLeaving());
+        QVERIFY(!second.isLeaving());
+    }
+
     void localizeSetsCaptionsAndTrimsTheButtons_data()
     {
         QTest::addColumn<int>("language");
