@@ -123,6 +123,7 @@ private slots:
     void checkRunRecordsMissesHintsAndDurations();
     void endedRunsAreRecorded_data();
     void endedRunsAreRecorded();
+    void aRunStartedFurtherOnIsNotCompleted();
     void aRecordAppearsWholeOrNotAtAll();
     void runsEndingAtOnceLeaveEveryRecord();
     void aLongNameIsCutInTheFileNameOnly();
@@ -253,6 +254,20 @@ void TestRunRecord::endedRunsAreRecorded()
     const QJsonValue end = recorded.statements().last();
     QCOMPARE(end["verb"]["id"].toString().section('/', -1), byError ? QStringLiteral("terminated") : QStringLiteral("exited"));
     QCOMPARE(end["result"]["extensions"][xapi::extension(xapi::Screen)].toInt(), byError ? 3 : 4);
+}
+
+// A check of one screen (--screen 18) that reaches the end says where it started,
+// in the statement and in the listing, and is not counted as completed.
+void TestRunRecord::aRunStartedFurtherOnIsNotCompleted()
+{
+    TestRun run;
+    RecordedRun recorded(run, RunMode::Guided);
+    run.startedAt = 18;
+    run.ended(RunResult::completed());
+    const QJsonValue end = recorded.statements().last();
+    QCOMPARE(end["verb"]["id"].toString().section('/', -1), QStringLiteral("exited"));
+    QCOMPARE(end["result"]["completion"].toBool(true), false);
+    QCOMPARE(recorded.summary().value(3), QStringLiteral("finished, started at screen 18"));
 }
 
 void TestRunRecord::aRecordAppearsWholeOrNotAtAll()

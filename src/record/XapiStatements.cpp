@@ -183,8 +183,9 @@ QJsonArray xapiStatements(const RunRecord &record)
                            {xapi::extension(xapi::Started), timestamp(record.start)}};
     if (record.result.kind == RunResult::Kind::Error)
         extensions.insert(xapi::extension(xapi::Error), record.result.message);
-    QJsonObject end = run.statement(endVerb(record.result.kind), course, record.end, {});
-    end.insert("result", QJsonObject{{"completion", record.result.kind == RunResult::Kind::Completed},
+    const bool partial = record.result.kind == RunResult::Kind::Completed && !record.result.completedWhole();
+    QJsonObject end = run.statement(partial ? "exited" : endVerb(record.result.kind), course, record.end, {});
+    end.insert("result", QJsonObject{{"completion", record.result.completedWhole()},
                                      {"duration", isoDuration(record.durationMs())},
                                      {"extensions", extensions}});
     statements.append(end);

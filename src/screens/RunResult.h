@@ -18,7 +18,11 @@ struct RunResult {
     static RunResult left() { return {.kind = Kind::Left}; }
     static RunResult error(const QString &message) { return {.kind = Kind::Error, .message = message}; }
 
-    // "completed", "left at screen 5", "error: <message>"
+    // The last screen finished in a run that started at the first: a run started
+    // further on (a check of one screen) reached the end without being completed.
+    bool completedWhole() const { return kind == Kind::Completed && startedAt <= 1; }
+
+    // "completed", "finished, started at screen 18", "left at screen 5", "error: <message>"
     QString text() const;
 };
 
