@@ -78,14 +78,20 @@ private slots:
                                           << "guided";
         QTest::newRow("the check run, which shows its results from the record")
             << QStringList{"--mode", "check"} << QByteArray() << QByteArray() << true << "check";
-        QTest::newRow("records on system-wide, the mode from the user's file")
-            << QStringList() << QByteArray("[records]\nmode=check\n") << QByteArray("[records]\nenabled=true\nmode=guided\n")
+        QTest::newRow("records on system-wide, the mode from the user's file where the system's leaves it unset")
+            << QStringList() << QByteArray("[records]\nmode=check\n") << QByteArray("[records]\nenabled=true\n")
             << true << "check";
+        QTest::newRow("a mode set system-wide is not the user's to change")
+            << QStringList() << QByteArray("[records]\nmode=check\n") << QByteArray("[records]\nenabled=true\nmode=guided\n")
+            << true << "guided";
         QTest::newRow("the command line's mode before the settings'")
             << QStringList{"--mode", "guided"} << QByteArray("[records]\nenabled=true\nmode=check\n") << QByteArray()
             << true << "guided";
-        QTest::newRow("records off in the user's file, though on system-wide")
+        QTest::newRow("records on system-wide stay on, though off in the user's file")
             << QStringList() << QByteArray("[records]\nenabled=false\n") << QByteArray("[records]\nenabled=true\n")
+            << true << "guided";
+        QTest::newRow("records off in the user's file where the system's says nothing")
+            << QStringList() << QByteArray("[records]\nenabled=false\n") << QByteArray("[records]\nmode=guided\n")
             << false << "guided";
     }
     void theCommandLineAndThenTheSettingsDecideTheRecord()
@@ -104,8 +110,10 @@ private slots:
         };
         write("user", user);
         write("system", system);
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir.filePath(QStringLiteral("user")));
-        qputenv("XDG_CONFIG_DIRS", QFile::encodeName(dir.filePath(QStringLiteral("system"))));
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(dir.filePath(QStringLiteral("user"))));
+        // The first folder holds nothing: every folder of the list is read, not only the first.
+        qputenv("XDG_CONFIG_DIRS", QFile::encodeName(dir.filePath(QStringLiteral("none")) + QLatin1Char(':') +
+                                                     dir.filePath(QStringLiteral("system"))));
         qputenv("XDG_DATA_HOME", QFile::encodeName(dir.path()));
 
         const ClassroomSettings settings = ClassroomSettings::read();

@@ -66,6 +66,8 @@ int main(int argc, char **argv)
             return 2;
         }
     }
+    for (const QString &warning : settings.warnings)
+        std::fprintf(stderr, "kelvora-trainer: %s\n", qPrintable(warning));
 
     FontConfigWarmUp fonts;
     TrainerApplication app(argc, argv);

@@ -9,15 +9,18 @@
 
 namespace kelvora {
 
-// What a classroom's administrator sets once for every run on a PC, read from
-// the user's settings file, else the system-wide one:
+// What a classroom's administrator sets once for every run on a PC:
 //   [records]  enabled=true, mode=guided|check, folder=DIR, homePage=URL
-//   [store]    endpoint=URL, username=NAME, password=SECRET
+//   [store]    endpoint=URL, username=NAME, password=SECRET or passwordFile=FILE,
+//              allowInsecure=true, timeout=SECONDS
+// The system-wide files come first: a key they set is the administrator's and
+// the user's file cannot change it; the user's file gives only what they leave
+// unset. The store is taken whole from the first file that names an endpoint.
 class ClassroomSettings {
 public:
     static ClassroomSettings read();
-    // ~/.config/kelvora/trainer.conf, then /etc/xdg/kelvora/trainer.conf (XDG_CONFIG_HOME and
-    // XDG_CONFIG_DIRS move them).
+    // ~/.config/kelvora/trainer.conf, then kelvora/trainer.conf in each folder of
+    // XDG_CONFIG_DIRS (/etc/xdg by default); XDG_CONFIG_HOME moves the first.
     static QStringList files();
 
     bool records = false;         // every run leaves a record
@@ -25,7 +28,8 @@ public:
     QString recordsFolder;        // instead of the user's records folder
     QString homePage;             // the system that knows the trainees by name
     StoreSettings store;          // records are also sent there
-    QString problem;              // a value that makes no sense, with its file and key; empty if none
+    QString problem;              // a file or value that makes no sense, with its file and key; empty if none
+    QStringList warnings;         // to be said once, on stderr
 };
 
 } // namespace kelvora

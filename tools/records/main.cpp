@@ -18,6 +18,8 @@ namespace {
 
 // Pauses before the second, third and fourth try of a send.
 constexpr int SendPausesMs[] = {1000, 2000, 4000};
+// Besides the time each try may wait for the store.
+constexpr int SendLimitMs = 30 * 1000;
 
 // A spreadsheet takes a cell that starts with one of these for a formula; a
 // quote before it makes it text, and shows nowhere.
@@ -74,10 +76,10 @@ void printAligned(QTextStream &out, QList<QStringList> lines)
 }
 
 // Sends what is in the outbox, trying again after a pause while something is
-// left; status 0 when all of it was taken.
+// left; status 0 when all of it was taken. The whole of it is bounded in time.
 int sendOutbox(QCoreApplication &app, QTextStream &out, QTextStream &err)
 {
-    const kelvora::ClassroomSettings settings = kelvora::ClassroomSettings::read();
+    kelvora::ClassroomSettings settings = kelvora::ClassroomSettings::read();
     if (!settings.problem.isEmpty()) {
         err << "kelvora-records: " << settings.problem << Qt::endl;
         return 2;
@@ -88,23 +90,37 @@ int sendOutbox(QCoreApplication &app, QTextStream &out, QTextStream &err)
             << files.at(1) << ")" << Qt::endl;
         return 2;
     }
+    for (const QString &warning : settings.warnings)
+        err << "kelvora-records: " << warning << Qt::endl;
     const QString outbox = kelvora::defaultOutboxFolder();
+    kelvora::recoverPartFiles(outbox);
     kelvora::RecordSender sender(settings.store, outbox);
     int tries = 0;
     int sent = 0;
+    int status = -1;
     QObject::connect(&sender, &kelvora::RecordSender::passDone, &app, [&](int passSent, int left, const QString &problem) {
         sent += passSent;
         if (left == 0) {
+            status = 0;
             app.exit(0);
         } else if (tries < int(std::size(SendPausesMs))) {
             QTimer::singleShot(SendPausesMs[tries++], &sender, &kelvora::RecordSender::sendAll);
         } else {
             err << "kelvora-records: " << left << " record(s) left in " << outbox << ": " << problem << Qt::endl;
+            status = 1;
             app.exit(1);
         }
     });
-    sender.sendAll();
-    const int status = app.exec();
+    const int limitMs = SendLimitMs + int(std::size(SendPausesMs)) * settings.store.timeoutMs;
+    QTimer::singleShot(limitMs, &app, [&] {
+        err << "kelvora-records: stopped after " << limitMs / 1000 << " s; what was not sent is left in " << outbox
+            << Qt::endl;
+        status = 1;
+        app.exit(1);
+    });
+    // Started from the event loop, so that a pass that ends at once still ends the program.
+    QTimer::singleShot(0, &sender, &kelvora::RecordSender::sendAll);
+    app.exec();
     out << "kelvora-records: " << sent << " record(s) sent to " << settings.store.endpoint.toDisplayString() << Qt::endl;
     return status;
 }
