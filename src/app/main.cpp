@@ -6,6 +6,7 @@
 #include "app/TrainerApplication.h"
 #include "course/CourseLoader.h"
 #include "course/CurrentCourse.h"
+#include "platform/DisplayCheck.h"
 #include "platform/FontConfigWarmUp.h"
 #include "platform/ProgramEnd.h"
 #include "platform/SdlSoundPlayer.h"
@@ -68,7 +69,9 @@ int main(int argc, char **argv)
     }
 
     FontConfigWarmUp fonts;
+    DisplayCheck display("kelvora-trainer");
     TrainerApplication app(argc, argv);
+    display.passed();
     CurrentRunMode = plan.mode;
     SystemRunClock clock;
     std::optional<RunRecorder> recorder;
