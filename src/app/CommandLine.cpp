@@ -59,9 +59,14 @@ CommandLine CommandLine::parse(const QStringList &arguments)
     const QCommandLineOption screen(QStringLiteral("screen"),
                                     QStringLiteral("Start the course at lesson screen N, without the start screen."),
                                     QStringLiteral("N"));
+    const QCommandLineOption passMark(QStringLiteral("pass-mark"),
+                                      QStringLiteral("The share of steps a check run must press right without a miss "
+                                                     "or hint to pass, 0 to 1 (default 0.8, or the settings' passMark)."),
+                                      QStringLiteral("X"));
     parser.addOption(author);
     parser.addOption(mode);
     parser.addOption(screen);
+    parser.addOption(passMark);
     QList<QCommandLineOption> values;
     for (const ValueOption &option : ValueOptions) {
         values.append(QCommandLineOption(QLatin1String(option.name), QLatin1String(option.description),
@@ -91,6 +96,12 @@ CommandLine CommandLine::parse(const QStringList &arguments)
         line.options.mode = modeNamed(named);
         if (!line.options.mode)
             return stop(2, {}, QStringLiteral("%1: unknown mode '%2' (guided or check). Try --help.").arg(ProgramName, named));
+    }
+    if (parser.isSet(passMark)) {
+        line.options.passMark = passMarkNamed(parser.value(passMark));
+        if (!line.options.passMark)
+            return stop(2, {}, QStringLiteral("%1: the pass mark '%2' is not a number from 0 to 1. Try --help.")
+                                   .arg(ProgramName, parser.value(passMark)));
     }
     if (parser.isSet(screen)) {
         bool number = false;

@@ -78,6 +78,7 @@ int main(int argc, char **argv)
     if (plan.recorded) {
         recorder.emplace(clock, courseName(options), options.trainee, modeName(plan.mode), plan.destination,
                          settings.homePage);
+        recorder->setPassMark(options.passMark.value_or(settings.passMark));
         RunObserver::install(&*recorder);
     }
     setResultsPage([&recorder] { return new ResultsScreen(recorder ? recorder->record() : nullptr); });
