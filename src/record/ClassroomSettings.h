@@ -13,6 +13,7 @@ namespace kelvora {
 // the user's settings file, else the system-wide one:
 //   [records]  enabled=true, mode=guided|check, folder=DIR, homePage=URL
 //   [store]    endpoint=URL, username=NAME, password=SECRET
+//   [access]   keyboard, steadyMarks, captions, narrate = true|false
 class ClassroomSettings {
 public:
     static ClassroomSettings read();
@@ -25,6 +26,7 @@ public:
     QString recordsFolder;        // instead of the user's records folder
     QString homePage;             // the system that knows the trainees by name
     StoreSettings store;          // records are also sent there
+    AccessOptions access;         // what the command line adds to
     QString problem;              // a value that makes no sense, with its file and key; empty if none
 };
 
