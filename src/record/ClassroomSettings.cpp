@@ -12,6 +12,7 @@
 #include <QStandardPaths>
 #include <QStringDecoder>
 
+#include <algorithm>
 #include <memory>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -107,14 +108,18 @@ public:
 
     const QString &problem() const { return m_problem; }
 
-    // The first file that sets the key: a system-wide file before the user's.
+    // The first file that sets the key: for the records and the store, a system-wide
+    // file before the user's, so that a trainee cannot undo them; else the user's first.
     const SettingsFile *fileWith(const QString &key) const
     {
-        for (const SettingsFile &file : m_files) {
-            if (file.contains(key))
-                return &file;
+        const bool administrators = key.startsWith(QLatin1String("records/")) || key.startsWith(QLatin1String("store/"));
+        const auto found = [&](const SettingsFile &file) { return file.contains(key); };
+        if (administrators) {
+            const auto it = std::find_if(m_files.begin(), m_files.end(), found);
+            return it == m_files.end() ? nullptr : &*it;
         }
-        return nullptr;
+        const auto it = std::find_if(m_files.rbegin(), m_files.rend(), found);
+        return it == m_files.rend() ? nullptr : &*it;
     }
 
 private:
@@ -197,11 +202,18 @@ ClassroomSettings ClassroomSettings::read()
     };
     const auto text = [&](const QString &key) { return textOf(files.fileWith(key), key); };
 
-    const QString enabledKey = QStringLiteral("records/enabled");
-    const QString enabled = text(enabledKey).toLower();
-    settings.records = enabled == QLatin1String("true") || enabled == QLatin1String("1");
-    if (!enabled.isEmpty() && !settings.records && enabled != QLatin1String("false") && enabled != QLatin1String("0"))
-        bad(files.fileWith(enabledKey), enabledKey, QStringLiteral("'%1' is neither true nor false").arg(shown(enabled)));
+    const auto flag = [&](const QString &key) {
+        const QString value = text(key).toLower();
+        const bool on = value == QLatin1String("true") || value == QLatin1String("1");
+        if (!value.isEmpty() && !on && value != QLatin1String("false") && value != QLatin1String("0"))
+            bad(files.fileWith(key), key, QStringLiteral("'%1' is neither true nor false").arg(shown(value)));
+        return on;
+    };
+    settings.records = flag(QStringLiteral("records/enabled"));
+    settings.access.keyboard = flag(QStringLiteral("access/keyboard"));
+    settings.access.steadyMarks = flag(QStringLiteral("access/steadyMarks"));
+    settings.access.captions = flag(QStringLiteral("access/captions"));
+    settings.access.narrate = flag(QStringLiteral("access/narrate"));
 
     const QString modeKey = QStringLiteral("records/mode");
     const QString mode = text(modeKey);
@@ -224,6 +236,17 @@ ClassroomSettings ClassroomSettings::read()
     settings.homePage = text(homeKey);
     if (!settings.homePage.isEmpty() && !QUrl(settings.homePage, QUrl::StrictMode).isValid())
         bad(files.fileWith(homeKey), homeKey, QStringLiteral("'%1' is not a URL").arg(shown(settings.homePage)));
+
+    const QString passMarkKey = QStringLiteral("records/passMark");
+    const QString passMark = text(passMarkKey);
+    if (!passMark.isEmpty()) {
+        const std::optional<double> mark = passMarkNamed(passMark);
+        if (mark)
+            settings.passMark = *mark;
+        else
+            bad(files.fileWith(passMarkKey), passMarkKey,
+                QStringLiteral("'%1' is not a number from 0 to 1").arg(shown(passMark)));
+    }
 
     // The store comes whole from one file: a user's file cannot send the administrator's records elsewhere.
     const QString endpointKey = QStringLiteral("store/endpoint");
