@@ -1,5 +1,7 @@
 #include "CourseDocument.h"
 
+#include "content/RegularFile.h"
+
 #include "content/ContentPath.h"
 #include "course/CourseJson.h"
 #include "course/CourseTexts.h"
@@ -9,7 +11,6 @@
 #include <QFileInfo>
 #include <QJsonDocument>
 #include <QRegularExpression>
-#include <QSaveFile>
 
 namespace kelvora {
 
@@ -74,9 +75,9 @@ QString CourseDocument::save()
         return m_readOnlyReason;
     if (!isModified())
         return {};
-    QSaveFile out(m_file);
-    if (!out.open(QIODevice::WriteOnly) || out.write(canonicalCourseJson(m_course)) < 0 || !out.commit())
-        return QStringLiteral("%1: not saved (%2)").arg(m_file, out.errorString());
+    // Still modified, and so still marked, unless the whole file is on the disk.
+    if (const QString error = saveWholeFile(m_file, canonicalCourseJson(m_course)); !error.isEmpty())
+        return error;
     m_new = false;
     m_stack.setClean();
     emit saved();

@@ -8,6 +8,7 @@
 #include "StoreReader.h"
 #include "app/ContentLocation.h"
 #include "content/ContentPath.h"
+#include "content/RegularFile.h"
 #include "platform/ProgramOptions.h"
 #include "platform/RuntimeError.h"
 #include "record/ClassroomSettings.h"
@@ -22,7 +23,6 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QJsonDocument>
-#include <QSaveFile>
 #include <QTextStream>
 #include <QTimer>
 
@@ -296,10 +296,9 @@ int writeReport(const QStringList &arguments, QTextStream &out, QTextStream &err
     for (const QString &problem : problems)
         err << "kelvora-records: " << problem << Qt::endl;
 
-    QSaveFile file(parser.value(output));
-    if (!file.open(QIODevice::WriteOnly) || file.write(kelvora::reportPage(courses, shelf, *words, request)) < 0 ||
-        !file.commit()) {
-        err << "kelvora-records: " << parser.value(output) << ": " << file.errorString() << Qt::endl;
+    if (const QString error = kelvora::saveWholeFile(parser.value(output), kelvora::reportPage(courses, shelf, *words, request));
+        !error.isEmpty()) {
+        err << "kelvora-records: " << error << Qt::endl;
         return 1;
     }
     out << "kelvora-records: " << runs.size() << " run(s) of " << courses.size() << " course(s) in " << parser.value(output)
