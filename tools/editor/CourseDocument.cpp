@@ -16,6 +16,8 @@ namespace kelvora {
 
 namespace {
 const QString CourseFileName = QStringLiteral("course.json");
+// As the trainer bounds what it reads as a course.
+constexpr qint64 MaxCourseFileBytes = 16 * 1024 * 1024;
 
 QJsonObject newCourse(const QString &folderName)
 {
@@ -45,11 +47,13 @@ QString CourseDocument::open(const QString &fileOrFolder)
     if (isNew) {
         course = newCourse(QDir(fileOrFolder).dirName());
     } else {
-        QFile in(file);
-        if (!in.open(QIODevice::ReadOnly))
-            return QStringLiteral("%1: cannot be read (%2)").arg(file, in.errorString());
+        // Only a regular file: a FIFO would hold the open for ever.
+        QString readError;
+        const std::optional<QByteArray> bytes = readRegularFile(file, MaxCourseFileBytes, &readError);
+        if (!bytes)
+            return QStringLiteral("%1: cannot be read (%2)").arg(file, readError);
         QJsonParseError error;
-        const QJsonDocument json = QJsonDocument::fromJson(in.readAll(), &error);
+        const QJsonDocument json = QJsonDocument::fromJson(*bytes, &error);
         if (error.error != QJsonParseError::NoError)
             return QStringLiteral("%1: not JSON (%2 at byte %3)").arg(file, error.errorString()).arg(error.offset);
         if (!json.isObject())
