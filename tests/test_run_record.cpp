@@ -130,6 +130,7 @@ private slots:
     void endedRunsAreRecorded();
     void aRecordAppearsWholeOrNotAtAll();
     void runsEndingAtOnceLeaveEveryRecord();
+    void whatAnEndedRunLeftBehindIsMadeGoodAndPrivate();
     void aLongNameIsCutInTheFileNameOnly();
     void aRecordGoesOnlyIntoARegularFile_data();
     void aRecordGoesOnlyIntoARegularFile();
@@ -290,6 +291,36 @@ void TestRunRecord::aRecordAppearsWholeOrNotAtAll()
     QCOMPARE(saveNewRecord(folder.path(), "run", "second", &error), folder.filePath("run-2.json"));
     QCOMPARE(entries(), (QStringList{"run-2.json", "run.json"}));
     QCOMPARE(contents(first), QByteArray("first"));
+}
+
+// A run ended while it put its record in place, and a umask that would let every user read it.
+void TestRunRecord::whatAnEndedRunLeftBehindIsMadeGoodAndPrivate()
+{
+    QTemporaryDir home;
+    const QString folder = home.filePath("records/2026");
+    const mode_t mask = ::umask(0);
+    QString error;
+    const QString written = saveNewRecord(folder, "20261207-090000-alice", "[]", &error);
+    ::umask(mask);
+    QVERIFY2(!written.isEmpty(), qPrintable(error));
+    const auto modeOf = [](const QString &path) {
+        struct stat status = {};
+        return ::stat(QFile::encodeName(path).constData(), &status) == 0 ? int(status.st_mode & 0777) : -1;
+    };
+    QCOMPARE(modeOf(written), 0600);
+    QCOMPARE(modeOf(folder), 0700);
+    QCOMPARE(modeOf(home.filePath("records")), 0700);
+
+    const auto leave = [&](const QString &name, const QByteArray &bytes) {
+        QFile part(QDir(folder).filePath(name));
+        QVERIFY(part.open(QIODevice::WriteOnly) && part.write(bytes) == bytes.size());
+    };
+    leave(".20261207-090000-alice.Ab12Cd", "[{\"id\": \"a\"}]"); // whole, under a taken name
+    leave(".20261207-091500-bob.Xy34Zw", "[{\"id\": \"b\"");     // cut short
+    leave(".notes.txt", "an editor's file");
+    QCOMPARE(recoverPartFiles(folder), QStringList{QDir(folder).filePath("20261207-090000-alice-2.json")});
+    QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden, QDir::Name),
+             (QStringList{".notes.txt", "20261207-090000-alice-2.json", "20261207-090000-alice.json"}));
 }
 
 void TestRunRecord::runsEndingAtOnceLeaveEveryRecord()
