@@ -2,6 +2,7 @@
 
 #include "RecordOptions.h"
 #include "content/RegularFile.h"
+#include "platform/GroupPrivilege.h"
 
 #include <QDir>
 #include <QFile>
@@ -192,6 +193,13 @@ QStringList ClassroomSettings::files()
 }
 
 ClassroomSettings ClassroomSettings::read()
+{
+    ClassroomSettings settings = readFiles();
+    giveUpGroupPrivilege();
+    return settings;
+}
+
+ClassroomSettings ClassroomSettings::readFiles()
 {
     const SettingsFiles files;
     ClassroomSettings settings;

@@ -20,6 +20,7 @@ namespace kelvora {
 // file that names an endpoint. Other keys are the user's first.
 class ClassroomSettings {
 public:
+    // A program installed set-group-ID to read the store's secret gives the group up here.
     static ClassroomSettings read();
     // ~/.config/kelvora/trainer.conf, then kelvora/trainer.conf in each folder of
     // XDG_CONFIG_DIRS (/etc/xdg by default); XDG_CONFIG_HOME moves the first.
@@ -34,6 +35,9 @@ public:
     AccessOptions access;         // what the command line adds to
     QString problem;              // a file or value that makes no sense, with its file and key; empty if none
     QStringList warnings;         // to be said once, on stderr
+
+private:
+    static ClassroomSettings readFiles();
 };
 
 } // namespace kelvora
