@@ -31,6 +31,20 @@ const ValueOption ValueOptions[] = {
     {"language", "TAG", "Teach in the course's language of the tag TAG (with --screen; without it, chosen on the start screen).",
      &CommandLineOptions::languageTag},
 };
+// An option without a value that turns on one way of following a lesson.
+struct AccessFlag {
+    const char *name;
+    const char *description;
+    bool AccessOptions::*member;
+};
+
+const AccessFlag AccessFlags[] = {
+    {"keyboard", "Operate the lessons from the keyboard: Tab moves among the places to press, then Continue and "
+                 "Exit; Space or Enter presses.", &AccessOptions::keyboard},
+    {"steady-marks", "Show the marks steady, with a thicker outline, instead of blinking.", &AccessOptions::steadyMarks},
+    {"captions", "Show a caption under the explanation while a sound plays.", &AccessOptions::captions},
+    {"narrate", "Speak each explanation in the run's language; N repeats it.", &AccessOptions::narrate},
+};
 // clang-format on
 
 CommandLine stop(int status, QString output, QString error = {})
@@ -59,9 +73,19 @@ CommandLine CommandLine::parse(const QStringList &arguments)
     const QCommandLineOption screen(QStringLiteral("screen"),
                                     QStringLiteral("Start the course at lesson screen N, without the start screen."),
                                     QStringLiteral("N"));
+    const QCommandLineOption passMark(QStringLiteral("pass-mark"),
+                                      QStringLiteral("The share of steps a check run must press right without a miss "
+                                                     "or hint to pass, 0 to 1 (default 0.8, or the settings' passMark)."),
+                                      QStringLiteral("X"));
     parser.addOption(author);
     parser.addOption(mode);
     parser.addOption(screen);
+    parser.addOption(passMark);
+    QList<QCommandLineOption> flags;
+    for (const AccessFlag &flag : AccessFlags) {
+        flags.append(QCommandLineOption(QLatin1String(flag.name), QLatin1String(flag.description)));
+        parser.addOption(flags.last());
+    }
     QList<QCommandLineOption> values;
     for (const ValueOption &option : ValueOptions) {
         values.append(QCommandLineOption(QLatin1String(option.name), QLatin1String(option.description),
@@ -85,12 +109,20 @@ CommandLine CommandLine::parse(const QStringList &arguments)
         if (parser.isSet(values.at(i)))
             line.options.*ValueOptions[i].member = parser.value(values.at(i));
     }
+    for (qsizetype i = 0; i < flags.size(); ++i)
+        line.options.access.*AccessFlags[i].member = parser.isSet(flags.at(i));
     line.options.author = parser.isSet(author);
     if (parser.isSet(mode)) {
         const QString named = parser.value(mode);
         line.options.mode = modeNamed(named);
         if (!line.options.mode)
             return stop(2, {}, QStringLiteral("%1: unknown mode '%2' (guided or check). Try --help.").arg(ProgramName, named));
+    }
+    if (parser.isSet(passMark)) {
+        line.options.passMark = passMarkNamed(parser.value(passMark));
+        if (!line.options.passMark)
+            return stop(2, {}, QStringLiteral("%1: the pass mark '%2' is not a number from 0 to 1. Try --help.")
+                                   .arg(ProgramName, parser.value(passMark)));
     }
     if (parser.isSet(screen)) {
         bool number = false;
