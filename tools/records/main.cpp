@@ -8,6 +8,7 @@
 #include "StoreReader.h"
 #include "app/ContentLocation.h"
 #include "content/ContentPath.h"
+#include "platform/DisplayCheck.h"
 #include "platform/ProgramOptions.h"
 #include "platform/RuntimeError.h"
 #include "record/ClassroomSettings.h"
@@ -305,7 +306,9 @@ int main(int argc, char **argv)
         if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
             qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
             qputenv("QT_QPA_PLATFORM", "offscreen");
+        kelvora::DisplayCheck display("kelvora-records");
         QApplication app(argc, argv);
+        display.passed();
         QCoreApplication::setApplicationName(QStringLiteral("kelvora-records report"));
         QTextStream out(stdout);
         QTextStream err(stderr);
