@@ -9,6 +9,7 @@
 #include "app/ContentLocation.h"
 #include "content/ContentPath.h"
 #include "content/RegularFile.h"
+#include "platform/DisplayCheck.h"
 #include "platform/ProgramOptions.h"
 #include "platform/RuntimeError.h"
 #include "record/ClassroomSettings.h"
@@ -188,11 +189,12 @@ QDateTime timeOption(const QString &text)
 // kelvora-records report [DIR] [--store] ...: status 0 when the report was written from everything asked for.
 int writeReport(const QStringList &arguments, QTextStream &out, QTextStream &err)
 {
-    QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
-        "Writes the instructor's report: one self-contained HTML file with the class at a glance, time per screen, "
-        "per step, where the misses land, per trainee, and the runs listed apart."));
-    parser.addHelpOption();
+    kelvora::ProgramOptions options(
+        QStringLiteral("kelvora-records report"),
+        QStringLiteral("Writes the instructor's report: one self-contained HTML file with the class at a glance, time per screen, "
+                       "per step, where the misses land, per trainee, and the runs listed apart."),
+        QStringLiteral("[DIR]"));
+    QCommandLineParser &parser = options.parser();
     const QCommandLineOption store(QStringLiteral("store"), QStringLiteral("Read the runs from the learning record store in the settings."));
     const QCommandLineOption course(QStringLiteral("course"), QStringLiteral("The course file the runs were made with (photographs, targets); may be given more than once."), QStringLiteral("FILE"));
     const QCommandLineOption content(QStringLiteral("content"), QStringLiteral("The folder of the built-in course's images/ and installed courses/."), QStringLiteral("DIR"));
@@ -205,7 +207,11 @@ int writeReport(const QStringList &arguments, QTextStream &out, QTextStream &err
     for (const QCommandLineOption &option : {store, course, content, since, until, trainee, language, passMark, output})
         parser.addOption(option);
     parser.addPositionalArgument(QStringLiteral("DIR"), QStringLiteral("The folder of run records (without --store)."));
-    parser.process(arguments);
+    if (const std::optional<kelvora::ProgramStop> stopped = options.read(arguments)) {
+        out.flush();
+        err.flush();
+        return stopped->print();
+    }
 
     const std::optional<kelvora::ReportWords> words = kelvora::ReportWords::of(parser.value(language));
     if (!words) {
@@ -315,7 +321,9 @@ int main(int argc, char **argv)
         if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
             qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
             qputenv("QT_QPA_PLATFORM", "offscreen");
+        kelvora::DisplayCheck display("kelvora-records");
         QApplication app(argc, argv);
+        display.passed();
         QCoreApplication::setApplicationName(QStringLiteral("kelvora-records report"));
         QTextStream out(stdout);
         QTextStream err(stderr);
