@@ -146,7 +146,7 @@ struct CourseSection {
         QString slowest;
         if (figures.slowestScreen >= 0) {
             const ScreenFigures &screen = figures.screens[figures.slowestScreen];
-            slowest = QStringLiteral(" (%1: %2 %3)").arg(words(Word::Slowest), esc(screen.name)).arg(screen.number);
+            slowest = QStringLiteral(" (%1: %2)").arg(words(Word::Slowest), esc(screen.name));
         }
         html += QStringLiteral("<section><h3>%1%2</h3><figure>%3</figure></section>\n")
                     .arg(esc(words(Word::TimePerScreen)), slowest,
