@@ -57,10 +57,18 @@ ClassroomSettings ClassroomSettings::read()
             settings.problem = QStringLiteral("%1: %2: %3").arg(files.file(key), key, why);
     };
 
-    const QString enabled = files.text(QStringLiteral("records/enabled")).toLower();
-    settings.records = enabled == QLatin1String("true") || enabled == QLatin1String("1");
-    if (!enabled.isEmpty() && !settings.records && enabled != QLatin1String("false") && enabled != QLatin1String("0"))
-        bad(QStringLiteral("records/enabled"), QStringLiteral("'%1' is neither true nor false").arg(enabled));
+    const auto flag = [&](const QString &key) {
+        const QString value = files.text(key).toLower();
+        const bool on = value == QLatin1String("true") || value == QLatin1String("1");
+        if (!value.isEmpty() && !on && value != QLatin1String("false") && value != QLatin1String("0"))
+            bad(key, QStringLiteral("'%1' is neither true nor false").arg(value));
+        return on;
+    };
+    settings.records = flag(QStringLiteral("records/enabled"));
+    settings.access.keyboard = flag(QStringLiteral("access/keyboard"));
+    settings.access.steadyMarks = flag(QStringLiteral("access/steadyMarks"));
+    settings.access.captions = flag(QStringLiteral("access/captions"));
+    settings.access.narrate = flag(QStringLiteral("access/narrate"));
 
     const QString mode = files.text(QStringLiteral("records/mode"));
     settings.mode = modeNamed(mode);

@@ -8,6 +8,7 @@
 #include "StoreReader.h"
 #include "app/ContentLocation.h"
 #include "content/ContentPath.h"
+#include "platform/ProgramOptions.h"
 #include "platform/RuntimeError.h"
 #include "record/ClassroomSettings.h"
 #include "record/RecordFile.h"
@@ -308,25 +309,30 @@ int main(int argc, char **argv)
         return writeReport(arguments, out, err);
     }
 
-    QCoreApplication app(argc, argv);
-    QCoreApplication::setApplicationName(QStringLiteral("kelvora-records"));
-    QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
-        "Lists the trainer's run records: trainee, course, mode, result, total time, misses, hints.\n"
-        "With --send, sends the records waiting in the outbox to the learning record store that the settings name.\n"
-        "kelvora-records report --help: the instructor's report as one HTML file."));
-    parser.addHelpOption();
+    kelvora::ProgramOptions options(
+        QStringLiteral("kelvora-records"),
+        QStringLiteral("Lists the trainer's run records: trainee, course, mode, result, total time, misses, hints.\n"
+                       "With --send, sends the records waiting in the outbox to the learning record store that the settings name.\n"
+                       "kelvora-records report --help: the instructor's report as one HTML file."),
+        QStringLiteral("DIR | --send"));
+    QCommandLineParser &parser = options.parser();
     parser.addOption({QStringLiteral("csv"), QStringLiteral("Write CSV with a header row.")});
     parser.addOption({QStringLiteral("steps"), QStringLiteral("With --csv: one row per run and step instead of per run.")});
     parser.addOption({QStringLiteral("send"), QStringLiteral("Send the outbox to the learning record store.")});
     parser.addPositionalArgument(QStringLiteral("DIR"), QStringLiteral("The folder of run records."));
-    parser.process(app);
+    if (const std::optional<kelvora::ProgramStop> stopped = options.read(argc, argv))
+        return stopped->print();
+    const bool send = parser.isSet(QStringLiteral("send"));
+    if (parser.positionalArguments().size() != (send ? 0 : 1))
+        return options.usageError(send ? QStringLiteral("--send takes no folder.") : QStringLiteral("give the folder of run records."))
+            .print();
+
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("kelvora-records"));
     QTextStream out(stdout);
     QTextStream err(stderr);
-    if (parser.isSet(QStringLiteral("send")) && parser.positionalArguments().isEmpty())
+    if (send)
         return sendOutbox(app, out, err);
-    if (parser.positionalArguments().size() != 1)
-        parser.showHelp(1);
 
     const QDir dir(parser.positionalArguments().first());
     if (!dir.exists()) {
