@@ -5,6 +5,7 @@
 //   refuse  answer 503
 //   stall   never answer
 //   drop    store, then close the connection without an answer
+// and answers GET statements from what it holds, page by page.
 // node store.js MODE_FILE STATE_FILE USER PASSWORD; prints the port it listens on.
 'use strict';
 const fs = require('fs');
@@ -27,11 +28,42 @@ function answer(response, status, body) {
   save();
 }
 
+// GET statements: filtered by activity (and the activities below it) and timestamp,
+// a few per page so that readers follow "more".
+const PageSize = 7;
+function query(request, response) {
+  if (request.headers['x-experience-api-version'] !== '1.0.3' || request.headers.authorization !== expectedAuthorization) {
+    ++tally.unauthorised;
+    return answer(response, 401);
+  }
+  const url = new URL(request.url, 'http://store');
+  const activity = url.searchParams.get('activity');
+  const related = url.searchParams.get('related_activities') === 'true';
+  const since = url.searchParams.get('since');
+  const until = url.searchParams.get('until');
+  const page = Number(url.searchParams.get('page') || 0);
+  const about = (statement) => {
+    const ids = [statement.object.id];
+    if (related) {
+      const activities = (statement.context && statement.context.contextActivities) || {};
+      for (const list of Object.values(activities)) ids.push(...list.map((a) => a.id));
+    }
+    return ids.some((id) => id === activity || (related && id.startsWith(activity + '/')));
+  };
+  const matching = [...statements.values()].filter((statement) =>
+    (!activity || about(statement)) && (!since || statement.timestamp > since) && (!until || statement.timestamp <= until));
+  const more = (page + 1) * PageSize < matching.length;
+  if (more) url.searchParams.set('page', page + 1);
+  answer(response, 200, {statements: matching.slice(page * PageSize, (page + 1) * PageSize),
+                         more: more ? url.pathname + url.search : ''});
+}
+
 const server = http.createServer((request, response) => {
   const chunks = [];
   request.on('data', (chunk) => chunks.push(chunk));
   request.on('end', () => {
     const mode = fs.readFileSync(modeFile, 'utf8').trim();
+    if (request.method === 'GET' && request.url.startsWith('/xapi/statements?')) return query(request, response);
     ++tally.posts;
     if (request.method !== 'POST' || request.url !== '/xapi/statements') return answer(response, 404);
     if (request.headers['x-experience-api-version'] !== '1.0.3' || request.headers.authorization !== expectedAuthorization) {
