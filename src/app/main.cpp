@@ -17,6 +17,7 @@
 #include "record/RunClock.h"
 #include "record/RunRecorder.h"
 #include "screens/AuthorView.h"
+#include "screens/Narrator.h"
 #include "screens/RunGuard.h"
 #include "screens/Screen.h"
 #include "screens/RunWindow.h"
@@ -122,6 +123,12 @@ int main(int argc, char **argv)
     // bench/ starts the trainer with this set, to time its first paint and to watch it idle.
     if (qEnvironmentVariableIsSet("KELVORA_REPORT_FIRST_PAINT"))
         afterFirstPaint([] { std::puts("first paint"), std::fflush(stdout); });
+    // Speech starts after the first paint, as the sound does; the first explanation is spoken then.
+    Narrator narrator;
+    if (CurrentAccess.narrate) {
+        Narrator::install(&narrator);
+        afterFirstPaint([&narrator] { narrator.prepare(); });
+    }
     RunWindow window;
     runHandler(nullptr, [&] {
         prepareCourse(options);
