@@ -141,14 +141,15 @@ void LessonScreen::focusFirst()
         setFocus(Qt::OtherFocusReason);
 }
 
-// After a press or when a target becomes active: the focus leaves what Tab no longer reaches, and a page that
-// held the focus itself, for want of anything to press, gives it to what can be pressed now.
+// After a press or when a target becomes active: the focus leaves what Tab no longer reaches, and the page or
+// Exit, where it went for want of anything to press, give it to what can be pressed now.
 void LessonScreen::keepFocusReachable()
 {
     if (!CurrentAccess.keyboard || isLeaving())
         return;
     QWidget *focus = focusWidget();
-    if (!focus || focus == this || !keyboardOrder().contains(focus))
+    const QList<QWidget *> order = keyboardOrder();
+    if (!focus || focus == this || !order.contains(focus) || (focus == order.back() && order.size() > 1))
         focusFirst();
 }
 
