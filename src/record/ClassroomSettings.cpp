@@ -80,6 +80,15 @@ ClassroomSettings ClassroomSettings::read()
     if (!settings.homePage.isEmpty() && !QUrl(settings.homePage, QUrl::StrictMode).isValid())
         bad(QStringLiteral("records/homePage"), QStringLiteral("'%1' is not a URL").arg(settings.homePage));
 
+    const QString passMark = files.text(QStringLiteral("records/passMark"));
+    if (!passMark.isEmpty()) {
+        const std::optional<double> mark = passMarkNamed(passMark);
+        if (mark)
+            settings.passMark = *mark;
+        else
+            bad(QStringLiteral("records/passMark"), QStringLiteral("'%1' is not a number from 0 to 1").arg(passMark));
+    }
+
     const QString endpoint = files.text(QStringLiteral("store/endpoint"));
     if (!endpoint.isEmpty()) {
         QUrl url(endpoint, QUrl::StrictMode);

@@ -9,11 +9,13 @@
 #include "PressLabel.h"
 #include "PrgModule.h"
 #include "RunGuard.h"
+#include "RunWindow.h"
 #include "StepTracker.h"
 #include "TargetButton.h"
 #include "TextPlate.h"
 #include "Timer.h"
 #include "screens/RunState.h"
+#include "content/PicturesAhead.h"
 #include "course/ControlNames.h"
 #include "course/CurrentCourse.h"
 #include "kinds/PressCounter.h"
@@ -351,9 +353,36 @@ void LessonScreen::load()
         focusFirst();
 }
 
+// A page of the author's photographs reads ahead what its next press can show,
+// then what its Continue leads to; the built-in course's photographs are of the
+// page's size and decode within a frame, so its pages read ahead only the next page.
 QList<PictureShown> LessonScreen::picturesAhead() const
 {
-    return openingPictures(number() + 1);
+    const QList<PictureShown> opening = openingPictures(number() + 1);
+    if (!m_design.fitPictures)
+        return opening;
+    QStringList photographs;
+    for (const Step &step : m_steps) {
+        if (!step.design->photograph.isEmpty() && step.activeWhile->isEnabled())
+            photographs.append(step.design->photograph);
+    }
+    for (const LessonKind *kind : m_kinds)
+        photographs += kind->photographsAhead();
+    QList<PictureShown> pictures;
+    for (const QString &photograph : std::as_const(photographs)) {
+        if (pictures.size() + opening.size() >= MostPicturesAhead)
+            break;
+        pictures.append({photograph, size()});
+    }
+    return pictures + opening;
+}
+
+void LessonScreen::readAheadAgain()
+{
+    if (isLeaving() || !m_design.fitPictures)
+        return;
+    if (RunWindow *window = RunWindow::hosting(*this))
+        window->readAhead(*this);
 }
 
 void LessonScreen::mousePressEvent(QMouseEvent *event)
@@ -364,6 +393,7 @@ void LessonScreen::mousePressEvent(QMouseEvent *event)
     runHandler(this, [this, position = event->position()] {
         const StepTracker::Press watch(*m_tracker, this, position);
         pressWindow(position);
+        readAheadAgain();
     });
 }
 

@@ -46,6 +46,8 @@ public:
     // The last screen is done: in check mode the results follow, else the program ends.
     void finishRun();
     QList<PictureShown> picturesAhead() const override;
+    // What the next press can show has changed: read it ahead instead.
+    void readAheadAgain();
 
 public slots:
     // The Next button's click procedure, which the continue mark runs.
