@@ -80,8 +80,7 @@ void LessonScreen::addTarget(Timer *activeWhile, Shape *mark)
             return;
         }
     }
-    auto *button = new TargetButton(*mark, targetName(mark->objectName(), int(m_targets.size()) + 1),
-                                    CurrentAccess.keyboard);
+    auto *button = new TargetButton(*mark, QString(), CurrentAccess.keyboard);
     m_targets.push_back({{activeWhile}, button});
     connect(button, &TargetButton::triggered, this, [this, button] { pressTarget(*button); });
 }
@@ -345,7 +344,10 @@ void LessonScreen::load()
     runActions(m_design.atLoad);
     for (LessonKind *kind : m_kinds)
         kind->loaded();
-    m_continue->setAccessibleName(control<QLabel>(names::ContinueLabel)->text());
+    // Named in the run's language, known from the load on.
+    for (size_t i = 0; i < m_targets.size(); ++i)
+        m_targets[i].button->setName(targetName(m_targets[i].button->mark()->objectName(), int(i) + 1));
+    m_continue->setName(control<QLabel>(names::ContinueLabel)->text());
     setAccessibleName(windowTitle());
     if (authorMode())
         new AuthorView(*this);

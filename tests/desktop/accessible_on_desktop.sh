@@ -20,4 +20,4 @@ sleep 1
 pids+=($!)
 wait_for_title "^KELVORA Training - 2 / 18$" >/dev/null
 sleep 1
-python3 "$(dirname "${BASH_SOURCE[0]}")/accessible_tree.py" "$dist/Lang2.txt"
+/usr/bin/python3 "$(dirname "${BASH_SOURCE[0]}")/accessible_tree.py" "$dist/Lang2.txt"

@@ -25,7 +25,7 @@ def find(node, predicate, found=None):
 
 
 desktop = pyatspi.Registry.getDesktop(0)
-apps = [app for app in desktop if app is not None and app.name == "kelvora-trainer"]
+apps = [app for app in desktop if app is not None and "kelvora" in (app.name or "")]
 if not apps:
     fail("the trainer is not on the accessibility bus")
 app = apps[0]
