@@ -77,7 +77,6 @@ int main(int argc, char **argv)
     CurrentAccess = {
         .keyboard = options.access.keyboard || settings.access.keyboard,
         .steadyMarks = options.access.steadyMarks || settings.access.steadyMarks,
-        .captions = options.access.captions || settings.access.captions,
         .narrate = options.access.narrate || settings.access.narrate,
     };
     SystemRunClock clock;

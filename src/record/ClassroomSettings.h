@@ -13,7 +13,7 @@ namespace kelvora {
 // the user's settings file, else the system-wide one:
 //   [records]  enabled=true, mode=guided|check, folder=DIR, homePage=URL, passMark=0.8
 //   [store]    endpoint=URL, username=NAME, password=SECRET
-//   [access]   keyboard, steadyMarks, captions, narrate = true|false
+//   [access]   keyboard, steadyMarks, narrate = true|false
 class ClassroomSettings {
 public:
     static ClassroomSettings read();
