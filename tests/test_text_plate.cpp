@@ -37,6 +37,8 @@ private slots:
         QTest::newRow("a few light pixels under the text do not decide it") << photograph(0.02) << QColor(MarkYellow)
                                                                           << false;
         QTest::newRow("black text on the light photograph reads well") << photograph(1) << QColor(Qt::black) << false;
+        QTest::newRow("a light photograph decoded in 24 bits is as light")
+            << photograph(1).convertToFormat(QImage::Format_RGB888) << QColor(MarkYellow) << true;
         QTest::newRow("text past the photograph's edge stands on the page's black") << QImage() << QColor(Qt::white)
                                                                                   << false;
     }

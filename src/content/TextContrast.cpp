@@ -47,16 +47,20 @@ double contrastOver(const QImage &picture, const QRect &area, QColor text)
     if (area.isEmpty())
         return 21;
     const double textLuminance = luminance(text.rgb());
-    const QImage image = picture.format() == QImage::Format_RGB32 || picture.format() == QImage::Format_ARGB32
-                             ? picture
-                             : picture.convertToFormat(QImage::Format_RGB32);
+    // Only the part under the text is looked at, and only it converted where the picture is in another format.
+    const QRect inside = area & picture.rect();
+    const bool direct = picture.format() == QImage::Format_RGB32 || picture.format() == QImage::Format_ARGB32;
+    const QImage part = inside.isEmpty() ? QImage()
+                        : direct         ? picture
+                                         : picture.copy(inside).convertToFormat(QImage::Format_RGB32);
+    const QPoint origin = direct ? QPoint(0, 0) : inside.topLeft();
     std::vector<double> ratios;
     ratios.reserve(size_t(area.width() / Step + 1) * size_t(area.height() / Step + 1));
     for (int y = area.top(); y <= area.bottom(); y += Step) {
-        const bool rowInside = y >= 0 && y < image.height();
-        const auto *row = rowInside ? reinterpret_cast<const QRgb *>(image.constScanLine(y)) : nullptr;
+        const bool rowInside = y >= inside.top() && y <= inside.bottom();
+        const auto *row = rowInside ? reinterpret_cast<const QRgb *>(part.constScanLine(y - origin.y())) : nullptr;
         for (int x = area.left(); x <= area.right(); x += Step) {
-            const QRgb under = row && x >= 0 && x < image.width() ? row[x] : qRgb(0, 0, 0);
+            const QRgb under = row && x >= inside.left() && x <= inside.right() ? row[x - origin.x()] : qRgb(0, 0, 0);
             ratios.push_back(ratio(textLuminance, luminance(under)));
         }
     }
