@@ -1,49 +1,20 @@
 #include "CourseFiles.h"
 
 #include <QComboBox>
-#include <QCryptographicHash>
+#include <QCoreApplication>
 #include <QDir>
 #include <QDirIterator>
-#include <QFile>
-#include <QFileInfo>
 
 namespace kelvora {
 
-namespace {
-QByteArray digest(const QString &path)
+QString picturesFilter()
 {
-    QFile file(path);
-    QCryptographicHash hash(QCryptographicHash::Sha256);
-    return file.open(QIODevice::ReadOnly) && hash.addData(&file) ? hash.result() : QByteArray();
+    return QCoreApplication::translate("kelvora::CourseFiles", "Pictures (*.jpg *.jpeg *.png *.bmp);;All files (*)");
 }
-} // namespace
 
-QString bringIntoCourse(const QString &folder, const QString &file, const QString &subfolder, QString *error)
+QString noSound()
 {
-    const QDir course(folder);
-    const QFileInfo source(file);
-    if (!source.isFile()) {
-        *error = QStringLiteral("%1: no such file").arg(file);
-        return {};
-    }
-    const QString inside = course.relativeFilePath(source.canonicalFilePath());
-    if (!inside.startsWith(QLatin1String("..")) && !QDir::isAbsolutePath(inside))
-        return inside;
-    if (!course.mkpath(subfolder)) {
-        *error = QStringLiteral("%1: cannot make the folder %2").arg(folder, subfolder);
-        return {};
-    }
-    QString name = subfolder + QLatin1Char('/') + source.fileName();
-    for (int n = 2; QFileInfo::exists(course.filePath(name)); ++n) {
-        if (digest(course.filePath(name)) == digest(file))
-            return name; // the same file is there already
-        name = QStringLiteral("%1/%2-%3.%4").arg(subfolder, source.completeBaseName()).arg(n).arg(source.suffix());
-    }
-    if (!QFile::copy(file, course.filePath(name))) {
-        *error = QStringLiteral("%1: cannot copy it to %2").arg(file, course.filePath(name));
-        return {};
-    }
-    return name;
+    return QCoreApplication::translate("kelvora::CourseFiles", "(none)");
 }
 
 QStringList soundsInCourse(const QString &folder)
@@ -59,11 +30,11 @@ QStringList soundsInCourse(const QString &folder)
 void fillSoundBox(QComboBox *box, const QStringList &sounds, const QString &current)
 {
     box->clear();
-    box->addItem(NoSound);
+    box->addItem(noSound());
     box->addItems(sounds);
     if (!current.isEmpty() && box->findText(current) < 0)
         box->addItem(current);
-    box->setCurrentText(current.isEmpty() ? NoSound : current);
+    box->setCurrentText(current.isEmpty() ? noSound() : current);
 }
 
 } // namespace kelvora

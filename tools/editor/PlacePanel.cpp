@@ -10,6 +10,7 @@
 #include "platform/SoundPlayer.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGridLayout>
@@ -69,10 +70,10 @@ QString idProblem(const QJsonArray &siblings, const QString &id, const QString &
 {
     static const QRegularExpression wellFormed(QStringLiteral("^[A-Za-z0-9._-]+$"));
     if (!wellFormed.match(id).hasMatch())
-        return QStringLiteral("'%1': an id is made of letters, digits, '-', '_' and '.'").arg(id);
+        return QCoreApplication::translate("kelvora::PlacePanel", "'%1': an id is made of letters, digits, '-', '_' and '.'").arg(id);
     for (const QJsonValue &sibling : siblings) {
         if (sibling[QStringLiteral("id")].toString() == id)
-            return QStringLiteral("'%1': another %2 has this id").arg(id, another);
+            return QCoreApplication::translate("kelvora::PlacePanel", "'%1': another %2 has this id").arg(id, another);
     }
     return {};
 }
@@ -81,8 +82,8 @@ QString idProblem(const CourseDocument &document, CoursePlace place, const QStri
 {
     if (place.isStep())
         return idProblem(document.screen(place.screen).value(QStringLiteral("steps")).toArray(), id,
-                         QStringLiteral("step of the screen"));
-    return idProblem(document.screens(), id, QStringLiteral("screen"));
+                         QCoreApplication::translate("kelvora::PlacePanel", "step of the screen"));
+    return idProblem(document.screens(), id, QCoreApplication::translate("kelvora::PlacePanel", "screen"));
 }
 
 QJsonObject middleTarget(const QString &photographPath)
@@ -97,20 +98,20 @@ QJsonObject middleTarget(const QString &photographPath)
 
 PlacePanel::PlacePanel(CourseDocument &document, QWidget *parent)
     : QWidget(parent), m_document(document), m_id(new QLineEdit), m_shape(new QComboBox), m_sound(new QComboBox), m_presses(new QSpinBox),
-      m_play(new QPushButton(QStringLiteral("&Play"))), m_chooseSound(new QPushButton(QStringLiteral("Sound file..."))),
-      m_photograph(new QLabel), m_choosePhotograph(new QPushButton(QStringLiteral("Photograph..."))),
+      m_play(new QPushButton(tr("&Play"))), m_chooseSound(new QPushButton(tr("Sound file..."))),
+      m_photograph(new QLabel), m_choosePhotograph(new QPushButton(tr("Photograph..."))),
       m_stepRow(new QWidget), m_screenPanel(new ScreenPanel(document))
 {
     connect(m_screenPanel, &ScreenPanel::problem, this, &PlacePanel::problem);
-    m_id->setAccessibleName(QStringLiteral("Id"));
-    m_shape->setAccessibleName(QStringLiteral("Target shape"));
+    m_id->setAccessibleName(tr("Id"));
+    m_shape->setAccessibleName(tr("Target shape"));
     m_shape->addItems(Shapes);
-    m_sound->setAccessibleName(QStringLiteral("Sound"));
-    m_play->setAccessibleName(QStringLiteral("Play sound"));
-    m_presses->setAccessibleName(QStringLiteral("Presses"));
+    m_sound->setAccessibleName(tr("Sound"));
+    m_play->setAccessibleName(tr("Play sound"));
+    m_presses->setAccessibleName(tr("Presses"));
     m_presses->setRange(1, 99);
     m_presses->setKeyboardTracking(false);
-    m_presses->setToolTip(QStringLiteral("How often the step is pressed; each press leaves its own photograph"));
+    m_presses->setToolTip(tr("How often the step is pressed; each press leaves its own photograph"));
     m_photograph->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
     // Two rows, so the photograph keeps the height.
@@ -121,22 +122,22 @@ PlacePanel::PlacePanel(CourseDocument &document, QWidget *parent)
         caption->setBuddy(buddy);
         return caption;
     };
-    grid->addWidget(label(QStringLiteral("&Id"), m_id), 0, 0);
+    grid->addWidget(label(tr("&Id"), m_id), 0, 0);
     grid->addWidget(m_id, 0, 1);
-    grid->addWidget(label(QStringLiteral("Target"), m_shape), 0, 2);
+    grid->addWidget(label(tr("Target"), m_shape), 0, 2);
     grid->addWidget(m_shape, 0, 3);
-    grid->addWidget(label(QStringLiteral("Photograph"), m_choosePhotograph), 0, 4);
+    grid->addWidget(label(tr("Photograph"), m_choosePhotograph), 0, 4);
     grid->addWidget(m_photograph, 0, 5);
     grid->addWidget(m_choosePhotograph, 0, 6);
     // The second row: a step's sound, or what only a screen has.
     auto *sound = new QHBoxLayout(m_stepRow);
     sound->setContentsMargins(0, 0, 0, 0);
-    sound->addWidget(label(QStringLiteral("Sound"), m_sound));
+    sound->addWidget(label(tr("Sound"), m_sound));
     sound->addWidget(m_sound, 1);
     sound->addWidget(m_chooseSound);
     sound->addWidget(m_play);
     sound->addSpacing(12);
-    sound->addWidget(label(QStringLiteral("Presses"), m_presses));
+    sound->addWidget(label(tr("Presses"), m_presses));
     sound->addWidget(m_presses);
     sound->addStretch(1);
     grid->addWidget(m_stepRow, 1, 0, 1, 7);
@@ -152,7 +153,7 @@ PlacePanel::PlacePanel(CourseDocument &document, QWidget *parent)
         // The course's id is a URI or URN; a screen's or step's is a plain name.
         const QString problem = m_place.screen >= 0 ? idProblem(m_document, m_place, id)
                                 : id.isEmpty() || id.contains(QRegularExpression(QStringLiteral("\\s")))
-                                    ? QStringLiteral("'%1': the course's id is a URI or URN, such as urn:example:courses:mine").arg(id)
+                                    ? tr("'%1': the course's id is a URI or URN, such as urn:example:courses:mine").arg(id)
                                     : QString();
         if (problem.isEmpty()) {
             m_document.undoStack().push(new IdEdit(m_document, m_place, id));
@@ -165,7 +166,7 @@ PlacePanel::PlacePanel(CourseDocument &document, QWidget *parent)
     connect(m_sound, &QComboBox::activated, this, [this] {
         if (m_refreshing || !m_place.isStep())
             return;
-        const QString sound = m_sound->currentText() == NoSound ? QString() : m_sound->currentText();
+        const QString sound = m_sound->currentText() == noSound() ? QString() : m_sound->currentText();
         if (sound != m_document.step(m_place).value(QStringLiteral("sound")).toString())
             m_document.undoStack().push(new SoundEdit(m_document, m_place, sound));
     });
@@ -208,8 +209,8 @@ void PlacePanel::refresh()
     m_screenPanel->setVisible(m_place.isScreen());
     if (m_place.isScreen())
         m_screenPanel->showScreen(m_place.screen);
-    m_choosePhotograph->setToolTip(m_place.isStep() ? QStringLiteral("The photograph the press leaves behind, or one per press")
-                                                    : QStringLiteral("The screen's photograph"));
+    m_choosePhotograph->setToolTip(m_place.isStep() ? tr("The photograph the press leaves behind, or one per press")
+                                                    : tr("The screen's photograph"));
     m_refreshing = false;
 }
 
@@ -235,7 +236,7 @@ void PlacePanel::usePhotographs(const QStringList &paths)
     QStringList names;
     for (const QString &path : paths) {
         QString error;
-        names << bringIntoCourse(m_document.folder(), path, QStringLiteral("images"), &error);
+        names << m_document.bringIn(path, QStringLiteral("images"), &error);
         if (names.last().isEmpty()) {
             emit problem(error);
             return;
@@ -266,7 +267,7 @@ void PlacePanel::useSound(const QString &path)
     if (!m_place.isStep() || m_document.isReadOnly())
         return;
     QString error;
-    const QString name = bringIntoCourse(m_document.folder(), path, QStringLiteral("sounds"), &error);
+    const QString name = m_document.bringIn(path, QStringLiteral("sounds"), &error);
     if (name.isEmpty())
         emit problem(error);
     else
@@ -278,18 +279,18 @@ void PlacePanel::choosePhotograph()
     if (!m_choosePhotograph->isEnabled())
         return;
     if (m_place.isStep())
-        usePhotographs(QFileDialog::getOpenFileNames(this, QStringLiteral("Photograph the press leaves behind, or one per press"),
-                                                     m_document.folder(), PicturesFilter));
+        usePhotographs(QFileDialog::getOpenFileNames(this, tr("Photograph the press leaves behind, or one per press"),
+                                                     m_document.folder(), picturesFilter()));
     else
-        usePhotograph(QFileDialog::getOpenFileName(this, QStringLiteral("Photograph"), m_document.folder(), PicturesFilter));
+        usePhotograph(QFileDialog::getOpenFileName(this, tr("Photograph"), m_document.folder(), picturesFilter()));
 }
 
 void PlacePanel::chooseSound()
 {
     if (!m_chooseSound->isEnabled())
         return;
-    const QString path = QFileDialog::getOpenFileName(this, QStringLiteral("Sound"), m_document.folder(),
-                                                      QStringLiteral("Sounds (*.wav);;All files (*)"));
+    const QString path = QFileDialog::getOpenFileName(this, tr("Sound"), m_document.folder(),
+                                                      tr("Sounds (*.wav);;All files (*)"));
     if (!path.isEmpty())
         useSound(path);
 }

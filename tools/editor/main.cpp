@@ -1,3 +1,4 @@
+#include "EditorTranslations.h"
 #include "EditorWindow.h"
 #include "PhotographView.h"
 
@@ -26,7 +27,7 @@ int main(int argc, char **argv)
     parser.addOption(version);
     parser.addPositionalArgument(QStringLiteral("COURSE"),
                                  QStringLiteral("A course file, or a folder: its course.json, a new course if it has none "
-                                                "(default: the current folder)."));
+                                                "(the folder is made on save). Without one, the start page."));
     if (!parser.parse(arguments) || parser.positionalArguments().size() > 1) {
         const QString error = parser.errorText().isEmpty() ? QStringLiteral("one course at a time.") : parser.errorText();
         std::fprintf(stderr, "kelvora-editor: %s Try --help.\n", qPrintable(error));
@@ -43,14 +44,20 @@ int main(int argc, char **argv)
     }
 
     QApplication app(argc, argv);
+    QApplication::setOrganizationName(QStringLiteral("kelvora"));
     QApplication::setApplicationName(QStringLiteral("kelvora-editor"));
+    installEditorTranslations(app);
     SdlSoundPlayer sound;
     SoundPlayer::install(&sound);
     EditorWindow window;
-    const QString error = window.openCourse(parser.positionalArguments().value(0, QDir::currentPath()));
-    if (!error.isEmpty()) {
-        std::fprintf(stderr, "kelvora-editor: %s\n", qPrintable(error));
-        return 1;
+    if (parser.positionalArguments().isEmpty()) {
+        window.showStartPage();
+    } else {
+        const QString error = window.openCourse(parser.positionalArguments().constFirst());
+        if (!error.isEmpty()) {
+            std::fprintf(stderr, "kelvora-editor: %s\n", qPrintable(error));
+            return 1;
+        }
     }
     window.showMaximized();
     // The desktop test drags targets on the photograph: it reads where the photograph lies on the screen.
