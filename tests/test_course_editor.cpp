@@ -1,5 +1,6 @@
 // The course editor's document and views, offscreen.
 #include "Autosave.h"
+#include "CourseBuilding.h"
 #include "ChecksPanel.h"
 #include "CourseEdits.h"
 #include "EditorWindow.h"
@@ -668,6 +669,71 @@ private slots:
         QVERIFY(file.open(QIODevice::WriteOnly) && file.write(content) == content.size());
         file.close();
         QCOMPARE(QMimeDatabase().mimeTypeForFile(file.fileName()).name(), type);
+    }
+
+    void aCourseGrowsFromPhotographsInNameOrderAndItsStepsTakeAfterTheOneBefore()
+    {
+        QJsonObject course = QJsonDocument::fromJson(TwoScreens).object();
+        int first = -1;
+        course = withScreensFromPhotographs(course, 0, {"images/Panel 2.jpg", "images/panel 10.jpg"}, &first);
+        QCOMPARE(first, 1);
+        QStringList ids;
+        for (const QJsonValue &screen : course[QStringLiteral("screens")].toArray())
+            ids << screen[QStringLiteral("id")].toString();
+        QCOMPARE(ids, (QStringList{"prestart", "panel-2", "panel-10", "gauges"}));
+
+        // Steps from photographs after the screen's second step: each inherits the shape, size and sound before it.
+        QJsonArray steps = course[QStringLiteral("screens")][0][QStringLiteral("steps")].toArray();
+        QJsonObject pump = steps[1].toObject();
+        pump[QStringLiteral("sound")] = QStringLiteral("sounds/click.wav");
+        steps[1] = pump;
+        QJsonArray screens = course[QStringLiteral("screens")].toArray();
+        QJsonObject prestart = screens[0].toObject();
+        prestart[QStringLiteral("steps")] = steps;
+        screens[0] = prestart;
+        course[QStringLiteral("screens")] = screens;
+        course = withStepsFromPhotographs(course, 0, 1, {"images/a.jpg", "images/b.jpg"}, {});
+        steps = course[QStringLiteral("screens")][0][QStringLiteral("steps")].toArray();
+        QCOMPARE(steps.size(), 4);
+        for (int i : {2, 3}) {
+            QCOMPARE(steps[i][QStringLiteral("target")], steps[1][QStringLiteral("target")]);
+            QCOMPARE(steps[i][QStringLiteral("sound")].toString(), QStringLiteral("sounds/click.wav"));
+        }
+        QCOMPARE(steps[3][QStringLiteral("photograph")].toString(), QStringLiteral("images/b.jpg"));
+        QCOMPARE(stepIds(course, 0).removeDuplicates(), 0);
+
+        // A step moved to another screen leaves its own, and a photograph twice as wide moves its targets along.
+        course = withStepMoved(course, {0, 0}, 3);
+        QCOMPARE(stepIds(course, 3), QStringList{"battery"});
+        QCOMPARE(stepIds(course, 0).size(), 3);
+        QCOMPARE(scaledTarget(QJsonObject{{QStringLiteral("rectangle"), QJsonArray{100, 80, 40, 30}}}, QSizeF(800, 600),
+                              QSizeF(1600, 600)),
+                 (QJsonObject{{QStringLiteral("rectangle"), QJsonArray{200, 80, 80, 30}}}));
+    }
+
+    void aStepCopiedInOneWindowIsPastedInAnotherCourseWithItsPhotograph()
+    {
+        EditorWindow from;
+        QCOMPARE(from.openCourse(m_file), QString());
+        QJsonObject step = from.document().step({0, 1});
+        step[QStringLiteral("photograph")] = QStringLiteral("images/panel.png");
+        from.document().undoStack().push(new WholeCourseEdit(from.document(),
+            CourseDocument::withObject(from.document().course(), {0, 1}, step), QStringLiteral("test")));
+        from.select({0, 1});
+        from.copySteps(false);
+
+        QTemporaryDir other;
+        EditorWindow to;
+        QCOMPARE(to.openCourse(other.path()), QString());
+        to.document().undoStack().push(new AddEdit(to.document(), {}, false, QJsonObject{{QStringLiteral("id"), QStringLiteral("first")}}));
+        to.select({0, -1});
+        to.pasteSteps();
+        QCOMPARE(stepIds(to.document().course(), 0), QStringList{"pump"});
+        QVERIFY(to.save());
+        QCOMPARE(savedCourse(other.filePath(QStringLiteral("course.json")))[QStringLiteral("screens")][0][QStringLiteral("steps")][0]
+                              [QStringLiteral("photograph")].toString(),
+                 QStringLiteral("images/panel.png"));
+        QVERIFY(QFileInfo(other.filePath(QStringLiteral("images/panel.png"))).isFile());
     }
 
     void aFormatOneCourseOpensReadOnly()

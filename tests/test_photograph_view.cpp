@@ -125,12 +125,15 @@ void PhotographViewTest::editsTheCurrentTargetInPhotographPixels()
     const qsizetype before = edited.size();
     QTest::keyClick(&view, Qt::Key_Right);
     QCOMPARE(last(), std::pair(0, target("oval", {11, 20, 300, 100})));
-    QTest::keyClick(&view, Qt::Key_Up, Qt::ShiftModifier);
+    QTest::keyClick(&view, Qt::Key_Up, Qt::AltModifier);
     QCOMPARE(last(), std::pair(0, target("oval", {11, 10, 300, 100})));
-    QTest::keyClick(&view, Qt::Key_Up, Qt::ShiftModifier);
+    QTest::keyClick(&view, Qt::Key_Up, Qt::AltModifier);
     QTest::keyClick(&view, Qt::Key_Up);
     QCOMPARE(last(), std::pair(0, target("oval", {11, 0, 300, 100})));
     QCOMPARE(edited.size(), before + 3); // the nudge against the edge moved nothing and said nothing
+    QTest::keyClick(&view, Qt::Key_Right, Qt::ShiftModifier);
+    QTest::keyClick(&view, Qt::Key_Down, Qt::ShiftModifier | Qt::AltModifier);
+    QCOMPARE(last(), std::pair(0, target("oval", {11, 0, 301, 110})));
 
     // A press on a faint target or beside the current one edits nothing.
     show({target("oval", {10, 20, 300, 100}), target("rectangle", {1200, 900, 100, 100})}, 0);

@@ -79,10 +79,13 @@ CommandLine CommandLine::parse(const QStringList &arguments)
 
     if (!parser.parse(arguments))
         return stop(2, {}, QStringLiteral("%1: %2 Try --help.").arg(ProgramName, parser.errorText()));
-    if (!parser.positionalArguments().isEmpty())
+    // One course file may come without --course: a file manager opens a course so.
+    const QStringList positional = parser.positionalArguments();
+    const bool courseTwice = !positional.isEmpty() && parser.isSet(QStringLiteral("course"));
+    if (positional.size() > 1 || courseTwice)
         return stop(2, {},
                     QStringLiteral("%1: unexpected argument '%2'. Try --help.")
-                        .arg(ProgramName, parser.positionalArguments().constFirst()));
+                        .arg(ProgramName, positional.constLast()));
     if (parser.isSet(help)) {
         // The usage line names the program, however it was started.
         const QString text = parser.helpText();
@@ -100,6 +103,8 @@ CommandLine CommandLine::parse(const QStringList &arguments)
         if (parser.isSet(values.at(i)))
             line.options.*ValueOptions[i].member = parser.value(values.at(i));
     }
+    if (!positional.isEmpty())
+        line.options.courseFile = positional.constFirst();
     line.options.author = parser.isSet(author);
     if (parser.isSet(mode)) {
         const QString named = parser.value(mode);

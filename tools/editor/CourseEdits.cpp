@@ -339,10 +339,11 @@ LanguageEdit::LanguageEdit(CourseDocument &document, const QString &tag, const Q
     setAfter(course, {});
 }
 
-WholeCourseEdit::WholeCourseEdit(CourseDocument &document, const QJsonObject &course, const QString &text)
+WholeCourseEdit::WholeCourseEdit(CourseDocument &document, const QJsonObject &course, const QString &text,
+                                 CoursePlace selected)
     : CourseEdit(document, {}, text)
 {
-    setAfter(course, {});
+    setAfter(course, selected);
 }
 
 } // namespace kelvora

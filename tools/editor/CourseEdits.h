@@ -125,10 +125,11 @@ public:
     LanguageEdit(CourseDocument &document, const QString &tag, const QString &name);
 };
 
-// The whole course replaced by another version of it (unsaved changes restored).
+// The whole course replaced by another version of it (unsaved changes restored, screens made from
+// photographs ...); `selected` is the place to show after it.
 class WholeCourseEdit : public CourseEdit {
 public:
-    WholeCourseEdit(CourseDocument &document, const QJsonObject &course, const QString &text);
+    WholeCourseEdit(CourseDocument &document, const QJsonObject &course, const QString &text, CoursePlace selected = {});
 };
 
 // One of a language's captions of the trainer's own buttons and labels ("continue", "exit" ...).

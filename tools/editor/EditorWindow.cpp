@@ -1,7 +1,9 @@
 #include "EditorWindow.h"
 
 #include "ChecksPanel.h"
+#include "CourseBuilding.h"
 #include "CourseDifferences.h"
+#include "CourseFiles.h"
 #include "CourseEdits.h"
 #include "OutlineView.h"
 #include "PhotographView.h"
@@ -11,7 +13,14 @@
 #include "TextsTable.h"
 #include "TrainerLauncher.h"
 
+#include "content/ContentPath.h"
+
+#include <QAbstractButton>
+#include <QActionGroup>
 #include <QApplication>
+#include <QClipboard>
+#include <QJsonDocument>
+#include <QMimeData>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -26,6 +35,7 @@
 #include <QInputDialog>
 #include <QLocale>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QScrollArea>
 #include <QSettings>
 #include <QSplitter>
@@ -119,6 +129,7 @@ EditorWindow::EditorWindow()
         statusBar()->showMessage(findings ? tr("%n finding(s)", nullptr, findings) : tr("No problems found"));
     });
     connect(m_placePanel, &PlacePanel::problem, this, &EditorWindow::reportProblem);
+    connect(m_view, &PhotographView::targetDrawn, this, &EditorWindow::addDrawnTarget);
     connect(m_view, &PhotographView::photographDropped, m_placePanel, &PlacePanel::usePhotograph);
     connect(m_placePanel->screenPanel(), &ScreenPanel::lookSelected, this, &EditorWindow::showSelection);
     connect(m_view, &PhotographView::targetEdited, this, [this](int index, const QJsonObject &target) {
@@ -193,8 +204,40 @@ void EditorWindow::buildActions()
                &EditorWindow::addLanguage),
         action(edit, tr("Re&name language..."), QKeySequence(), &EditorWindow::renameLanguage),
         action(edit, tr("Remove lan&guage..."), QKeySequence(), &EditorWindow::removeLanguage),
+        action(edit, tr("Screens from p&hotographs..."), QKeySequence(QStringLiteral("Ctrl+Alt+N")),
+               &EditorWindow::screensFromPhotographs),
+        action(edit, tr("Steps from photo&graphs..."), QKeySequence(QStringLiteral("Ctrl+Alt+T")),
+               &EditorWindow::stepsFromPhotographs),
+        action(edit, tr("&Copy step"), QKeySequence::Copy, [this] { copySteps(false); }),
+        action(edit, tr("Cu&t step"), QKeySequence::Cut, [this] { copySteps(true); }),
+        action(edit, tr("&Paste steps"), QKeySequence::Paste, &EditorWindow::pasteSteps),
+        action(edit, tr("Paste t&arget"), QKeySequence(QStringLiteral("Ctrl+Shift+V")), &EditorWindow::pasteTarget),
+        action(edit, tr("Move step to scree&n..."), QKeySequence(QStringLiteral("Ctrl+Shift+M")),
+               &EditorWindow::moveStepToScreen),
     };
     m_editActions << saveAction;
+
+    QMenu *view = menuBar()->addMenu(tr("&View"));
+    action(view, tr("Zoom &in"), QKeySequence::ZoomIn, [this] { m_view->zoomBy(1.25); });
+    action(view, tr("Zoom &out"), QKeySequence::ZoomOut, [this] { m_view->zoomBy(0.8); });
+    action(view, tr("&Fit the page"), QKeySequence(QStringLiteral("Ctrl+0")), [this] { m_view->zoomToFit(); });
+    action(view, tr("&Actual pixels of the photograph"), QKeySequence(QStringLiteral("Ctrl+Alt+0")),
+           [this] { m_view->zoomToPhotographPixels(); });
+    view->addSeparator();
+    // The shape a drag on the photograph draws.
+    auto *shapes = new QActionGroup(this);
+    const std::pair<QString, QString> drawable[] = {{QStringLiteral("rectangle"), tr("Draw &rectangles")},
+                                                    {QStringLiteral("circle"), tr("Draw &circles")},
+                                                    {QStringLiteral("oval"), tr("Draw o&vals")}};
+    QList<QAction *> drawActions;
+    for (const auto &[shape, text] : drawable) {
+        QAction *a = view->addAction(text);
+        a->setCheckable(true);
+        a->setChecked(shape == QLatin1String("rectangle"));
+        a->setActionGroup(shapes);
+        connect(a, &QAction::triggered, this, [this, shape = shape] { m_view->setDrawShape(shape); });
+        drawActions << a;
+    }
 
     QMenu *go = menuBar()->addMenu(tr("&Go"));
     action(go, tr("&Outline"), QKeySequence(QStringLiteral("Ctrl+1")), [this] { m_outline->setFocus(); });
@@ -218,6 +261,8 @@ void EditorWindow::buildActions()
         bar->addAction(a);
     bar->addSeparator();
     bar->addAction(play);
+    bar->addSeparator();
+    bar->addActions(drawActions);
     m_playLanguage->setAccessibleName(tr("Language to play in"));
     bar->addWidget(m_playLanguage);
 }
@@ -411,7 +456,14 @@ void EditorWindow::showSelection()
 
 void EditorWindow::addScreen()
 {
-    const QJsonObject screen{{QStringLiteral("id"), QStringLiteral("screen-%1").arg(m_document.screens().size() + 1)}};
+    QJsonObject screen{{QStringLiteral("id"), freshId(m_document.screens(), QStringLiteral("screen-%1").arg(m_document.screens().size() + 1))}};
+    // It starts from the photograph the screen before it ends on.
+    if (m_place.screen >= 0) {
+        const int steps = int(m_document.screen(m_place.screen).value(QStringLiteral("steps")).toArray().size());
+        const QString last = m_document.photographBefore({m_place.screen, steps});
+        if (!last.isEmpty())
+            screen[QStringLiteral("photograph")] = last;
+    }
     m_document.undoStack().push(new AddEdit(m_document, {m_place.screen, -1}, false, screen));
 }
 
@@ -421,11 +473,153 @@ void EditorWindow::addStep()
         return;
     const int steps = int(m_document.screen(m_place.screen).value(QStringLiteral("steps")).toArray().size());
     const CoursePlace after{m_place.screen, m_place.isStep() ? m_place.step : steps - 1};
-    const QJsonObject step{
-        {QStringLiteral("id"), QStringLiteral("step-%1").arg(steps + 1)},
-        {QStringLiteral("target"),
-         middleTarget(m_document.pathOf(m_document.photographBefore({m_place.screen, after.step + 1})))},
+    const QJsonArray siblings = m_document.screen(m_place.screen).value(QStringLiteral("steps")).toArray();
+    const QJsonObject step = stepLike(after.step >= 0 ? siblings.at(after.step).toObject() : QJsonObject(),
+                                      middleTarget(m_document.pathOf(m_document.photographBefore({m_place.screen, after.step + 1}))),
+                                      siblings);
+    m_document.undoStack().push(new AddEdit(m_document, after, true, step));
+}
+
+namespace {
+// Steps on the clipboard: theirs and their course's folder, so another window (or course) finds their files.
+const QString StepsMime = QStringLiteral("application/x-kelvora-editor-steps");
+} // namespace
+
+void EditorWindow::copySteps(bool cut)
+{
+    if (!m_place.isStep())
+        return;
+    const QJsonObject copied{{QStringLiteral("folder"), m_document.folder()},
+                             {QStringLiteral("steps"), QJsonArray{m_document.step(m_place)}}};
+    auto *data = new QMimeData;
+    data->setData(StepsMime, QJsonDocument(copied).toJson(QJsonDocument::Compact));
+    data->setText(m_document.step(m_place).value(QStringLiteral("id")).toString());
+    QGuiApplication::clipboard()->setMimeData(data);
+    if (cut && !m_document.isReadOnly())
+        m_document.undoStack().push(new DeleteEdit(m_document, m_place));
+}
+
+QJsonArray EditorWindow::stepsOnClipboard()
+{
+    const QMimeData *data = QGuiApplication::clipboard()->mimeData();
+    if (!data || !data->hasFormat(StepsMime))
+        return {};
+    const QJsonObject copied = QJsonDocument::fromJson(data->data(StepsMime)).object();
+    const QString from = copied.value(QStringLiteral("folder")).toString();
+    QJsonArray steps = copied.value(QStringLiteral("steps")).toArray();
+    if (QDir::cleanPath(from) == QDir::cleanPath(m_document.folder()))
+        return steps;
+    // From another course: its photographs and sounds come along.
+    const auto bring = [&](const QString &name) {
+        const QString path = resolveContentPath(name, from);
+        QString error;
+        const QString brought = path.isEmpty() ? QString() : m_document.bringIn(path, QFileInfo(name).path(), &error);
+        return brought.isEmpty() ? name : brought;
     };
+    for (qsizetype i = 0; i < steps.size(); ++i) {
+        QJsonObject step = steps.at(i).toObject();
+        for (const QString &field : {QStringLiteral("photograph"), QStringLiteral("sound")}) {
+            if (step.value(field).isString())
+                step[field] = bring(step.value(field).toString());
+        }
+        QJsonArray photographs = step.value(QStringLiteral("photographs")).toArray();
+        for (qsizetype p = 0; p < photographs.size(); ++p)
+            photographs[p] = bring(photographs.at(p).toString());
+        if (!photographs.isEmpty())
+            step[QStringLiteral("photographs")] = photographs;
+        steps[i] = step;
+    }
+    return steps;
+}
+
+void EditorWindow::pasteSteps()
+{
+    const QJsonArray steps = stepsOnClipboard();
+    if (m_place.screen < 0 || steps.isEmpty() || m_document.isReadOnly())
+        return;
+    int first = 0;
+    const QJsonObject course = withStepsInserted(m_document.course(), m_place, steps, &first);
+    m_document.undoStack().push(new WholeCourseEdit(m_document, course, tr("Paste steps"), {m_place.screen, first}));
+}
+
+void EditorWindow::pasteTarget()
+{
+    const QJsonArray steps = stepsOnClipboard();
+    const QJsonObject target = steps.isEmpty() ? QJsonObject() : steps.first()[QStringLiteral("target")].toObject();
+    if (!m_place.isStep() || target.isEmpty() || m_document.isReadOnly())
+        return;
+    m_document.undoStack().push(new TargetEdit(m_document, m_place, target));
+}
+
+void EditorWindow::moveStepToScreen()
+{
+    if (!m_place.isStep() || m_document.isReadOnly())
+        return;
+    QStringList screens;
+    for (const QJsonValue &screen : m_document.screens())
+        screens << screen[QStringLiteral("id")].toString();
+    bool ok = false;
+    const QString to = QInputDialog::getItem(this, tr("Move a step to another screen"), tr("&Screen"), screens,
+                                             m_place.screen, false, &ok);
+    const int index = int(screens.indexOf(to));
+    if (!ok || index < 0 || index == m_place.screen)
+        return;
+    const QJsonObject course = withStepMoved(m_document.course(), m_place, index);
+    const int steps = int(course[QStringLiteral("screens")][index][QStringLiteral("steps")].toArray().size());
+    m_document.undoStack().push(new WholeCourseEdit(m_document, course, tr("Move step to %1").arg(to), {index, steps - 1}));
+}
+
+void EditorWindow::screensFromPhotographs()
+{
+    const QStringList files = choosePhotographs(this, tr("Screens from photographs: one screen each, in name order"));
+    const QStringList names = broughtIn(files);
+    if (names.isEmpty())
+        return;
+    int first = 0;
+    const QJsonObject course = withScreensFromPhotographs(m_document.course(), m_place.screen, names, &first);
+    m_document.undoStack().push(new WholeCourseEdit(m_document, course, tr("Screens from photographs"), {first, -1}));
+}
+
+void EditorWindow::stepsFromPhotographs()
+{
+    if (m_place.screen < 0)
+        return;
+    const QStringList files = choosePhotographs(this, tr("Steps from photographs: each press leaves one behind, in name order"));
+    const QStringList names = broughtIn(files);
+    if (names.isEmpty())
+        return;
+    const int after = m_place.isStep() ? m_place.step : -1;
+    const QJsonObject course = withStepsFromPhotographs(
+        m_document.course(), m_place.screen, after, names,
+        middleTarget(m_document.pathOf(m_document.photographBefore({m_place.screen, std::max(0, after + 1)}))));
+    const int steps = int(m_document.screen(m_place.screen).value(QStringLiteral("steps")).toArray().size());
+    m_document.undoStack().push(new WholeCourseEdit(m_document, course, tr("Steps from photographs"),
+                                                    {m_place.screen, after >= 0 ? after + 1 : steps}));
+}
+
+QStringList EditorWindow::broughtIn(const QStringList &files)
+{
+    QStringList names;
+    for (const QString &file : files) {
+        QString error;
+        names << m_document.bringIn(file, QStringLiteral("images"), &error);
+        if (names.last().isEmpty()) {
+            reportProblem(error);
+            return {};
+        }
+    }
+    return names;
+}
+
+void EditorWindow::addDrawnTarget(const QJsonObject &target)
+{
+    // A drawn target is a new step after the selected one (on a screen: after its last), with the sound before it.
+    if (m_place.screen < 0 || m_document.isReadOnly() || (m_place.isScreen() && !m_placePanel->screenPanel()->look().isNone()))
+        return;
+    const QJsonArray siblings = m_document.screen(m_place.screen).value(QStringLiteral("steps")).toArray();
+    const CoursePlace after{m_place.screen, m_place.isStep() ? m_place.step : int(siblings.size()) - 1};
+    QJsonObject step = stepLike(after.step >= 0 ? siblings.at(after.step).toObject() : QJsonObject(), target, siblings);
+    step[QStringLiteral("target")] = target;
     m_document.undoStack().push(new AddEdit(m_document, after, true, step));
 }
 
@@ -614,7 +808,7 @@ EditorWindow::Answer EditorWindow::askDialog(Question question, const QString &t
     QMessageBox box(QMessageBox::Question, tr("KELVORA course editor"), text, QMessageBox::NoButton, this);
     QList<std::pair<QAbstractButton *, Answer>> buttons;
     const auto add = [&](const QString &label, QMessageBox::ButtonRole role, Answer answer) {
-        buttons.append({box.addButton(label, role), answer});
+        buttons.append(std::pair<QAbstractButton *, Answer>(box.addButton(label, role), answer));
     };
     switch (question) {
     case Question::KeptChanges:

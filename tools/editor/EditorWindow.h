@@ -49,6 +49,9 @@ public:
     void setAsker(Asker asker) { m_ask = std::move(asker); }
     // Looks whether the file on disk changed under the editor (the watcher calls it).
     void checkDisk();
+    // The selected step to the clipboard (cut: and out of the course); the clipboard's steps after the selection.
+    void copySteps(bool cut);
+    void pasteSteps();
     void select(CoursePlace place);
     CoursePlace selectedPlace() const { return m_place; }
 
@@ -72,6 +75,13 @@ private:
     void addStep();
     void addLanguage();
     void moveSelected(int by);
+    void addDrawnTarget(const QJsonObject &target);
+    QJsonArray stepsOnClipboard();
+    void pasteTarget();
+    void moveStepToScreen();
+    void screensFromPhotographs();
+    void stepsFromPhotographs();
+    QStringList broughtIn(const QStringList &files);
     void playFromHere();
     void newCourse();
     void openDialog();

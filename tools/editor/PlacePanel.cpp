@@ -1,5 +1,6 @@
 #include "PlacePanel.h"
 
+#include "CourseBuilding.h"
 #include "CourseDocument.h"
 #include "CourseEdits.h"
 #include "CourseFiles.h"
@@ -139,6 +140,19 @@ PlacePanel::PlacePanel(CourseDocument &document, QWidget *parent)
     sound->addSpacing(12);
     sound->addWidget(label(tr("Presses"), m_presses));
     sound->addWidget(m_presses);
+    sound->addSpacing(12);
+    // The target in numbers, in the photograph's pixels: x, y, width, height (a circle: centre and radius).
+    const QString names[] = {tr("&X"), tr("&Y"), tr("&W"), tr("&H")};
+    for (int i = 0; i < 4; ++i) {
+        auto *number = new QSpinBox;
+        number->setRange(0, 99999);
+        number->setKeyboardTracking(false);
+        m_numberLabels[i] = label(names[i], number);
+        sound->addWidget(m_numberLabels[i]);
+        sound->addWidget(number);
+        m_numbers[i] = number;
+        connect(number, &QSpinBox::valueChanged, this, &PlacePanel::setTargetNumbers);
+    }
     sound->addStretch(1);
     grid->addWidget(m_stepRow, 1, 0, 1, 7);
     grid->addWidget(m_screenPanel, 1, 0, 1, 7);
@@ -204,6 +218,18 @@ void PlacePanel::refresh()
                           : m_place.isScreen() ? object.value(QStringLiteral("photograph")).toString() : QString());
     m_presses->setValue(std::max(1, object.value(QStringLiteral("presses")).toInt(1)));
     m_presses->setEnabled(editable && m_place.isStep());
+    const QJsonObject target = object.value(QStringLiteral("target")).toObject();
+    const QString shape = targetShape(target);
+    const bool circle = shape == QLatin1String("circle");
+    const QStringList captions = circle ? QStringList{tr("&X"), tr("&Y"), tr("&R"), QString()}
+                                        : QStringList{tr("&X"), tr("&Y"), tr("&W"), tr("&H")};
+    for (int i = 0; i < 4; ++i) {
+        m_numbers[i]->setValue(target.value(shape).toArray().at(i).toInt());
+        m_numbers[i]->setEnabled(editable && m_place.isStep() && !shape.isEmpty());
+        m_numbers[i]->setVisible(!(circle && i == 3));
+        m_numberLabels[i]->setVisible(!(circle && i == 3));
+        m_numberLabels[i]->setText(captions[i]);
+    }
     m_choosePhotograph->setEnabled(editable && m_place.screen >= 0);
     m_stepRow->setVisible(!m_place.isScreen());
     m_screenPanel->setVisible(m_place.isScreen());
@@ -212,6 +238,22 @@ void PlacePanel::refresh()
     m_choosePhotograph->setToolTip(m_place.isStep() ? tr("The photograph the press leaves behind, or one per press")
                                                     : tr("The screen's photograph"));
     m_refreshing = false;
+}
+
+void PlacePanel::setTargetNumbers()
+{
+    if (m_refreshing || !m_place.isStep() || m_document.isReadOnly())
+        return;
+    const QJsonObject target = m_document.step(m_place).value(QStringLiteral("target")).toObject();
+    const QString shape = targetShape(target);
+    if (shape.isEmpty())
+        return;
+    QJsonArray numbers;
+    for (int i = 0; i < (shape == QLatin1String("circle") ? 3 : 4); ++i)
+        numbers.append(m_numbers[i]->value());
+    const QJsonObject changed{{shape, numbers}};
+    if (changed != target)
+        m_document.undoStack().push(new TargetEdit(m_document, m_place, changed));
 }
 
 void PlacePanel::setShape(const QString &shape)
@@ -242,10 +284,23 @@ void PlacePanel::usePhotographs(const QStringList &paths)
             return;
         }
     }
-    if (m_place.isStep())
+    if (m_place.isStep()) {
         m_document.undoStack().push(new PressesEdit(m_document, m_place, names));
-    else
+        return;
+    }
+    // A screen's photograph replaced by one of another size keeps its targets where they were on it.
+    const QString before = m_document.screen(m_place.screen).value(QStringLiteral("photograph")).toString();
+    const QSize from = before.isEmpty() ? QSize() : QImageReader(m_document.pathOf(before)).size();
+    const QSize to = QImageReader(m_document.pathOf(names.first())).size();
+    if (!from.isValid() || !to.isValid() || from == to) {
         m_document.undoStack().push(new PhotographEdit(m_document, m_place, names.first()));
+        return;
+    }
+    QJsonObject screen = m_document.screen(m_place.screen);
+    screen[QStringLiteral("photograph")] = names.first();
+    const QJsonObject course = withScreenTargetsScaled(CourseDocument::withObject(m_document.course(), m_place, screen),
+                                                       m_place.screen, from, to);
+    m_document.undoStack().push(new WholeCourseEdit(m_document, course, tr("Replace photograph"), m_place));
 }
 
 void PlacePanel::setPresses(int presses)
@@ -279,10 +334,9 @@ void PlacePanel::choosePhotograph()
     if (!m_choosePhotograph->isEnabled())
         return;
     if (m_place.isStep())
-        usePhotographs(QFileDialog::getOpenFileNames(this, tr("Photograph the press leaves behind, or one per press"),
-                                                     m_document.folder(), picturesFilter()));
+        usePhotographs(choosePhotographs(this, tr("Photograph the press leaves behind, or one per press")));
     else
-        usePhotograph(QFileDialog::getOpenFileName(this, tr("Photograph"), m_document.folder(), picturesFilter()));
+        usePhotographs(choosePhotographs(this, tr("Photograph"), false));
 }
 
 void PlacePanel::chooseSound()

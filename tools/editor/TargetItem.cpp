@@ -106,6 +106,15 @@ void TargetItem::nudge(QPoint delta)
     emit edited(m_geometry.toJson());
 }
 
+void TargetItem::grow(QPoint delta)
+{
+    const TargetGeometry grown = m_geometry.grownBy(delta, m_photograph);
+    if (grown == m_geometry)
+        return;
+    show(grown);
+    emit edited(m_geometry.toJson());
+}
+
 void TargetItem::beginEdit(QPointF position)
 {
     m_atPress = m_geometry;
