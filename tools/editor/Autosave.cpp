@@ -70,7 +70,7 @@ QString Autosave::keepNow()
                            {CourseKey, m_document.course()}};
     QSaveFile out(fileFor(m_document.file()));
     const QByteArray bytes = QJsonDocument(kept).toJson(QJsonDocument::Compact);
-    if (!QDir().mkpath(m_folder) || !out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.commit())
+    if (!QDir().mkpath(m_folder) || !out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.flush() || !out.commit())
         return tr("The unsaved changes could not be kept in %1 (%2)").arg(m_folder, out.errorString());
     return {};
 }

@@ -126,7 +126,9 @@ QString CourseDocument::save(bool replaceChangedOnDisk)
         return error;
     const QByteArray bytes = canonicalCourseJson(m_course);
     QSaveFile out(m_file);
-    if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.commit())
+    // flush() before commit(): a buffered write that fails only when flushed (a full disk) is not seen by
+    // commit(), which would put an empty file in the course's place.
+    if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.flush() || !out.commit())
         return tr("%1: not saved (%2); the file on disk is as it was").arg(m_file, out.errorString());
     m_onDisk = true;
     m_diskBytes = bytes;

@@ -304,7 +304,7 @@ void EditorWindow::showEditor(bool shown)
     for (QAction *a : std::as_const(m_editActions))
         a->setEnabled(shown && !m_document.isReadOnly());
     if (!shown)
-        m_watcher.removePaths(m_watcher.files() + m_watcher.directories());
+        unwatch();
 }
 
 void EditorWindow::offerKeptChanges()
@@ -320,9 +320,16 @@ void EditorWindow::offerKeptChanges()
         m_autosave.discard();
 }
 
+void EditorWindow::unwatch()
+{
+    const QStringList watched = m_watcher.files() + m_watcher.directories();
+    if (!watched.isEmpty())
+        m_watcher.removePaths(watched);
+}
+
 void EditorWindow::watch()
 {
-    m_watcher.removePaths(m_watcher.files() + m_watcher.directories());
+    unwatch();
     // The folder too: a file saved by another program is often a new file renamed over the old one.
     if (QFileInfo::exists(m_document.file()))
         m_watcher.addPath(m_document.file());

@@ -92,6 +92,7 @@ private:
     Answer askDialog(Question question, const QString &text, const QStringList &differences);
     void offerKeptChanges();
     void watch();
+    void unwatch();
     void remember(const QString &file);
     QStringList recentCourses() const;
     void fillRecentMenu();

@@ -5,6 +5,8 @@
 #include "content/ExplanationFit.h"
 #include "course/Format2Screen.h"
 
+#include <QCoreApplication>
+
 namespace kelvora {
 
 namespace {
