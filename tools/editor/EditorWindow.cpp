@@ -37,6 +37,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QSettings>
 #include <QSplitter>
 #include <QStackedWidget>
@@ -83,8 +84,8 @@ EditorWindow::EditorWindow()
     fields->setFrameShape(QFrame::NoFrame);
     fields->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     fields->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
-    // As tall as the fields need, up to a third of the window; they scroll beyond that.
-    fields->setMaximumHeight(m_placePanel->sizeHint().height() + 4);
+    // As tall as the fields need, with room for the scroll bar of a narrow window.
+    fields->setMaximumHeight(m_placePanel->sizeHint().height() + fields->horizontalScrollBar()->sizeHint().height() + 4);
     m_fields = fields;
     auto *centre = new QWidget;
     auto *layout = new QVBoxLayout(centre);

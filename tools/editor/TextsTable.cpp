@@ -124,7 +124,7 @@ void TextsTable::refresh()
     for (const Row &row : std::as_const(m_rows)) {
         shown << row;
         if (row.measured)
-            shown << Row{row.place, {}, QStringLiteral("fit"), false};
+            shown << Row{row.place, {}, tr("fit"), false};
     }
     m_rows = shown;
 

@@ -492,6 +492,98 @@
         <source>%n finding(s)</source>
         <translation><numerusform>%n Befund</numerusform><numerusform>%n Befunde</numerusform></translation>
     </message>
+    <message>
+        <source>Screens from p&amp;hotographs...</source>
+        <translation>Bildschirme aus &amp;Fotos...</translation>
+    </message>
+    <message>
+        <source>Steps from photo&amp;graphs...</source>
+        <translation>Schritte aus F&amp;otos...</translation>
+    </message>
+    <message>
+        <source>&amp;Copy step</source>
+        <translation>Schritt &amp;kopieren</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t step</source>
+        <translation>Schritt a&amp;usschneiden</translation>
+    </message>
+    <message>
+        <source>&amp;Paste steps</source>
+        <translation>Schritte ein&amp;fügen</translation>
+    </message>
+    <message>
+        <source>Paste t&amp;arget</source>
+        <translation>&amp;Ziel einfügen</translation>
+    </message>
+    <message>
+        <source>Move step to scree&amp;n...</source>
+        <translation>Schritt auf Bildsc&amp;hirm verschieben...</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ansicht</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;in</source>
+        <translation>Ver&amp;größern</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;out</source>
+        <translation>Ver&amp;kleinern</translation>
+    </message>
+    <message>
+        <source>&amp;Fit the page</source>
+        <translation>Seite &amp;einpassen</translation>
+    </message>
+    <message>
+        <source>&amp;Actual pixels of the photograph</source>
+        <translation>&amp;Originalpixel des Fotos</translation>
+    </message>
+    <message>
+        <source>Draw &amp;rectangles</source>
+        <translation>&amp;Rechtecke zeichnen</translation>
+    </message>
+    <message>
+        <source>Draw &amp;circles</source>
+        <translation>&amp;Kreise zeichnen</translation>
+    </message>
+    <message>
+        <source>Draw o&amp;vals</source>
+        <translation>&amp;Ovale zeichnen</translation>
+    </message>
+    <message>
+        <source>Paste steps</source>
+        <translation>Schritte einfügen</translation>
+    </message>
+    <message>
+        <source>Move a step to another screen</source>
+        <translation>Schritt auf einen anderen Bildschirm verschieben</translation>
+    </message>
+    <message>
+        <source>&amp;Screen</source>
+        <translation>&amp;Bildschirm</translation>
+    </message>
+    <message>
+        <source>Move step to %1</source>
+        <translation>Schritt nach %1 verschieben</translation>
+    </message>
+    <message>
+        <source>Screens from photographs: one screen each, in name order</source>
+        <translation>Bildschirme aus Fotos: je einer, nach Namen geordnet</translation>
+    </message>
+    <message>
+        <source>Screens from photographs</source>
+        <translation>Bildschirme aus Fotos</translation>
+    </message>
+    <message>
+        <source>Steps from photographs: each press leaves one behind, in name order</source>
+        <translation>Schritte aus Fotos: jeder Druck hinterlässt eines, nach Namen geordnet</translation>
+    </message>
+    <message>
+        <source>Steps from photographs</source>
+        <translation>Schritte aus Fotos</translation>
+    </message>
 </context>
 <context>
     <name>kelvora::OutlineView</name>
@@ -630,6 +722,30 @@
     <message>
         <source>Sounds (*.wav);;All files (*)</source>
         <translation>Töne (*.wav);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>&amp;X</source>
+        <translation>&amp;X</translation>
+    </message>
+    <message>
+        <source>&amp;Y</source>
+        <translation>&amp;Y</translation>
+    </message>
+    <message>
+        <source>&amp;W</source>
+        <translation>&amp;B</translation>
+    </message>
+    <message>
+        <source>&amp;H</source>
+        <translation>&amp;H</translation>
+    </message>
+    <message>
+        <source>&amp;R</source>
+        <translation>&amp;R</translation>
+    </message>
+    <message>
+        <source>Replace photograph</source>
+        <translation>Foto ersetzen</translation>
     </message>
 </context>
 <context>
@@ -862,6 +978,10 @@
     <message>
         <source>missing</source>
         <translation>fehlt</translation>
+    </message>
+    <message>
+        <source>fit</source>
+        <translation>Passung</translation>
     </message>
 </context>
 <context>

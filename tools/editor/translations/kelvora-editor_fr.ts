@@ -492,6 +492,98 @@
         <source>%n finding(s)</source>
         <translation><numerusform>%n constat</numerusform><numerusform>%n constats</numerusform></translation>
     </message>
+    <message>
+        <source>Screens from p&amp;hotographs...</source>
+        <translation>Écrans à partir de p&amp;hotos...</translation>
+    </message>
+    <message>
+        <source>Steps from photo&amp;graphs...</source>
+        <translation>Étapes à partir de p&amp;hotos...</translation>
+    </message>
+    <message>
+        <source>&amp;Copy step</source>
+        <translation>Co&amp;pier l'étape</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t step</source>
+        <translation>Co&amp;uper l'étape</translation>
+    </message>
+    <message>
+        <source>&amp;Paste steps</source>
+        <translation>Co&amp;ller les étapes</translation>
+    </message>
+    <message>
+        <source>Paste t&amp;arget</source>
+        <translation>Coller la &amp;cible</translation>
+    </message>
+    <message>
+        <source>Move step to scree&amp;n...</source>
+        <translation>Déplacer l'étape vers l'écra&amp;n...</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>Affic&amp;hage</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;in</source>
+        <translation>Zoom &amp;avant</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;out</source>
+        <translation>Zoom a&amp;rrière</translation>
+    </message>
+    <message>
+        <source>&amp;Fit the page</source>
+        <translation>&amp;Ajuster la page</translation>
+    </message>
+    <message>
+        <source>&amp;Actual pixels of the photograph</source>
+        <translation>&amp;Pixels réels de la photo</translation>
+    </message>
+    <message>
+        <source>Draw &amp;rectangles</source>
+        <translation>Dessiner des &amp;rectangles</translation>
+    </message>
+    <message>
+        <source>Draw &amp;circles</source>
+        <translation>Dessiner des &amp;cercles</translation>
+    </message>
+    <message>
+        <source>Draw o&amp;vals</source>
+        <translation>Dessiner des o&amp;vales</translation>
+    </message>
+    <message>
+        <source>Paste steps</source>
+        <translation>Coller les étapes</translation>
+    </message>
+    <message>
+        <source>Move a step to another screen</source>
+        <translation>Déplacer une étape vers un autre écran</translation>
+    </message>
+    <message>
+        <source>&amp;Screen</source>
+        <translation>&amp;Écran</translation>
+    </message>
+    <message>
+        <source>Move step to %1</source>
+        <translation>Déplacer l'étape vers %1</translation>
+    </message>
+    <message>
+        <source>Screens from photographs: one screen each, in name order</source>
+        <translation>Écrans à partir de photos : un par photo, dans l'ordre des noms</translation>
+    </message>
+    <message>
+        <source>Screens from photographs</source>
+        <translation>Écrans à partir de photos</translation>
+    </message>
+    <message>
+        <source>Steps from photographs: each press leaves one behind, in name order</source>
+        <translation>Étapes à partir de photos : chaque appui en laisse une, dans l'ordre des noms</translation>
+    </message>
+    <message>
+        <source>Steps from photographs</source>
+        <translation>Étapes à partir de photos</translation>
+    </message>
 </context>
 <context>
     <name>kelvora::OutlineView</name>
@@ -630,6 +722,30 @@
     <message>
         <source>Sounds (*.wav);;All files (*)</source>
         <translation>Sons (*.wav);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>&amp;X</source>
+        <translation>&amp;X</translation>
+    </message>
+    <message>
+        <source>&amp;Y</source>
+        <translation>&amp;Y</translation>
+    </message>
+    <message>
+        <source>&amp;W</source>
+        <translation>&amp;L</translation>
+    </message>
+    <message>
+        <source>&amp;H</source>
+        <translation>&amp;H</translation>
+    </message>
+    <message>
+        <source>&amp;R</source>
+        <translation>&amp;R</translation>
+    </message>
+    <message>
+        <source>Replace photograph</source>
+        <translation>Remplacer la photo</translation>
     </message>
 </context>
 <context>
@@ -862,6 +978,10 @@
     <message>
         <source>missing</source>
         <translation>manquant</translation>
+    </message>
+    <message>
+        <source>fit</source>
+        <translation>ajustement</translation>
     </message>
 </context>
 <context>

@@ -492,6 +492,98 @@
         <source>%n finding(s)</source>
         <translation><numerusform>%n bulgu</numerusform></translation>
     </message>
+    <message>
+        <source>Screens from p&amp;hotographs...</source>
+        <translation>&amp;Fotoğraflardan ekranlar...</translation>
+    </message>
+    <message>
+        <source>Steps from photo&amp;graphs...</source>
+        <translation>Fotoğ&amp;raflardan adımlar...</translation>
+    </message>
+    <message>
+        <source>&amp;Copy step</source>
+        <translation>Adımı &amp;kopyala</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t step</source>
+        <translation>Adımı ke&amp;s</translation>
+    </message>
+    <message>
+        <source>&amp;Paste steps</source>
+        <translation>Adımları ya&amp;pıştır</translation>
+    </message>
+    <message>
+        <source>Paste t&amp;arget</source>
+        <translation>Hede&amp;fi yapıştır</translation>
+    </message>
+    <message>
+        <source>Move step to scree&amp;n...</source>
+        <translation>Adımı ekra&amp;na taşı...</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>Gö&amp;rünüm</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;in</source>
+        <translation>&amp;Yakınlaştır</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;out</source>
+        <translation>&amp;Uzaklaştır</translation>
+    </message>
+    <message>
+        <source>&amp;Fit the page</source>
+        <translation>Sayfayı &amp;sığdır</translation>
+    </message>
+    <message>
+        <source>&amp;Actual pixels of the photograph</source>
+        <translation>Fotoğrafın &amp;gerçek pikselleri</translation>
+    </message>
+    <message>
+        <source>Draw &amp;rectangles</source>
+        <translation>&amp;Dikdörtgen çiz</translation>
+    </message>
+    <message>
+        <source>Draw &amp;circles</source>
+        <translation>&amp;Daire çiz</translation>
+    </message>
+    <message>
+        <source>Draw o&amp;vals</source>
+        <translation>&amp;Oval çiz</translation>
+    </message>
+    <message>
+        <source>Paste steps</source>
+        <translation>Adımları yapıştır</translation>
+    </message>
+    <message>
+        <source>Move a step to another screen</source>
+        <translation>Bir adımı başka ekrana taşı</translation>
+    </message>
+    <message>
+        <source>&amp;Screen</source>
+        <translation>&amp;Ekran</translation>
+    </message>
+    <message>
+        <source>Move step to %1</source>
+        <translation>Adımı %1 ekranına taşı</translation>
+    </message>
+    <message>
+        <source>Screens from photographs: one screen each, in name order</source>
+        <translation>Fotoğraflardan ekranlar: her biri için bir ekran, ad sırasıyla</translation>
+    </message>
+    <message>
+        <source>Screens from photographs</source>
+        <translation>Fotoğraflardan ekranlar</translation>
+    </message>
+    <message>
+        <source>Steps from photographs: each press leaves one behind, in name order</source>
+        <translation>Fotoğraflardan adımlar: her basış birini bırakır, ad sırasıyla</translation>
+    </message>
+    <message>
+        <source>Steps from photographs</source>
+        <translation>Fotoğraflardan adımlar</translation>
+    </message>
 </context>
 <context>
     <name>kelvora::OutlineView</name>
@@ -630,6 +722,30 @@
     <message>
         <source>Sounds (*.wav);;All files (*)</source>
         <translation>Sesler (*.wav);;Tüm dosyalar (*)</translation>
+    </message>
+    <message>
+        <source>&amp;X</source>
+        <translation>&amp;X</translation>
+    </message>
+    <message>
+        <source>&amp;Y</source>
+        <translation>&amp;Y</translation>
+    </message>
+    <message>
+        <source>&amp;W</source>
+        <translation>&amp;G</translation>
+    </message>
+    <message>
+        <source>&amp;H</source>
+        <translation>&amp;Y</translation>
+    </message>
+    <message>
+        <source>&amp;R</source>
+        <translation>&amp;R</translation>
+    </message>
+    <message>
+        <source>Replace photograph</source>
+        <translation>Fotoğrafı değiştir</translation>
     </message>
 </context>
 <context>
@@ -862,6 +978,10 @@
     <message>
         <source>missing</source>
         <translation>eksik</translation>
+    </message>
+    <message>
+        <source>fit</source>
+        <translation>sığma</translation>
     </message>
 </context>
 <context>
