@@ -83,7 +83,7 @@ Form000::Form000() : Screen(QSize(1022, 768))
     m_start->hide();
     connect(m_start, &QPushButton::clicked, this, guarded(this, [this] { startLessons(); }));
     showCaptions(currentCourse().languages.front());
-    if (currentCourse().format == 2) { // an author's photograph, of any size, under the start screen's labels
+    if (currentCourse().fitsPictures) { // a photograph of any size, under the start screen's labels
         fitPictures();
         m_currentLanguage->setAutoFillBackground(true);
     }

@@ -34,6 +34,24 @@ bool isSpecialFile(const QString &path)
     return ::stat(QFile::encodeName(path).constData(), &status) == 0 && !S_ISREG(status.st_mode);
 }
 
+QString specialFileKind(const QString &path)
+{
+    struct stat status = {};
+    if (::stat(QFile::encodeName(path).constData(), &status) != 0 || S_ISREG(status.st_mode))
+        return {};
+    if (S_ISFIFO(status.st_mode))
+        return QStringLiteral("a FIFO");
+    if (S_ISCHR(status.st_mode))
+        return QStringLiteral("a character device");
+    if (S_ISBLK(status.st_mode))
+        return QStringLiteral("a block device");
+    if (S_ISSOCK(status.st_mode))
+        return QStringLiteral("a socket");
+    if (S_ISDIR(status.st_mode))
+        return QStringLiteral("a folder");
+    return QStringLiteral("not a regular file");
+}
+
 std::optional<QByteArray> readRegularFile(const QString &path, qint64 maxBytes, QString *error)
 {
     if (path.startsWith(QLatin1Char(':'))) {

@@ -16,6 +16,10 @@ std::optional<QByteArray> readRegularFile(const QString &path, qint64 maxBytes, 
 // (a FIFO, a device, a socket, a folder), following links.
 bool isSpecialFile(const QString &path);
 
+// What a path that exists but is no regular file is, following links: "a FIFO", "a character device",
+// "a block device", "a socket", "a folder"; "" for a regular file or nothing there.
+QString specialFileKind(const QString &path);
+
 // Why the last system call failed, from errno.
 QString systemError();
 

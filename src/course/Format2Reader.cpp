@@ -28,7 +28,8 @@ Course Format2Reader::read()
 {
     const CourseNode root(m_file, m_root, {});
     root.allow({"format", "id", "title", "languages", "screens"});
-    m_course.format = 2;
+    m_course.fitsPictures = true;
+    m_course.playsExitClick = false;
     m_course.file = m_file;
     m_course.folder = QFileInfo(m_file).absolutePath();
     m_course.id = root.requiredText("id");

@@ -3,8 +3,8 @@
 #include "ControlNames.h"
 #include "LocalisedText.h"
 #include "content/ContentPath.h"
+#include "content/ContentPicture.h"
 
-#include <QImageReader>
 #include <QRegularExpression>
 #include <QSet>
 
@@ -88,7 +88,7 @@ LessonDesign Format2Screen::compile()
     // Targets are placed by the photograph's size. A photograph not there yet (the generator writes it from
     // this course) counts as page-sized; the trainer refuses a course whose files are missing before it runs.
     const QString photograph = resolveContentPath(m_design.firstPhotograph, m_course.folder);
-    m_photographSize = photograph.isEmpty() ? QSize() : QImageReader(photograph).size();
+    m_photographSize = photograph.isEmpty() ? QSize() : pictureSize(photograph);
     m_fit = Letterbox::fit(m_photographSize.isValid() ? m_photographSize : LessonPictureSize, LessonPictureSize);
 
     if (m_node.has("inset")) {

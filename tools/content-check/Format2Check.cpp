@@ -4,7 +4,7 @@
 #include "SoundDecode.h"
 #include "course/PageControls.h"
 #include "content/ContentPath.h"
-#include "content/ContentPicture.h"
+#include "content/PictureCheck.h"
 #include "content/ExplanationFit.h"
 #include "content/Letterbox.h"
 #include "course/ControlNames.h"
@@ -285,11 +285,10 @@ void Format2Check::checkPicture(const QString &name, const QString &screenId, co
     const QString path = resolve(name, screenId, step);
     if (path.isEmpty())
         return;
-    QString problem;
-    const QImage image = readCompletePicture(path, problem);
-    if (image.isNull())
-        report(screenId, step, {}, QStringLiteral("%1: does not decode as a picture: %2").arg(name, problem));
-    m_pictureSizes.insert(fileKey(name), image.size());
+    const PictureCheckResult checked = PictureChecks::shared().check(path);
+    if (!checked.problem.isEmpty())
+        report(screenId, step, {}, QStringLiteral("%1: does not decode as a picture: %2").arg(name, checked.problem));
+    m_pictureSizes.insert(fileKey(name), checked.size);
 }
 
 void Format2Check::checkSound(const QString &name, const QString &screenId, const QString &step)

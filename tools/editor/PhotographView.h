@@ -1,5 +1,7 @@
 #pragma once
 
+#include "content/ScaledPictures.h"
+
 #include <QDateTime>
 #include <QGraphicsView>
 #include <QJsonObject>
@@ -61,6 +63,7 @@ private:
     void placeTargets();
     void applyZoom();
     QPointF photographPoint(QPoint viewPoint) const;
+    void showPicture(bool now);
 
     QGraphicsRectItem *m_frame;          // the photograph's pixels, placed on the page
     QGraphicsPixmapItem *m_picture;
@@ -78,6 +81,7 @@ private:
     QPoint m_panFrom;
     bool m_panning = false;
     double m_zoom = 0;
+    ScaledPictures m_pictures;
 };
 
 } // namespace kelvora
