@@ -2,7 +2,7 @@
 
 #include "ControlNames.h"
 #include "CourseNode.h"
-#include "Format2Reader.h"
+#include "author/AuthorCompiler.h"
 #include "LanguageCaptions.h"
 #include "NumberedPhotographs.h"
 #include "ScreenNames.h"
@@ -123,10 +123,22 @@ public:
             failCourse(m_file, {}, QStringLiteral("is not a JSON object"));
 
         const CourseNode root(m_file, document.object(), {});
-        if (root.has("format") && root.number("format", 1) == 2)
-            return Format2Reader(m_file, document.object()).read();
-        if (root.number("format", 1) != 1)
+        // The formats' readers, by "format"; a file without the field is of the first.
+        using Reader = Course (*)(const QJsonObject &, const QString &);
+        static const std::map<int, Reader> readers{
+            {1, [](const QJsonObject &json, const QString &file) { return CourseReader(file).readDesign(json); }},
+            {2, loadAuthorCourse}};
+        const auto reader = readers.find(root.number("format", 1));
+        if (reader == readers.end())
             root.fail("format", QStringLiteral("is not 2 (or 1, the format without the field)"));
+        return reader->second(document.object(), m_file);
+    }
+
+private:
+    // The first format: the lesson design written down.
+    Course readDesign(const QJsonObject &json)
+    {
+        const CourseNode root(m_file, json, {});
         root.allow({"format", "title", "languages", "screens"});
         Course course;
         course.file = m_file;
@@ -155,7 +167,6 @@ public:
         return course;
     }
 
-private:
     LessonDesign readScreen(const CourseNode &node, int number)
     {
         node.allow({"name", "inset", "photograph", "layout", "marks", "timers", "steps", "engineLoop", "atLoad", "kinds"});

@@ -26,6 +26,11 @@ struct AuthorProblem {
 };
 
 struct AuthorValidationOptions {
+    // The course's own rules: ids, required fields, texts in taught languages, counts.
+    bool rules = true;
+    // The files it names: in the course's folder, regular files of their kind, and the targets on their
+    // photographs, large enough to press at the page's scale.
+    bool files = true;
     // Read every picture whole, not only its header, and say why a sound does not play (the checker's
     // thoroughness; the trainer reads each when it shows it).
     bool decodeFiles = false;
