@@ -1,6 +1,9 @@
 #pragma once
 
 #include "Course.h"
+#include "author/AuthorCourse.h"
+
+#include <memory>
 
 namespace kelvora {
 
@@ -13,5 +16,9 @@ inline const QString BuiltInCourseFile = QStringLiteral(":/courses/startup/cours
 // naming a mark or timer the screen does not have, a rectangle outside the
 // window, a name used twice.
 Course loadCourse(const QString &file);
+
+// The author's course the file holds, read but not validated (what the checker and the editor take), or null
+// where the file holds a lesson design. Throws RuntimeError (invalid course) as loadCourse.
+std::shared_ptr<AuthorCourse> readAuthorsCourse(const QString &file);
 
 } // namespace kelvora

@@ -58,7 +58,13 @@ public:
         const QString photograph = resolveContentPath(m_screen.photograph, m_author.folder);
         const QSize size = photograph.isEmpty() ? QSize() : authorPhotographSize(photograph);
         m_fit = Letterbox::fit(size.isValid() ? size : LessonPictureSize, LessonPictureSize);
-        m_onPage = m_fit.map(QRectF(QPointF(0, 0), QSizeF(size.isValid() ? size : LessonPictureSize))).toAlignedRect();
+        // Marks are kept off the bars beside or above a photograph narrower or wider than the page; past the
+        // page's own edge they may reach (a control at the photograph's edge).
+        const QRect photo = m_fit.map(QRectF(QPointF(0, 0), QSizeF(size.isValid() ? size : LessonPictureSize))).toAlignedRect();
+        constexpr int Far = 1 << 20;
+        const QRect page(QPoint(0, 0), LessonPictureSize);
+        m_onPage = QRect(QPoint(photo.left() > page.left() ? photo.left() : -Far, photo.top() > page.top() ? photo.top() : -Far),
+                         QPoint(photo.right() < page.right() ? photo.right() : Far, photo.bottom() < page.bottom() ? photo.bottom() : Far));
 
         if (m_screen.inset) {
             m_design.inset = m_screen.inset->picture;
@@ -262,7 +268,7 @@ private:
     LessonDesign m_design;
     SourceScreen m_source;
     Letterbox m_fit;
-    QRect m_onPage; // the photograph's place on the page
+    QRect m_onPage; // where marks may be: the photograph's place on the page, open past the page's edges
     int m_steps = 0; // steps, the throttle's three included
     int m_marks = 0; // marks and timers numbered so far
 };

@@ -250,8 +250,7 @@ private:
             placeTargets(screen, photograph);
     }
 
-    // A target on its photograph as the page shows it: it may reach past the photograph's edge (the
-    // trainer keeps its mark on the photograph), but one wholly beside it, or too small to press at the
+    // A target on its photograph as the page shows it: one wholly beside it, or too small to press at the
     // page's scale, leaves the trainee stuck.
     void placeTargets(const AuthorScreen &screen, QSize photograph)
     {
@@ -266,7 +265,10 @@ private:
                 refuse(step, QStringLiteral("%1: lies outside the photograph %2").arg(what, size));
                 continue;
             }
-            if (!whole.contains(box))
+            // Past the page's edge it harms nothing; beside a photograph narrower than the page it would
+            // take presses on the bars.
+            const QRectF page(QPointF(0, 0), QSizeF(LessonPictureSize));
+            if (!fit.map(whole).adjusted(-1, -1, 1, 1).contains(fit.map(box).intersected(page)))
                 report(Severity::Advice, step, {},
                        QStringLiteral("%1: reaches past the photograph %2; only its part on the photograph takes a press")
                            .arg(what, size));
