@@ -6,6 +6,7 @@
 #include "app/TrainerApplication.h"
 #include "course/CourseLoader.h"
 #include "course/CurrentCourse.h"
+#include "platform/DisplayCheck.h"
 #include "platform/FontConfigWarmUp.h"
 #include "platform/ProgramEnd.h"
 #include "platform/SdlSoundPlayer.h"
@@ -68,13 +69,22 @@ int main(int argc, char **argv)
     }
 
     FontConfigWarmUp fonts;
+    DisplayCheck display("kelvora-trainer");
     TrainerApplication app(argc, argv);
+    display.passed();
     CurrentRunMode = plan.mode;
+    CurrentAccess = {
+        .keyboard = options.access.keyboard || settings.access.keyboard,
+        .steadyMarks = options.access.steadyMarks || settings.access.steadyMarks,
+        .captions = options.access.captions || settings.access.captions,
+        .narrate = options.access.narrate || settings.access.narrate,
+    };
     SystemRunClock clock;
     std::optional<RunRecorder> recorder;
     if (plan.recorded) {
         recorder.emplace(clock, courseName(options), options.trainee, modeName(plan.mode), plan.destination,
                          settings.homePage);
+        recorder->setPassMark(options.passMark.value_or(settings.passMark));
         RunObserver::install(&*recorder);
     }
     setResultsPage([&recorder] { return new ResultsScreen(recorder ? recorder->record() : nullptr); });

@@ -326,8 +326,6 @@ const std::map<int, CourseFormat> Formats{{1, {CourseReader::load, nullptr}},
 
 QJsonObject readCourseJson(const QString &file)
 {
-    // Far above any real course, and a bound for whatever else is named as one.
-    constexpr qint64 MaxCourseFileBytes = 16 * 1024 * 1024;
     QString readError;
     const std::optional<QByteArray> bytes = readRegularFile(file, MaxCourseFileBytes, &readError);
     if (!bytes)

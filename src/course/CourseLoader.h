@@ -10,6 +10,10 @@ namespace kelvora {
 // The course built into the trainer: the start-up procedure.
 inline const QString BuiltInCourseFile = QStringLiteral(":/courses/startup/course.json");
 
+// The largest course file a program reads: far above any real course, and a bound for whatever else is
+// named as one.
+inline constexpr qint64 MaxCourseFileBytes = 16 * 1024 * 1024;
+
 // Reads and checks a course file. Throws RuntimeError (invalid course) naming
 // the file, the place in it (screen, control, field) and the reason: a missing
 // or unreadable file, bad JSON, an unknown field or kind, a step or action

@@ -57,10 +57,18 @@ ClassroomSettings ClassroomSettings::read()
             settings.problem = QStringLiteral("%1: %2: %3").arg(files.file(key), key, why);
     };
 
-    const QString enabled = files.text(QStringLiteral("records/enabled")).toLower();
-    settings.records = enabled == QLatin1String("true") || enabled == QLatin1String("1");
-    if (!enabled.isEmpty() && !settings.records && enabled != QLatin1String("false") && enabled != QLatin1String("0"))
-        bad(QStringLiteral("records/enabled"), QStringLiteral("'%1' is neither true nor false").arg(enabled));
+    const auto flag = [&](const QString &key) {
+        const QString value = files.text(key).toLower();
+        const bool on = value == QLatin1String("true") || value == QLatin1String("1");
+        if (!value.isEmpty() && !on && value != QLatin1String("false") && value != QLatin1String("0"))
+            bad(key, QStringLiteral("'%1' is neither true nor false").arg(value));
+        return on;
+    };
+    settings.records = flag(QStringLiteral("records/enabled"));
+    settings.access.keyboard = flag(QStringLiteral("access/keyboard"));
+    settings.access.steadyMarks = flag(QStringLiteral("access/steadyMarks"));
+    settings.access.captions = flag(QStringLiteral("access/captions"));
+    settings.access.narrate = flag(QStringLiteral("access/narrate"));
 
     const QString mode = files.text(QStringLiteral("records/mode"));
     settings.mode = modeNamed(mode);
@@ -71,6 +79,15 @@ ClassroomSettings ClassroomSettings::read()
     settings.homePage = files.text(QStringLiteral("records/homePage"));
     if (!settings.homePage.isEmpty() && !QUrl(settings.homePage, QUrl::StrictMode).isValid())
         bad(QStringLiteral("records/homePage"), QStringLiteral("'%1' is not a URL").arg(settings.homePage));
+
+    const QString passMark = files.text(QStringLiteral("records/passMark"));
+    if (!passMark.isEmpty()) {
+        const std::optional<double> mark = passMarkNamed(passMark);
+        if (mark)
+            settings.passMark = *mark;
+        else
+            bad(QStringLiteral("records/passMark"), QStringLiteral("'%1' is not a number from 0 to 1").arg(passMark));
+    }
 
     const QString endpoint = files.text(QStringLiteral("store/endpoint"));
     if (!endpoint.isEmpty()) {

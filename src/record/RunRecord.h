@@ -11,6 +11,8 @@
 
 namespace kelvora {
 
+inline constexpr double DefaultPassMark = 0.8;
+
 // One click step: from the moment it became active to the press that took it.
 struct StepRecord {
     int step = 0; // 1-based order on its screen
@@ -22,6 +24,7 @@ struct StepRecord {
     int hints = 0;
 
     qint64 durationMs() const { return hit.isValid() ? active.msecsTo(hit) : 0; }
+    bool clean() const { return hit.isValid() && misses.isEmpty() && hints == 0; }
 };
 
 struct ScreenRecord {
@@ -52,10 +55,18 @@ struct RunRecord {
     QDateTime end;
     RunResult result;
     QList<ScreenRecord> screens;
+    double passMark = DefaultPassMark; // the share of clean steps a check run needs to pass
 
     qint64 durationMs() const { return start.msecsTo(end); }
     int misses() const;
     int hints() const;
+    // Steps pressed right without a miss or a hint, and all steps the run met.
+    int cleanSteps() const;
+    int stepCount() const;
+    // cleanSteps() / stepCount(); 0 for a run that met no step.
+    double score() const;
+    // Only a check run that reached the end can pass: a run left early has no score of the whole course.
+    bool passed() const;
 };
 
 } // namespace kelvora

@@ -28,6 +28,7 @@ public:
                 RecordDestination destination, const QString &homePage = {});
 
     void describeCourse(const Course &course);
+    void setPassMark(double mark) { m_record.passMark = mark; }
 
     void screenShown(int screen) override;
     void stepActive(int screen, int step, const QString &mark) override;

@@ -220,9 +220,22 @@ QJsonArray xapiStatements(const RunRecord &record)
     if (record.result.kind == RunResult::Kind::Error)
         extensions.insert(xapi::extension(xapi::Error), record.result.message);
     QJsonObject end = run.statement(endVerb(record.result.kind), course, record.end, {});
-    end.insert("result", QJsonObject{{"completion", record.result.kind == RunResult::Kind::Completed},
-                                     {"duration", isoDuration(record.durationMs())},
-                                     {"extensions", extensions}});
+    QJsonObject endResult{{"completion", record.result.kind == RunResult::Kind::Completed},
+                          {"duration", isoDuration(record.durationMs())},
+                          {"extensions", extensions}};
+    // A check run is scored: the share of its steps pressed right without a miss or a hint.
+    if (record.mode == QLatin1String("check")) {
+        // A store refuses a score whose max is not above its min.
+        if (record.stepCount() > 0)
+            endResult.insert("score", QJsonObject{{"scaled", record.score()},
+                                              {"raw", record.cleanSteps()},
+                                              {"min", 0},
+                                              {"max", record.stepCount()}});
+        endResult.insert("success", record.passed());
+        extensions.insert(xapi::extension(xapi::PassMark), record.passMark);
+        endResult.insert("extensions", extensions);
+    }
+    end.insert("result", endResult);
     statements.append(end);
     return statements;
 }

@@ -15,6 +15,7 @@ class LessonKind;
 class PictureBox;
 class PressLabel;
 class StepTracker;
+class TargetButton;
 
 // The template every lesson screen follows: the common controls, the load
 // sequence, blinking marks, the step machine over the lesson's table of steps,
@@ -44,6 +45,8 @@ public:
     // The last screen is done: in check mode the results follow, else the program ends.
     void finishRun();
     QList<PictureShown> picturesAhead() const override;
+    // What the next press can show has changed: read it ahead instead.
+    void readAheadAgain();
 
 public slots:
     // The Next button's click procedure, which the continue mark runs.
@@ -56,6 +59,9 @@ public slots:
 protected:
     void load() override;
     void mousePressEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    // With keyboard operation, Tab goes round the targets, Continue and Exit only.
+    bool focusNextPrevChild(bool next) override;
 
 private:
     struct Step {
@@ -71,6 +77,22 @@ private:
     // CurrentLanguage as the decimal text the explanation reader takes.
     static QString languageText();
 
+    // A place to press, reachable from the keyboard and named for the screen reader.
+    struct Target {
+        Timer *activeWhile;
+        TargetButton *button;
+    };
+    void addTarget(Timer *activeWhile, Shape *mark);
+    QString targetName(const QString &markName, int number) const;
+    // What Tab reaches now: in guided runs the active targets, in check runs every
+    // one (so the focus tells nothing), in reading order; then Continue and Exit.
+    QList<QWidget *> keyboardOrder() const;
+    // The focus on the first of them other than Exit, else on the page itself.
+    void focusFirst();
+    void keepFocusReachable();
+    // A press in the middle of the button's mark, delivered as a click there would be.
+    void pressTarget(const TargetButton &button);
+
     void createCommonControls();
     void createMarks();
     void createKinds();
@@ -84,6 +106,8 @@ private:
     const LessonLayout &m_layout;
     PictureBox *m_inset = nullptr;
     std::vector<Step> m_steps;
+    std::vector<Target> m_targets;
+    TargetButton *m_continue = nullptr;
     std::vector<LessonKind *> m_kinds;
     StepTracker *m_tracker;
 };

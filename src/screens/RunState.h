@@ -13,4 +13,14 @@ extern int ExplanationCursor;
 enum class RunMode { Guided, Check };
 extern RunMode CurrentRunMode;
 
+// Ways of following a lesson other than mouse and eyes; all off unless the
+// command line or the settings ask for them.
+struct AccessOptions {
+    bool keyboard = false;    // Tab among the targets, Space or Enter presses them
+    bool steadyMarks = false; // a mark that would blink is drawn steady and thicker
+    bool captions = false;    // a sound's caption under the explanation while it plays
+    bool narrate = false;     // each explanation spoken in the run's language
+};
+extern AccessOptions CurrentAccess;
+
 } // namespace kelvora

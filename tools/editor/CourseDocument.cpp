@@ -1,15 +1,17 @@
 #include "CourseDocument.h"
 
 #include "content/ContentPath.h"
-#include "course/CourseJson.h"
-#include "course/CourseTexts.h"
+#include "content/RegularFile.h"
+#include "course/CourseLoader.h"
+#include "course/author/AuthorReader.h"
+#include "course/author/AuthorWriter.h"
+#include "platform/RuntimeError.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonDocument>
 #include <QRegularExpression>
-#include <QSaveFile>
 
 namespace kelvora {
 
@@ -20,14 +22,11 @@ QJsonObject newCourse(const QString &folderName)
 {
     QString id = folderName.toLower();
     id.replace(QRegularExpression(QStringLiteral("[^a-z0-9._-]+")), QStringLiteral("-"));
-    return QJsonObject{
-        {QStringLiteral("format"), 2},
-        {QStringLiteral("id"), QStringLiteral("urn:kelvora:courses:") + (id.isEmpty() ? QStringLiteral("course") : id)},
-        {QStringLiteral("title"), QJsonObject{{QStringLiteral("en"), folderName}}},
-        {QStringLiteral("languages"),
-         QJsonArray{QJsonObject{{QStringLiteral("tag"), QStringLiteral("en")}, {QStringLiteral("name"), QStringLiteral("English")}}}},
-        {QStringLiteral("screens"), QJsonArray{}},
-    };
+    AuthorCourse course;
+    course.id = QStringLiteral("urn:kelvora:courses:") + (id.isEmpty() ? QStringLiteral("course") : id);
+    course.title = {{QStringLiteral("en"), folderName}};
+    course.languages = {{QStringLiteral("en"), QStringLiteral("English"), {}}};
+    return authorCourseJson(course);
 }
 } // namespace
 
@@ -44,20 +43,21 @@ QString CourseDocument::open(const QString &fileOrFolder)
     if (isNew) {
         course = newCourse(QDir(fileOrFolder).dirName());
     } else {
-        QFile in(file);
-        if (!in.open(QIODevice::ReadOnly))
-            return QStringLiteral("%1: cannot be read (%2)").arg(file, in.errorString());
-        QJsonParseError error;
-        const QJsonDocument json = QJsonDocument::fromJson(in.readAll(), &error);
-        if (error.error != QJsonParseError::NoError)
-            return QStringLiteral("%1: not JSON (%2 at byte %3)").arg(file, error.errorString()).arg(error.offset);
-        if (!json.isObject())
-            return QStringLiteral("%1: not a course (the file holds no JSON object)").arg(file);
-        course = json.object();
-        if (course.value(QStringLiteral("format")).toInt() != 2)
-            readOnly = QStringLiteral("%1 is a format 1 course: the editor shows it but cannot save it. "
-                                      "Only format 2 courses (\"format\": 2) are edited.")
-                           .arg(QFileInfo(file).fileName());
+        // The author's course through its own reader; a lesson design is shown as it is, never written.
+        try {
+            if (const std::shared_ptr<AuthorCourse> author = readAuthorsCourse(file)) {
+                course = authorCourseJson(*author);
+            } else {
+                QString error;
+                const std::optional<QByteArray> bytes = readRegularFile(file, MaxCourseFileBytes, &error);
+                course = bytes ? QJsonDocument::fromJson(*bytes).object() : QJsonObject();
+                readOnly = QStringLiteral("%1 is a format 1 course: the editor shows it but cannot save it. "
+                                          "Only format 2 courses (\"format\": 2) are edited.")
+                               .arg(QFileInfo(file).fileName());
+            }
+        } catch (const RuntimeError &error) {
+            return error.message();
+        }
     }
     m_stack.clear();
     m_file = file;
@@ -74,9 +74,12 @@ QString CourseDocument::save()
         return m_readOnlyReason;
     if (!isModified())
         return {};
-    QSaveFile out(m_file);
-    if (!out.open(QIODevice::WriteOnly) || out.write(canonicalCourseJson(m_course)) < 0 || !out.commit())
-        return QStringLiteral("%1: not saved (%2)").arg(m_file, out.errorString());
+    try {
+        if (const QString problem = saveAuthorCourse(readAuthorCourse(m_course, m_file), m_file); !problem.isEmpty())
+            return problem;
+    } catch (const RuntimeError &error) {
+        return error.message();
+    }
     m_new = false;
     m_stack.setClean();
     emit saved();
@@ -112,7 +115,10 @@ QJsonObject CourseDocument::object(CoursePlace place) const
 
 QStringList CourseDocument::languageTags() const
 {
-    return courseLanguageTags(m_course);
+    QStringList tags;
+    for (const QJsonValue &language : m_course.value(QStringLiteral("languages")).toArray())
+        tags << language.toObject().value(QStringLiteral("tag")).toString();
+    return tags;
 }
 
 QString CourseDocument::photographBefore(CoursePlace place) const

@@ -2,7 +2,7 @@
 
 #include "ControlsOverlay.h"
 #include "TargetItem.h"
-#include "content/ContentPicture.h"
+#include "content/ScaledPictures.h"
 #include "content/Letterbox.h"
 #include "content/PictureSizes.h"
 
@@ -16,13 +16,12 @@
 #include <QMimeData>
 #include <QPixmap>
 
+#include <algorithm>
+#include <cmath>
+
 namespace kelvora {
 
 namespace {
-// A photograph much larger than the page is kept at twice the page's size:
-// enough for a large screen, and quick to draw while a target is dragged.
-constexpr int KeptScale = 2;
-
 QString droppedPicture(const QMimeData *data)
 {
     if (!data || !data->hasUrls())
@@ -70,6 +69,10 @@ PhotographView::PhotographView(QWidget *parent)
     setFocusPolicy(Qt::StrongFocus);
     setAcceptDrops(true);
     setMinimumSize(320, 240);
+    connect(&m_pictures, &ScaledPictures::ready, this, [this](const QString &path) {
+        if (path == m_shownPath && !m_photograph.isEmpty())
+            showPicture(false);
+    });
     setPhotograph(QString());
 }
 
@@ -82,30 +85,49 @@ void PhotographView::setPhotograph(const QString &path)
     m_shownPath = path;
     m_shownModified = file.lastModified();
 
-    QImage image;
     QString problem;
-    if (path.isEmpty()) {
+    if (path.isEmpty())
         problem = tr("No photograph yet: drop a picture file here.");
-    } else if (!file.exists()) {
+    else if (!file.exists())
         problem = tr("Photograph not found:\n%1").arg(path);
-    } else {
-        image = readCompletePicture(path, problem);
-        if (image.isNull())
-            problem = tr("Photograph cannot be read:\n%1\n%2").arg(path, problem);
-    }
 
-    m_photograph = image.size();
+    m_photograph = QSize();
+    m_picture->setPixmap(QPixmap());
+    showMessage(problem);
+    if (problem.isEmpty())
+        showPicture(true);
+    placeTargets();
+}
+
+// The photograph decoded at the size the canvas draws it, in steps of a quarter
+// of the page so that resizing the window does not decode it at every size. A
+// new photograph is shown at once; at a new zoom the one shown stays until the
+// worker has decoded it again.
+void PhotographView::showPicture(bool now)
+{
+    const double zoom = std::max(0.25, std::ceil(transform().m11() * devicePixelRatioF() * 4) / 4);
+    const QSize box = (QSizeF(LessonPictureSize) * zoom).toSize();
+    const std::optional<ScaledPicture> picture =
+        now ? m_pictures.pictureNow(m_shownPath, box) : m_pictures.picture(m_shownPath, box);
+    if (!picture || m_shownPath.isEmpty())
+        return; // ready() brings it
+    if (picture->image.isNull()) {
+        m_photograph = QSize();
+        m_picture->setPixmap(QPixmap());
+        placeTargets();
+        showMessage(tr("Photograph cannot be read:\n%1\n%2").arg(m_shownPath, picture->problem));
+        return;
+    }
+    const bool resized = m_photograph != picture->shown;
+    m_photograph = picture->shown;
     const Letterbox fit = Letterbox::fit(m_photograph, LessonPictureSize);
     m_frame->setPos(fit.offset);
     m_frame->setScale(fit.scale);
-    if (!image.isNull() && fit.scale * KeptScale < 1.0)
-        image = image.scaled((QSizeF(image.size()) * fit.scale * KeptScale).toSize(), Qt::KeepAspectRatio,
-                             Qt::SmoothTransformation);
-    m_picture->setPixmap(QPixmap::fromImage(image));
+    m_picture->setPixmap(QPixmap::fromImage(picture->image));
     m_picture->setPos(fit.offset);
-    m_picture->setScale(image.isNull() ? 1.0 : fit.scale * m_photograph.width() / image.width());
-    showMessage(problem);
-    placeTargets();
+    m_picture->setScale(fit.scale * m_photograph.width() / picture->image.width());
+    if (resized && !now)
+        placeTargets();
 }
 
 void PhotographView::showMessage(const QString &message)
@@ -158,6 +180,8 @@ void PhotographView::resizeEvent(QResizeEvent *event)
 {
     QGraphicsView::resizeEvent(event);
     fitInView(sceneRect(), Qt::KeepAspectRatio);
+    if (!m_photograph.isEmpty())
+        showPicture(false);
 }
 
 void PhotographView::keyPressEvent(QKeyEvent *event)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "content/ScaledPictures.h"
+
 #include <QDateTime>
 #include <QGraphicsView>
 #include <QJsonObject>
@@ -45,6 +47,7 @@ protected:
 private:
     void showMessage(const QString &message);
     void placeTargets();
+    void showPicture(bool now);
 
     QGraphicsRectItem *m_frame;          // the photograph's pixels, placed on the page
     QGraphicsPixmapItem *m_picture;
@@ -56,6 +59,7 @@ private:
     QSize m_photograph;
     QString m_shownPath;
     QDateTime m_shownModified;
+    ScaledPictures m_pictures;
 };
 
 } // namespace kelvora

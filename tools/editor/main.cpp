@@ -1,10 +1,11 @@
 #include "EditorWindow.h"
 #include "PhotographView.h"
 
+#include "platform/DisplayCheck.h"
+#include "platform/ProgramOptions.h"
 #include "platform/SdlSoundPlayer.h"
 
 #include <QApplication>
-#include <QCommandLineParser>
 #include <QDir>
 #include <QTimer>
 #include <cstdio>
@@ -13,41 +14,28 @@ using namespace kelvora;
 
 int main(int argc, char **argv)
 {
-    // Read before the application object, so --help and --version need no display.
-    QStringList arguments;
-    for (int i = 0; i < argc; ++i)
-        arguments << QString::fromLocal8Bit(argv[i]);
-    QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("KELVORA course editor: opens, edits and saves format 2 course files."));
-    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Show this help and exit."));
-    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
-                                     QStringLiteral("Show the version and exit."));
-    parser.addOption(help);
-    parser.addOption(version);
-    parser.addPositionalArgument(QStringLiteral("COURSE"),
-                                 QStringLiteral("A course file, or a folder: its course.json, a new course if it has none "
-                                                "(default: the current folder)."));
-    if (!parser.parse(arguments) || parser.positionalArguments().size() > 1) {
-        const QString error = parser.errorText().isEmpty() ? QStringLiteral("one course at a time.") : parser.errorText();
-        std::fprintf(stderr, "kelvora-editor: %s Try --help.\n", qPrintable(error));
-        return 2;
-    }
-    if (parser.isSet(help)) {
-        const QString text = parser.helpText();
-        std::printf("Usage: kelvora-editor [options] [COURSE]%s", qPrintable(text.mid(text.indexOf(QLatin1Char('\n')))));
-        return 0;
-    }
-    if (parser.isSet(version)) {
-        std::printf("kelvora-editor %s\n", KELVORA_VERSION);
-        return 0;
-    }
+    ProgramOptions options(QStringLiteral("kelvora-editor"),
+                           QStringLiteral("KELVORA course editor: opens, edits and saves format 2 course files."),
+                           QStringLiteral("[COURSE]"));
+    options.parser().addPositionalArgument(QStringLiteral("COURSE"),
+                                           QStringLiteral("A course file, or a folder: its course.json, a new course if it "
+                                                          "has none (default: the current folder)."));
+    if (const std::optional<ProgramStop> stopped = options.read(argc, argv))
+        return stopped->print();
+    const QStringList arguments = options.parser().positionalArguments();
+    if (arguments.size() > 1)
+        return options.usageError(QStringLiteral("one course at a time.")).print();
 
+    DisplayCheck display("kelvora-editor");
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("kelvora-editor"));
+    display.passed();
+    // One id for the desktop: the menu entry's file name, the Wayland app id and the X11 window class.
+    QApplication::setApplicationName(QStringLiteral("org.kelvora.editor"));
+    QApplication::setDesktopFileName(QStringLiteral("org.kelvora.editor"));
     SdlSoundPlayer sound;
     SoundPlayer::install(&sound);
     EditorWindow window;
-    const QString error = window.openCourse(parser.positionalArguments().value(0, QDir::currentPath()));
+    const QString error = window.openCourse(arguments.value(0, QDir::currentPath()));
     if (!error.isEmpty()) {
         std::fprintf(stderr, "kelvora-editor: %s\n", qPrintable(error));
         return 1;

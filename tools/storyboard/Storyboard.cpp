@@ -31,6 +31,13 @@ constexpr int StateLimit = 300;
 // Ticks in a row that change nothing before a timer counts as idle: a sequence may show a photograph twice.
 constexpr int IdleTickLimit = 20;
 
+// A timed sequence may show one photograph for all its ticks: until it has run its course, its timer is not idle.
+int idleTickLimitOf(int screen)
+{
+    const std::optional<TimedSequenceDesign> &sequence = currentCourse().screens[size_t(screen - 1)].timedSequence;
+    return sequence ? std::max(IdleTickLimit, sequence->lastTick + 1) : IdleTickLimit;
+}
+
 int firstLineOf(int screen)
 {
     const Course &course = currentCourse();
@@ -109,6 +116,7 @@ void Storyboard::walk()
 {
     QSet<Timer *> inert; // blinking pointer and watch marks, idle timers: they change nothing
     QHash<Timer *, int> idleTicks;
+    const int idleTickLimit = idleTickLimitOf(m_screenNumber);
     const qsizetype errorsBefore = m_errors.size();
     while (m_errors.size() == errorsBefore && m_screen->isVisible()) {
         if (statesSoFar({}) >= StateLimit) {
@@ -131,7 +139,7 @@ void Storyboard::walk()
         const QString before = signature();
         timer->tick();
         if (signature() == before && m_sound.pending() == 0) {
-            if (++idleTicks[timer] >= IdleTickLimit)
+            if (++idleTicks[timer] >= idleTickLimit)
                 inert << timer;
             continue;
         }

@@ -4,6 +4,7 @@
 #include "screens/RunState.h"
 #include "app/TrainerApplication.h"
 #include "platform/ProgramFolder.h"
+#include "platform/ProgramOptions.h"
 #include "course/CurrentCourse.h"
 #include "platform/RuntimeError.h"
 #include "screens/AuthorView.h"
@@ -45,15 +46,11 @@ bool writeHashes(const QString &path, const QList<StoryFrame> &frames)
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    TrainerApplication app(argc, argv);
-    QTextStream err(stderr);
-
-    QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
-        "Renders every state of every lesson screen of a course in one language to PNG files and a contact sheet."));
-    parser.addHelpOption();
+    ProgramOptions options(QStringLiteral("kelvora-storyboard"),
+                           QStringLiteral("Renders every state of every lesson screen of a course in one language to PNG "
+                                          "files and a contact sheet."),
+                           QStringLiteral("PROGRAMDIR OUTDIR | --course FILE OUTDIR"));
+    QCommandLineParser &parser = options.parser();
     parser.addPositionalArgument(QStringLiteral("PROGRAMDIR"),
                                  QStringLiteral("the runnable folder: language files, images/, Sounds/ (not with --course)"));
     parser.addPositionalArgument(QStringLiteral("OUTDIR"), QStringLiteral("where lang<N>/ and contact-sheet-lang<N>.png go"));
@@ -62,7 +59,13 @@ int main(int argc, char **argv)
     parser.addOption({QStringLiteral("author"), QStringLiteral("draws every mark's rectangle and name, as the trainer's --author")});
     parser.addOption({QStringLiteral("hashes"),
                       QStringLiteral("writes states.tsv and the SHA-256 of each state's pixels (pixels.sha256) instead of PNG files")});
-    parser.process(app);
+    if (const std::optional<ProgramStop> stopped = options.read(argc, argv))
+        return stopped->print();
+
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    TrainerApplication app(argc, argv);
+    QTextStream err(stderr);
     setAuthorMode(parser.isSet(QStringLiteral("author")));
     QStringList args = parser.positionalArguments();
     const bool ownCourse = parser.isSet(QStringLiteral("course"));
@@ -77,8 +80,15 @@ int main(int argc, char **argv)
     }
     const Course &course = currentCourse();
     const int language = parser.value(QStringLiteral("language")).toInt();
-    if (args.size() != 2 || language < 1 || language > int(course.languages.size()))
-        parser.showHelp(2);
+    if (args.size() != 2)
+        return options.usageError(ownCourse ? QStringLiteral("give OUTDIR after --course FILE.")
+                                            : QStringLiteral("give PROGRAMDIR and OUTDIR, or --course FILE and OUTDIR."))
+            .print();
+    if (language < 1 || language > int(course.languages.size()))
+        return options.usageError(QStringLiteral("the course has no language '%1' (1 to %2).")
+                                      .arg(parser.value(QStringLiteral("language")))
+                                      .arg(course.languages.size()))
+            .print();
 
     const QString programDir = QDir(args.at(0)).absolutePath();
     const QString outDir = QDir(args.at(1)).absolutePath();

@@ -3,6 +3,7 @@
 #include "AuthorTexts.h"
 #include "content/ContentPath.h"
 #include "content/ContentPicture.h"
+#include "content/PictureCheck.h"
 #include "content/Letterbox.h"
 #include "content/PictureSizes.h"
 #include "content/RegularFile.h"
@@ -326,11 +327,11 @@ private:
             if (!reader.canRead()) {
                 refuse(step, QStringLiteral("%1: is not a picture (%2)").arg(name, reader.errorString()));
             } else if (m_options.decodeFiles) {
-                QString problem;
-                if (readCompletePicture(path, problem).isNull())
-                    refuse(step, QStringLiteral("%1: does not decode as a picture: %2").arg(name, problem));
+                const PictureCheckResult checked = PictureChecks::shared().check(path);
+                if (!checked.problem.isEmpty())
+                    refuse(step, QStringLiteral("%1: does not decode as a picture: %2").arg(name, checked.problem));
                 else
-                    size = authorPhotographSize(path);
+                    size = checked.size;
             } else {
                 size = authorPhotographSize(path);
             }
@@ -379,11 +380,7 @@ QList<AuthorProblem> validateAuthorCourse(const AuthorCourse &course, const Auth
 
 QSize authorPhotographSize(const QString &path)
 {
-    QImageReader reader(path);
-    QSize size = reader.size();
-    if (size.isValid() && reader.transformation().testFlag(QImageIOHandler::TransformationRotate90))
-        size.transpose();
-    return size;
+    return pictureSize(path);
 }
 
 } // namespace kelvora
