@@ -69,7 +69,8 @@ int Format2Check::filesChecked() const
 QList<CourseFinding> Format2Check::run()
 {
     m_findings.clear();
-    const AuthorValidationOptions thorough{.rules = true, .files = true, .decodeFiles = true, .soundProblem = soundProblem};
+    const AuthorValidationOptions thorough{
+        .rules = true, .files = true, .decodeFiles = true, .soundProblem = soundProblem, .filesElsewhere = m_elsewhere};
     for (const AuthorProblem &problem : validateAuthorCourse(m_course, thorough))
         report(problem.screen, problem.step, problem.language, problem.message);
     checkTexts();
@@ -152,7 +153,7 @@ void Format2Check::checkFlow()
 // target may be drawn over them.
 void Format2Check::checkTargets(const AuthorScreen &screen, const LessonLayout &layout)
 {
-    const QString path = resolveContentPath(screen.photograph, m_course.folder);
+    const QString path = m_elsewhere.value(screen.photograph, resolveContentPath(screen.photograph, m_course.folder));
     const QSize size = path.isEmpty() ? QSize() : authorPhotographSize(path);
     if (size.isEmpty())
         return; // said with the files

@@ -4,6 +4,7 @@
 #include "course/Course.h"
 #include "course/author/AuthorCourse.h"
 
+#include <QHash>
 #include <QRect>
 #include <QSet>
 #include <QStringList>
@@ -24,6 +25,8 @@ public:
     // Needs a QGuiApplication for the fonts.
     QList<CourseFinding> run();
     int filesChecked() const;
+    // Files the course names that are not in its folder yet, by name: where they are now.
+    void setFilesElsewhere(QHash<QString, QString> files) { m_elsewhere = std::move(files); }
 
 private:
     void checkTexts();
@@ -35,6 +38,7 @@ private:
     const AuthorCourse &m_course;
     const Course *m_compiled;
     QList<CourseFinding> m_findings;
+    QHash<QString, QString> m_elsewhere;
 };
 
 } // namespace kelvora

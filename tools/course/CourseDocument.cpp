@@ -32,7 +32,7 @@ void writeCourseDocument(const QString &file, const AuthorCourse &course, const 
             throw ToolError(QStringLiteral("%1: not written, the trainer would refuse it: %2").arg(file, problem.toString()));
     }
     if (writeAuthorCourse(course).size() > MaxCourseFileBytes)
-        throw ToolError(QStringLiteral("%1: not written: it would be larger than the %2 bytes the trainer reads")
+        throw ToolError(QStringLiteral("%1: not written: it would be larger than %2 bytes, the most the trainer reads")
                             .arg(file).arg(MaxCourseFileBytes));
     if (const QString problem = saveAuthorCourse(course, file); !problem.isEmpty())
         throw ToolError(problem);

@@ -30,6 +30,17 @@ QString markName(int n)
     return names::MarkPrefix + QString::number(n);
 }
 
+// "fuel-pump" or "fuel_pump" as a screen reader should say it: "Fuel pump".
+QString readableId(const QString &id)
+{
+    QString words = id;
+    words.replace(QLatin1Char('-'), QLatin1Char(' ')).replace(QLatin1Char('_'), QLatin1Char(' '));
+    words = words.simplified();
+    if (!words.isEmpty())
+        words[0] = words[0].toUpper();
+    return words;
+}
+
 int leftOf(const QString &place, int width)
 {
     return place == QLatin1String("right") ? LessonPictureSize.width() - PageMargin - width : PageMargin;
@@ -109,6 +120,8 @@ private:
         for (int n = 1; n <= m_steps; ++n) {
             const AuthorStep &step = m_screen.steps[size_t(n - 1)];
             addMark(markName(n), -1, step.target, MarkYellow);
+            m_design.targetLabels[markName(n).toLower()] =
+                step.label.isEmpty() ? QStringList{readableId(step.id)} : texts(step.label);
             m_design.blinkTimers.push_back({timerName(n), n == 1});
             name(markName(n), Kind::Step, step.id);
             name(timerName(n), Kind::Step, step.id);

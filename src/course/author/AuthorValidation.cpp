@@ -284,6 +284,8 @@ private:
     // The file a name leads to inside the course's folder, or "" with the problem said.
     QString resolve(const QString &name, const QString &step)
     {
+        if (m_options.filesElsewhere.contains(name))
+            return m_options.filesElsewhere.value(name);
         const QString relative = contentRelativePath(name);
         const QStringList parts = relative.split(u'/', Qt::SkipEmptyParts);
         if (relative.startsWith(u'/') || QDir::isAbsolutePath(name) || parts.contains(QStringLiteral("..")) ||

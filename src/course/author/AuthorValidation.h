@@ -2,6 +2,7 @@
 
 #include "AuthorCourse.h"
 
+#include <QHash>
 #include <QList>
 
 #include <functional>
@@ -36,6 +37,9 @@ struct AuthorValidationOptions {
     bool decodeFiles = false;
     // Why the sound file at the path does not play, or ""; used with decodeFiles.
     std::function<QString(const QString &path)> soundProblem;
+    // Files the course names that are not in its folder yet (an editor's picks before saving), by name:
+    // where they are now.
+    QHash<QString, QString> filesElsewhere = {};
 };
 
 // The one validation of an author's course, used by the trainer's loader (it refuses a course with any
