@@ -16,6 +16,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QImage>
 #include <QLabel>
 #include <QPushButton>
 #include <QScopeGuard>
@@ -210,6 +211,12 @@ void TestRunRecord::checkRunRecordsMissesHintsAndDurations()
     QCOMPARE(statements.last()["actor"]["name"].toString(), QStringLiteral("alice"));
     QCOMPARE(statements.last()["context"]["language"].toString(), QStringLiteral("en-GB"));
     QCOMPARE(recorded.summary(), (QStringList{"alice", "startup", "check", "completed", "0:00:03", "5", "2"}));
+    // Only step 3 went without a miss or hint: a third, below the pass mark of 0.8.
+    const QJsonObject score = statements.last()["result"]["score"].toObject();
+    QCOMPARE(score["raw"].toInt(), 1);
+    QCOMPARE(score["max"].toInt(), 3);
+    QVERIFY(qFuzzyCompare(score["scaled"].toDouble(), 1.0 / 3));
+    QCOMPARE(statements.last()["result"]["success"], QJsonValue(false));
 
     // The results page: screen 18's row and the total, then Close ends the program.
     auto *results = qobject_cast<ResultsScreen *>(TestRun::currentScreen());
@@ -219,6 +226,11 @@ void TestRunRecord::checkRunRecordsMissesHintsAndDurations()
     QCOMPARE(results->control<QLabel>("Cell1_0")->text(), QStringLiteral("18"));
     QCOMPARE(results->control<QLabel>("Cell2_2")->text(), QStringLiteral("5"));
     QCOMPARE(results->control<QLabel>("Cell2_3")->text(), QStringLiteral("2"));
+    QCOMPARE(results->control<QLabel>("Score")->text(), QStringLiteral("Score: 33 % (1/3), not passed"));
+    // Beside the table, screen 18 with the trainee's misses: the first one where it was pressed.
+    const QImage map = results->control<QLabel>("MissMap")->pixmap().toImage();
+    const QColor atMiss = map.pixelColor((QPointF(Nowhere[0]) * map.width() / 1024.0).toPoint());
+    QVERIFY2(atMiss.red() > 150 && atMiss.green() < 100, qPrintable(atMiss.name()));
     results->control<QPushButton>("Close")->click();
     QCOMPARE(run.endStatus, 0);
 }

@@ -220,7 +220,6 @@ ClassroomSettings ClassroomSettings::readFiles()
     settings.records = flag(QStringLiteral("records/enabled"));
     settings.access.keyboard = flag(QStringLiteral("access/keyboard"));
     settings.access.steadyMarks = flag(QStringLiteral("access/steadyMarks"));
-    settings.access.captions = flag(QStringLiteral("access/captions"));
     settings.access.narrate = flag(QStringLiteral("access/narrate"));
 
     const QString modeKey = QStringLiteral("records/mode");

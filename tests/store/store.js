@@ -10,7 +10,8 @@
 //   moved     answer 307 to the same resource on this server
 //   drip      answer 200 one byte a second
 //   huge      store, then answer 200 with 2 GB
-// GET statements?statementId=ID answers the statement or 404.
+// GET statements?statementId=ID answers the statement or 404; other GETs of statements answer
+// from what it holds, filtered by activity and time, page by page.
 // node store.js MODE_FILE STATE_FILE USER PASSWORD; prints the port it listens on.
 'use strict';
 const fs = require('fs');
@@ -64,6 +65,36 @@ const elsewhere = http.createServer((request, response) => {
   request.on('end', () => answer(response, 200, []));
 });
 
+// GET statements: filtered by activity (and the activities below it) and timestamp,
+// a few per page so that readers follow "more".
+const PageSize = 7;
+function query(request, response) {
+  if (request.headers['x-experience-api-version'] !== '1.0.3' || request.headers.authorization !== expectedAuthorization) {
+    ++tally.unauthorised;
+    return answer(response, 401);
+  }
+  const url = new URL(request.url, 'http://store');
+  const activity = url.searchParams.get('activity');
+  const related = url.searchParams.get('related_activities') === 'true';
+  const since = url.searchParams.get('since');
+  const until = url.searchParams.get('until');
+  const page = Number(url.searchParams.get('page') || 0);
+  const about = (statement) => {
+    const ids = [statement.object.id];
+    if (related) {
+      const activities = (statement.context && statement.context.contextActivities) || {};
+      for (const list of Object.values(activities)) ids.push(...list.map((a) => a.id));
+    }
+    return ids.some((id) => id === activity || (related && id.startsWith(activity + '/')));
+  };
+  const matching = [...statements.values()].filter((statement) =>
+    (!activity || about(statement)) && (!since || statement.timestamp > since) && (!until || statement.timestamp <= until));
+  const more = (page + 1) * PageSize < matching.length;
+  if (more) url.searchParams.set('page', page + 1);
+  answer(response, 200, {statements: matching.slice(page * PageSize, (page + 1) * PageSize),
+                         more: more ? url.pathname + url.search : ''});
+}
+
 const server = http.createServer((request, response) => {
   const chunks = [];
   request.on('data', (chunk) => chunks.push(chunk));
@@ -80,6 +111,7 @@ const server = http.createServer((request, response) => {
       const statement = statements.get(url.searchParams.get('statementId'));
       return statement ? answer(response, 200, statement) : answer(response, 404);
     }
+    if (request.method === 'GET') return query(request, response);
     if (request.method !== 'POST') return answer(response, 405);
     ++tally.posts;
     if (mode === 'refuse') {

@@ -186,13 +186,20 @@ QDateTime timeOption(const QString &text)
 }
 
 // kelvora-records report [DIR] [--store] ...: status 0 when the report was written from everything asked for.
-int writeReport(const QStringList &arguments, QTextStream &out, QTextStream &err)
+int writeReport(int argc, char **argv)
 {
-    QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
-        "Writes the instructor's report: one self-contained HTML file with the class at a glance, time per screen, "
-        "per step, where the misses land, per trainee, and the runs listed apart."));
-    parser.addHelpOption();
+    // The command line is read before the application object, so that --help needs no display.
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) {
+        if (i != 1)
+            arguments << QString::fromLocal8Bit(argv[i]);
+    }
+    kelvora::ProgramOptions options(
+        QStringLiteral("kelvora-records report"),
+        QStringLiteral("Writes the instructor's report: one self-contained HTML file with the class at a glance, time per "
+                       "screen, per step, where the misses land, per trainee, and the runs listed apart."),
+        QStringLiteral("DIR | --store"));
+    QCommandLineParser &parser = options.parser();
     const QCommandLineOption store(QStringLiteral("store"), QStringLiteral("Read the runs from the learning record store in the settings."));
     const QCommandLineOption course(QStringLiteral("course"), QStringLiteral("The course file the runs were made with (photographs, targets); may be given more than once."), QStringLiteral("FILE"));
     const QCommandLineOption content(QStringLiteral("content"), QStringLiteral("The folder of the built-in course's images/ and installed courses/."), QStringLiteral("DIR"));
@@ -205,7 +212,18 @@ int writeReport(const QStringList &arguments, QTextStream &out, QTextStream &err
     for (const QCommandLineOption &option : {store, course, content, since, until, trainee, language, passMark, output})
         parser.addOption(option);
     parser.addPositionalArgument(QStringLiteral("DIR"), QStringLiteral("The folder of run records (without --store)."));
-    parser.process(arguments);
+    if (const std::optional<kelvora::ProgramStop> stopped = options.read(arguments))
+        return stopped->print();
+    if (parser.positionalArguments().size() != (parser.isSet(store) ? 0 : 1))
+        return options.usageError(QStringLiteral("give the folder of run records, or --store.")).print();
+
+    // The charts are drawn with widgets; on a machine without a display they are drawn off screen.
+    if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
+        qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QTextStream out(stdout);
+    QTextStream err(stderr);
 
     const std::optional<kelvora::ReportWords> words = kelvora::ReportWords::of(parser.value(language));
     if (!words) {
@@ -265,8 +283,6 @@ int writeReport(const QStringList &arguments, QTextStream &out, QTextStream &err
         statements = reading.statements;
         request.source = settings.store.endpoint.toDisplayString();
     } else {
-        if (parser.positionalArguments().size() != 1)
-            parser.showHelp(2);
         const QDir dir(parser.positionalArguments().first());
         if (!dir.exists()) {
             err << "kelvora-records: no such folder: " << dir.path() << Qt::endl;
@@ -310,19 +326,8 @@ int writeReport(const QStringList &arguments, QTextStream &out, QTextStream &err
 
 int main(int argc, char **argv)
 {
-    // The report draws its charts with widgets; on a machine without a display it draws them off screen.
-    if (argc > 1 && qstrcmp(argv[1], "report") == 0) {
-        if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
-            qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-            qputenv("QT_QPA_PLATFORM", "offscreen");
-        QApplication app(argc, argv);
-        QCoreApplication::setApplicationName(QStringLiteral("kelvora-records report"));
-        QTextStream out(stdout);
-        QTextStream err(stderr);
-        QStringList arguments = app.arguments();
-        arguments.removeAt(1);
-        return writeReport(arguments, out, err);
-    }
+    if (argc > 1 && qstrcmp(argv[1], "report") == 0)
+        return writeReport(argc, argv);
 
     kelvora::ProgramOptions options(
         QStringLiteral("kelvora-records"),
