@@ -16,6 +16,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGridLayout>
+#include <QImageReader>
 #include <QHBoxLayout>
 #include <QJsonArray>
 #include <QLabel>
