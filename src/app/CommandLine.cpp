@@ -42,7 +42,6 @@ const AccessFlag AccessFlags[] = {
     {"keyboard", "Operate the lessons from the keyboard: Tab moves among the places to press, then Continue and "
                  "Exit; Space or Enter presses.", &AccessOptions::keyboard},
     {"steady-marks", "Show the marks steady, with a thicker outline, instead of blinking.", &AccessOptions::steadyMarks},
-    {"captions", "Show a caption under the explanation while a sound plays.", &AccessOptions::captions},
     {"narrate", "Speak each explanation in the run's language; N repeats it.", &AccessOptions::narrate},
 };
 // clang-format on
@@ -99,16 +98,21 @@ CommandLine CommandLine::parse(const QStringList &arguments)
 
     if (const std::optional<ProgramStop> stopped = programOptions.read(arguments))
         return stop(stopped->status, stopped->output, stopped->error);
-    if (!parser.positionalArguments().isEmpty())
+    // One course file may come without --course: a file manager opens a course so.
+    const QStringList positional = parser.positionalArguments();
+    const bool courseTwice = !positional.isEmpty() && parser.isSet(QStringLiteral("course"));
+    if (positional.size() > 1 || courseTwice)
         return stop(2, {},
                     QStringLiteral("%1: unexpected argument '%2'. Try --help.")
-                        .arg(ProgramName, parser.positionalArguments().constFirst()));
+                        .arg(ProgramName, positional.constLast()));
 
     CommandLine line;
     for (qsizetype i = 0; i < values.size(); ++i) {
         if (parser.isSet(values.at(i)))
             line.options.*ValueOptions[i].member = parser.value(values.at(i));
     }
+    if (!positional.isEmpty())
+        line.options.courseFile = positional.constFirst();
     for (qsizetype i = 0; i < flags.size(); ++i)
         line.options.access.*AccessFlags[i].member = parser.isSet(flags.at(i));
     line.options.author = parser.isSet(author);

@@ -273,7 +273,7 @@ QString Format2Check::resolve(const QString &name, const QString &screenId, cons
     if (name.isEmpty() || m_checkedFiles.contains(fileKey(name)))
         return {};
     m_checkedFiles.insert(fileKey(name));
-    const QString path = resolveContentPath(name, m_folder);
+    const QString path = m_elsewhere.contains(name) ? m_elsewhere.value(name) : resolveContentPath(name, m_folder);
     if (path.isEmpty())
         report(screenId, step, {}, QStringLiteral("%1: missing (looked for it in %2, in any letter case)")
                                        .arg(name, QDir(m_folder).absolutePath()));

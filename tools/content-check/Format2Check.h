@@ -24,6 +24,9 @@ class Format2Check {
 public:
     Format2Check(QJsonObject course, QString folder, const Course *compiled);
 
+    // Files the course names that are not in its folder yet, by name: where they are now.
+    void setFilesElsewhere(QHash<QString, QString> files) { m_elsewhere = std::move(files); }
+
     // Needs a QGuiApplication for the fonts.
     QList<CourseFinding> run();
     int filesChecked() const { return int(m_checkedFiles.size()); }
@@ -49,6 +52,7 @@ private:
     QList<CourseFinding> m_findings;
     QSet<QString> m_checkedFiles;
     QHash<QString, QSize> m_pictureSizes;
+    QHash<QString, QString> m_elsewhere;
 };
 
 } // namespace kelvora

@@ -33,7 +33,7 @@ OutlineView::OutlineView(const CourseDocument &document, QWidget *parent) : QTre
     setIconSize(ThumbnailSize);
     setDragDropMode(QAbstractItemView::InternalMove);
     setSelectionMode(QAbstractItemView::SingleSelection);
-    setAccessibleName(QStringLiteral("Course outline"));
+    setAccessibleName(tr("Course outline"));
     connect(this, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem *item) {
         if (!m_rebuilding && item)
             emit placeSelected(placeOf(item));

@@ -1,6 +1,7 @@
 #include "PhotographView.h"
 
 #include "ControlsOverlay.h"
+#include "TargetGeometry.h"
 #include "TargetItem.h"
 #include "content/ScaledPictures.h"
 #include "content/Letterbox.h"
@@ -15,6 +16,8 @@
 #include <QImageReader>
 #include <QMimeData>
 #include <QPixmap>
+#include <QScrollBar>
+#include <QWheelEvent>
 
 #include <algorithm>
 #include <cmath>
@@ -64,8 +67,9 @@ PhotographView::PhotographView(QWidget *parent)
     setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform);
     setBackgroundBrush(QColor(0x2A, 0x2B, 0x2E)); // around the page
     setFrameShape(QFrame::NoFrame);
-    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setTransformationAnchor(QGraphicsView::AnchorUnderMouse);
     setFocusPolicy(Qt::StrongFocus);
     setAcceptDrops(true);
     setMinimumSize(320, 240);
@@ -128,6 +132,8 @@ void PhotographView::showPicture(bool now)
     m_picture->setScale(fit.scale * m_photograph.width() / picture->image.width());
     if (resized && !now)
         placeTargets();
+    if (resized && m_zoom > 0)
+        applyZoom(); // one photograph pixel per screen pixel stays so for another photograph
 }
 
 void PhotographView::showMessage(const QString &message)
@@ -179,14 +185,127 @@ void PhotographView::setInsetPlace(const QString &place)
 void PhotographView::resizeEvent(QResizeEvent *event)
 {
     QGraphicsView::resizeEvent(event);
-    fitInView(sceneRect(), Qt::KeepAspectRatio);
+    if (m_zoom <= 0)
+        applyZoom();
+}
+
+void PhotographView::applyZoom()
+{
+    if (m_zoom <= 0) {
+        fitInView(sceneRect(), Qt::KeepAspectRatio);
+    } else {
+        // m_zoom screen pixels per photograph pixel.
+        const double perPage = m_zoom / std::max(1e-6, m_frame->scale());
+        setTransform(QTransform::fromScale(perPage, perPage));
+    }
     if (!m_photograph.isEmpty())
         showPicture(false);
 }
 
+void PhotographView::zoomToFit()
+{
+    m_zoom = 0;
+    applyZoom();
+}
+
+void PhotographView::zoomToPhotographPixels()
+{
+    m_zoom = 1;
+    applyZoom();
+}
+
+void PhotographView::zoomBy(double factor)
+{
+    const double now = m_zoom > 0 ? m_zoom : transform().m11() * m_frame->scale();
+    m_zoom = std::clamp(now * factor, 0.05, 16.0);
+    applyZoom();
+}
+
+QPointF PhotographView::photographPoint(QPoint viewPoint) const
+{
+    return m_frame->mapFromScene(mapToScene(viewPoint));
+}
+
+void PhotographView::wheelEvent(QWheelEvent *event)
+{
+    if (!(event->modifiers() & Qt::ControlModifier)) {
+        QGraphicsView::wheelEvent(event);
+        return;
+    }
+    zoomBy(std::pow(1.25, event->angleDelta().y() / 120.0));
+    event->accept();
+}
+
+void PhotographView::mousePressEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::MiddleButton) { // pans a zoomed photograph
+        m_panning = true;
+        m_panFrom = event->pos();
+        event->accept();
+        return;
+    }
+    QGraphicsView::mousePressEvent(event);
+    // A press no target took, on the photograph, starts drawing a new one.
+    if (event->button() != Qt::LeftButton || scene()->mouseGrabberItem() || m_drawShape.isEmpty() || m_photograph.isEmpty())
+        return;
+    const QPointF at = photographPoint(event->pos());
+    if (!QRectF(QPointF(0, 0), QSizeF(m_photograph)).contains(at))
+        return;
+    m_drawFrom = at;
+    m_drawing = new QGraphicsRectItem(QRectF(at, at), m_frame);
+    m_drawing->setPen(QPen(Qt::yellow, 0, Qt::DashLine));
+    event->accept();
+}
+
+void PhotographView::mouseMoveEvent(QMouseEvent *event)
+{
+    if (m_panning) {
+        const QPoint by = event->pos() - m_panFrom;
+        m_panFrom = event->pos();
+        horizontalScrollBar()->setValue(horizontalScrollBar()->value() - by.x());
+        verticalScrollBar()->setValue(verticalScrollBar()->value() - by.y());
+        return;
+    }
+    if (!m_drawing) {
+        QGraphicsView::mouseMoveEvent(event);
+        return;
+    }
+    QRectF box = QRectF(m_drawFrom, photographPoint(event->pos())).normalized();
+    if (m_drawShape == QLatin1String("circle")) { // from the centre outwards
+        const double r = std::max(box.width(), box.height());
+        box = QRectF(m_drawFrom - QPointF(r, r), QSizeF(2 * r, 2 * r));
+    }
+    m_drawing->setRect(box);
+}
+
+void PhotographView::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (m_panning) {
+        m_panning = false;
+        return;
+    }
+    if (!m_drawing) {
+        QGraphicsView::mouseReleaseEvent(event);
+        return;
+    }
+    const QRectF box = m_drawing->rect();
+    delete m_drawing;
+    m_drawing = nullptr;
+    if (box.width() < 4 || box.height() < 4)
+        return; // a click, not a drag
+    TargetGeometry drawn;
+    drawn.kind = m_drawShape == QLatin1String("circle") ? TargetGeometry::Kind::Circle
+                 : m_drawShape == QLatin1String("oval") ? TargetGeometry::Kind::Oval
+                                                        : TargetGeometry::Kind::Rectangle;
+    drawn.rect = box;
+    emit targetDrawn(drawn.fittedInto(m_photograph).toJson());
+}
+
 void PhotographView::keyPressEvent(QKeyEvent *event)
 {
-    const int step = event->modifiers() & Qt::ShiftModifier ? 10 : 1;
+    // Arrows move the target by a pixel, Shift+arrows resize it; with Alt by ten.
+    const int step = event->modifiers() & Qt::AltModifier ? 10 : 1;
+    const bool resize = event->modifiers() & Qt::ShiftModifier;
     QPoint delta;
     switch (event->key()) {
     case Qt::Key_Left: delta = {-step, 0}; break;
@@ -195,8 +314,12 @@ void PhotographView::keyPressEvent(QKeyEvent *event)
     case Qt::Key_Down: delta = {0, step}; break;
     default: QGraphicsView::keyPressEvent(event); return;
     }
-    if (m_current >= 0 && m_current < m_targets.size() && m_targets.at(m_current)->isVisible())
-        m_targets.at(m_current)->nudge(delta);
+    if (m_current >= 0 && m_current < m_targets.size() && m_targets.at(m_current)->isVisible()) {
+        if (resize)
+            m_targets.at(m_current)->grow(delta);
+        else
+            m_targets.at(m_current)->nudge(delta);
+    }
     event->accept();
 }
 

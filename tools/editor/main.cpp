@@ -1,6 +1,8 @@
+#include "EditorTranslations.h"
 #include "EditorWindow.h"
 #include "PhotographView.h"
 
+#include "content/ContentPath.h"
 #include "platform/DisplayCheck.h"
 #include "platform/ProgramOptions.h"
 #include "platform/SdlSoundPlayer.h"
@@ -19,7 +21,7 @@ int main(int argc, char **argv)
                            QStringLiteral("[COURSE]"));
     options.parser().addPositionalArgument(QStringLiteral("COURSE"),
                                            QStringLiteral("A course file, or a folder: its course.json, a new course if it "
-                                                          "has none (default: the current folder)."));
+                                                          "has none (the folder is made on save). Without one, the start page."));
     if (const std::optional<ProgramStop> stopped = options.read(argc, argv))
         return stopped->print();
     const QStringList arguments = options.parser().positionalArguments();
@@ -30,15 +32,21 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     display.passed();
     // One id for the desktop: the menu entry's file name, the Wayland app id and the X11 window class.
+    QApplication::setOrganizationName(QStringLiteral("kelvora"));
     QApplication::setApplicationName(QStringLiteral("org.kelvora.editor"));
     QApplication::setDesktopFileName(QStringLiteral("org.kelvora.editor"));
-    SdlSoundPlayer sound;
+    installEditorTranslations(app);
+    SdlSoundPlayer sound(resolveInContentFolder);
     SoundPlayer::install(&sound);
     EditorWindow window;
-    const QString error = window.openCourse(arguments.value(0, QDir::currentPath()));
-    if (!error.isEmpty()) {
-        std::fprintf(stderr, "kelvora-editor: %s\n", qPrintable(error));
-        return 1;
+    if (arguments.isEmpty()) {
+        window.showStartPage();
+    } else {
+        const QString error = window.openCourse(arguments.constFirst());
+        if (!error.isEmpty()) {
+            std::fprintf(stderr, "kelvora-editor: %s\n", qPrintable(error));
+            return 1;
+        }
     }
     window.showMaximized();
     // The desktop test drags targets on the photograph: it reads where the photograph lies on the screen.
