@@ -551,6 +551,10 @@ private slots:
         QVERIFY(window.save());
         QVERIFY(QFileInfo::exists(m_folder.filePath(QStringLiteral("images/kept.png"))));
         QVERIFY2(!QFileInfo::exists(m_folder.filePath(QStringLiteral("images/undone.png"))), "a photograph picked and undone was copied");
+        QVERIFY(QFile::copy(outside.filePath(QStringLiteral("undone.png")), m_folder.filePath(QStringLiteral("images/Left.PNG"))));
+        QVERIFY(window.document().unusedFiles().contains(QStringLiteral("images/Left.PNG")));
+        QVERIFY(!window.document().unusedFiles().contains(QStringLiteral("images/kept.png")));
+        QFile::remove(m_folder.filePath(QStringLiteral("images/Left.PNG")));
         QFile::remove(m_folder.filePath(QStringLiteral("images/kept.png")));
     }
 
