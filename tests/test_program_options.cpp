@@ -68,17 +68,23 @@ private slots:
     void aWindowedProgramWithoutADisplaySaysSoInOneLine_data()
     {
         QTest::addColumn<QString>("program");
+        QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<QString>("display");
-        QTest::newRow("the trainer, no display set") << QStringLiteral(KELVORA_TRAINER) << QString();
-        QTest::newRow("the trainer, a display that is not there") << QStringLiteral(KELVORA_TRAINER) << QStringLiteral(":4093");
-        QTest::newRow("the course editor, no display set") << QStringLiteral(KELVORA_EDITOR) << QString();
-        QTest::newRow("the course editor, a display that is not there") << QStringLiteral(KELVORA_EDITOR) << QStringLiteral(":4093");
+        const QString trainer = QStringLiteral(KELVORA_TRAINER);
+        const QString editor = QStringLiteral(KELVORA_EDITOR);
+        QTest::newRow("the trainer, no display set") << trainer << QStringList() << QString();
+        QTest::newRow("the trainer, a display that is not there") << trainer << QStringList() << QStringLiteral(":4093");
+        QTest::newRow("the course editor, no display set") << editor << QStringList() << QString();
+        QTest::newRow("the course editor, a display that is not there") << editor << QStringList() << QStringLiteral(":4093");
+        QTest::newRow("the records report, a display that is not there")
+            << QStringLiteral(KELVORA_RECORDS) << QStringList{QStringLiteral("report"), QStringLiteral(".")} << QStringLiteral(":4093");
     }
     void aWindowedProgramWithoutADisplaySaysSoInOneLine()
     {
         QFETCH(QString, program);
+        QFETCH(QStringList, arguments);
         QFETCH(QString, display);
-        const Ended ended = run(program, {}, display);
+        const Ended ended = run(program, arguments, display);
         QCOMPARE(ended.status, 2);
         QVERIFY2(ended.err.startsWith(QFileInfo(program).fileName() + QStringLiteral(": cannot open a window: ")) &&
                      ended.err.contains(QStringLiteral("display")) && ended.err.count(u'\n') == 1,

@@ -16,6 +16,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QImage>
 #include <QLabel>
 #include <QPushButton>
 #include <QScopeGuard>
@@ -130,6 +131,7 @@ private slots:
     void endedRunsAreRecorded();
     void aRecordAppearsWholeOrNotAtAll();
     void runsEndingAtOnceLeaveEveryRecord();
+    void whatAnEndedRunLeftBehindIsMadeGoodAndPrivate();
     void aLongNameIsCutInTheFileNameOnly();
     void aRecordGoesOnlyIntoARegularFile_data();
     void aRecordGoesOnlyIntoARegularFile();
@@ -209,6 +211,12 @@ void TestRunRecord::checkRunRecordsMissesHintsAndDurations()
     QCOMPARE(statements.last()["actor"]["name"].toString(), QStringLiteral("alice"));
     QCOMPARE(statements.last()["context"]["language"].toString(), QStringLiteral("en-GB"));
     QCOMPARE(recorded.summary(), (QStringList{"alice", "startup", "check", "completed", "0:00:03", "5", "2"}));
+    // Only step 3 went without a miss or hint: a third, below the pass mark of 0.8.
+    const QJsonObject score = statements.last()["result"]["score"].toObject();
+    QCOMPARE(score["raw"].toInt(), 1);
+    QCOMPARE(score["max"].toInt(), 3);
+    QVERIFY(qFuzzyCompare(score["scaled"].toDouble(), 1.0 / 3));
+    QCOMPARE(statements.last()["result"]["success"], QJsonValue(false));
 
     // The results page: screen 18's row and the total, then Close ends the program.
     auto *results = qobject_cast<ResultsScreen *>(TestRun::currentScreen());
@@ -218,6 +226,11 @@ void TestRunRecord::checkRunRecordsMissesHintsAndDurations()
     QCOMPARE(results->control<QLabel>("Cell1_0")->text(), QStringLiteral("18"));
     QCOMPARE(results->control<QLabel>("Cell2_2")->text(), QStringLiteral("5"));
     QCOMPARE(results->control<QLabel>("Cell2_3")->text(), QStringLiteral("2"));
+    QCOMPARE(results->control<QLabel>("Score")->text(), QStringLiteral("Score: 33 % (1/3), not passed"));
+    // Beside the table, screen 18 with the trainee's misses: the first one where it was pressed.
+    const QImage map = results->control<QLabel>("MissMap")->pixmap().toImage();
+    const QColor atMiss = map.pixelColor((QPointF(Nowhere[0]) * map.width() / 1024.0).toPoint());
+    QVERIFY2(atMiss.red() > 150 && atMiss.green() < 100, qPrintable(atMiss.name()));
     results->control<QPushButton>("Close")->click();
     QCOMPARE(run.endStatus, 0);
 }
@@ -290,6 +303,36 @@ void TestRunRecord::aRecordAppearsWholeOrNotAtAll()
     QCOMPARE(saveNewRecord(folder.path(), "run", "second", &error), folder.filePath("run-2.json"));
     QCOMPARE(entries(), (QStringList{"run-2.json", "run.json"}));
     QCOMPARE(contents(first), QByteArray("first"));
+}
+
+// A run ended while it put its record in place, and a umask that would let every user read it.
+void TestRunRecord::whatAnEndedRunLeftBehindIsMadeGoodAndPrivate()
+{
+    QTemporaryDir home;
+    const QString folder = home.filePath("records/2026");
+    const mode_t mask = ::umask(0);
+    QString error;
+    const QString written = saveNewRecord(folder, "20261207-090000-alice", "[]", &error);
+    ::umask(mask);
+    QVERIFY2(!written.isEmpty(), qPrintable(error));
+    const auto modeOf = [](const QString &path) {
+        struct stat status = {};
+        return ::stat(QFile::encodeName(path).constData(), &status) == 0 ? int(status.st_mode & 0777) : -1;
+    };
+    QCOMPARE(modeOf(written), 0600);
+    QCOMPARE(modeOf(folder), 0700);
+    QCOMPARE(modeOf(home.filePath("records")), 0700);
+
+    const auto leave = [&](const QString &name, const QByteArray &bytes) {
+        QFile part(QDir(folder).filePath(name));
+        QVERIFY(part.open(QIODevice::WriteOnly) && part.write(bytes) == bytes.size());
+    };
+    leave(".20261207-090000-alice.Ab12Cd", "[{\"id\": \"a\"}]"); // whole, under a taken name
+    leave(".20261207-091500-bob.Xy34Zw", "[{\"id\": \"b\"");     // cut short
+    leave(".notes.txt", "an editor's file");
+    QCOMPARE(recoverPartFiles(folder), QStringList{QDir(folder).filePath("20261207-090000-alice-2.json")});
+    QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden, QDir::Name),
+             (QStringList{".notes.txt", "20261207-090000-alice-2.json", "20261207-090000-alice.json"}));
 }
 
 void TestRunRecord::runsEndingAtOnceLeaveEveryRecord()

@@ -42,7 +42,6 @@ const AccessFlag AccessFlags[] = {
     {"keyboard", "Operate the lessons from the keyboard: Tab moves among the places to press, then Continue and "
                  "Exit; Space or Enter presses.", &AccessOptions::keyboard},
     {"steady-marks", "Show the marks steady, with a thicker outline, instead of blinking.", &AccessOptions::steadyMarks},
-    {"captions", "Show a caption under the explanation while a sound plays.", &AccessOptions::captions},
     {"narrate", "Speak each explanation in the run's language; N repeats it.", &AccessOptions::narrate},
 };
 // clang-format on

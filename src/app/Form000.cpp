@@ -12,10 +12,12 @@
 #include "screens/RunGuard.h"
 #include "screens/Look.h"
 #include "screens/Shape.h"
+#include "screens/TextPlate.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStyle>
 
 namespace kelvora {
 
@@ -49,6 +51,8 @@ Form000::Form000() : Screen(QSize(1022, 768))
     setObjectName(QStringLiteral("Form000"));
     setWindowTitle(currentCourse().title);
     setWindowIcon(programIcon());
+    // Its labels stand on the photograph, not on a window: a dark desktop palette would make them unreadable there.
+    setPalette(style()->standardPalette());
 
     m_title = addLabel(this, "Label1", {344, 10, 557, 21}, currentCourse().title);
     m_title->setProperty("index", 0);
@@ -101,12 +105,14 @@ Form000::Form000() : Screen(QSize(1022, 768))
         m_start->setEnabled(false);
     }
 
-    setTabOrder(languageButtons[1], exit);
-    setTabOrder(exit, languageButtons[0]);
-    setTabOrder(languageButtons[0], m_start);
-    setTabOrder(m_start, languageButtons[2]);
+    // Tab goes as the screen reads: the languages, the trainee's name, Start, then Exit.
+    QList<QWidget *> order(languageButtons.begin(), languageButtons.end());
+    if (m_traineeName)
+        order << m_traineeName;
+    order << m_start << exit;
+    for (qsizetype i = 1; i < order.size(); ++i)
+        setTabOrder(order.at(i - 1), order.at(i));
     if (m_traineeName) {
-        setTabOrder(m_traineeName, languageButtons[1]);
         m_traineeName->setFocus();
     } else {
         languageButtons[1]->setFocus();
@@ -127,6 +133,12 @@ void Form000::load()
 {
     if (!currentCourse().startPicture.isEmpty())
         setPicture(currentCourse().startPicture);
+}
+
+void Form000::pictureChanged()
+{
+    for (QLabel *label : {m_title, m_languageName, m_currentLanguage})
+        plateWhereUnreadable(*label, picture());
 }
 
 void Form000::chooseLanguage(int code)

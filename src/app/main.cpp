@@ -18,6 +18,7 @@
 #include "record/RunClock.h"
 #include "record/RunRecorder.h"
 #include "screens/AuthorView.h"
+#include "screens/Narrator.h"
 #include "screens/RunGuard.h"
 #include "screens/Screen.h"
 #include "screens/RunWindow.h"
@@ -67,6 +68,8 @@ int main(int argc, char **argv)
             return 2;
         }
     }
+    for (const QString &warning : settings.warnings)
+        std::fprintf(stderr, "kelvora-trainer: %s\n", qPrintable(warning));
 
     FontConfigWarmUp fonts;
     DisplayCheck display("kelvora-trainer");
@@ -76,7 +79,6 @@ int main(int argc, char **argv)
     CurrentAccess = {
         .keyboard = options.access.keyboard || settings.access.keyboard,
         .steadyMarks = options.access.steadyMarks || settings.access.steadyMarks,
-        .captions = options.access.captions || settings.access.captions,
         .narrate = options.access.narrate || settings.access.narrate,
     };
     SystemRunClock clock;
@@ -126,6 +128,12 @@ int main(int argc, char **argv)
     // bench/ starts the trainer with this set, to time its first paint and to watch it idle.
     if (qEnvironmentVariableIsSet("KELVORA_REPORT_FIRST_PAINT"))
         afterFirstPaint([] { std::puts("first paint"), std::fflush(stdout); });
+    // Speech starts after the first paint, as the sound does; the first explanation is spoken then.
+    Narrator narrator;
+    if (CurrentAccess.narrate) {
+        Narrator::install(&narrator);
+        afterFirstPaint([&narrator] { narrator.prepare(); });
+    }
     RunWindow window;
     runHandler(nullptr, [&] {
         prepareCourse(options);

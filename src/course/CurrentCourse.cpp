@@ -1,5 +1,6 @@
 #include "CurrentCourse.h"
 
+#include "BuiltInTargetLabels.h"
 #include "CourseAssets.h"
 #include "CourseLoader.h"
 #include "content/ContentPath.h"
@@ -22,8 +23,11 @@ std::optional<Course> &course()
 
 const Course &currentCourse()
 {
-    if (!course())
-        setCurrentCourse(loadCourse(BuiltInCourseFile));
+    if (!course()) {
+        Course builtIn = loadCourse(BuiltInCourseFile);
+        addBuiltInTargetLabels(builtIn.screens);
+        setCurrentCourse(std::move(builtIn));
+    }
     return *course();
 }
 

@@ -30,6 +30,17 @@ QString markName(int n)
     return names::MarkPrefix + QString::number(n);
 }
 
+// "fuel-pump" or "fuel_pump" as a screen reader should say it: "Fuel pump".
+QString readableId(const QString &id)
+{
+    QString words = id;
+    words.replace(QLatin1Char('-'), QLatin1Char(' ')).replace(QLatin1Char('_'), QLatin1Char(' '));
+    words = words.simplified();
+    if (!words.isEmpty())
+        words[0] = words[0].toUpper();
+    return words;
+}
+
 QString checkedId(const CourseNode &node)
 {
     static const QRegularExpression wellFormed(QStringLiteral("^[A-Za-z0-9._-]+$"));
@@ -135,6 +146,7 @@ void Format2Screen::readSteps()
             step.fail("id", QStringLiteral("is the id of an earlier step on this screen"));
         m_ids.insert(id);
         addMark(markName(n), -1, target(step, "target"), MarkYellow);
+        m_design.targetLabels[markName(n).toLower()] = {readableId(id)};
         m_design.blinkTimers.push_back({timerName(n), n == 1});
         const QString sound = step.text("sound");
         if (!step.has("presses")) {

@@ -120,6 +120,8 @@ void ResultsScreen::load()
                 mostMissed = &screen;
         }
     }
+    if (mostMissed)
+        title->move(NarrowColumnLeft[0], title->y());
     Table table(this, mostMissed);
     QStringList header;
     for (const char *column : captions.columns)
@@ -171,6 +173,7 @@ void ResultsScreen::showMissMap(const ScreenRecord &screen)
     auto *picture = new QLabel(this);
     picture->setObjectName(QStringLiteral("MissMap"));
     picture->setGeometry(MissMapPlace);
+    picture->setStyleSheet(QStringLiteral("border: 1px solid grey"));
     picture->setPixmap(QPixmap::fromImage(map.paint(MissMapPlace.width())));
     auto *caption = new QLabel(QString::fromUtf8(captionsFor(CurrentLanguage).columns[0]) + QLatin1Char(' ') +
                                    QString::number(screen.screen), this);

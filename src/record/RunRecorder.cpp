@@ -6,6 +6,7 @@
 #include "XapiStatements.h"
 #include "screens/RunState.h"
 #include "course/CurrentCourse.h"
+#include "platform/SignalQuit.h"
 
 #include <QJsonDocument>
 #include <QStandardPaths>
@@ -135,6 +136,8 @@ void RunRecorder::write()
         m_failed = true;
         std::fprintf(stderr, "The record of this run was not written: %s\n", qPrintable(error));
     };
+    // A second signal to end, as timeout sends it, waits until the record is in place.
+    const FinalWrite holding;
     QString error;
     if (!m_destination.file.isEmpty())
         m_writtenPath = saveRecordAs(m_destination.file, bytes, &error) ? m_destination.file : QString();

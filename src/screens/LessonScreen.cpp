@@ -1,8 +1,10 @@
 #include "LessonScreen.h"
 
+#include "Announcer.h"
 #include "AuthorView.h"
 #include "LessonChain.h"
 #include "Look.h"
+#include "Narrator.h"
 #include "PictureBox.h"
 #include "PressLabel.h"
 #include "PrgModule.h"
@@ -10,10 +12,12 @@
 #include "RunWindow.h"
 #include "StepTracker.h"
 #include "TargetButton.h"
+#include "TextPlate.h"
 #include "Timer.h"
 #include "screens/RunState.h"
 #include "content/PicturesAhead.h"
 #include "course/ControlNames.h"
+#include "course/CurrentCourse.h"
 #include "kinds/PressCounter.h"
 #include "kinds/RunEnding.h"
 #include "kinds/ThrottleSteps.h"
@@ -26,6 +30,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QShowEvent>
 #include <QPushButton>
 
 #include <algorithm>
@@ -61,13 +66,23 @@ void LessonScreen::trackStep(const QString &activeWhile, const QString &markName
     addTarget(timer(activeWhile), mark(markName));
 }
 
+bool LessonScreen::Target::active() const
+{
+    return std::any_of(activeWhile.begin(), activeWhile.end(), [](const Timer *timer) { return timer->isEnabled(); });
+}
+
 void LessonScreen::addTarget(Timer *activeWhile, Shape *mark)
 {
-    auto *button = new TargetButton(*mark, targetName(mark->objectName(), int(m_targets.size()) + 1),
-                                    CurrentAccess.keyboard);
-    m_targets.push_back({activeWhile, button});
-    connect(button, &TargetButton::triggered, this, [this, button] { pressTarget(*button); });
     connect(activeWhile, &Timer::started, this, [this] { keepFocusReachable(); });
+    for (Target &target : m_targets) {
+        if (target.button->mark() == mark) {
+            target.activeWhile.push_back(activeWhile);
+            return;
+        }
+    }
+    auto *button = new TargetButton(*mark, QString(), CurrentAccess.keyboard);
+    m_targets.push_back({{activeWhile}, button});
+    connect(button, &TargetButton::triggered, this, [this, button] { pressTarget(*button); });
 }
 
 QString LessonScreen::targetName(const QString &markName, int number) const
@@ -85,7 +100,7 @@ QList<QWidget *> LessonScreen::keyboardOrder() const
     const bool checking = CurrentRunMode == RunMode::Check;
     std::vector<std::pair<QPointF, QWidget *>> targets;
     for (const Target &target : m_targets) {
-        if ((checking || target.activeWhile->isEnabled()) && target.button->isVisibleTo(this))
+        if ((checking || target.active()) && target.button->isVisibleTo(this))
             targets.emplace_back(target.button->parentWidget()->mapTo(this, target.button->middle()), target.button);
     }
     // Rows of about a mark's height, each read from left to right.
@@ -127,14 +142,15 @@ void LessonScreen::focusFirst()
         setFocus(Qt::OtherFocusReason);
 }
 
-// After a press or when a target becomes active: the focus leaves what Tab no longer reaches, and a page that
-// held the focus itself, for want of anything to press, gives it to what can be pressed now.
+// After a press or when a target becomes active: the focus leaves what Tab no longer reaches, and the page or
+// Exit, where it went for want of anything to press, give it to what can be pressed now.
 void LessonScreen::keepFocusReachable()
 {
     if (!CurrentAccess.keyboard || isLeaving())
         return;
     QWidget *focus = focusWidget();
-    if (!focus || focus == this || !keyboardOrder().contains(focus))
+    const QList<QWidget *> order = keyboardOrder();
+    if (!focus || focus == this || !order.contains(focus) || (focus == order.back() && order.size() > 1))
         focusFirst();
 }
 
@@ -157,7 +173,11 @@ void LessonScreen::pressTarget(const TargetButton &button)
 
 void LessonScreen::keyPressEvent(QKeyEvent *event)
 {
-    Screen::keyPressEvent(event);
+    Narrator *narrator = Narrator::installed();
+    if (narrator && event->key() == Qt::Key_N && !event->isAutoRepeat())
+        narrator->repeat();
+    else
+        Screen::keyPressEvent(event);
 }
 
 void LessonScreen::createCommonControls()
@@ -168,6 +188,7 @@ void LessonScreen::createCommonControls()
     setTextColor(explain, MarkYellow);
     explain->setWordWrap(true);
     explain->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_announcer = new Announcer(this, explain->geometry());
 
     m_inset = new PictureBox(this, names::Inset, QRect(m_layout.inset, InsetSize));
 
@@ -254,6 +275,35 @@ QString LessonScreen::languageText()
 void LessonScreen::showNextLine()
 {
     ShowNextExplanation(*this, languageText());
+    explanationChanged();
+}
+
+QString LessonScreen::explanation() const
+{
+    return control<QLabel>(names::Explain)->text();
+}
+
+void LessonScreen::explanationChanged()
+{
+    m_announcer->announce(explanation());
+    if (Narrator *narrator = Narrator::installed()) {
+        const CourseLanguage *language = currentCourse().language(CurrentLanguage);
+        narrator->say(explanation(), language ? language->tag : QString());
+    }
+}
+
+void LessonScreen::pictureChanged()
+{
+    plateWhereUnreadable(*control<QLabel>(names::Explain), picture());
+    plateWhereUnreadable(*control<QLabel>(names::ContinueLabel), picture());
+}
+
+// The page's first explanation was read while it loaded, before it could be announced.
+void LessonScreen::showEvent(QShowEvent *event)
+{
+    Screen::showEvent(event);
+    if (!event->spontaneous())
+        m_announcer->announce(explanation());
 }
 
 void LessonScreen::restartLoop()
@@ -294,7 +344,11 @@ void LessonScreen::load()
     runActions(m_design.atLoad);
     for (LessonKind *kind : m_kinds)
         kind->loaded();
-    m_continue->setAccessibleName(control<QLabel>(names::ContinueLabel)->text());
+    // Named in the run's language, known from the load on.
+    for (size_t i = 0; i < m_targets.size(); ++i)
+        m_targets[i].button->setName(targetName(m_targets[i].button->mark()->objectName(), int(i) + 1));
+    m_continue->setName(control<QLabel>(names::ContinueLabel)->text());
+    setAccessibleName(windowTitle());
     if (authorMode())
         new AuthorView(*this);
     if (CurrentAccess.keyboard)

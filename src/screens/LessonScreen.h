@@ -11,6 +11,7 @@ class QPushButton;
 
 namespace kelvora {
 
+class Announcer;
 class LessonKind;
 class PictureBox;
 class PressLabel;
@@ -60,6 +61,8 @@ protected:
     void load() override;
     void mousePressEvent(QMouseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    void pictureChanged() override;
     // With keyboard operation, Tab goes round the targets, Continue and Exit only.
     bool focusNextPrevChild(bool next) override;
 
@@ -79,8 +82,9 @@ private:
 
     // A place to press, reachable from the keyboard and named for the screen reader.
     struct Target {
-        Timer *activeWhile;
+        std::vector<Timer *> activeWhile; // a mark may serve several steps
         TargetButton *button;
+        bool active() const;
     };
     void addTarget(Timer *activeWhile, Shape *mark);
     QString targetName(const QString &markName, int number) const;
@@ -92,6 +96,10 @@ private:
     void keepFocusReachable();
     // A press in the middle of the button's mark, delivered as a click there would be.
     void pressTarget(const TargetButton &button);
+
+    // A new explanation is on display: told to the screen reader and the narrator.
+    void explanationChanged();
+    QString explanation() const;
 
     void createCommonControls();
     void createMarks();
@@ -105,6 +113,7 @@ private:
     LessonDesign m_design;
     const LessonLayout &m_layout;
     PictureBox *m_inset = nullptr;
+    Announcer *m_announcer = nullptr;
     std::vector<Step> m_steps;
     std::vector<Target> m_targets;
     TargetButton *m_continue = nullptr;

@@ -18,7 +18,6 @@ extern RunMode CurrentRunMode;
 struct AccessOptions {
     bool keyboard = false;    // Tab among the targets, Space or Enter presses them
     bool steadyMarks = false; // a mark that would blink is drawn steady and thicker
-    bool captions = false;    // a sound's caption under the explanation while it plays
     bool narrate = false;     // each explanation spoken in the run's language
 };
 extern AccessOptions CurrentAccess;

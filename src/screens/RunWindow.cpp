@@ -1,5 +1,6 @@
 #include "RunWindow.h"
 
+#include "AccessibleRoles.h"
 #include "Screen.h"
 #include "content/PicturesAhead.h"
 
@@ -16,6 +17,7 @@ RunWindow::RunWindow()
     : m_scaledHolder(new QWidget), m_stageItem(m_scene.addWidget(m_scaledHolder)), m_stage(new QWidget(m_scaledHolder))
 {
     // The pages paint every pixel of the stage, and drawBackground() the bars beside it.
+    installAccessibleRoles();
     m_scaledHolder->setAttribute(Qt::WA_OpaquePaintEvent);
     m_stage->setAttribute(Qt::WA_OpaquePaintEvent);
     // A page's text takes the window's colours, not those a viewport gives its children.

@@ -19,13 +19,18 @@ TargetButton::TargetButton(Shape &mark, const QString &name, bool focusable)
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setAttribute(Qt::WA_NoSystemBackground);
     setFocusPolicy(focusable ? Qt::TabFocus : Qt::NoFocus);
-    setText(name);
-    setAccessibleName(name);
+    setName(name);
     setGeometry(mark.geometry().adjusted(-RingMargin, -RingMargin, RingMargin, RingMargin));
     stackUnder(&mark);
     // A screen reader's press action clicks the button.
     connect(this, &QAbstractButton::clicked, this, &TargetButton::triggered);
     show();
+}
+
+void TargetButton::setName(const QString &name)
+{
+    setText(name);
+    setAccessibleName(name);
 }
 
 QPointF TargetButton::middle() const

@@ -18,6 +18,7 @@ public:
     TargetButton(Shape &mark, const QString &name, bool focusable);
 
     Shape *mark() const { return m_mark; }
+    void setName(const QString &name);
     // The middle of the mark, in the coordinates of the mark's parent.
     QPointF middle() const;
 

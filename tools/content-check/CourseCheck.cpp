@@ -1,5 +1,7 @@
 #include "CourseCheck.h"
 
+#include "content/RegularFile.h"
+
 #include "ContentCheck.h"
 #include "Format2Check.h"
 #include "LessonFlow.h"
@@ -32,13 +34,15 @@ QList<CourseFinding> CourseCheck::run()
 {
     m_findings.clear();
     m_filesChecked = 1;
-    QFile file(m_file);
-    if (!file.open(QIODevice::ReadOnly)) {
-        report(QStringLiteral("%1: cannot be read: %2").arg(m_file, file.errorString()));
+    // Only a regular file, of the size the trainer reads: a FIFO would hold the open for ever.
+    QString readError;
+    const std::optional<QByteArray> bytes = readRegularFile(m_file, 16 * 1024 * 1024, &readError);
+    if (!bytes) {
+        report(QStringLiteral("%1: cannot be read: %2").arg(m_file, readError));
         return m_findings;
     }
     QJsonParseError error;
-    const QJsonDocument document = QJsonDocument::fromJson(file.readAll(), &error);
+    const QJsonDocument document = QJsonDocument::fromJson(*bytes, &error);
     if (!document.isObject()) {
         report(QStringLiteral("%1: does not decode as a course: %2").arg(m_file, document.isNull() ? QStringLiteral("at byte %1: %2").arg(error.offset).arg(error.errorString()) : QStringLiteral("not a JSON object")));
         return m_findings;

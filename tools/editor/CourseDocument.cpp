@@ -1,5 +1,7 @@
 #include "CourseDocument.h"
 
+#include "content/RegularFile.h"
+
 #include "content/ContentPath.h"
 #include "course/CourseJson.h"
 #include "course/CourseTexts.h"
@@ -13,13 +15,14 @@
 #include <QFileInfo>
 #include <QJsonDocument>
 #include <QRegularExpression>
-#include <QSaveFile>
 #include <QSet>
 
 namespace kelvora {
 
 namespace {
 const QString CourseFileName = QStringLiteral("course.json");
+// As the trainer bounds what it reads as a course.
+constexpr qint64 MaxCourseFileBytes = 16 * 1024 * 1024;
 
 QJsonObject newCourse(const QString &folderName)
 {
@@ -72,10 +75,12 @@ QString CourseDocument::open(const QString &fileOrFolder)
     if (isNew) {
         course = newCourse(QFileInfo(QFileInfo(file).absolutePath()).fileName());
     } else {
-        QFile in(file);
-        if (!in.open(QIODevice::ReadOnly))
-            return tr("%1: cannot be read (%2)").arg(file, in.errorString());
-        bytes = in.readAll();
+        // Only a regular file: a FIFO would hold the open for ever.
+        QString readError;
+        const std::optional<QByteArray> read = readRegularFile(file, MaxCourseFileBytes, &readError);
+        if (!read)
+            return tr("%1: cannot be read (%2)").arg(file, readError);
+        bytes = *read;
         QJsonParseError error;
         const QJsonDocument json = QJsonDocument::fromJson(bytes, &error);
         if (error.error != QJsonParseError::NoError)
@@ -125,12 +130,10 @@ QString CourseDocument::save(bool replaceChangedOnDisk)
         return tr("%1: not saved (the folder %2 cannot be made)").arg(m_file, folder());
     if (const QString error = copyPendingFiles(folder()); !error.isEmpty())
         return error;
+    // Still modified, and so still marked, unless the whole file is on the disk.
     const QByteArray bytes = canonicalCourseJson(m_course);
-    QSaveFile out(m_file);
-    // flush() before commit(): a buffered write that fails only when flushed (a full disk) is not seen by
-    // commit(), which would put an empty file in the course's place.
-    if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.flush() || !out.commit())
-        return tr("%1: not saved (%2); the file on disk is as it was").arg(m_file, out.errorString());
+    if (const QString error = saveWholeFile(m_file, bytes); !error.isEmpty())
+        return error;
     m_onDisk = true;
     m_diskBytes = bytes;
     m_stack.setClean();

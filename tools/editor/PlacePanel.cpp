@@ -7,6 +7,7 @@
 #include "ScreenPanel.h"
 
 #include "content/ContentPath.h"
+#include "content/ContentPicture.h"
 #include "course/PageControls.h"
 #include "platform/SoundPlayer.h"
 
@@ -16,7 +17,6 @@
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QImageReader>
 #include <QJsonArray>
 #include <QLabel>
 #include <QLineEdit>
@@ -89,7 +89,7 @@ QString idProblem(const CourseDocument &document, CoursePlace place, const QStri
 
 QJsonObject middleTarget(const QString &photographPath)
 {
-    QSize size = QImageReader(photographPath).size();
+    QSize size = pictureSize(photographPath);
     if (!size.isValid())
         size = LessonPictureSize;
     const int side = std::max(20, std::min(size.width(), size.height()) / 8);

@@ -48,6 +48,11 @@ const Course *CourseShelf::find(const QString &courseId) const
         if (idOf(course) == courseId)
             return &course;
     }
+    // Until the trainer has read the course, a run names it by its folder; a run that ends before that keeps it.
+    for (const Course &course : m_courses) {
+        if (course.id.isEmpty() && xapi::courseId(QFileInfo(course.folder).fileName()) == courseId)
+            return &course;
+    }
     return nullptr;
 }
 

@@ -16,9 +16,22 @@
 #include <QSvgGenerator>
 #include <QValueAxis>
 
+#include <cmath>
+
 namespace kelvora {
 
 namespace {
+// Counts are whole: ticks one or more whole numbers apart.
+void countAxis(QValueAxis *axis, double most)
+{
+    const double top = std::ceil(most * 1.1);
+    axis->setRange(0, qMax(1.0, top));
+    axis->setTickType(QValueAxis::TicksDynamic);
+    axis->setTickAnchor(0);
+    axis->setTickInterval(qMax(1.0, std::ceil(top / 5)));
+    axis->setLabelFormat(QStringLiteral("%d"));
+}
+
 double seconds(qint64 ms)
 {
     return double(ms) / 1000.0;
@@ -26,6 +39,16 @@ double seconds(qint64 ms)
 
 QByteArray svgOf(QChart *chart, QSize size)
 {
+    // Read on paper at about two thirds of this size.
+    QFont labels(QStringLiteral("Liberation Sans"));
+    labels.setPixelSize(15);
+    QFont titles = labels;
+    titles.setBold(true);
+    for (QAbstractAxis *axis : chart->axes()) {
+        axis->setLabelsFont(labels);
+        axis->setTitleFont(titles);
+    }
+    chart->legend()->setFont(labels);
     chart->setAnimationOptions(QChart::NoAnimation);
     chart->setBackgroundRoundness(0);
     QGraphicsScene scene;
@@ -115,8 +138,7 @@ QByteArray stepChart(const ClassFigures &figures, const ReportWords &words)
     x->setTitleText(words(Word::Step));
     x->setLabelsAngle(categories.size() > 24 ? -90 : 0);
     auto *counts = new QValueAxis;
-    counts->setRange(0, mostCount * 1.1);
-    counts->setLabelFormat(QStringLiteral("%d"));
+    countAxis(counts, mostCount);
     auto *time = new QValueAxis;
     time->setRange(0, mostTime * 1.1);
     time->setTitleText(words(Word::Seconds));
@@ -161,9 +183,9 @@ QByteArray traineeChart(const ClassFigures &figures, const QString &trainee, con
     x->setTickCount(4);
     auto *y = new QValueAxis;
     y->setRange(0, mostTime * 1.15);
+    y->setLabelFormat(QStringLiteral("%.1f"));
     auto *y2 = new QValueAxis;
-    y2->setRange(0, mostMisses * 1.15);
-    y2->setLabelFormat(QStringLiteral("%d"));
+    countAxis(y2, mostMisses);
     chart->addAxis(x, Qt::AlignBottom);
     chart->addAxis(y, Qt::AlignLeft);
     chart->addAxis(y2, Qt::AlignRight);

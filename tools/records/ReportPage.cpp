@@ -146,7 +146,7 @@ struct CourseSection {
         QString slowest;
         if (figures.slowestScreen >= 0) {
             const ScreenFigures &screen = figures.screens[figures.slowestScreen];
-            slowest = QStringLiteral(" (%1: %2 %3)").arg(words(Word::Slowest), esc(screen.name)).arg(screen.number);
+            slowest = QStringLiteral(" (%1: %2)").arg(words(Word::Slowest), esc(screen.name));
         }
         html += QStringLiteral("<section><h3>%1%2</h3><figure>%3</figure></section>\n")
                     .arg(esc(words(Word::TimePerScreen)), slowest,
@@ -238,10 +238,11 @@ struct CourseSection {
                 }
             }
             if (!misses.isEmpty())
-                maps += QStringLiteral("<figure>%1<figcaption>%2 %3: %4</figcaption></figure>\n")
+                maps += QStringLiteral("<figure>%1<figcaption>%2 %3: %4 %5</figcaption></figure>\n")
                             .arg(missMap(screen, misses, 470), esc(words(Word::Screen)))
                             .arg(screen.number)
-                            .arg(misses.size());
+                            .arg(misses.size())
+                            .arg(esc(words(Word::Misses)));
         }
         if (!maps.isEmpty())
             html += QStringLiteral("<p>%1 %2</p><div class=\"maps\">%3</div>\n")

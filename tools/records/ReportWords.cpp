@@ -36,7 +36,7 @@ const char *const Words[][4] = {
     {"s", "s", "s", "sn"},
     {"min", "min", "min", "dk"},
     {"no photograph", "kein Foto", "pas de photographie", "fotoğraf yok"},
-    {"missed most", "am häufigsten verfehlt", "le plus manqué", "en çok kaçırılan"},
+    {"Step missed most", "Am häufigsten verfehlter Schritt", "Étape la plus manquée", "En çok kaçırılan adım"},
 };
 // clang-format on
 const char *const Languages[] = {"en", "de", "fr", "tr"};

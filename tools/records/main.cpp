@@ -8,6 +8,7 @@
 #include "StoreReader.h"
 #include "app/ContentLocation.h"
 #include "content/ContentPath.h"
+#include "content/RegularFile.h"
 #include "platform/ProgramOptions.h"
 #include "platform/RuntimeError.h"
 #include "record/ClassroomSettings.h"
@@ -22,7 +23,6 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QJsonDocument>
-#include <QSaveFile>
 #include <QTextStream>
 #include <QTimer>
 
@@ -32,6 +32,8 @@ namespace {
 
 // Pauses before the second, third and fourth try of a send.
 constexpr int SendPausesMs[] = {1000, 2000, 4000};
+// Besides the time each try may wait for the store.
+constexpr int SendLimitMs = 30 * 1000;
 
 // A spreadsheet takes a cell that starts with one of these for a formula; a
 // quote before it makes it text, and shows nowhere.
@@ -88,10 +90,10 @@ void printAligned(QTextStream &out, QList<QStringList> lines)
 }
 
 // Sends what is in the outbox, trying again after a pause while something is
-// left; status 0 when all of it was taken.
+// left; status 0 when all of it was taken. The whole of it is bounded in time.
 int sendOutbox(QCoreApplication &app, QTextStream &out, QTextStream &err)
 {
-    const kelvora::ClassroomSettings settings = kelvora::ClassroomSettings::read();
+    kelvora::ClassroomSettings settings = kelvora::ClassroomSettings::read();
     if (!settings.problem.isEmpty()) {
         err << "kelvora-records: " << settings.problem << Qt::endl;
         return 2;
@@ -102,23 +104,37 @@ int sendOutbox(QCoreApplication &app, QTextStream &out, QTextStream &err)
             << files.at(1) << ")" << Qt::endl;
         return 2;
     }
+    for (const QString &warning : settings.warnings)
+        err << "kelvora-records: " << warning << Qt::endl;
     const QString outbox = kelvora::defaultOutboxFolder();
+    kelvora::recoverPartFiles(outbox);
     kelvora::RecordSender sender(settings.store, outbox);
     int tries = 0;
     int sent = 0;
+    int status = -1;
     QObject::connect(&sender, &kelvora::RecordSender::passDone, &app, [&](int passSent, int left, const QString &problem) {
         sent += passSent;
         if (left == 0) {
+            status = 0;
             app.exit(0);
         } else if (tries < int(std::size(SendPausesMs))) {
             QTimer::singleShot(SendPausesMs[tries++], &sender, &kelvora::RecordSender::sendAll);
         } else {
             err << "kelvora-records: " << left << " record(s) left in " << outbox << ": " << problem << Qt::endl;
+            status = 1;
             app.exit(1);
         }
     });
-    sender.sendAll();
-    const int status = app.exec();
+    const int limitMs = SendLimitMs + int(std::size(SendPausesMs)) * settings.store.timeoutMs;
+    QTimer::singleShot(limitMs, &app, [&] {
+        err << "kelvora-records: stopped after " << limitMs / 1000 << " s; what was not sent is left in " << outbox
+            << Qt::endl;
+        status = 1;
+        app.exit(1);
+    });
+    // Started from the event loop, so that a pass that ends at once still ends the program.
+    QTimer::singleShot(0, &sender, &kelvora::RecordSender::sendAll);
+    app.exec();
     out << "kelvora-records: " << sent << " record(s) sent to " << settings.store.endpoint.toDisplayString() << Qt::endl;
     return status;
 }
@@ -170,13 +186,20 @@ QDateTime timeOption(const QString &text)
 }
 
 // kelvora-records report [DIR] [--store] ...: status 0 when the report was written from everything asked for.
-int writeReport(const QStringList &arguments, QTextStream &out, QTextStream &err)
+int writeReport(int argc, char **argv)
 {
-    QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
-        "Writes the instructor's report: one self-contained HTML file with the class at a glance, time per screen, "
-        "per step, where the misses land, per trainee, and the runs listed apart."));
-    parser.addHelpOption();
+    // The command line is read before the application object, so that --help needs no display.
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) {
+        if (i != 1)
+            arguments << QString::fromLocal8Bit(argv[i]);
+    }
+    kelvora::ProgramOptions options(
+        QStringLiteral("kelvora-records report"),
+        QStringLiteral("Writes the instructor's report: one self-contained HTML file with the class at a glance, time per "
+                       "screen, per step, where the misses land, per trainee, and the runs listed apart."),
+        QStringLiteral("DIR | --store"));
+    QCommandLineParser &parser = options.parser();
     const QCommandLineOption store(QStringLiteral("store"), QStringLiteral("Read the runs from the learning record store in the settings."));
     const QCommandLineOption course(QStringLiteral("course"), QStringLiteral("The course file the runs were made with (photographs, targets); may be given more than once."), QStringLiteral("FILE"));
     const QCommandLineOption content(QStringLiteral("content"), QStringLiteral("The folder of the built-in course's images/ and installed courses/."), QStringLiteral("DIR"));
@@ -189,7 +212,18 @@ int writeReport(const QStringList &arguments, QTextStream &out, QTextStream &err
     for (const QCommandLineOption &option : {store, course, content, since, until, trainee, language, passMark, output})
         parser.addOption(option);
     parser.addPositionalArgument(QStringLiteral("DIR"), QStringLiteral("The folder of run records (without --store)."));
-    parser.process(arguments);
+    if (const std::optional<kelvora::ProgramStop> stopped = options.read(arguments))
+        return stopped->print();
+    if (parser.positionalArguments().size() != (parser.isSet(store) ? 0 : 1))
+        return options.usageError(QStringLiteral("give the folder of run records, or --store.")).print();
+
+    // The charts are drawn with widgets; on a machine without a display they are drawn off screen.
+    if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
+        qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QTextStream out(stdout);
+    QTextStream err(stderr);
 
     const std::optional<kelvora::ReportWords> words = kelvora::ReportWords::of(parser.value(language));
     if (!words) {
@@ -249,8 +283,6 @@ int writeReport(const QStringList &arguments, QTextStream &out, QTextStream &err
         statements = reading.statements;
         request.source = settings.store.endpoint.toDisplayString();
     } else {
-        if (parser.positionalArguments().size() != 1)
-            parser.showHelp(2);
         const QDir dir(parser.positionalArguments().first());
         if (!dir.exists()) {
             err << "kelvora-records: no such folder: " << dir.path() << Qt::endl;
@@ -280,10 +312,9 @@ int writeReport(const QStringList &arguments, QTextStream &out, QTextStream &err
     for (const QString &problem : problems)
         err << "kelvora-records: " << problem << Qt::endl;
 
-    QSaveFile file(parser.value(output));
-    if (!file.open(QIODevice::WriteOnly) || file.write(kelvora::reportPage(courses, shelf, *words, request)) < 0 ||
-        !file.commit()) {
-        err << "kelvora-records: " << parser.value(output) << ": " << file.errorString() << Qt::endl;
+    if (const QString error = kelvora::saveWholeFile(parser.value(output), kelvora::reportPage(courses, shelf, *words, request));
+        !error.isEmpty()) {
+        err << "kelvora-records: " << error << Qt::endl;
         return 1;
     }
     out << "kelvora-records: " << runs.size() << " run(s) of " << courses.size() << " course(s) in " << parser.value(output)
@@ -295,19 +326,8 @@ int writeReport(const QStringList &arguments, QTextStream &out, QTextStream &err
 
 int main(int argc, char **argv)
 {
-    // The report draws its charts with widgets; on a machine without a display it draws them off screen.
-    if (argc > 1 && qstrcmp(argv[1], "report") == 0) {
-        if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
-            qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-            qputenv("QT_QPA_PLATFORM", "offscreen");
-        QApplication app(argc, argv);
-        QCoreApplication::setApplicationName(QStringLiteral("kelvora-records report"));
-        QTextStream out(stdout);
-        QTextStream err(stderr);
-        QStringList arguments = app.arguments();
-        arguments.removeAt(1);
-        return writeReport(arguments, out, err);
-    }
+    if (argc > 1 && qstrcmp(argv[1], "report") == 0)
+        return writeReport(argc, argv);
 
     kelvora::ProgramOptions options(
         QStringLiteral("kelvora-records"),

@@ -1,5 +1,7 @@
 #include "Storyboard.h"
 
+#include "content/RegularFile.h"
+
 #include "screens/RunState.h"
 #include "course/ControlNames.h"
 #include "course/CurrentCourse.h"
@@ -13,6 +15,7 @@
 
 #include <QApplication>
 #include <QCryptographicHash>
+#include <QBuffer>
 #include <QDir>
 #include <QHash>
 #include <QLabel>
@@ -226,8 +229,8 @@ void Storyboard::snapshot(const QString &state)
         return;
     }
     frame.thumbnail = image.scaled(ThumbnailSize, Qt::KeepAspectRatio, Qt::SmoothTransformation);
-    if (!image.save(QDir(m_outFolder).filePath(frame.file)))
-        m_errors << QStringLiteral("could not write %1").arg(QDir(m_outFolder).filePath(frame.file));
+    if (const QString error = savePng(image, QDir(m_outFolder).filePath(frame.file)); !error.isEmpty())
+        m_errors << error;
     m_frames << frame;
 }
 
@@ -325,6 +328,16 @@ bool Storyboard::eventFilter(QObject *watched, QEvent *event)
             snapshot(QStringLiteral("%1 at %2, %3").arg(shape->objectName()).arg(shape->x()).arg(shape->y()));
     }
     return QObject::eventFilter(watched, event);
+}
+
+QString savePng(const QImage &image, const QString &path)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    if (!image.save(&buffer, "PNG"))
+        return QStringLiteral("%1: not written (the picture could not be encoded)").arg(path);
+    return saveWholeFile(path, bytes);
 }
 
 } // namespace kelvora

@@ -72,4 +72,7 @@ private:
     QStringList m_errors;
 };
 
+// Writes the picture as a PNG file, whole or not at all; empty, or the reason naming the file.
+QString savePng(const QImage &image, const QString &path);
+
 } // namespace kelvora

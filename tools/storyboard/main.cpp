@@ -3,6 +3,7 @@
 
 #include "screens/RunState.h"
 #include "app/TrainerApplication.h"
+#include "content/RegularFile.h"
 #include "platform/ProgramFolder.h"
 #include "platform/ProgramOptions.h"
 #include "course/CurrentCourse.h"
@@ -19,28 +20,21 @@ using namespace kelvora;
 
 namespace {
 // One line per state: file, screen, state, the sounds asked for, the explanation on display.
-bool writeIndex(const QString &path, const QList<StoryFrame> &frames)
+QString writeIndex(const QString &path, const QList<StoryFrame> &frames)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text))
-        return false;
-    QTextStream out(&file);
-    out << "file\tscreen\tstate\tsounds\texplanation\n";
+    QString text = QStringLiteral("file\tscreen\tstate\tsounds\texplanation\n");
     for (const StoryFrame &frame : frames)
-        out << frame.file << '\t' << frame.screen << '\t' << frame.state << '\t' << frame.sounds.join(QStringLiteral(", "))
-            << '\t' << frame.explanation << '\n';
-    return true;
+        text += frame.file + u'\t' + QString::number(frame.screen) + u'\t' + frame.state + u'\t' +
+                frame.sounds.join(QStringLiteral(", ")) + u'\t' + frame.explanation + u'\n';
+    return saveWholeFile(path, text.toUtf8());
 }
 
-bool writeHashes(const QString &path, const QList<StoryFrame> &frames)
+QString writeHashes(const QString &path, const QList<StoryFrame> &frames)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text))
-        return false;
-    QTextStream out(&file);
+    QString text;
     for (const StoryFrame &frame : frames)
-        out << frame.pixelHash << "  " << frame.file << '\n';
-    return true;
+        text += QString::fromLatin1(frame.pixelHash) + QStringLiteral("  ") + frame.file + u'\n';
+    return saveWholeFile(path, text.toUtf8());
 }
 } // namespace
 
@@ -117,14 +111,12 @@ int main(int argc, char **argv)
                               .arg(course.title).arg(language).arg(course.languages[size_t(language - 1)].name).arg(frames.size()).arg(lessonCount - missing.size());
     const QString sheetPath = QDir(outDir).filePath(QStringLiteral("contact-sheet-lang%1.png").arg(language));
     QStringList errors = board.errors();
-    if (hashesOnly) {
-        if (!writeHashes(QDir(framesDir).filePath(QStringLiteral("pixels.sha256")), frames))
-            errors << QStringLiteral("could not write the hashes in %1").arg(framesDir);
-    } else if (!contactSheet(frames, title).save(sheetPath)) {
-        errors << QStringLiteral("could not write %1").arg(sheetPath);
+    const QString written = hashesOnly ? writeHashes(QDir(framesDir).filePath(QStringLiteral("pixels.sha256")), frames)
+                                       : savePng(contactSheet(frames, title), sheetPath);
+    for (const QString &error : {written, writeIndex(QDir(framesDir).filePath(QStringLiteral("states.tsv")), frames)}) {
+        if (!error.isEmpty())
+            errors << error;
     }
-    if (!writeIndex(QDir(framesDir).filePath(QStringLiteral("states.tsv")), frames))
-        errors << QStringLiteral("could not write the index in %1").arg(framesDir);
 
     for (const QString &error : errors)
         err << "kelvora-storyboard: " << error << '\n';

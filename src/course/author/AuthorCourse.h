@@ -52,6 +52,7 @@ struct AuthorLanguage {
 struct AuthorInset {
     QString picture;
     QString place; // "left" (also when empty) or "right"
+    Texts description; // what the picture shows, for a screen reader
     friend bool operator==(const AuthorInset &, const AuthorInset &) = default;
 };
 
@@ -65,6 +66,9 @@ struct AuthorStep {
     std::optional<int> presses;
     QStringList photographs;
     Texts text;
+    Texts label;     // what the target is called, for a screen reader and the keyboard; else the id made readable
+    Texts caption;   // the sound's caption ("[click]")
+    Texts narration; // the text recorded, a WAV or OGG file per language, spoken instead of synthesised speech
     friend bool operator==(const AuthorStep &, const AuthorStep &) = default;
 };
 
@@ -82,6 +86,8 @@ struct AuthorSequence {
     QString sound;
     std::optional<Target> watch;
     Texts text;
+    Texts caption;   // the sound's
+    Texts narration; // the text's recording
     friend bool operator==(const AuthorSequence &, const AuthorSequence &) = default;
 };
 
@@ -109,6 +115,9 @@ struct AuthorScreen {
     std::optional<AuthorInset> inset;
     QString loop;
     Texts text;
+    Texts description; // what the photograph shows, for a screen reader
+    Texts loopCaption; // the loop's caption ("[engine running]")
+    Texts narration;   // the text's recording
     std::vector<AuthorStep> steps;
     std::vector<AuthorGroup> pointAt;
     std::optional<AuthorSequence> sequence;

@@ -32,6 +32,7 @@ template <class W> void fields(AuthorInset &i, W &w)
 {
     w.field("picture", i.picture);
     w.field("place", i.place);
+    w.field("description", i.description);
 }
 
 template <class W> void fields(AuthorStep &s, W &w)
@@ -43,6 +44,9 @@ template <class W> void fields(AuthorStep &s, W &w)
     w.field("presses", s.presses);
     w.field("photographs", s.photographs);
     w.field("text", s.text);
+    w.field("label", s.label);
+    w.field("caption", s.caption);
+    w.field("narration", s.narration);
 }
 
 template <class W> void fields(AuthorGroup &g, W &w)
@@ -58,6 +62,8 @@ template <class W> void fields(AuthorSequence &s, W &w)
     w.field("sound", s.sound);
     w.field("watch", s.watch);
     w.field("text", s.text);
+    w.field("caption", s.caption);
+    w.field("narration", s.narration);
 }
 
 template <class W> void fields(ThrottleCaptions &c, W &w)
@@ -83,6 +89,9 @@ template <class W> void fields(AuthorScreen &s, W &w)
     w.object("inset", s.inset);
     w.field("loop", s.loop);
     w.field("text", s.text);
+    w.field("description", s.description);
+    w.field("loopCaption", s.loopCaption);
+    w.field("narration", s.narration);
     w.list("steps", s.steps, "step");
     w.list("pointAt", s.pointAt, "pointAt");
     w.object("sequence", s.sequence);

@@ -16,6 +16,8 @@ public:
 
     void field(const char *name, Texts &texts)
     {
+        if (qstrcmp(name, "narration") == 0)
+            return; // recordings' file names, one per language, are not words to translate
         const bool own = qstrcmp(name, "text") == 0;
         QString context = m_path;
         if (!own)

@@ -1,10 +1,10 @@
 #include "AuthorWriter.h"
 
 #include "AuthorFields.h"
+#include "content/RegularFile.h"
 #include "course/CourseJson.h"
 
 #include <QJsonArray>
-#include <QSaveFile>
 
 namespace kelvora {
 
@@ -119,18 +119,7 @@ QByteArray writeAuthorCourse(const AuthorCourse &course)
 
 QString saveAuthorCourse(const AuthorCourse &course, const QString &file)
 {
-    QSaveFile out(file);
-    const QByteArray bytes = writeAuthorCourse(course);
-    if (!out.open(QIODevice::WriteOnly))
-        return QStringLiteral("%1: not written (%2)").arg(file, out.errorString());
-    if (out.write(bytes) != bytes.size()) {
-        const QString reason = out.errorString();
-        out.cancelWriting();
-        return QStringLiteral("%1: not written (%2); the file is as it was").arg(file, reason);
-    }
-    if (!out.commit())
-        return QStringLiteral("%1: not written (%2); the file is as it was").arg(file, out.errorString());
-    return {};
+    return saveWholeFile(file, writeAuthorCourse(course));
 }
 
 } // namespace kelvora

@@ -1,0 +1,106 @@
+// A trainee without a mouse: the built-in course and the README's example walked
+// with Tab, Space and Enter alone, guided and in check mode, to the normal end.
+#include "LessonProbe.h"
+#include "LessonWalker.h"
+#include "TestRun.h"
+#include "app/TrainerApplication.h"
+#include "course/ControlNames.h"
+#include "course/CurrentCourse.h"
+#include "screens/TargetButton.h"
+
+#include <QFile>
+#include <QScopeGuard>
+
+using namespace kelvora;
+using namespace kelvora::test;
+
+class KeyboardRunTest : public QObject {
+    Q_OBJECT
+private slots:
+    void aTraineeFinishesTheCourseFromTheKeyboard_data()
+    {
+        QTest::addColumn<bool>("example");
+        QTest::addColumn<bool>("checking");
+        QTest::newRow("the built-in course, guided") << false << false;
+        QTest::newRow("the built-in course, in check mode") << false << true;
+        QTest::newRow("the README's example, guided") << true << false;
+        QTest::newRow("the README's example, in check mode") << true << true;
+    }
+    void aTraineeFinishesTheCourseFromTheKeyboard()
+    {
+        QFETCH(bool, example);
+        QFETCH(bool, checking);
+        TestRun run(example ? 1 : 2);
+        const Course builtIn = currentCourse();
+        CurrentAccess.keyboard = true;
+        CurrentRunMode = checking ? RunMode::Check : RunMode::Guided;
+        const auto restore = qScopeGuard([&] {
+            CurrentAccess = {};
+            CurrentRunMode = RunMode::Guided;
+            setCurrentCourse(builtIn);
+        });
+        if (example) {
+            QFile file(QStringLiteral(KELVORA_EXAMPLE_COURSE));
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            useCourseFile(run.writeCourse(file.readAll(), {4032, 3024}));
+        }
+        CurrentLanguage = 1;
+        ExplanationCursor = 0;
+        lessonScreen(1)->open();
+
+        const LessonWalker walker(false);
+        int keys = 0;
+        for (; !run.endStatus && run.errors.isEmpty() && keys < 4000; ++keys) {
+            auto *screen = qobject_cast<LessonScreen *>(TestRun::currentScreen());
+            QVERIFY2(screen, "no lesson on display");
+            QWidget *focus = screen->focusWidget() ? screen->focusWidget() : screen;
+            if (qobject_cast<TargetButton *>(focus)) {
+                QTest::keyClick(focus, keys % 2 ? Qt::Key_Space : Qt::Key_Return);
+                // A check run keeps the focus where it was, right or wrong: the trainee tabs on.
+                if (checking && TestRun::currentScreen() == screen)
+                    QTest::keyClick(focus, Qt::Key_Tab);
+            } else if (!walker.runSequence(*screen)) {
+                QTest::keyClick(focus, Qt::Key_Tab); // Exit is never pressed: it would end the run
+            }
+            TestRun::settle();
+        }
+        QVERIFY2(run.errors.isEmpty(), run.errors.isEmpty() ? "" : qPrintable(run.errors.first().message()));
+        if (!run.endStatus) {
+            Screen *screen = TestRun::currentScreen();
+            QWidget *focus = screen ? screen->focusWidget() : nullptr;
+            qInfo("stuck on %s at line %d, the focus on %s", screen ? qPrintable(screen->objectName()) : "nothing",
+                  ExplanationCursor, focus ? qPrintable(focus->objectName()) : "nothing");
+        }
+        QCOMPARE(run.endStatus, std::optional<int>(0));
+        QCOMPARE(ExplanationCursor, currentCourse().linesRead()); // every line read: the end, not Exit
+    }
+
+    // Tab reaches every target of a check run, the right one or not, while their marks stay hidden.
+    void aCheckRunNeitherShowsNorGivesAwayTheRightTarget()
+    {
+        TestRun run;
+        CurrentAccess.keyboard = true;
+        CurrentRunMode = RunMode::Check;
+        const auto restore = qScopeGuard([] {
+            CurrentAccess = {};
+            CurrentRunMode = RunMode::Guided;
+        });
+        LessonScreen *screen = openLessonAtLine(3, 3); // six steps, one after another
+        const QList<TargetButton *> targets = screen->findChildren<TargetButton *>();
+        QWidget *first = screen->focusWidget();
+        QVERIFY(qobject_cast<TargetButton *>(first));
+        QSet<QWidget *> reached;
+        for (QWidget *focus = first; !reached.contains(focus); focus = screen->focusWidget()) {
+            reached << focus;
+            QTest::keyClick(focus, Qt::Key_Tab);
+        }
+        // Every target but Continue's, which leads on only once the steps are done; and Exit.
+        QCOMPARE(reached.size(), targets.size());
+        QVERIFY(reached.contains(screen->control<QWidget>(QLatin1String(names::Exit))));
+        for (Shape *mark : screen->findChildren<Shape *>())
+            QVERIFY2(mark->isHidden() || mark->objectName() == QLatin1String(names::ContinueMark), qPrintable(mark->objectName()));
+    }
+};
+
+KELVORA_TEST_MAIN(KeyboardRunTest)
+#include "test_keyboard_run.moc"
