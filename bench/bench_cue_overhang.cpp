@@ -7,6 +7,7 @@
 // Run it against the private null sink:
 //   bash scripts/with-null-sink build/bench/bench_cue_overhang [runs]
 #include "Paired.h"
+#include "content/ContentPath.h"
 #include "platform/SdlSoundPlayer.h"
 #include "platform/SoundPlayer.h"
 
@@ -151,7 +152,7 @@ int main(int argc, char **argv)
     Monitor monitor;
     if (!monitor.start())
         qFatal("no sink monitor: run under scripts/with-null-sink");
-    SdlSoundPlayer player;
+    SdlSoundPlayer player(resolveInContentFolder);
     if (player.usingDummyDriver())
         qFatal("the player did not reach the sink");
 

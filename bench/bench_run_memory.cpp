@@ -13,6 +13,7 @@
 #include "platform/ErrorReport.h"
 #include "platform/ProgramEnd.h"
 #include "platform/ProgramFolder.h"
+#include "content/ContentPath.h"
 #include "platform/SdlSoundPlayer.h"
 #include "screens/LessonScreen.h"
 #include "screens/RunWindow.h"
@@ -50,7 +51,7 @@ int walkOnce(TrainerApplication &app)
     const QString dist = QStringLiteral(KELVORA_DIST_DIR);
     setProgramFolder(dist);
     QDir::setCurrent(dist);
-    SdlSoundPlayer sound;
+    SdlSoundPlayer sound(resolveInContentFolder);
     SoundPlayer::install(&sound);
     std::optional<int> endStatus;
     setProgramEndHandler([&](int status) { endStatus = status; });

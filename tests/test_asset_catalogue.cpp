@@ -1,4 +1,4 @@
-#include "content/AssetCatalogue.h"
+#include "AssetCatalogue.h"
 #include "content/ContentPath.h"
 #include "course/CourseAssets.h"
 #include "course/CourseLoader.h"

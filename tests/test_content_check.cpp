@@ -1,7 +1,7 @@
 #include "ContentCheck.h"
 #include "CourseCheck.h"
 #include "LessonFlow.h"
-#include "content/AssetCatalogue.h"
+#include "AssetCatalogue.h"
 #include "course/CourseLoader.h"
 
 #include <QDir>

@@ -8,8 +8,9 @@
 #include "app/Form000.h"
 #include "screens/RunState.h"
 #include "app/TrainerApplication.h"
-#include "content/AssetCatalogue.h"
+#include "AssetCatalogue.h"
 #include "platform/ProgramFolder.h"
+#include "content/ContentPath.h"
 #include "platform/SdlSoundPlayer.h"
 #include "screens/LessonChain.h"
 #include "screens/LessonScreen.h"
@@ -110,7 +111,7 @@ private slots:
         });
 
         if (PackFileKind(kind) == PackFileKind::Sound) {
-            SdlSoundPlayer player;
+            SdlSoundPlayer player(resolveInContentFolder);
             const std::string name = QString(path).replace(u'/', u'\\').toStdString();
             const bool played = player.play(name, 1, SoundAsync);
             player.play("", 1, SoundAsync);

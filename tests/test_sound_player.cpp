@@ -1,5 +1,7 @@
 #include "platform/SdlSoundPlayer.h"
 
+#include "content/ContentPath.h"
+
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -154,7 +156,7 @@ void TestSoundPlayer::initTestCase()
 
     m_previousDir = QDir::currentPath();
     QVERIFY(QDir::setCurrent(m_dir.path()));
-    m_player = std::make_unique<SdlSoundPlayer>();
+    m_player = std::make_unique<SdlSoundPlayer>(resolveInContentFolder);
     m_player->usingDummyDriver(); // waits until the audio system is up, as it is soon after the first paint
 }
 
@@ -375,7 +377,7 @@ void TestSoundPlayer::withoutADeviceSoundsAreSilentButTakeTheirLength()
     m_player.reset();
     qputenv("SDL_AUDIODRIVER", "no-such-driver");
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("sounds play silently")));
-    auto silent = std::make_unique<SdlSoundPlayer>();
+    auto silent = std::make_unique<SdlSoundPlayer>(resolveInContentFolder);
     const bool dummy = silent->usingDummyDriver(); // starts the audio system
     if (hadPrevious)
         qputenv("SDL_AUDIODRIVER", previous);
@@ -392,7 +394,7 @@ void TestSoundPlayer::withoutADeviceSoundsAreSilentButTakeTheirLength()
     QVERIFY(took <= length + LateSeconds);
 
     silent.reset();
-    m_player = std::make_unique<SdlSoundPlayer>();
+    m_player = std::make_unique<SdlSoundPlayer>(resolveInContentFolder);
 }
 
 QTEST_GUILESS_MAIN(TestSoundPlayer)

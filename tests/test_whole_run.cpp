@@ -11,6 +11,7 @@
 #include "platform/ErrorReport.h"
 #include "platform/ProgramEnd.h"
 #include "platform/ProgramFolder.h"
+#include "content/ContentPath.h"
 #include "platform/SdlSoundPlayer.h"
 #include "screens/LessonScreen.h"
 #include "screens/RunWindow.h"
@@ -133,7 +134,7 @@ private slots:
         std::optional<SdlSoundPlayer> sdl;
         RecordingSoundPlayer recording;
         if (realTime) {
-            sdl.emplace();
+            sdl.emplace(resolveInContentFolder);
             if (sdl->usingDummyDriver())
                 qInfo("no audio device: SDL's silent dummy driver paces the sounds");
         }

@@ -9,6 +9,7 @@
 #include "platform/DisplayCheck.h"
 #include "platform/FontConfigWarmUp.h"
 #include "platform/ProgramEnd.h"
+#include "content/ContentPath.h"
 #include "platform/SdlSoundPlayer.h"
 #include "platform/SignalQuit.h"
 #include "record/ClassroomSettings.h"
@@ -110,7 +111,7 @@ int main(int argc, char **argv)
     });
     quitOnTerminationSignals();
 
-    SdlSoundPlayer sound;
+    SdlSoundPlayer sound(resolveInContentFolder);
     SoundPlayer::install(&sound);
     afterFirstPaint([&sound] { sound.prepareInBackground(); });
     // The store plugin, and the network module with it, is loaded once the window is up, as the sound is.

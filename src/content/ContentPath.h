@@ -20,6 +20,9 @@ void setContentFolder(const QString &folder); // an empty folder restores the cu
 // Returns the path of the existing file, or an empty string.
 QString resolveContentPath(const QString &name, const QString &base = contentFolder());
 
+// The same in the content folder as it is when asked (what the sound player resolves with).
+inline QString resolveInContentFolder(const QString &name) { return resolveContentPath(name); }
+
 // The name with forward slashes, as it is looked for: "images/005.jpg".
 QString contentRelativePath(const QString &name);
 

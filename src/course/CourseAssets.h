@@ -1,7 +1,7 @@
 #pragma once
 
 #include "Course.h"
-#include "content/AssetCatalogue.h"
+#include "content/PackFiles.h"
 
 namespace kelvora {
 

@@ -1,7 +1,6 @@
 #include "SdlSoundPlayer.h"
 
 #include "SdlAudio.h"
-#include "content/ContentPath.h"
 
 #include <QString>
 #include <QtGlobal>
@@ -24,7 +23,10 @@ constexpr Seconds GiveUpAfter{2.0};
 constexpr auto IdleBeforeClosing = std::chrono::seconds(2);
 } // namespace
 
-SdlSoundPlayer::SdlSoundPlayer() = default;
+SdlSoundPlayer::SdlSoundPlayer(Resolver resolve)
+    : m_resolve(std::move(resolve))
+{
+}
 
 SdlSoundPlayer::~SdlSoundPlayer()
 {
@@ -204,7 +206,7 @@ bool SdlSoundPlayer::play(std::string_view name, int /*module*/, unsigned flags)
     if (!waitUntilReady(lock))
         return false;
 
-    const QString path = resolveContentPath(QString::fromUtf8(name.data(), qsizetype(name.size())));
+    const QString path = m_resolve(QString::fromUtf8(name.data(), qsizetype(name.size())));
     if (path.isEmpty() || !openDevice())
         return false;
     // A synchronous loop would never return, so looping needs SoundAsync too.

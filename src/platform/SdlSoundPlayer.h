@@ -3,10 +3,13 @@
 #include "SoundPlayer.h"
 #include "SoundStream.h"
 
+#include <QString>
+
 #include <atomic>
 #include <chrono>
 #include <condition_variable>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <thread>
@@ -25,10 +28,13 @@ namespace kelvora {
 // sample, one buffer ahead, plus the sample's place in its buffer.
 // If no device can be opened it plays into SDL's dummy driver, which is silent
 // but paced in real time, so synchronous sounds still take their length.
+// Sound names are found where the given resolver says (empty: no such file).
 // One instance at a time.
 class SdlSoundPlayer final : public SoundPlayer {
 public:
-    SdlSoundPlayer();
+    using Resolver = std::function<QString(const QString &name)>;
+
+    explicit SdlSoundPlayer(Resolver resolve);
     ~SdlSoundPlayer() override;
 
     SdlSoundPlayer(const SdlSoundPlayer &) = delete;
@@ -53,6 +59,7 @@ private:
     void waitUntilPlayed(unsigned request, Clock::time_point giveUp);
     static void mix(void *player, std::uint8_t *stream, int length);
 
+    const Resolver m_resolve;
     std::mutex m_mutex; // serialises requests and the keeper's opening and closing
     std::condition_variable m_wake;
     std::thread m_keeper;

@@ -1,7 +1,7 @@
 #include "ContentCheck.h"
 #include "SoundDecode.h"
 
-#include "content/AssetCatalogue.h"
+#include "content/PackFiles.h"
 #include "content/ContentPath.h"
 #include "content/PictureCheck.h"
 #include "content/ExplanationFit.h"

@@ -1,7 +1,7 @@
 #include "InsetPainter.h"
 
 #include "PanelStyle.h"
-#include "content/AssetCatalogue.h"
+#include "content/PackFiles.h"
 
 #include <QPainter>
 #include <QPainterPath>

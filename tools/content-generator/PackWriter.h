@@ -1,7 +1,7 @@
 #pragma once
 
 #include "LanguageFileWriter.h"
-#include "content/AssetCatalogue.h"
+#include "content/PackFiles.h"
 
 #include <QImage>
 #include <QString>

@@ -2,7 +2,7 @@
 
 #include "PaintKit.h"
 #include "PanelStyle.h"
-#include "content/AssetCatalogue.h"
+#include "content/PackFiles.h"
 
 #include <QPainter>
 #include <QPainterPath>

@@ -1,7 +1,7 @@
 #include "SceneBook.h"
 
 #include "CockpitViews.h"
-#include "content/AssetCatalogue.h"
+#include "content/PackFiles.h"
 
 #include <stdexcept>
 

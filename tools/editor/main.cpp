@@ -2,6 +2,7 @@
 #include "EditorWindow.h"
 #include "PhotographView.h"
 
+#include "content/ContentPath.h"
 #include "platform/DisplayCheck.h"
 #include "platform/ProgramOptions.h"
 #include "platform/SdlSoundPlayer.h"
@@ -35,7 +36,7 @@ int main(int argc, char **argv)
     QApplication::setApplicationName(QStringLiteral("org.kelvora.editor"));
     QApplication::setDesktopFileName(QStringLiteral("org.kelvora.editor"));
     installEditorTranslations(app);
-    SdlSoundPlayer sound;
+    SdlSoundPlayer sound(resolveInContentFolder);
     SoundPlayer::install(&sound);
     EditorWindow window;
     if (arguments.isEmpty()) {

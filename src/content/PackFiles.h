@@ -12,7 +12,7 @@ namespace kelvora {
 // The content files one screen uses, each spelled exactly as that screen
 // spells it ("Images\\005.jpg" beside "images\\004.jpg", "sounds\\dugme5.wav").
 struct ScreenAssets {
-    int screen = 0;            // 0 is the start screen, 1 to 18 the lesson screens
+    int screen = 0;            // 0 is the start screen, 1 onwards the lesson screens
     QStringList insets = {};       // Picture1 bitmaps, in order of use
     QStringList photographs = {};  // window pictures in order of use, names built from a counter written out
     QStringList otherPictures = {}; // pictures of other picture boxes (the throttle quadrant)
@@ -20,16 +20,8 @@ struct ScreenAssets {
     QStringList directSounds = {}; // names given to the sound player directly
 };
 
-// Start screen first, then screens 1 to 18.
-const QList<ScreenAssets> &assetCatalogue();
-// Throws std::out_of_range for a screen that does not exist.
-const ScreenAssets &screenAssets(int screen);
-
 // The sound a cue plays: "Dugme1" -> "Sounds\\Dugme1.wav".
 QString cueSoundName(const QString &cue);
-
-// Lang1.txt (Turkish), Lang2.txt (English), Lang3.txt (French).
-QStringList languageFileNames();
 
 // The quadrant's picture box is 173 x 253 with a 2-pixel border, so its
 // picture is drawn into a 169 x 249 inner area and is made to fill it.
@@ -46,16 +38,10 @@ struct PackFile {
     bool operator==(const PackFile &) const = default;
 };
 
-// Every file a pack must hold, once each, sorted by path. The screens' names
-// are folded without regard to case into the folders "images" and "Sounds"
-// and the most capitalised spelling of each file name ("KokpitB.bmp" for
-// "Kokpitb.bmp", "Dugme3.wav" for "dugme3.wav").
-QList<PackFile> packFiles();
-// The same for any screens' files and language files.
+// Every file a pack of these screens and language files must hold, once each,
+// sorted by path. The screens' names are folded without regard to case into
+// the folders "images" and "Sounds" and the most capitalised spelling of each
+// file name ("KokpitB.bmp" for "Kokpitb.bmp", "Dugme3.wav" for "dugme3.wav").
 QList<PackFile> packFiles(const QList<ScreenAssets> &screens, const QStringList &languageFiles);
-
-// The pack path of a name as a screen spells it ("Images\\005.jpg" ->
-// "images/005.jpg"), or an empty string if no screen uses that file.
-QString packPathOf(const QString &name);
 
 } // namespace kelvora
