@@ -10,6 +10,7 @@
 
 #include <QCryptographicHash>
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonDocument>
@@ -195,6 +196,28 @@ QString CourseDocument::copyPendingFiles(const QString &folder)
         it = m_pending.erase(it);
     }
     return {};
+}
+
+QStringList CourseDocument::unusedFiles() const
+{
+    QSet<QString> named;
+    collectStrings(m_course, named);
+    collectStrings(QJsonDocument::fromJson(m_diskBytes).object(), named);
+    QSet<QString> lowered;
+    for (const QString &name : std::as_const(named))
+        lowered.insert(QDir::cleanPath(name).toLower()); // the trainer matches names in any letter case
+    QStringList unused;
+    const QDir course(folder());
+    for (const QString &subfolder : {QStringLiteral("images"), QStringLiteral("sounds")}) {
+        QDirIterator it(course.filePath(subfolder), QDir::Files, QDirIterator::Subdirectories);
+        while (it.hasNext()) {
+            const QString name = course.relativeFilePath(it.next());
+            if (!lowered.contains(name.toLower()))
+                unused << name;
+        }
+    }
+    unused.sort();
+    return unused;
 }
 
 QString CourseDocument::bringIn(const QString &file, const QString &subfolder, QString *error)
