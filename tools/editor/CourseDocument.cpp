@@ -4,8 +4,8 @@
 
 #include "content/ContentPath.h"
 #include "course/CourseJson.h"
-#include "course/CourseTexts.h"
-#include "course/Format2Reader.h"
+#include "course/author/AuthorCompiler.h"
+#include "course/author/AuthorReader.h"
 #include "platform/RuntimeError.h"
 
 #include <QCryptographicHash>
@@ -315,7 +315,10 @@ QString CourseDocument::loadProblem() const
     if (isReadOnly())
         return {};
     try {
-        Format2Reader(m_file, m_course).read();
+        // What the trainer would refuse, its files included, before Play starts it.
+        const AuthorCourse course = readAuthorCourse(m_course, m_file);
+        refuseAuthorCourse(course, true, true);
+        compileAuthorCourse(course);
     } catch (const RuntimeError &error) {
         return courseLoadProblem(error, m_file);
     }
