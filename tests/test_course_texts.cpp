@@ -137,6 +137,37 @@ private slots:
         QCOMPARE(written.readAll(), canonicalCourseJson(expected));
     }
 
+    // A language the trainer has no words of its own for gets its captions from its translator.
+    void aNewLanguagesCaptionsComeThroughThePoFile()
+    {
+        QTemporaryDir dir;
+        const QDir folder(dir.path());
+        const QString course = folder.filePath("course.json");
+        const QString po = folder.filePath("pt.po");
+        {
+            QFile file(course);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(Course);
+        }
+        const QString tool = QStringLiteral(KELVORA_COURSE_TOOL);
+        Run exported = run(tool, {"texts", "export", course, "--language", "pt-BR", "--output", po});
+        QVERIFY2(exported.status == 0, qPrintable(exported.output));
+        QFile catalogue(po);
+        QVERIFY(catalogue.open(QIODevice::ReadOnly));
+        const QByteArray text = catalogue.readAll();
+        QVERIFY2(text.contains("msgctxt \"captions/continue\"\nmsgid \"Continue\""), text.constData());
+        QVERIFY(run("msgen", {"-o", po, po}).status == 0);
+        QVERIFY(run("msgfilter", {"--keep-header", "-i", po, "-o", po, "sed", "-e", "s/^/PT /"}).status == 0);
+
+        Run imported = run(tool, {"texts", "import", course, po});
+        QVERIFY2(imported.status == 0, qPrintable(imported.output));
+        const QJsonObject written = readJson(course);
+        const QJsonObject captions = written["languages"].toArray()[2].toObject()["captions"].toObject();
+        QCOMPARE(captions.size(), 6);
+        QCOMPARE(captions["continue"].toString(), "PT Continue");
+        QCOMPARE(written["title"].toObject()["pt-BR"].toString(), "PT Pre-flight check");
+    }
+
     // A disk that fills up while the tool writes: the old file stays, the tool says so and fails.
     void everyWriteOnAFullDiskKeepsTheOldFile_data()
     {

@@ -3,6 +3,7 @@
 #include "TestRun.h"
 #include "app/TrainerApplication.h"
 #include "course/CurrentCourse.h"
+#include "course/author/AuthorCompiler.h"
 #include "record/RecordFile.h"
 #include "record/RecordOptions.h"
 #include "record/ResultsScreen.h"
@@ -137,6 +138,7 @@ private slots:
     void aRecordGoesOnlyIntoARegularFile();
     void activityIdsAreIrisAndNamesAreTheCourses_data();
     void activityIdsAreIrisAndNamesAreTheCourses();
+    void anAuthorsStepKeepsItsIdWhenAScreenIsInsertedBeforeIt();
 };
 
 void TestRunRecord::checkRunRecordsMissesHintsAndDurations()
@@ -461,6 +463,46 @@ void TestRunRecord::activityIdsAreIrisAndNamesAreTheCourses()
         const QString id = statement["object"]["id"].toString();
         QVERIFY2(QUrl(id, QUrl::StrictMode).isValid() && !id.contains(' '), qPrintable(id));
     }
+}
+
+// The statements of a run that shows screen `screen` and takes its first step.
+QJsonArray stepTaken(const AuthorCourse &author, int screen)
+{
+    QTemporaryDir records;
+    TickClock clock;
+    RunRecorder recorder(clock, QStringLiteral("battery"), "alice", "guided", {{}, records.path()}, {});
+    recorder.describeCourse(compileAuthorCourse(author));
+    recorder.screenShown(screen);
+    recorder.stepActive(screen, 1, QStringLiteral("Shape1")); // the compiled name of a screen's first step
+    recorder.stepHit(screen, 1);
+    recorder.runEnded(RunResult::left());
+    QFile file(recorder.writtenPath());
+    return file.open(QIODevice::ReadOnly) ? QJsonDocument::fromJson(file.readAll()).array() : QJsonArray();
+}
+
+void TestRunRecord::anAuthorsStepKeepsItsIdWhenAScreenIsInsertedBeforeIt()
+{
+    TestRun run;
+    AuthorCourse author;
+    author.id = QStringLiteral("urn:example:courses:battery");
+    author.title = {{"en", "Battery check"}, {"de", "Batterieprüfung"}};
+    author.languages = {{"en", "English", {}}, {"de", "Deutsch", {}}};
+    AuthorScreen panel{.id = "panel", .title = {{"en", "Panel"}, {"de", "Schalttafel"}}, .photograph = "images/a.jpg"};
+    panel.steps.push_back({.id = "master", .target = Target{Target::Shape::Rectangle, QRect(10, 10, 40, 40)}});
+    author.screens = {panel};
+    const QJsonArray before = stepTaken(author, 1);
+    author.screens.insert(author.screens.begin(), AuthorScreen{.id = "welcome", .photograph = "images/b.jpg"});
+    const QJsonArray after = stepTaken(author, 2);
+
+    QCOMPARE(before.size(), 4); // initialized, experienced, interacted, exited
+    QCOMPARE(after.size(), 4);
+    for (int i : {1, 2})
+        QCOMPARE(after[i]["object"]["id"], before[i]["object"]["id"]);
+    QCOMPARE(before[2]["object"]["id"].toString(), "urn:example:courses:battery/screens/panel/steps/master");
+    const QJsonObject stepNames = before[2]["object"]["definition"]["name"].toObject();
+    QCOMPARE(stepNames.value("en").toString(), "Panel: master");
+    QCOMPARE(stepNames.value("de").toString(), "Schalttafel: master");
+    QCOMPARE(before[0]["object"]["definition"]["name"]["de"].toString(), "Batterieprüfung");
 }
 
 KELVORA_TEST_MAIN(TestRunRecord)

@@ -93,8 +93,9 @@ CommandLine CommandLine::parse(const QStringList &arguments)
     }
     const QStringList settingsFiles = ClassroomSettings::files();
     programOptions.setHelpEnding(QStringLiteral("\nA run is recorded when --trainee, --record or --mode check is given, or "
-                                                "when the settings file turns records on:\n  %1, else\n  %2\n")
-                                     .arg(settingsFiles.at(0), settingsFiles.at(1)));
+                                                "when the settings turn records on: the system-wide\n  %1\n"
+                                                "(its records and store keys cannot be changed by the user's), then\n  %2\n")
+                                     .arg(settingsFiles.mid(1).join(QStringLiteral("\n  ")), settingsFiles.at(0)));
 
     if (const std::optional<ProgramStop> stopped = programOptions.read(arguments))
         return stop(stopped->status, stopped->output, stopped->error);

@@ -10,7 +10,7 @@
 namespace kelvora {
 
 namespace {
-// Enough for a course's thumbnails and a few canvas sizes; the oldest go first.
+// Enough for a course's thumbnails and a few canvas sizes; past that all are dropped and decoded again as asked.
 constexpr qsizetype MostKept = 256;
 } // namespace
 

@@ -8,9 +8,12 @@
 #include <QStringList>
 
 #include <QString>
+#include <memory>
 #include <vector>
 
 namespace kelvora {
+
+struct AuthorCourse;
 
 // A language a course is taught in: its name on the start screen, its file of
 // explanation lines (none where the course holds its texts), the tag that names
@@ -42,6 +45,7 @@ struct Course {
     // empty where they are read from the language files.
     std::vector<QStringList> lines;
     SourceMap source; // back to the author's course; empty where the design is the file itself
+    std::shared_ptr<const AuthorCourse> author; // what it was compiled from; null where the design is the file
 
     int lessonCount() const { return int(screens.size()); }
     // The language of that code (1 first), or nullptr.

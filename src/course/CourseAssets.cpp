@@ -1,5 +1,7 @@
 #include "CourseAssets.h"
 
+#include "author/AuthorCompiler.h"
+
 #include "content/ContentPath.h"
 #include "platform/RuntimeError.h"
 
@@ -111,6 +113,8 @@ QList<PackFile> coursePackFiles(const Course &course)
 
 void checkCourseFiles(const Course &course)
 {
+    if (course.author) // the author's course names its files itself
+        return refuseAuthorCourse(*course.author, false, true);
     auto check = [&](const QString &place, const QString &name) {
         if (resolveContentPath(name, course.folder).isEmpty())
             throw RuntimeError(RuntimeError::Kind::BadCourse, course.file,

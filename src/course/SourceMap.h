@@ -11,10 +11,12 @@ namespace kelvora {
 
 // What a generated name of the lesson design (a mark, a blink timer) stands for in the author's course.
 struct SourcePlace {
-    enum class Kind { Step, Group, Sequence, Throttle };
+    enum class Kind { Step, Group, Sequence, Throttle, Continue };
     Kind kind = Kind::Step;
-    QString id;   // the step's or group's id; "sequence", or the throttle's step: "throttle-pull", "throttle-lift", "throttle-push"
-    QString part; // what of it: "" for the step or group itself, "watch" for the sequence's watched target
+    // The step's or group's id; "sequence"; the throttle's step: "throttle-pull", "throttle-lift",
+    // "throttle-push"; "continue" for the page's own Continue.
+    QString id;
+    QString part; // what of it: "" for the thing itself, "watch" or "start" for the sequence's
 };
 
 // One compiled screen's way back to the author's screen.

@@ -4,6 +4,7 @@
 
 #include <QDateTime>
 #include <QList>
+#include <QMap>
 #include <QPointF>
 #include <QString>
 #include <QStringList>
@@ -16,6 +17,7 @@ inline constexpr double DefaultPassMark = 0.8;
 struct StepRecord {
     int step = 0; // 1-based order on its screen
     QString mark;
+    QString id; // the author's id of the step; empty where the course has none (its place names it)
     QDateTime active;
     QDateTime hit; // null while not taken
     QList<QPointF> misses; // presses outside any active mark, in design coordinates
@@ -40,6 +42,11 @@ struct RunRecord {
     QString courseId;         // an IRI
     QString course;           // its title
     QStringList screenNames;  // by screen, screen 1 first; an empty name is "Screen n"
+    // Where the course is the author's: its title and its screens' ids and titles in each of its languages
+    // (by tag). Empty otherwise: screens are named by their place, in the run's language.
+    QMap<QString, QString> courseTitles;
+    QStringList screenIds;
+    QList<QMap<QString, QString>> screenTitles;
     QString homePage;         // of the trainees' accounts
     QString language; // the course's tag of the chosen language ("en"); empty before one is chosen or without a tag
     QString trainee;

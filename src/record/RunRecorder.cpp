@@ -45,6 +45,14 @@ void RunRecorder::describeCourse(const Course &course)
     m_record.screenNames.clear();
     for (const LessonDesign &screen : course.screens)
         m_record.screenNames << screen.name;
+    m_source = course.source;
+    m_record.courseTitles = m_source.courseTitles;
+    m_record.screenIds.clear();
+    m_record.screenTitles.clear();
+    for (const SourceScreen &screen : m_source.screens) {
+        m_record.screenIds << screen.id;
+        m_record.screenTitles << screen.titles;
+    }
 }
 
 void RunRecorder::traineeNamed(const QString &name)
@@ -86,6 +94,8 @@ void RunRecorder::stepActive(int screen, int step, const QString &mark)
     StepRecord record;
     record.step = step;
     record.mark = mark;
+    if (const SourcePlace *place = m_source.place(screen, mark))
+        record.id = place->id;
     record.active = m_clock.now();
     shown.steps.append(record);
 }

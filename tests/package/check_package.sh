@@ -63,16 +63,18 @@ fi
 root="$scratch/root"
 dpkg-deb -x "$trainer_deb" "$root"
 dpkg-deb -x "$authoring_deb" "$root"
+dpkg-deb -c "$trainer_deb" >"$scratch/trainer.list"
+dpkg-deb -c "$authoring_deb" >"$scratch/authoring.list"
 holds() { # package, the files it must hold; the other package must not hold them
     local own="$1" other="$2"
     shift 2
     for file in "$@"; do
-        dpkg-deb -c "$own" | grep -q " \./$file\( ->.*\)\?$" || fail "$(basename "$own") lacks /$file"
-        dpkg-deb -c "$other" | grep -q " \./$file\( ->.*\)\?$" && fail "$(basename "$other") holds /$file too"
+        grep -q " \./$file\( ->.*\)\?$" "$scratch/$own.list" || fail "kelvora-$own lacks /$file"
+        grep -q " \./$file\( ->.*\)\?$" "$scratch/$other.list" && fail "kelvora-$other holds /$file too"
     done
     return 0
 }
-holds "$trainer_deb" "$authoring_deb" \
+holds trainer authoring \
     usr/bin/kelvora-trainer usr/bin/kelvora-records \
     usr/share/kelvora/courses/shutdown/course.json \
     usr/share/kelvora/Lang1.txt usr/share/kelvora/Lang2.txt usr/share/kelvora/Lang3.txt \
@@ -82,7 +84,7 @@ holds "$trainer_deb" "$authoring_deb" \
     usr/share/icons/hicolor/scalable/apps/kelvora-trainer.svg usr/share/icons/hicolor/48x48/apps/kelvora-trainer.png \
     usr/share/icons/hicolor/256x256/apps/kelvora-trainer.png usr/share/man/man1/kelvora-trainer.1.gz \
     usr/share/man/man1/kelvora-records.1.gz usr/share/doc/kelvora-trainer/copyright
-holds "$authoring_deb" "$trainer_deb" \
+holds authoring trainer \
     usr/bin/kelvora-editor usr/bin/kelvora-content-check usr/bin/kelvora-storyboard usr/bin/kelvora-course \
     usr/share/applications/org.kelvora.editor.desktop usr/share/man/man1/kelvora-editor.1.gz \
     usr/share/man/man1/kelvora-content-check.1.gz usr/share/man/man1/kelvora-storyboard.1.gz \

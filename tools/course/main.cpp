@@ -32,12 +32,13 @@ int importTexts(const QStringList &args, QTextStream &err)
         return Usage;
     const QString courseFile = args.at(2);
     const QString poFile = args.at(3);
-    CourseTranslation translation(readCourseDocument(courseFile), courseFile);
+    const AuthorCourse before = readCourseDocument(courseFile);
+    CourseTranslation translation(before, courseFile);
     const CourseTranslation::Imported imported = translation.importTexts(PoCatalogue::read(poFile), poFile);
     for (const QString &problem : imported.problems)
         err << "kelvora-course: " << problem << '\n';
     if (imported.changed > 0)
-        writeCourseDocument(courseFile, translation.course());
+        writeCourseDocument(courseFile, translation.course(), before);
     err << QStringLiteral("kelvora-course: %1: %2 text(s) changed, %3 fuzzy, obsolete or untranslated left as they were, "
                           "%4 skipped as not matching the course\n")
                .arg(imported.tag).arg(imported.changed).arg(imported.skipped).arg(imported.problems.size());
@@ -48,7 +49,7 @@ int importTexts(const QStringList &args, QTextStream &err)
 int main(int argc, char **argv)
 {
     ProgramOptions options(QStringLiteral("kelvora-course"),
-                           QStringLiteral("The translators' round trip of a format 2 course's texts, as gettext PO files:\n"
+                           QStringLiteral("The translators' round trip of a course's texts and captions, as gettext PO files:\n"
                                           "  kelvora-course texts export COURSE --language TAG [--output FILE]\n"
                                           "  kelvora-course texts import COURSE FILE"),
                            QStringLiteral("texts export|import COURSE [FILE]"));

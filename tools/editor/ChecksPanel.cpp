@@ -3,7 +3,8 @@
 #include "CourseDocument.h"
 
 #include "Format2Check.h"
-#include "course/Format2Reader.h"
+#include "course/author/AuthorCompiler.h"
+#include "course/author/AuthorReader.h"
 #include "platform/RuntimeError.h"
 
 #include <QFileInfo>
@@ -20,13 +21,19 @@ constexpr int PlaceRole = Qt::UserRole;
 QList<CourseFinding> checkInMemory(const QJsonObject &course, const QString &file, const QHash<QString, QString> &picked)
 {
     QList<CourseFinding> findings;
+    AuthorCourse author;
+    try {
+        author = readAuthorCourse(course, file);
+    } catch (const RuntimeError &error) {
+        return {CourseFinding{{}, {}, {}, courseLoadProblem(error, file)}};
+    }
     std::optional<Course> compiled;
     try {
-        compiled = Format2Reader(file, course).read();
-    } catch (const RuntimeError &error) {
-        findings << CourseFinding{{}, {}, {}, courseLoadProblem(error, file)};
+        compiled = compileAuthorCourse(author);
+    } catch (const RuntimeError &) {
+        // the validation says why
     }
-    Format2Check check(course, QFileInfo(file).absolutePath(), compiled ? &*compiled : nullptr);
+    Format2Check check(author, compiled ? &*compiled : nullptr);
     check.setFilesElsewhere(picked);
     findings << check.run();
     return findings;

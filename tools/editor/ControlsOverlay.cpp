@@ -1,6 +1,6 @@
 #include "ControlsOverlay.h"
 
-#include "course/Format2Screen.h"
+#include "course/author/AuthorCompiler.h"
 #include "course/PageControls.h"
 
 #include <QCoreApplication>

@@ -4,12 +4,13 @@
 
 #include "content/ContentPath.h"
 #include "course/CourseJson.h"
-#include "course/CourseTexts.h"
-#include "course/Format2Reader.h"
+#include "course/author/AuthorCompiler.h"
+#include "course/author/AuthorReader.h"
 #include "platform/RuntimeError.h"
 
 #include <QCryptographicHash>
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonDocument>
@@ -197,6 +198,28 @@ QString CourseDocument::copyPendingFiles(const QString &folder)
     return {};
 }
 
+QStringList CourseDocument::unusedFiles() const
+{
+    QSet<QString> named;
+    collectStrings(m_course, named);
+    collectStrings(QJsonDocument::fromJson(m_diskBytes).object(), named);
+    QSet<QString> lowered;
+    for (const QString &name : std::as_const(named))
+        lowered.insert(QDir::cleanPath(name).toLower()); // the trainer matches names in any letter case
+    QStringList unused;
+    const QDir course(folder());
+    for (const QString &subfolder : {QStringLiteral("images"), QStringLiteral("sounds")}) {
+        QDirIterator it(course.filePath(subfolder), QDir::Files, QDirIterator::Subdirectories);
+        while (it.hasNext()) {
+            const QString name = course.relativeFilePath(it.next());
+            if (!lowered.contains(name.toLower()))
+                unused << name;
+        }
+    }
+    unused.sort();
+    return unused;
+}
+
 QString CourseDocument::bringIn(const QString &file, const QString &subfolder, QString *error)
 {
     const QDir course(folder());
@@ -292,7 +315,10 @@ QString CourseDocument::loadProblem() const
     if (isReadOnly())
         return {};
     try {
-        Format2Reader(m_file, m_course).read();
+        // What the trainer would refuse, its files included, before Play starts it.
+        const AuthorCourse course = readAuthorCourse(m_course, m_file);
+        refuseAuthorCourse(course, true, true);
+        compileAuthorCourse(course);
     } catch (const RuntimeError &error) {
         return courseLoadProblem(error, m_file);
     }

@@ -70,6 +70,9 @@ public:
     // a new one where another file has its name, and is copied there on save.
     // Returns "" with the reason in error when the file cannot be read.
     QString bringIn(const QString &file, const QString &subfolder, QString *error);
+    // The pictures and sounds in the course folder's images/ and sounds/ that neither the saved course nor the
+    // one in the editor names (copies left from earlier work), relative to the folder.
+    QStringList unusedFiles() const;
     // The files picked from elsewhere not yet copied into the folder, by their names in the course.
     const QHash<QString, QString> &pendingFiles() const { return m_pending; }
 

@@ -25,6 +25,7 @@
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QDockWidget>
+#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFormLayout>
@@ -125,6 +126,7 @@ EditorWindow::EditorWindow()
         if (!m_document.isReadOnly() && (from.step < 0 ? from.screen : from.step) != to)
             m_document.undoStack().push(new MoveEdit(m_document, from, to));
     });
+    connect(m_outline, &OutlineView::moveToScreenRequested, this, &EditorWindow::moveStepToScreenAt);
     connect(m_checks, &ChecksPanel::placeRequested, this, &EditorWindow::select);
     connect(m_checks, &ChecksPanel::checked, this, [this](int findings) {
         statusBar()->showMessage(findings ? tr("%n finding(s)", nullptr, findings) : tr("No problems found"));
@@ -164,6 +166,7 @@ void EditorWindow::buildActions()
     file->addSeparator();
     QAction *saveAction = action(file, tr("&Save"), QKeySequence::Save, [this] { save(); });
     m_courseActions << action(file, tr("Save &as..."), QKeySequence::SaveAs, [this] { saveAs(); });
+    m_courseActions << action(file, tr("Remove &unused files..."), QKeySequence(), &EditorWindow::removeUnusedFiles);
     m_courseActions << action(file, tr("&Close course"), QKeySequence::Close, [this] {
         if (askToSave())
             showStartPage();
@@ -569,12 +572,18 @@ void EditorWindow::moveStepToScreen()
     bool ok = false;
     const QString to = QInputDialog::getItem(this, tr("Move a step to another screen"), tr("&Screen"), screens,
                                              m_place.screen, false, &ok);
-    const int index = int(screens.indexOf(to));
-    if (!ok || index < 0 || index == m_place.screen)
+    if (ok)
+        moveStepToScreenAt(m_place, int(screens.indexOf(to)));
+}
+
+void EditorWindow::moveStepToScreenAt(CoursePlace step, int screen)
+{
+    if (!step.isStep() || screen < 0 || screen == step.screen || m_document.isReadOnly())
         return;
-    const QJsonObject course = withStepMoved(m_document.course(), m_place, index);
-    const int steps = int(course[QStringLiteral("screens")][index][QStringLiteral("steps")].toArray().size());
-    m_document.undoStack().push(new WholeCourseEdit(m_document, course, tr("Move step to %1").arg(to), {index, steps - 1}));
+    const QJsonObject course = withStepMoved(m_document.course(), step, screen);
+    const int steps = int(course[QStringLiteral("screens")][screen][QStringLiteral("steps")].toArray().size());
+    const QString to = m_document.screen(screen).value(QStringLiteral("id")).toString();
+    m_document.undoStack().push(new WholeCourseEdit(m_document, course, tr("Move step to %1").arg(to), {screen, steps - 1}));
 }
 
 void EditorWindow::screensFromPhotographs()
@@ -629,6 +638,25 @@ void EditorWindow::addDrawnTarget(const QJsonObject &target)
     QJsonObject step = stepLike(after.step >= 0 ? siblings.at(after.step).toObject() : QJsonObject(), target, siblings);
     step[QStringLiteral("target")] = target;
     m_document.undoStack().push(new AddEdit(m_document, after, true, step));
+}
+
+void EditorWindow::removeUnusedFiles()
+{
+    const QStringList unused = m_document.unusedFiles();
+    if (unused.isEmpty()) {
+        statusBar()->showMessage(tr("No unused pictures or sounds in %1").arg(m_document.folder()), 4000);
+        return;
+    }
+    QMessageBox box(QMessageBox::Question, tr("Remove unused files"),
+                    tr("%n picture(s) or sound(s) in the course's folder are named neither by the saved course nor by "
+                       "the one you are editing. Remove them?", nullptr, int(unused.size())),
+                    QMessageBox::Yes | QMessageBox::Cancel, this);
+    box.setDetailedText(unused.join(u'\n'));
+    if (box.exec() != QMessageBox::Yes)
+        return;
+    const QDir folder(m_document.folder());
+    for (const QString &name : unused)
+        QFile::remove(folder.filePath(name));
 }
 
 void EditorWindow::moveSelected(int by)

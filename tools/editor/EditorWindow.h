@@ -79,6 +79,8 @@ private:
     QJsonArray stepsOnClipboard();
     void pasteTarget();
     void moveStepToScreen();
+    void removeUnusedFiles();
+    void moveStepToScreenAt(CoursePlace step, int screen);
     void screensFromPhotographs();
     void stepsFromPhotographs();
     QStringList broughtIn(const QStringList &files);

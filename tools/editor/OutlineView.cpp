@@ -139,6 +139,8 @@ void OutlineView::dropEvent(QDropEvent *event)
         emit moveRequested(from, to.screen);
     else if (to.screen == from.screen)
         emit moveRequested(from, to.step < 0 ? 0 : to.step);
+    else if (to.screen >= 0)
+        emit moveToScreenRequested(from, to.screen);
 }
 
 } // namespace kelvora

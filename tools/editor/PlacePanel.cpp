@@ -18,6 +18,7 @@
 #include <QGridLayout>
 #include <QImageReader>
 #include <QHBoxLayout>
+#include <QImageReader>
 #include <QJsonArray>
 #include <QLabel>
 #include <QLineEdit>
@@ -291,8 +292,8 @@ void PlacePanel::usePhotographs(const QStringList &paths)
     }
     // A screen's photograph replaced by one of another size keeps its targets where they were on it.
     const QString before = m_document.screen(m_place.screen).value(QStringLiteral("photograph")).toString();
-    const QSize from = before.isEmpty() ? QSize() : QImageReader(m_document.pathOf(before)).size();
-    const QSize to = QImageReader(m_document.pathOf(names.first())).size();
+    const QSize from = before.isEmpty() ? QSize() : pictureSize(m_document.pathOf(before));
+    const QSize to = pictureSize(m_document.pathOf(names.first()));
     if (!from.isValid() || !to.isValid() || from == to) {
         m_document.undoStack().push(new PhotographEdit(m_document, m_place, names.first()));
         return;

@@ -3,7 +3,7 @@
 #include "course/PageControls.h"
 
 #include "content/ExplanationFit.h"
-#include "course/Format2Screen.h"
+#include "course/author/AuthorCompiler.h"
 
 #include <QCoreApplication>
 

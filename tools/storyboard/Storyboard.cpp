@@ -147,8 +147,7 @@ void Storyboard::walk()
             continue;
         }
         idleTicks.remove(timer);
-        const QString ticks = timer->objectName() + QLatin1String(" tick");
-        snapshot(QStringLiteral("%1 %2").arg(ticks).arg(statesSoFar(ticks) + 1));
+        snapshot(tickState(timer));
     }
     if (m_errors.size() == errorsBefore && m_screen->isVisible() && !timer(names::ContinueTimer)->isEnabled() &&
         m_screen->control<QWidget>(names::ContinueLabel)->isHidden())
@@ -176,10 +175,45 @@ void Storyboard::pressStep(Timer *timer, QSet<Timer *> &inert)
         inert << timer;
         return;
     }
-    // A step that stays active after its press (a press counter) is named by its presses.
-    const QString step = QStringLiteral("step %1").arg(blinkTimerNumber(timer));
-    const int presses = statesSoFar(step);
-    snapshot(presses == 0 && !timer->isEnabled() ? step : QStringLiteral("%1 press %2").arg(step).arg(presses + 1));
+    snapshot(stepState(timer));
+}
+
+// A step is named by the author's id where the course has one ("battery: pressed"), else by its place; one
+// that stays active after its press (a press counter) by its presses.
+QString Storyboard::stepState(Timer *timer) const
+{
+    const SourcePlace *place = currentCourse().source.place(m_screenNumber, timer->objectName());
+    if (place && place->kind == SourcePlace::Kind::Throttle) {
+        static const QHash<QString, QString> throttle{{QStringLiteral("throttle-pull"), QStringLiteral("throttle: lever at OFF")},
+                                                      {QStringLiteral("throttle-lift"), QStringLiteral("throttle: finger lift raised")},
+                                                      {QStringLiteral("throttle-push"), QStringLiteral("throttle: lever at IDLE")}};
+        return throttle.value(place->id, QStringLiteral("throttle: ") + place->id);
+    }
+    const QString step = place ? place->id : QStringLiteral("step %1").arg(blinkTimerNumber(timer));
+    const QString press = place ? QStringLiteral("%1: press").arg(step) : step + QStringLiteral(" press");
+    const int presses = statesSoFar(press);
+    if (presses == 0 && !timer->isEnabled())
+        return place ? step + QStringLiteral(": pressed") : step;
+    return QStringLiteral("%1 %2").arg(press).arg(presses + 1);
+}
+
+// A timer's tick that changed the page: the sequence by the photograph it shows ("sequence: photograph 3 of 4").
+QString Storyboard::tickState(Timer *timer) const
+{
+    const Course &course = currentCourse();
+    const SourcePlace *place = course.source.place(m_screenNumber, timer->objectName());
+    const auto &sequence = course.screens[size_t(m_screenNumber - 1)].timedSequence;
+    if (place && place->kind == SourcePlace::Kind::Sequence && place->part.isEmpty() && sequence) {
+        // Tick n shows photograph n + 1; the last ends the sequence.
+        const QString first = QStringLiteral("sequence: photograph 1 of %1").arg(sequence->lastTick);
+        const int tick = statesSoFar(QStringLiteral("sequence: photograph")) - statesSoFar(first) + 1;
+        return tick < sequence->lastTick ? QStringLiteral("sequence: photograph %1 of %2").arg(tick + 1).arg(sequence->lastTick)
+                                         : QStringLiteral("sequence: done");
+    }
+    if (place && place->kind == SourcePlace::Kind::Sequence && place->part == QLatin1String("start") && sequence)
+        return QStringLiteral("sequence: photograph 1 of %1").arg(sequence->lastTick);
+    const QString ticks = course.source.authorName(m_screenNumber, timer->objectName()) + QLatin1String(" tick");
+    return QStringLiteral("%1 %2").arg(ticks).arg(statesSoFar(ticks) + 1);
 }
 
 // As a trainee's press: the visible control under the point takes it (marks let
@@ -325,7 +359,10 @@ bool Storyboard::eventFilter(QObject *watched, QEvent *event)
     if (event->type() == QEvent::Move && m_pressing && m_screen) {
         auto *shape = qobject_cast<Shape *>(watched);
         if (shape && m_screen->isAncestorOf(shape) && shape->isVisibleTo(m_screen))
-            snapshot(QStringLiteral("%1 at %2, %3").arg(shape->objectName()).arg(shape->x()).arg(shape->y()));
+            snapshot(QStringLiteral("%1 at %2, %3")
+                         .arg(currentCourse().source.authorName(m_screenNumber, shape->objectName()))
+                         .arg(shape->x())
+                         .arg(shape->y()));
     }
     return QObject::eventFilter(watched, event);
 }

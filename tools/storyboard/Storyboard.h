@@ -60,6 +60,8 @@ private:
     bool isStepTimer(const Timer *timer) const;
     Timer *timer(const QString &name) const;
     QString signature() const;
+    QString stepState(Timer *timer) const;
+    QString tickState(Timer *timer) const;
     int statesSoFar(const QString &prefix) const;
 
     QString m_outFolder;

@@ -3,11 +3,9 @@
 #include "AuthorFields.h"
 #include "CourseIri.h"
 #include "course/CourseNode.h"
-#include "content/RegularFile.h"
 
 #include <QFileInfo>
 #include <QJsonArray>
-#include <QJsonDocument>
 
 namespace kelvora {
 
@@ -130,25 +128,6 @@ AuthorCourse readAuthorCourse(const QJsonObject &root, const QString &file)
         node.fail("id", QStringLiteral("\"%1\" is not an IRI such as \"urn:example:courses:preflight\" or "
                                        "\"https://example.org/courses/preflight\"").arg(course.id));
     return course;
-}
-
-AuthorCourse readAuthorCourseFile(const QString &file)
-{
-    constexpr qint64 MaxCourseFileBytes = 16 * 1024 * 1024; // far above any real course
-    QString error;
-    const std::optional<QByteArray> bytes = readRegularFile(file, MaxCourseFileBytes, &error);
-    if (!bytes)
-        failCourse(file, {}, error);
-    QJsonParseError parse;
-    const QJsonDocument document = QJsonDocument::fromJson(*bytes, &parse);
-    if (document.isNull())
-        failCourse(file, QStringLiteral("at byte %1").arg(parse.offset), parse.errorString());
-    if (!document.isObject())
-        failCourse(file, {}, QStringLiteral("is not a JSON object"));
-    const QJsonValue format = document.object().value(QStringLiteral("format"));
-    if (format != QJsonValue(2))
-        failCourse(file, QStringLiteral("field format"), QStringLiteral("is not 2: not a course of the author's format"));
-    return readAuthorCourse(document.object(), file);
 }
 
 } // namespace kelvora

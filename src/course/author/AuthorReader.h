@@ -13,7 +13,6 @@ namespace kelvora {
 // course still being written.
 AuthorCourse readAuthorCourse(const QJsonObject &root, const QString &file);
 
-// The same from a file: a regular file of bounded size holding a JSON object of the author's format.
-AuthorCourse readAuthorCourseFile(const QString &file);
+// From a file: readAuthorsCourse() (CourseLoader.h), which chooses the reader by the file's "format".
 
 } // namespace kelvora

@@ -2,6 +2,7 @@
 
 #include "AuthorCourse.h"
 
+#include <QHash>
 #include <QList>
 
 #include <functional>
@@ -26,11 +27,19 @@ struct AuthorProblem {
 };
 
 struct AuthorValidationOptions {
+    // The course's own rules: ids, required fields, texts in taught languages, counts.
+    bool rules = true;
+    // The files it names: in the course's folder, regular files of their kind, and the targets on their
+    // photographs, large enough to press at the page's scale.
+    bool files = true;
     // Read every picture whole, not only its header, and say why a sound does not play (the checker's
     // thoroughness; the trainer reads each when it shows it).
     bool decodeFiles = false;
     // Why the sound file at the path does not play, or ""; used with decodeFiles.
     std::function<QString(const QString &path)> soundProblem;
+    // Files the course names that are not in its folder yet (an editor's picks before saving), by name:
+    // where they are now.
+    QHash<QString, QString> filesElsewhere = {};
 };
 
 // The one validation of an author's course, used by the trainer's loader (it refuses a course with any
