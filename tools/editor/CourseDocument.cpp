@@ -4,8 +4,7 @@
 
 #include "content/ContentPath.h"
 #include "course/CourseJson.h"
-#include "course/CourseTexts.h"
-#include "course/Format2Reader.h"
+#include "course/author/AuthorCompiler.h"
 #include "platform/RuntimeError.h"
 
 #include <QCryptographicHash>
@@ -273,7 +272,10 @@ QJsonObject CourseDocument::object(CoursePlace place) const
 
 QStringList CourseDocument::languageTags() const
 {
-    return courseLanguageTags(m_course);
+    QStringList tags;
+    for (const QJsonValue &language : m_course.value(QStringLiteral("languages")).toArray())
+        tags << language.toObject().value(QStringLiteral("tag")).toString();
+    return tags;
 }
 
 QString CourseDocument::photographBefore(CoursePlace place) const
@@ -315,7 +317,7 @@ QString CourseDocument::loadProblem() const
     if (isReadOnly())
         return {};
     try {
-        Format2Reader(m_file, m_course).read();
+        loadAuthorCourse(m_course, m_file);
     } catch (const RuntimeError &error) {
         return courseLoadProblem(error, m_file);
     }
