@@ -5,7 +5,6 @@
 #include "content/ContentPath.h"
 #include "course/CourseJson.h"
 #include "course/author/AuthorCompiler.h"
-#include "course/author/AuthorReader.h"
 #include "platform/RuntimeError.h"
 
 #include <QCryptographicHash>
@@ -273,7 +272,10 @@ QJsonObject CourseDocument::object(CoursePlace place) const
 
 QStringList CourseDocument::languageTags() const
 {
-    return courseLanguageTags(m_course);
+    QStringList tags;
+    for (const QJsonValue &language : m_course.value(QStringLiteral("languages")).toArray())
+        tags << language.toObject().value(QStringLiteral("tag")).toString();
+    return tags;
 }
 
 QString CourseDocument::photographBefore(CoursePlace place) const
@@ -315,10 +317,7 @@ QString CourseDocument::loadProblem() const
     if (isReadOnly())
         return {};
     try {
-        // What the trainer would refuse, its files included, before Play starts it.
-        const AuthorCourse course = readAuthorCourse(m_course, m_file);
-        refuseAuthorCourse(course, true, true);
-        compileAuthorCourse(course);
+        loadAuthorCourse(m_course, m_file);
     } catch (const RuntimeError &error) {
         return courseLoadProblem(error, m_file);
     }
