@@ -9,6 +9,7 @@
 #include "app/ContentLocation.h"
 #include "content/ContentPath.h"
 #include "content/RegularFile.h"
+#include "platform/DisplayCheck.h"
 #include "platform/ProgramOptions.h"
 #include "platform/RuntimeError.h"
 #include "record/ClassroomSettings.h"
@@ -221,7 +222,9 @@ int writeReport(int argc, char **argv)
     if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
         qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    kelvora::DisplayCheck display("kelvora-records");
     QApplication app(argc, argv);
+    display.passed();
     QTextStream out(stdout);
     QTextStream err(stderr);
 
