@@ -2,6 +2,7 @@
 // runnable folder, in English.
 #pragma once
 
+#include "course/BuiltInTargetLabels.h"
 #include "course/CourseLoader.h"
 #include "platform/SoundPlayer.h"
 #include "screens/Run.h"
@@ -21,7 +22,7 @@ inline kelvora::Run &runSilentLessons()
     static SilentPlayer sound;
     const QString dist = QStringLiteral(KELVORA_DIST_DIR);
     QDir::setCurrent(dist);
-    static kelvora::Run run(kelvora::loadCourse(kelvora::BuiltInCourseFile), {.contentRoot = dist, .languageFolder = dist});
+    static kelvora::Run run(kelvora::loadBuiltInCourse(), {.contentRoot = dist, .languageFolder = dist});
     run.setVoice(&sound);
     run.language = 2;
     return run;

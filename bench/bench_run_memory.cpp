@@ -8,6 +8,7 @@
 #include "Paired.h"
 #include "TestRun.h"
 #include "app/Form000.h"
+#include "course/BuiltInTargetLabels.h"
 #include "course/CourseLoader.h"
 #include "screens/Run.h"
 #include "app/TrainerApplication.h"
@@ -47,7 +48,7 @@ int walkOnce(TrainerApplication &app)
     Q_UNUSED(app);
     const QString dist = QStringLiteral(KELVORA_DIST_DIR);
     QDir::setCurrent(dist);
-    Run run(loadCourse(BuiltInCourseFile), {.contentRoot = dist, .languageFolder = dist});
+    Run run(loadBuiltInCourse(), {.contentRoot = dist, .languageFolder = dist});
     SdlSoundPlayer sound([&run](const QString &name) { return run.resolve(name); });
     run.setVoice(&sound);
     std::optional<int> endStatus;

@@ -2,7 +2,9 @@
 #include "CourseCheck.h"
 #include "LessonFlow.h"
 #include "AssetCatalogue.h"
+#include "course/CourseAssets.h"
 #include "course/CourseLoader.h"
+#include "platform/RuntimeError.h"
 
 #include <QDir>
 #include <QFile>
@@ -14,6 +16,8 @@
 #include <QTest>
 
 #include <functional>
+#include <memory>
+#include <sys/stat.h>
 
 using namespace kelvora;
 
@@ -95,6 +99,25 @@ void setStep(QJsonObject &course, int i, const QJsonObject &step)
 
 class TestContentCheck : public QObject {
     Q_OBJECT
+
+    // The sound course, edited, in the folder course/ of a folder of its own; returns the course file.
+    QString writeSoundCourse(const CourseEdit &edit)
+    {
+        m_dir = std::make_unique<QTemporaryDir>();
+        QDir folder(m_dir->filePath("course"));
+        if (!folder.mkpath("images") || !folder.mkpath("sounds"))
+            return {};
+        QImage photograph(512, 384, QImage::Format_RGB32);
+        photograph.fill(Qt::darkGray);
+        photograph.save(folder.filePath("images/panel.jpg"));
+        photograph.save(folder.filePath("images/Panel-On.JPG"));
+        writeFile(folder.filePath("sounds/click.wav"), wav());
+        QJsonObject course = json(SoundCourse);
+        edit(course, folder);
+        writeFile(folder.filePath("course.json"), QJsonDocument(course).toJson());
+        return folder.filePath("course.json");
+    }
+    std::unique_ptr<QTemporaryDir> m_dir;
 
 private slots:
     void reportsEachProblemWithItsFileAndLine_data()
@@ -199,21 +222,20 @@ private slots:
                    setStep(course, 0, battery);
                })
             << QStringList{"prestart/battery: target lies under the trainer's Exit button"};
-        QTest::newRow("a circle whose middle is past its photograph's edge")
+        QTest::newRow("a circle wholly beside its photograph")
             << CourseEdit([](QJsonObject &course, QDir) {
                    QJsonObject pump = step(course, 1);
-                   pump["target"] = json(R"({"circle": [520, 200, 30]})");
+                   pump["target"] = json(R"({"circle": [560, 200, 30]})");
                    setStep(course, 1, pump);
                })
-            << QStringList{"prestart/pump: target: its middle lies outside the photograph (512 x 384 px)"};
-        QTest::newRow("two steps with one id stop the course loading and are named")
+            << QStringList{"prestart/pump: target: lies outside the photograph (512 x 384 px)"};
+        QTest::newRow("two steps with one id are named")
             << CourseEdit([](QJsonObject &course, QDir) {
                    QJsonObject pump = step(course, 1);
                    pump["id"] = "battery";
                    setStep(course, 1, pump);
                })
-            << QStringList{"course.json: does not load: screen prestart, step battery, field id: is the id of an earlier step",
-                           "prestart/battery: two steps or point-at groups have the id battery"};
+            << QStringList{"prestart/battery: two steps or point-at groups have the id battery"};
         QTest::newRow("a missing photograph and a sound that does not decode are named with their step")
             << CourseEdit([](QJsonObject &, QDir folder) {
                    QVERIFY(folder.remove("images/Panel-On.JPG"));
@@ -246,6 +268,78 @@ private slots:
         std::sort(reported.begin(), reported.end());
         for (qsizetype i = 0; i < expected.size(); ++i)
             QVERIFY2(reported.at(i).startsWith(expected.at(i)), qPrintable(reported.at(i)));
+    }
+
+    // Courses the trainer cannot run: the checker reports each, and the trainer refuses it with the same words.
+    void theCheckerAndTheTrainerRefuseTheSameCourses_data()
+    {
+        QTest::addColumn<CourseEdit>("edit");
+        QTest::addColumn<QString>("expected");
+        auto photographOfBattery = [](const char *name) {
+            return [name](QJsonObject &course) {
+                QJsonObject battery = step(course, 0);
+                battery["photograph"] = QLatin1String(name);
+                setStep(course, 0, battery);
+            };
+        };
+        QTest::newRow("a target of a page pixel or two can never be pressed")
+            << CourseEdit([](QJsonObject &course, QDir) {
+                   QJsonObject battery = step(course, 0);
+                   battery["target"] = json(R"({"rectangle": [200, 150, 1, 1]})");
+                   setStep(course, 0, battery);
+               })
+            << "prestart/battery: target: cannot take a press at the page's scale";
+        QTest::newRow("a sound named as a photograph is no picture")
+            << CourseEdit([=](QJsonObject &course, QDir) { photographOfBattery("sounds/click.wav")(course); })
+            << "prestart/battery: sounds/click.wav: is not a picture";
+        QTest::newRow("an empty name among a sequence's photographs")
+            << CourseEdit([](QJsonObject &course, QDir) {
+                   QJsonObject screen = course["screens"][0].toObject();
+                   screen["sequence"] = json(R"({"periodMs": 500, "photographs": ["images/panel.jpg", ""]})");
+                   course["screens"] = QJsonArray{screen};
+               })
+            << "prestart: sequence: photographs: item 2 names no file";
+        QTest::newRow("a FIFO is said to be one, not missing")
+            << CourseEdit([=](QJsonObject &course, QDir folder) {
+                   QVERIFY(::mkfifo(QFile::encodeName(folder.filePath("images/pipe.jpg")).constData(), 0600) == 0);
+                   photographOfBattery("images/pipe.jpg")(course);
+               })
+            << "prestart/battery: images/pipe.jpg: is a FIFO, not a file";
+        QTest::newRow("a link to a device is said to be one")
+            << CourseEdit([=](QJsonObject &course, QDir folder) {
+                   QVERIFY(QFile::link("/dev/zero", folder.filePath("images/zero.jpg")));
+                   photographOfBattery("images/zero.jpg")(course);
+               })
+            << "prestart/battery: images/zero.jpg: is a character device, not a file";
+        QTest::newRow("a link leading out of the course's folder is refused as .. is")
+            << CourseEdit([=](QJsonObject &course, QDir folder) {
+                   QVERIFY(QImage(8, 6, QImage::Format_RGB32).save(folder.filePath("../outside.jpg")));
+                   QVERIFY(QFile::link("../../outside.jpg", folder.filePath("images/outside.jpg")));
+                   photographOfBattery("images/outside.jpg")(course);
+               })
+            << "prestart/battery: images/outside.jpg: is a link leading out of the course's folder";
+        QTest::newRow("a course id that is not an IRI")
+            << CourseEdit([](QJsonObject &course, QDir) { course["id"] = "battery check"; })
+            << "field id: \"battery check\" is not an IRI";
+    }
+    void theCheckerAndTheTrainerRefuseTheSameCourses()
+    {
+        QFETCH(CourseEdit, edit);
+        QFETCH(QString, expected);
+        const QString file = writeSoundCourse(edit);
+        QVERIFY(!file.isEmpty());
+
+        QStringList reported;
+        for (const CourseFinding &finding : checkCourse(file))
+            reported << finding.toString();
+        QVERIFY2(std::any_of(reported.begin(), reported.end(), [&](const QString &f) { return f.contains(expected); }),
+                 qPrintable(reported.join(u'\n')));
+        try {
+            checkCourseFiles(loadCourse(file));
+            QFAIL("the trainer took the course");
+        } catch (const RuntimeError &error) {
+            QVERIFY2(error.message().contains(expected), qPrintable(error.message()));
+        }
     }
 
     // Format 1 names the template's controls itself; leaving one out used to pass unnoticed.

@@ -1,9 +1,12 @@
 #include "content/ContentPath.h"
 #include "content/ContentPicture.h"
+#include "content/PictureCheck.h"
 #include "content/PicturesAhead.h"
 #include "platform/RuntimeError.h"
 
+#include <QBuffer>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QThread>
 #include <QTest>
@@ -16,6 +19,19 @@ void writeFile(const QString &path, const QByteArray &bytes)
     QFile file(path);
     QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
     file.write(bytes);
+}
+
+// A JPEG as a phone writes a portrait photograph: the pixels stored on their
+// side, with EXIF orientation 6 (turn a quarter clockwise to show it).
+QByteArray sidewaysJpeg(const QImage &stored)
+{
+    QByteArray jpeg;
+    QBuffer buffer(&jpeg);
+    buffer.open(QIODevice::WriteOnly);
+    stored.save(&buffer, "JPEG", 95);
+    const QByteArray exif = QByteArray::fromHex("ffe10022" "457869660000" "4d4d002a00000008"
+                                                "0001" "011200030000000100060000" "00000000");
+    return jpeg.insert(2, exif); // after the start of image
 }
 } // namespace
 
@@ -138,6 +154,56 @@ private slots:
         QCOMPARE(compact.depth(), 24);
         QCOMPARE(compact.convertToFormat(whole.format()), whole);
         QDir::setCurrent(previous);
+    }
+
+    // Trainer pages, read ahead or not, the editor's canvas, the storyboard and
+    // the checker all read pictures through these.
+    void aPortraitPhonePhotographIsShownUpright()
+    {
+        QImage stored(640, 480, QImage::Format_RGB32); // shown: the top half on the right
+        stored.fill(Qt::blue);
+        for (int y = 0; y < 240; ++y)
+            for (int x = 0; x < 640; ++x)
+                stored.setPixel(x, y, qRgb(255, 0, 0));
+        const QString previous = QDir::currentPath();
+        QDir::setCurrent(m_dir.path());
+        const QString path = QStringLiteral("images/portrait.jpg");
+        writeFile(path, sidewaysJpeg(stored));
+        const auto upright = [](const QImage &shown, int left, int right, int y) {
+            return qRed(shown.pixel(left, y)) < 60 && qBlue(shown.pixel(left, y)) > 200 &&
+                   qRed(shown.pixel(right, y)) > 200 && qBlue(shown.pixel(right, y)) < 60;
+        };
+
+        QCOMPARE(pictureSize(path), QSize(480, 640));
+        QCOMPARE(PictureChecks::shared().check(path).size, QSize(480, 640));
+        QString problem;
+        const QImage whole = readCompletePicture(path, problem);
+        QCOMPARE(whole.size(), QSize(480, 640));
+        QVERIFY(upright(whole, 100, 380, 320));
+        // Fitted into a square box: decoded small, then turned, black bars beside it.
+        const QSize box(100, 100);
+        const QImage fitted = loadContentPicture({QStringLiteral("images\\portrait.jpg"), box});
+        QCOMPARE(fitted.size(), box);
+        QCOMPARE(fitted.pixel(4, 50), qRgb(0, 0, 0));
+        QVERIFY(upright(fitted, 25, 75, 50));
+        readPicturesAhead({{QStringLiteral("images\\portrait.jpg"), box}});
+        QCOMPARE(loadContentPicture({QStringLiteral("images\\portrait.jpg"), box}), fitted);
+        QDir::setCurrent(previous);
+    }
+
+    // A check is kept only while the file is unchanged: a photograph cut short
+    // after it passed is reported.
+    void aPictureChangedAfterItsCheckIsCheckedAgain()
+    {
+        PictureChecks checks;
+        const QString path = m_dir.filePath(QStringLiteral("images/checked.jpg"));
+        QVERIFY(QFile::copy(m_dir.filePath(QStringLiteral("images/whole.jpg")), path));
+        QCOMPARE(checks.check(path).problem, QString());
+        QCOMPARE(checks.check(path).size, QSize(320, 240));
+        QVERIFY(QFile::resize(path, QFileInfo(path).size() / 2));
+        const PictureCheckResult cut = checks.check(path);
+        QVERIFY2(!cut.problem.isEmpty(), "a photograph cut short passed its check");
+        QCOMPARE(cut.size, QSize());
     }
 
 private:

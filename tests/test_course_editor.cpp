@@ -1,4 +1,6 @@
 // The course editor's document and views, offscreen.
+#include "Autosave.h"
+#include "CourseBuilding.h"
 #include "ChecksPanel.h"
 #include "CourseEdits.h"
 #include "EditorWindow.h"
@@ -21,6 +23,10 @@
 #include <QImage>
 #include <QJsonDocument>
 #include <QLineEdit>
+#include <QMimeDatabase>
+#include <QProcess>
+#include <QUndoStack>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -71,6 +77,7 @@ class TestCourseEditor : public QObject {
 
     QTemporaryDir m_folder;
     QString m_file;
+    QTemporaryDir m_state; // the user's state, settings and data folders
 
     void writeCourse(const QByteArray &json)
     {
@@ -82,6 +89,10 @@ class TestCourseEditor : public QObject {
 private slots:
     void initTestCase()
     {
+        // Before anything reads them: autosaves, settings and file types go to a folder of the test's own.
+        qputenv("XDG_STATE_HOME", m_state.filePath(QStringLiteral("state")).toUtf8());
+        qputenv("XDG_CONFIG_HOME", m_state.filePath(QStringLiteral("config")).toUtf8());
+        qputenv("XDG_DATA_HOME", m_state.filePath(QStringLiteral("data")).toUtf8());
         QDir(m_folder.path()).mkpath(QStringLiteral("images"));
         QImage panel(800, 600, QImage::Format_RGB32);
         panel.fill(Qt::darkGray);
@@ -89,7 +100,12 @@ private slots:
         m_file = m_folder.filePath(QStringLiteral("course.json"));
     }
 
-    void init() { writeCourse(TwoScreens); }
+    void init()
+    {
+        writeCourse(TwoScreens);
+        // A window a test leaves with unsaved changes keeps them aside, as a killed editor does: not for the next.
+        QDir(m_state.filePath(QStringLiteral("state"))).removeRecursively();
+    }
 
     void openedAndSavedUnchangedTheFileKeepsItsBytes_data()
     {
@@ -140,8 +156,12 @@ private slots:
         QCOMPARE(document.open(m_file), QString());
         QVERIFY(!document.isReadOnly());
         document.undoStack().push(new MoveEdit(document, {0, -1}, 1));
+        const QString removed = document.languageTags().constLast();
+        document.undoStack().push(new LanguageEdit(document, removed, {}));
         QCOMPARE(document.save(), QString());
         QVERIFY(readAll(m_file) != original);
+        QVERIFY2(!readAll(m_file).contains("\"" + removed.toUtf8() + "\":"), "a text of the removed language is left");
+        document.undoStack().undo();
         document.undoStack().undo();
         QCOMPARE(document.save(), QString());
         QCOMPARE(readAll(m_file), original);
@@ -361,7 +381,7 @@ private slots:
         place->usePhotograph(picture("panel-battery.jpg"));
         setTexts({0, 0}, QStringLiteral("text"), texts("Now switch the fuel pump on.", "Jetzt die Kraftstoffpumpe einschalten."));
         select({0, 1});
-        place->useSound(empty.filePath(QStringLiteral("sounds/click.wav")));
+        place->useSound(outside.filePath(QStringLiteral("click.wav"))); // the same file again: the same name
         place->usePhotograph(picture("panel-pump.jpg"));
         select({0, -1});
         screen->useSequencePhotographs({picture("pressure-1.jpg"), picture("pressure-2.jpg")});
@@ -431,6 +451,298 @@ private slots:
         QVERIFY(!step().contains(QStringLiteral("presses")) && !step().contains(QStringLiteral("photographs")));
         window.document().undoStack().undo();
         QCOMPARE(step()[QStringLiteral("presses")].toInt(), 3);
+    }
+
+    void unsavedChangesKeptBeforeAKillAreOfferedAndRestoredAtTheNextStart()
+    {
+        {
+            EditorWindow killed;
+            QCOMPARE(killed.openCourse(m_file), QString());
+            killed.document().undoStack().push(new TextEdit(killed.document(), {0, 1}, QStringLiteral("text"),
+                                                            QStringLiteral("en"), QStringLiteral("Pump off.")));
+            QCOMPARE(killed.autosave().keepNow(), QString());
+        } // gone without being asked, as a killed editor would be
+        QCOMPARE(readAll(m_file), QByteArray(TwoScreens));
+        EditorWindow window;
+        QStringList shown;
+        window.setAsker([&shown](EditorWindow::Question question, const QString &, const QStringList &differences) {
+            shown = differences;
+            return question == EditorWindow::Question::KeptChanges ? EditorWindow::Answer::Restore : EditorWindow::Answer::Cancel;
+        });
+        QCOMPARE(window.openCourse(m_file), QString());
+        QCOMPARE(shown, QStringList{QStringLiteral("Step prestart/pump: text changed")});
+        QVERIFY(window.isWindowModified());
+        QVERIFY(window.save());
+        QCOMPARE(savedCourse(m_file)[QStringLiteral("screens")][0][QStringLiteral("steps")][1][QStringLiteral("text")]
+                                    [QStringLiteral("en")].toString(),
+                 QStringLiteral("Pump off."));
+        QVERIFY2(!QFileInfo::exists(window.autosave().fileFor(m_file)), "the saved changes are still kept aside");
+        EditorWindow next; // nothing left to offer
+        next.setAsker([](EditorWindow::Question, const QString &, const QStringList &) -> EditorWindow::Answer {
+            qFatal("asked about changes that were saved");
+        });
+        QCOMPARE(next.openCourse(m_file), QString());
+    }
+
+    void aCourseChangedOnDiskIsNeverReplacedUnasked_data()
+    {
+        QTest::addColumn<bool>("reload");
+        QTest::newRow("the author reloads the other program's version") << true;
+        QTest::newRow("the author keeps theirs under another name") << false;
+    }
+    void aCourseChangedOnDiskIsNeverReplacedUnasked()
+    {
+        QFETCH(bool, reload);
+        EditorWindow window;
+        QCOMPARE(window.openCourse(m_file), QString());
+        CourseDocument &document = window.document();
+        document.undoStack().push(new DeleteEdit(document, {1, -1}));
+        // A second editor saves its own change.
+        CourseDocument other;
+        QCOMPARE(other.open(m_file), QString());
+        other.undoStack().push(new IdEdit(other, {0, 0}, QStringLiteral("master")));
+        QCOMPARE(other.save(), QString());
+        const QByteArray theirs = readAll(m_file);
+
+        QVERIFY(document.isChangedOnDisk());
+        QVERIFY(!document.save().isEmpty());
+        QCOMPARE(readAll(m_file), theirs);
+        QStringList shown;
+        window.setAsker([&](EditorWindow::Question, const QString &, const QStringList &differences) {
+            shown = differences;
+            return reload ? EditorWindow::Answer::Reload : EditorWindow::Answer::Cancel;
+        });
+        if (reload) {
+            window.checkDisk();
+            QVERIFY(shown.contains(QStringLiteral("Step prestart/master: added")));
+            QCOMPARE(document.screens().size(), 2);
+            QVERIFY(!window.isWindowModified());
+        } else {
+            QVERIFY(!window.save()); // asked, and not replaced
+            QTemporaryDir elsewhere;
+            QCOMPARE(document.saveAs(elsewhere.path()), QString());
+            QCOMPARE(savedCourse(elsewhere.filePath(QStringLiteral("course.json")))[QStringLiteral("screens")].toArray().size(), 1);
+            QVERIFY2(QFileInfo(elsewhere.filePath(QStringLiteral("images/panel.png"))).isFile(), "the photograph stayed behind");
+        }
+        QCOMPARE(readAll(m_file), theirs);
+    }
+
+    void nothingButSavingWritesIntoTheCourseFolder()
+    {
+        QTemporaryDir outside;
+        QImage picture(64, 48, QImage::Format_RGB32);
+        picture.fill(Qt::red);
+        QVERIFY(picture.save(outside.filePath(QStringLiteral("kept.png"))));
+        QVERIFY(picture.save(outside.filePath(QStringLiteral("undone.png"))));
+        const auto files = [this] { return QDir(m_folder.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot)
+                                           + QDir(m_folder.filePath(QStringLiteral("images"))).entryList(QDir::Files); };
+        const QStringList before = files();
+        EditorWindow window;
+        QCOMPARE(window.openCourse(m_file), QString());
+        window.select({0, -1});
+        window.placePanel()->usePhotograph(outside.filePath(QStringLiteral("undone.png")));
+        window.document().undoStack().undo();
+        window.placePanel()->usePhotograph(outside.filePath(QStringLiteral("kept.png")));
+        window.checks()->recheckNow();
+        QTRY_VERIFY(!window.checks()->isChecking());
+        QCOMPARE(files(), before);
+        for (int i = 0; i < window.checks()->count(); ++i)
+            QVERIFY2(!window.checks()->item(i)->text().contains(QLatin1String("kept.png")), qPrintable(window.checks()->item(i)->text()));
+        QVERIFY(window.save());
+        QVERIFY(QFileInfo::exists(m_folder.filePath(QStringLiteral("images/kept.png"))));
+        QVERIFY2(!QFileInfo::exists(m_folder.filePath(QStringLiteral("images/undone.png"))), "a photograph picked and undone was copied");
+        QVERIFY(QFile::copy(outside.filePath(QStringLiteral("undone.png")), m_folder.filePath(QStringLiteral("images/Left.PNG"))));
+        QVERIFY(window.document().unusedFiles().contains(QStringLiteral("images/Left.PNG")));
+        QVERIFY(!window.document().unusedFiles().contains(QStringLiteral("images/kept.png")));
+        QFile::remove(m_folder.filePath(QStringLiteral("images/Left.PNG")));
+        QFile::remove(m_folder.filePath(QStringLiteral("images/kept.png")));
+    }
+
+    void aSaveOntoAFullDiskLeavesTheFileAsItWas()
+    {
+        QTemporaryDir mountPoint;
+        if (QProcess::execute(QStringLiteral("mount"), {QStringLiteral("-t"), QStringLiteral("tmpfs"), QStringLiteral("-o"),
+                                                        QStringLiteral("size=256k"), QStringLiteral("tmpfs"), mountPoint.path()}) != 0)
+            QSKIP("no tmpfs can be mounted here");
+        const auto unmount = qScopeGuard([&] { QProcess::execute(QStringLiteral("umount"), {mountPoint.path()}); });
+        const QString file = mountPoint.filePath(QStringLiteral("course.json"));
+        QFile course(file);
+        QVERIFY(course.open(QIODevice::WriteOnly) && course.write(TwoScreens) > 0);
+        course.close();
+        CourseDocument document;
+        QCOMPARE(document.open(file), QString());
+        QFile filler(mountPoint.filePath(QStringLiteral("filler")));
+        QVERIFY(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+        while (filler.write(QByteArray(4096, 'x')) == 4096) {
+        }
+        filler.close();
+        document.undoStack().push(new TextEdit(document, {0, -1}, QStringLiteral("text"), QStringLiteral("en"),
+                                               QString(3000, QLatin1Char('a'))));
+        const QString error = document.save();
+        QVERIFY2(error.contains(QLatin1String("course.json")),
+                 qPrintable(QStringLiteral("saved %1 bytes beside a filler of %2").arg(QFileInfo(file).size()).arg(filler.size())));
+        QCOMPARE(readAll(file), QByteArray(TwoScreens));
+        QVERIFY(document.isModified());
+        QCOMPARE(QDir(mountPoint.path()).entryList(QDir::Files | QDir::Hidden), (QStringList{"course.json", "filler"}));
+    }
+
+    void everyKeyLeadsToOneCommandAndEveryConfirmedEditIsOneUndoStep()
+    {
+        EditorWindow window;
+        QCOMPARE(window.openCourse(m_file), QString());
+        QHash<QKeySequence, QString> taken;
+        for (QAction *action : window.findChildren<QAction *>()) {
+            for (const QKeySequence &key : action->shortcuts()) {
+                QVERIFY2(!taken.contains(key), qPrintable(QStringLiteral("%1 is the key of %2 and %3")
+                                                              .arg(key.toString(), taken.value(key), action->text())));
+                taken.insert(key, action->text());
+            }
+        }
+        QVERIFY(taken.contains(QKeySequence(QKeySequence::Redo)));
+
+        window.select({0, 0});
+        TextsTable *texts = window.texts();
+        texts->setCurrentCell(4, 0); // the step's fit mark, which takes no text
+        texts->keyboardSearch(QStringLiteral("P"));
+        QCOMPARE(texts->currentRow(), 4);
+        const QString before = window.document().step({0, 0})[QStringLiteral("text")][QStringLiteral("en")].toString();
+        texts->item(3, 0)->setText(QStringLiteral("Pump on now."));
+        texts->item(3, 0)->setText(QStringLiteral("Pump on, now."));
+        window.document().undoStack().undo();
+        QCOMPARE(window.document().step({0, 0})[QStringLiteral("text")][QStringLiteral("en")].toString(), QStringLiteral("Pump on now."));
+        window.document().undoStack().undo();
+        QCOMPARE(window.document().step({0, 0})[QStringLiteral("text")][QStringLiteral("en")].toString(), before);
+    }
+
+    void theWindowFitsASmallScreenInALightOrDarkPalette()
+    {
+        QJsonObject course = QJsonDocument::fromJson(TwoScreens).object();
+        QJsonArray screens = course[QStringLiteral("screens")].toArray();
+        QJsonObject screen = screens[0].toObject();
+        screen[QStringLiteral("sequence")] = QJsonObject{{QStringLiteral("periodMs"), 1500}};
+        screens[0] = screen;
+        course[QStringLiteral("screens")] = screens;
+        writeCourse(QJsonDocument(course).toJson());
+        EditorWindow window;
+        QCOMPARE(window.openCourse(m_file), QString());
+        for (const CoursePlace place : {CoursePlace{0, -1}, CoursePlace{0, 1}, CoursePlace{1, -1}}) {
+            window.select(place);
+            QCoreApplication::processEvents();
+            const QSize least = window.minimumSizeHint().expandedTo(window.minimumSize());
+            QVERIFY2(least.width() <= 1000 && least.height() <= 560,
+                     qPrintable(QStringLiteral("%1 x %2").arg(least.width()).arg(least.height())));
+        }
+        const auto contrast = [](const QColor &a, const QColor &b) {
+            const auto luminance = [](const QColor &c) {
+                const auto linear = [](float v) { return v <= 0.03928f ? v / 12.92f : std::pow((v + 0.055f) / 1.055f, 2.4f); };
+                return 0.2126f * linear(c.redF()) + 0.7152f * linear(c.greenF()) + 0.0722f * linear(c.blueF());
+            };
+            const float la = luminance(a), lb = luminance(b);
+            return (std::max(la, lb) + 0.05f) / (std::min(la, lb) + 0.05f);
+        };
+        window.select({0, 0});
+        for (const QColor base : {QColor(Qt::white), QColor(0x23, 0x26, 0x29)}) {
+            QPalette palette = window.texts()->palette();
+            palette.setColor(QPalette::Base, base);
+            window.texts()->setPalette(palette);
+            const QColor mark = window.texts()->item(4, 0)->foreground().color();
+            QVERIFY2(contrast(mark, base) >= 4.5, qPrintable(QStringLiteral("%1 on %2").arg(mark.name(), base.name())));
+        }
+    }
+
+    void theCourseIsAFileTypeOfItsOwn_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QString>("type");
+        QTest::newRow("a course folder's course.json") << "course.json" << QByteArray(TwoScreens) << "application/vnd.kelvora.course+json";
+        QTest::newRow("a course of the author's format without an extension")
+            << "lesson" << QByteArray(TwoScreens) << "application/vnd.kelvora.course+json";
+        QTest::newRow("an unrelated JSON file") << "package.json" << QByteArray(R"({"name": "x", "format": 1})")
+                                                << "application/json";
+    }
+    void theCourseIsAFileTypeOfItsOwn()
+    {
+        QFETCH(QString, name);
+        QFETCH(QByteArray, content);
+        QFETCH(QString, type);
+        const QString packages = m_state.filePath(QStringLiteral("data/mime/packages"));
+        if (!QFileInfo::exists(packages + QStringLiteral("/org.kelvora.course.xml"))) {
+            QVERIFY(QDir().mkpath(packages));
+            QVERIFY(QFile::copy(QStringLiteral(KELVORA_SOURCE_DIR "/packaging/org.kelvora.course.xml"),
+                                packages + QStringLiteral("/org.kelvora.course.xml")));
+            QCOMPARE(QProcess::execute(QStringLiteral("update-mime-database"), {m_state.filePath(QStringLiteral("data/mime"))}), 0);
+        }
+        QTemporaryDir folder;
+        QFile file(folder.filePath(name));
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(content) == content.size());
+        file.close();
+        QCOMPARE(QMimeDatabase().mimeTypeForFile(file.fileName()).name(), type);
+    }
+
+    void aCourseGrowsFromPhotographsInNameOrderAndItsStepsTakeAfterTheOneBefore()
+    {
+        QJsonObject course = QJsonDocument::fromJson(TwoScreens).object();
+        int first = -1;
+        course = withScreensFromPhotographs(course, 0, {"images/Panel 2.jpg", "images/panel 10.jpg"}, &first);
+        QCOMPARE(first, 1);
+        QStringList ids;
+        for (const QJsonValue &screen : course[QStringLiteral("screens")].toArray())
+            ids << screen[QStringLiteral("id")].toString();
+        QCOMPARE(ids, (QStringList{"prestart", "panel-2", "panel-10", "gauges"}));
+
+        // Steps from photographs after the screen's second step: each inherits the shape, size and sound before it.
+        QJsonArray steps = course[QStringLiteral("screens")][0][QStringLiteral("steps")].toArray();
+        QJsonObject pump = steps[1].toObject();
+        pump[QStringLiteral("sound")] = QStringLiteral("sounds/click.wav");
+        steps[1] = pump;
+        QJsonArray screens = course[QStringLiteral("screens")].toArray();
+        QJsonObject prestart = screens[0].toObject();
+        prestart[QStringLiteral("steps")] = steps;
+        screens[0] = prestart;
+        course[QStringLiteral("screens")] = screens;
+        course = withStepsFromPhotographs(course, 0, 1, {"images/a.jpg", "images/b.jpg"}, {});
+        steps = course[QStringLiteral("screens")][0][QStringLiteral("steps")].toArray();
+        QCOMPARE(steps.size(), 4);
+        for (int i : {2, 3}) {
+            QCOMPARE(steps[i][QStringLiteral("target")], steps[1][QStringLiteral("target")]);
+            QCOMPARE(steps[i][QStringLiteral("sound")].toString(), QStringLiteral("sounds/click.wav"));
+        }
+        QCOMPARE(steps[3][QStringLiteral("photograph")].toString(), QStringLiteral("images/b.jpg"));
+        QCOMPARE(stepIds(course, 0).removeDuplicates(), 0);
+
+        // A step moved to another screen leaves its own, and a photograph twice as wide moves its targets along.
+        course = withStepMoved(course, {0, 0}, 3);
+        QCOMPARE(stepIds(course, 3), QStringList{"battery"});
+        QCOMPARE(stepIds(course, 0).size(), 3);
+        QCOMPARE(scaledTarget(QJsonObject{{QStringLiteral("rectangle"), QJsonArray{100, 80, 40, 30}}}, QSizeF(800, 600),
+                              QSizeF(1600, 600)),
+                 (QJsonObject{{QStringLiteral("rectangle"), QJsonArray{200, 80, 80, 30}}}));
+    }
+
+    void aStepCopiedInOneWindowIsPastedInAnotherCourseWithItsPhotograph()
+    {
+        EditorWindow from;
+        QCOMPARE(from.openCourse(m_file), QString());
+        QJsonObject step = from.document().step({0, 1});
+        step[QStringLiteral("photograph")] = QStringLiteral("images/panel.png");
+        from.document().undoStack().push(new WholeCourseEdit(from.document(),
+            CourseDocument::withObject(from.document().course(), {0, 1}, step), QStringLiteral("test")));
+        from.select({0, 1});
+        from.copySteps(false);
+
+        QTemporaryDir other;
+        EditorWindow to;
+        QCOMPARE(to.openCourse(other.path()), QString());
+        to.document().undoStack().push(new AddEdit(to.document(), {}, false, QJsonObject{{QStringLiteral("id"), QStringLiteral("first")}}));
+        to.select({0, -1});
+        to.pasteSteps();
+        QCOMPARE(stepIds(to.document().course(), 0), QStringList{"pump"});
+        QVERIFY(to.save());
+        QCOMPARE(savedCourse(other.filePath(QStringLiteral("course.json")))[QStringLiteral("screens")][0][QStringLiteral("steps")][0]
+                              [QStringLiteral("photograph")].toString(),
+                 QStringLiteral("images/panel.png"));
+        QVERIFY(QFileInfo(other.filePath(QStringLiteral("images/panel.png"))).isFile());
     }
 
     void aFormatOneCourseOpensReadOnly()

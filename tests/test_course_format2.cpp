@@ -144,7 +144,7 @@ private slots:
         QTest::newRow("a missing caption of a language without defaults is a load error naming both")
             << QByteArray(R"("languages": [{"tag": "de", "name": "Deutsch"}, {"tag": "pt-BR", "name": "Português", )" +
                           portuguese + "}}]")
-            << QStringLiteral("language pt-BR, field captions, field credit: is missing");
+            << QStringLiteral("pt-BR: captions/credit: is missing");
     }
     void captionsComeFromTheCourseWithDefaultsForKnownTags()
     {

@@ -1,5 +1,8 @@
 #include "course/CourseJson.h"
+#include "course/author/AuthorReader.h"
+#include "course/author/AuthorWriter.h"
 
+#include <QFile>
 #include <QJsonDocument>
 #include <QTest>
 
@@ -10,6 +13,8 @@ class TestCourseJson : public QObject {
 private slots:
     void writesTheOneFormAndReadsBackTheSame();
     void anyFieldOrderWritesTheSameBytes();
+    void theTypedCourseWritesTheBytesItWasReadFrom_data();
+    void theTypedCourseWritesTheBytesItWasReadFrom();
 };
 
 namespace {
@@ -88,6 +93,24 @@ void TestCourseJson::anyFieldOrderWritesTheSameBytes()
         "languages": [{"name": "Deutsch", "tag": "de"}, {"captions": {"exit": "Leave", "start": "Go"}, "name": "English", "tag": "en"}],
         "title": {"en": "Pre-flight check", "de": "Vorflugkontrolle"}, "id": "urn:example:courses:preflight", "format": 2})";
     QCOMPARE(QString::fromUtf8(canonicalCourseJson(parse(shuffled))), QString::fromUtf8(Canonical));
+}
+
+void TestCourseJson::theTypedCourseWritesTheBytesItWasReadFrom_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::newRow("every kind of field, captions and text order") << Canonical;
+    for (const char *course : {"shutdown", "example"}) {
+        QFile file(QStringLiteral(KELVORA_SOURCE_DIR "/content/courses/%1/course.json").arg(QLatin1String(course)));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QTest::newRow(qPrintable(QStringLiteral("the shipped %1 course").arg(QLatin1String(course)))) << file.readAll();
+    }
+}
+
+void TestCourseJson::theTypedCourseWritesTheBytesItWasReadFrom()
+{
+    QFETCH(QByteArray, bytes);
+    QCOMPARE(QString::fromUtf8(writeAuthorCourse(readAuthorCourse(parse(bytes), QStringLiteral("course.json")))),
+             QString::fromUtf8(bytes));
 }
 
 QTEST_GUILESS_MAIN(TestCourseJson)

@@ -11,6 +11,7 @@
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QJsonDocument>
 #include <QTest>
 
 using namespace kelvora;
@@ -125,18 +126,26 @@ void PhotographViewTest::editsTheCurrentTargetInPhotographPixels()
     const qsizetype before = edited.size();
     QTest::keyClick(&view, Qt::Key_Right);
     QCOMPARE(last(), std::pair(0, target("oval", {11, 20, 300, 100})));
-    QTest::keyClick(&view, Qt::Key_Up, Qt::ShiftModifier);
+    QTest::keyClick(&view, Qt::Key_Up, Qt::AltModifier);
     QCOMPARE(last(), std::pair(0, target("oval", {11, 10, 300, 100})));
-    QTest::keyClick(&view, Qt::Key_Up, Qt::ShiftModifier);
+    QTest::keyClick(&view, Qt::Key_Up, Qt::AltModifier);
     QTest::keyClick(&view, Qt::Key_Up);
     QCOMPARE(last(), std::pair(0, target("oval", {11, 0, 300, 100})));
     QCOMPARE(edited.size(), before + 3); // the nudge against the edge moved nothing and said nothing
+    QTest::keyClick(&view, Qt::Key_Right, Qt::ShiftModifier);
+    QTest::keyClick(&view, Qt::Key_Down, Qt::ShiftModifier | Qt::AltModifier);
+    QCOMPARE(last(), std::pair(0, target("oval", {11, 0, 301, 110})));
 
-    // A press on a faint target or beside the current one edits nothing.
+    // A drag on a faint target or beside the current one edits none: it draws a new target.
     show({target("oval", {10, 20, 300, 100}), target("rectangle", {1200, 900, 100, 100})}, 0);
-    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("not accepted"));
+    QSignalSpy drawn(&view, &PhotographView::targetDrawn);
     drag(view, onScreen(view, size, {1250, 950}), onScreen(view, size, {1400, 1000}));
-    QCOMPARE(edited.size(), before + 3);
+    QCOMPARE(edited.size(), before + 5);
+    QCOMPARE(drawn.size(), 1);
+    const QJsonArray box = drawn.last().at(0).toJsonObject()[QStringLiteral("rectangle")].toArray();
+    QVERIFY2(std::abs(box[0].toInt() - 1250) <= 4 && std::abs(box[1].toInt() - 950) <= 4 &&
+                 std::abs(box[2].toInt() - 150) <= 8 && std::abs(box[3].toInt() - 50) <= 8,
+             qPrintable(QJsonDocument(box).toJson(QJsonDocument::Compact)));
 }
 
 void PhotographViewTest::fitsAPhotographAsTheTrainerDoes_data()

@@ -2,6 +2,7 @@
 #include "LessonProbe.h"
 #include "TestRun.h"
 #include "app/TrainerApplication.h"
+#include "course/author/AuthorCompiler.h"
 #include "record/RecordFile.h"
 #include "record/RecordOptions.h"
 #include "record/ResultsScreen.h"
@@ -15,6 +16,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QImage>
 #include <QLabel>
 #include <QPushButton>
 #include <QScopeGuard>
@@ -126,11 +128,13 @@ private slots:
     void aRunStartedFurtherOnIsNotCompleted();
     void aRecordAppearsWholeOrNotAtAll();
     void runsEndingAtOnceLeaveEveryRecord();
+    void whatAnEndedRunLeftBehindIsMadeGoodAndPrivate();
     void aLongNameIsCutInTheFileNameOnly();
     void aRecordGoesOnlyIntoARegularFile_data();
     void aRecordGoesOnlyIntoARegularFile();
     void activityIdsAreIrisAndNamesAreTheCourses_data();
     void activityIdsAreIrisAndNamesAreTheCourses();
+    void anAuthorsStepKeepsItsIdWhenAScreenIsInsertedBeforeIt();
 };
 
 void TestRunRecord::checkRunRecordsMissesHintsAndDurations()
@@ -203,6 +207,12 @@ void TestRunRecord::checkRunRecordsMissesHintsAndDurations()
     QCOMPARE(statements.last()["actor"]["name"].toString(), QStringLiteral("alice"));
     QCOMPARE(statements.last()["context"]["language"].toString(), QStringLiteral("en-GB"));
     QCOMPARE(recorded.summary(), (QStringList{"alice", "startup", "check", "completed", "0:00:03", "5", "2"}));
+    // Only step 3 went without a miss or hint: a third, below the pass mark of 0.8.
+    const QJsonObject score = statements.last()["result"]["score"].toObject();
+    QCOMPARE(score["raw"].toInt(), 1);
+    QCOMPARE(score["max"].toInt(), 3);
+    QVERIFY(qFuzzyCompare(score["scaled"].toDouble(), 1.0 / 3));
+    QCOMPARE(statements.last()["result"]["success"], QJsonValue(false));
 
     // The results page: screen 18's row and the total, then Close ends the program.
     auto *results = qobject_cast<ResultsScreen *>(TestRun::currentScreen());
@@ -212,6 +222,11 @@ void TestRunRecord::checkRunRecordsMissesHintsAndDurations()
     QCOMPARE(results->control<QLabel>("Cell1_0")->text(), QStringLiteral("18"));
     QCOMPARE(results->control<QLabel>("Cell2_2")->text(), QStringLiteral("5"));
     QCOMPARE(results->control<QLabel>("Cell2_3")->text(), QStringLiteral("2"));
+    QCOMPARE(results->control<QLabel>("Score")->text(), QStringLiteral("Score: 33 % (1/3), not passed"));
+    // Beside the table, screen 18 with the trainee's misses: the first one where it was pressed.
+    const QImage map = results->control<QLabel>("MissMap")->pixmap().toImage();
+    const QColor atMiss = map.pixelColor((QPointF(Nowhere[0]) * map.width() / 1024.0).toPoint());
+    QVERIFY2(atMiss.red() > 150 && atMiss.green() < 100, qPrintable(atMiss.name()));
     results->control<QPushButton>("Close")->click();
     QCOMPARE(run.endStatus, 0);
 }
@@ -298,6 +313,36 @@ void TestRunRecord::aRecordAppearsWholeOrNotAtAll()
     QCOMPARE(saveNewRecord(folder.path(), "run", "second", &error), folder.filePath("run-2.json"));
     QCOMPARE(entries(), (QStringList{"run-2.json", "run.json"}));
     QCOMPARE(contents(first), QByteArray("first"));
+}
+
+// A run ended while it put its record in place, and a umask that would let every user read it.
+void TestRunRecord::whatAnEndedRunLeftBehindIsMadeGoodAndPrivate()
+{
+    QTemporaryDir home;
+    const QString folder = home.filePath("records/2026");
+    const mode_t mask = ::umask(0);
+    QString error;
+    const QString written = saveNewRecord(folder, "20261207-090000-alice", "[]", &error);
+    ::umask(mask);
+    QVERIFY2(!written.isEmpty(), qPrintable(error));
+    const auto modeOf = [](const QString &path) {
+        struct stat status = {};
+        return ::stat(QFile::encodeName(path).constData(), &status) == 0 ? int(status.st_mode & 0777) : -1;
+    };
+    QCOMPARE(modeOf(written), 0600);
+    QCOMPARE(modeOf(folder), 0700);
+    QCOMPARE(modeOf(home.filePath("records")), 0700);
+
+    const auto leave = [&](const QString &name, const QByteArray &bytes) {
+        QFile part(QDir(folder).filePath(name));
+        QVERIFY(part.open(QIODevice::WriteOnly) && part.write(bytes) == bytes.size());
+    };
+    leave(".20261207-090000-alice.Ab12Cd", "[{\"id\": \"a\"}]"); // whole, under a taken name
+    leave(".20261207-091500-bob.Xy34Zw", "[{\"id\": \"b\"");     // cut short
+    leave(".notes.txt", "an editor's file");
+    QCOMPARE(recoverPartFiles(folder), QStringList{QDir(folder).filePath("20261207-090000-alice-2.json")});
+    QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden, QDir::Name),
+             (QStringList{".notes.txt", "20261207-090000-alice-2.json", "20261207-090000-alice.json"}));
 }
 
 void TestRunRecord::runsEndingAtOnceLeaveEveryRecord()
@@ -426,6 +471,46 @@ void TestRunRecord::activityIdsAreIrisAndNamesAreTheCourses()
         const QString id = statement["object"]["id"].toString();
         QVERIFY2(QUrl(id, QUrl::StrictMode).isValid() && !id.contains(' '), qPrintable(id));
     }
+}
+
+// The statements of a run that shows screen `screen` and takes its first step.
+QJsonArray stepTaken(const AuthorCourse &author, int screen)
+{
+    QTemporaryDir records;
+    TickClock clock;
+    RunRecorder recorder(clock, QStringLiteral("battery"), "alice", "guided", {{}, records.path()}, {});
+    recorder.describeCourse(compileAuthorCourse(author));
+    recorder.screenShown(screen);
+    recorder.stepActive(screen, 1, QStringLiteral("Shape1")); // the compiled name of a screen's first step
+    recorder.stepHit(screen, 1);
+    recorder.runEnded(RunResult::left());
+    QFile file(recorder.writtenPath());
+    return file.open(QIODevice::ReadOnly) ? QJsonDocument::fromJson(file.readAll()).array() : QJsonArray();
+}
+
+void TestRunRecord::anAuthorsStepKeepsItsIdWhenAScreenIsInsertedBeforeIt()
+{
+    TestRun run;
+    AuthorCourse author;
+    author.id = QStringLiteral("urn:example:courses:battery");
+    author.title = {{"en", "Battery check"}, {"de", "Batterieprüfung"}};
+    author.languages = {{"en", "English", {}}, {"de", "Deutsch", {}}};
+    AuthorScreen panel{.id = "panel", .title = {{"en", "Panel"}, {"de", "Schalttafel"}}, .photograph = "images/a.jpg"};
+    panel.steps.push_back({.id = "master", .target = Target{Target::Shape::Rectangle, QRect(10, 10, 40, 40)}});
+    author.screens = {panel};
+    const QJsonArray before = stepTaken(author, 1);
+    author.screens.insert(author.screens.begin(), AuthorScreen{.id = "welcome", .photograph = "images/b.jpg"});
+    const QJsonArray after = stepTaken(author, 2);
+
+    QCOMPARE(before.size(), 4); // initialized, experienced, interacted, exited
+    QCOMPARE(after.size(), 4);
+    for (int i : {1, 2})
+        QCOMPARE(after[i]["object"]["id"], before[i]["object"]["id"]);
+    QCOMPARE(before[2]["object"]["id"].toString(), "urn:example:courses:battery/screens/panel/steps/master");
+    const QJsonObject stepNames = before[2]["object"]["definition"]["name"].toObject();
+    QCOMPARE(stepNames.value("en").toString(), "Panel: master");
+    QCOMPARE(stepNames.value("de").toString(), "Schalttafel: master");
+    QCOMPARE(before[0]["object"]["definition"]["name"]["de"].toString(), "Batterieprüfung");
 }
 
 KELVORA_TEST_MAIN(TestRunRecord)

@@ -1,3 +1,4 @@
+#include "course/BuiltInTargetLabels.h"
 #include "course/CourseLoader.h"
 #include "screens/LessonChain.h"
 #include "screens/Run.h"
@@ -59,7 +60,7 @@ private slots:
 
         // Screens still missing from the lesson chain are skipped by the tool.
         QMap<int, int> expected;
-        Run run(loadCourse(BuiltInCourseFile));
+        Run run(loadBuiltInCourse());
         for (auto [screen, states] : StatesPerScreen.asKeyValueRange()) {
             if (std::unique_ptr<Screen>(createLessonScreen(run, screen)))
                 expected[screen] = states;
@@ -117,6 +118,38 @@ private slots:
         QFile index(course.filePath(QStringLiteral("board/lang1/states.tsv")));
         QVERIFY(index.open(QIODevice::ReadOnly | QIODevice::Text));
         QCOMPARE(index.readAll().count('\n'), 3); // the heading, load, step 1
+    }
+
+    // A sequence may hold one photograph for many ticks; it ends on the continue mark as in the trainer.
+    void aSequenceOfOnePhotographThroughoutLeadsOnToContinue()
+    {
+        QTemporaryDir dir;
+        QDir course(dir.path());
+        QVERIFY(course.mkpath(QStringLiteral("images")));
+        QImage picture(1024, 768, QImage::Format_RGB32);
+        picture.fill(Qt::darkGray);
+        QVERIFY(picture.save(course.filePath(QStringLiteral("images/panel.jpg"))));
+        QStringList still;
+        for (int i = 0; i < 40; ++i)
+            still << QStringLiteral("\"images/panel.jpg\"");
+        QFile file(course.filePath(QStringLiteral("course.json")));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(QStringLiteral(R"({"format": 2, "id": "urn:example:courses:still", "title": {"en": "Still"},
+            "languages": [{"tag": "en", "name": "English"}],
+            "screens": [{"id": "wait", "title": {"en": "Wait"}, "photograph": "images/panel.jpg",
+              "text": {"en": "Press the switch."},
+              "steps": [{"id": "switch", "target": {"rectangle": [400, 400, 50, 50]}}],
+              "sequence": {"periodMs": 1000, "photographs": [%1]}}]})")
+                       .arg(still.join(QStringLiteral(", ")))
+                       .toUtf8());
+        file.close();
+
+        QProcess storyboard;
+        storyboard.start(QStringLiteral(KELVORA_STORYBOARD), {QStringLiteral("--course"), file.fileName(), QStringLiteral("--hashes"),
+                                                              QStringLiteral("--language"), QStringLiteral("1"),
+                                                              course.filePath(QStringLiteral("board"))});
+        QVERIFY(storyboard.waitForFinished(60000));
+        QVERIFY2(storyboard.exitCode() == 0, storyboard.readAllStandardError().constData());
     }
 };
 

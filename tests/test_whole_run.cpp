@@ -8,6 +8,7 @@
 #include "screens/Run.h"
 #include "app/TrainerApplication.h"
 #include "content/LanguageFile.h"
+#include "course/BuiltInTargetLabels.h"
 #include "course/CourseLoader.h"
 #include "platform/ErrorReport.h"
 #include "platform/ProgramEnd.h"
@@ -129,7 +130,7 @@ private slots:
         QVERIFY2(QFile::exists(dist + QStringLiteral("/Lang%1.txt").arg(language)), "the content pack was not built");
         const QString previousCurrent = QDir::currentPath();
         QDir::setCurrent(dist);
-        Run run(loadCourse(BuiltInCourseFile), {.contentRoot = dist, .languageFolder = dist});
+        Run run(loadBuiltInCourse(), {.contentRoot = dist, .languageFolder = dist});
         const QString languageFile = run.languageFilePath(QString::number(language));
 
         std::optional<SdlSoundPlayer> sdl;

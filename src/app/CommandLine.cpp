@@ -1,11 +1,11 @@
 #include "CommandLine.h"
 
 #include "record/ClassroomSettings.h"
+#include "platform/ProgramOptions.h"
 #include "record/RecordOptions.h"
 
 #include <QCommandLineParser>
 #include <utility>
-#include <cstdio>
 
 namespace kelvora {
 
@@ -31,6 +31,19 @@ const ValueOption ValueOptions[] = {
     {"language", "TAG", "Teach in the course's language of the tag TAG (with --screen; without it, chosen on the start screen).",
      &CommandLineOptions::languageTag},
 };
+// An option without a value that turns on one way of following a lesson.
+struct AccessFlag {
+    const char *name;
+    const char *description;
+    bool AccessOptions::*member;
+};
+
+const AccessFlag AccessFlags[] = {
+    {"keyboard", "Operate the lessons from the keyboard: Tab moves among the places to press, then Continue and "
+                 "Exit; Space or Enter presses.", &AccessOptions::keyboard},
+    {"steady-marks", "Show the marks steady, with a thicker outline, instead of blinking.", &AccessOptions::steadyMarks},
+    {"narrate", "Speak each explanation in the run's language; N repeats it.", &AccessOptions::narrate},
+};
 // clang-format on
 
 CommandLine stop(int status, QString output, QString error = {})
@@ -46,16 +59,8 @@ CommandLine stop(int status, QString output, QString error = {})
 
 CommandLine CommandLine::parse(const QStringList &arguments)
 {
-    QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QStringLiteral("KELVORA start-up trainer: the cockpit start-up procedure, screen by screen."));
-    // Not addHelpOption(): it also offers Qt's own options, which the trainer does not take.
-    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
-                                  QStringLiteral("Show this help and exit."));
-    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
-                                     QStringLiteral("Show the version and exit."));
-    parser.addOption(help);
-    parser.addOption(version);
+    ProgramOptions programOptions(ProgramName, QStringLiteral("KELVORA start-up trainer: the cockpit start-up procedure, screen by screen."));
+    QCommandLineParser &parser = programOptions.parser();
     const QCommandLineOption author(QStringLiteral("author"),
                                     QStringLiteral("Show every mark's rectangle and name, and the pointer's position "
                                                    "in the caption."));
@@ -67,45 +72,62 @@ CommandLine CommandLine::parse(const QStringList &arguments)
     const QCommandLineOption screen(QStringLiteral("screen"),
                                     QStringLiteral("Start the course at lesson screen N, without the start screen."),
                                     QStringLiteral("N"));
+    const QCommandLineOption passMark(QStringLiteral("pass-mark"),
+                                      QStringLiteral("The share of steps a check run must press right without a miss "
+                                                     "or hint to pass, 0 to 1 (default 0.8, or the settings' passMark)."),
+                                      QStringLiteral("X"));
     parser.addOption(author);
     parser.addOption(mode);
     parser.addOption(screen);
+    parser.addOption(passMark);
+    QList<QCommandLineOption> flags;
+    for (const AccessFlag &flag : AccessFlags) {
+        flags.append(QCommandLineOption(QLatin1String(flag.name), QLatin1String(flag.description)));
+        parser.addOption(flags.last());
+    }
     QList<QCommandLineOption> values;
     for (const ValueOption &option : ValueOptions) {
         values.append(QCommandLineOption(QLatin1String(option.name), QLatin1String(option.description),
                                          QLatin1String(option.valueName)));
         parser.addOption(values.last());
     }
+    const QStringList settingsFiles = ClassroomSettings::files();
+    programOptions.setHelpEnding(QStringLiteral("\nA run is recorded when --trainee, --record or --mode check is given, or "
+                                                "when the settings turn records on: the system-wide\n  %1\n"
+                                                "(its records and store keys cannot be changed by the user's), then\n  %2\n")
+                                     .arg(settingsFiles.mid(1).join(QStringLiteral("\n  ")), settingsFiles.at(0)));
 
-    if (!parser.parse(arguments))
-        return stop(2, {}, QStringLiteral("%1: %2 Try --help.").arg(ProgramName, parser.errorText()));
-    if (!parser.positionalArguments().isEmpty())
+    if (const std::optional<ProgramStop> stopped = programOptions.read(arguments))
+        return stop(stopped->status, stopped->output, stopped->error);
+    // One course file may come without --course: a file manager opens a course so.
+    const QStringList positional = parser.positionalArguments();
+    const bool courseTwice = !positional.isEmpty() && parser.isSet(QStringLiteral("course"));
+    if (positional.size() > 1 || courseTwice)
         return stop(2, {},
                     QStringLiteral("%1: unexpected argument '%2'. Try --help.")
-                        .arg(ProgramName, parser.positionalArguments().constFirst()));
-    if (parser.isSet(help)) {
-        // The usage line names the program, however it was started.
-        const QString text = parser.helpText();
-        const QStringList settingsFiles = ClassroomSettings::files();
-        return stop(0, QStringLiteral("Usage: %1 [options]").arg(ProgramName) + text.mid(text.indexOf(QLatin1Char('\n'))) +
-                           QStringLiteral("\nA run is recorded when --trainee, --record or --mode check is given, or when "
-                                          "the settings file turns records on:\n  %1, else\n  %2\n")
-                               .arg(settingsFiles.at(0), settingsFiles.at(1)));
-    }
-    if (parser.isSet(version))
-        return stop(0, QStringLiteral("%1 %2\n").arg(ProgramName, QStringLiteral(KELVORA_VERSION)));
+                        .arg(ProgramName, positional.constLast()));
 
     CommandLine line;
     for (qsizetype i = 0; i < values.size(); ++i) {
         if (parser.isSet(values.at(i)))
             line.options.*ValueOptions[i].member = parser.value(values.at(i));
     }
+    if (!positional.isEmpty())
+        line.options.courseFile = positional.constFirst();
+    for (qsizetype i = 0; i < flags.size(); ++i)
+        line.options.access.*AccessFlags[i].member = parser.isSet(flags.at(i));
     line.options.author = parser.isSet(author);
     if (parser.isSet(mode)) {
         const QString named = parser.value(mode);
         line.options.mode = modeNamed(named);
         if (!line.options.mode)
             return stop(2, {}, QStringLiteral("%1: unknown mode '%2' (guided or check). Try --help.").arg(ProgramName, named));
+    }
+    if (parser.isSet(passMark)) {
+        line.options.passMark = passMarkNamed(parser.value(passMark));
+        if (!line.options.passMark)
+            return stop(2, {}, QStringLiteral("%1: the pass mark '%2' is not a number from 0 to 1. Try --help.")
+                                   .arg(ProgramName, parser.value(passMark)));
     }
     if (parser.isSet(screen)) {
         bool number = false;
@@ -128,11 +150,7 @@ CommandLine CommandLine::parse(int argc, char **argv)
 
 int CommandLine::finish() const
 {
-    if (!output.isEmpty())
-        std::fputs(qPrintable(output), stdout);
-    if (!error.isEmpty())
-        std::fprintf(stderr, "%s\n", qPrintable(error));
-    return exitStatus;
+    return ProgramStop{exitStatus, output, error}.print();
 }
 
 } // namespace kelvora

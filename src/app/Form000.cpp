@@ -7,10 +7,12 @@
 #include "screens/RunGuard.h"
 #include "screens/Look.h"
 #include "screens/Shape.h"
+#include "screens/TextPlate.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStyle>
 
 namespace kelvora {
 
@@ -44,6 +46,8 @@ Form000::Form000(Run &run) : Screen(run, QSize(1022, 768))
     setObjectName(QStringLiteral("Form000"));
     setWindowTitle(run.course().title);
     setWindowIcon(programIcon());
+    // Its labels stand on the photograph, not on a window: a dark desktop palette would make them unreadable there.
+    setPalette(style()->standardPalette());
 
     m_title = addLabel(this, "Label1", {344, 10, 557, 21}, run.course().title);
     m_title->setProperty("index", 0);
@@ -78,7 +82,7 @@ Form000::Form000(Run &run) : Screen(run, QSize(1022, 768))
     m_start->hide();
     connect(m_start, &QPushButton::clicked, this, guarded(this, [this] { startLessons(); }));
     showCaptions(run.course().languages.front());
-    if (run.course().format == 2) { // an author's photograph, of any size, under the start screen's labels
+    if (run.course().fitsPictures) { // a photograph of any size, under the start screen's labels
         fitPictures();
         m_currentLanguage->setAutoFillBackground(true);
     }
@@ -96,12 +100,14 @@ Form000::Form000(Run &run) : Screen(run, QSize(1022, 768))
         m_start->setEnabled(false);
     }
 
-    setTabOrder(languageButtons[1], exit);
-    setTabOrder(exit, languageButtons[0]);
-    setTabOrder(languageButtons[0], m_start);
-    setTabOrder(m_start, languageButtons[2]);
+    // Tab goes as the screen reads: the languages, the trainee's name, Start, then Exit.
+    QList<QWidget *> order(languageButtons.begin(), languageButtons.end());
+    if (m_traineeName)
+        order << m_traineeName;
+    order << m_start << exit;
+    for (qsizetype i = 1; i < order.size(); ++i)
+        setTabOrder(order.at(i - 1), order.at(i));
     if (m_traineeName) {
-        setTabOrder(m_traineeName, languageButtons[1]);
         m_traineeName->setFocus();
     } else {
         languageButtons[1]->setFocus();
@@ -122,6 +128,12 @@ void Form000::load()
 {
     if (!run().course().startPicture.isEmpty())
         setPicture(run().course().startPicture);
+}
+
+void Form000::pictureChanged()
+{
+    for (QLabel *label : {m_title, m_languageName, m_currentLanguage})
+        plateWhereUnreadable(*label, picture());
 }
 
 void Form000::chooseLanguage(int code)

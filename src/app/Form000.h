@@ -24,6 +24,7 @@ public slots:
 
 protected:
     void load() override;
+    void pictureChanged() override;
 
 private:
     void showCaptions(const CourseLanguage &language);

@@ -19,11 +19,13 @@ RecordPlan RecordPlan::make(const CommandLineOptions &options, const ClassroomSe
     } else {
         plan.destination.folder = settings.recordsFolder.isEmpty() ? defaultRecordsFolder() : settings.recordsFolder;
         plan.problem = recordFolderProblem(plan.destination.folder);
+        recoverPartFiles(plan.destination.folder);
     }
     if (settings.store.isSet()) {
         plan.destination.outbox = defaultOutboxFolder();
         if (plan.problem.isEmpty())
             plan.problem = recordFolderProblem(plan.destination.outbox);
+        recoverPartFiles(plan.destination.outbox);
     }
     return plan;
 }

@@ -5,7 +5,9 @@
 #include "app/StartPlace.h"
 #include "app/TrainerApplication.h"
 #include "course/CourseAssets.h"
+#include "course/BuiltInTargetLabels.h"
 #include "course/CourseLoader.h"
+#include "platform/DisplayCheck.h"
 #include "platform/ErrorReport.h"
 #include "platform/FontConfigWarmUp.h"
 #include "platform/SdlSoundPlayer.h"
@@ -16,6 +18,7 @@
 #include "record/ResultsScreen.h"
 #include "record/RunClock.h"
 #include "record/RunRecorder.h"
+#include "screens/Narrator.h"
 #include "screens/Run.h"
 #include "screens/RunGuard.h"
 #include "screens/Screen.h"
@@ -35,12 +38,12 @@ namespace {
 constexpr int EndOfRunSendMs = 1500;
 
 // The run: its course and where its content lies, found before any window opens.
-std::unique_ptr<Run> prepareRun(const CommandLineOptions &options, RunMode mode)
+std::unique_ptr<Run> prepareRun(const CommandLineOptions &options, RunMode mode, AccessOptions access)
 {
-    RunOptions run{.mode = mode, .authorMode = options.author};
+    RunOptions run{.mode = mode, .authorMode = options.author, .access = access};
     if (options.courseFile.isEmpty()) {
         run.contentRoot = run.languageFolder = locateContent(options.contentFolder);
-        return std::make_unique<Run>(loadCourse(BuiltInCourseFile), run); // a broken built-in course is reported here too
+        return std::make_unique<Run>(loadBuiltInCourse(), run); // a broken built-in course is reported here too
     }
     Course course = loadCourse(options.courseFile);
     checkCourseFiles(course);
@@ -69,14 +72,24 @@ int main(int argc, char **argv)
             return 2;
         }
     }
+    for (const QString &warning : settings.warnings)
+        std::fprintf(stderr, "kelvora-trainer: %s\n", qPrintable(warning));
 
     FontConfigWarmUp fonts;
+    DisplayCheck display("kelvora-trainer");
     TrainerApplication app(argc, argv);
+    display.passed();
+    const AccessOptions access{
+        .keyboard = options.access.keyboard || settings.access.keyboard,
+        .steadyMarks = options.access.steadyMarks || settings.access.steadyMarks,
+        .narrate = options.access.narrate || settings.access.narrate,
+    };
     SystemRunClock clock;
     std::optional<RunRecorder> recorder;
     if (plan.recorded) {
         recorder.emplace(clock, courseName(options), options.trainee, modeName(plan.mode), plan.destination,
                          settings.homePage);
+        recorder->setPassMark(options.passMark.value_or(settings.passMark));
     }
     std::unique_ptr<Run> run;
     std::unique_ptr<Courier> courier; // from the first paint on, when records go to a store
@@ -101,7 +114,7 @@ int main(int argc, char **argv)
         std::_Exit(status);
     };
     try {
-        run = prepareRun(options, plan.mode);
+        run = prepareRun(options, plan.mode, access);
     } catch (const RuntimeError &error) {
         if (recorder)
             recorder->runEnded(RunResult::error(error.message()));
@@ -132,6 +145,12 @@ int main(int argc, char **argv)
     // bench/ starts the trainer with this set, to time its first paint and to watch it idle.
     if (qEnvironmentVariableIsSet("KELVORA_REPORT_FIRST_PAINT"))
         afterFirstPaint([] { std::puts("first paint"), std::fflush(stdout); });
+    // Speech starts after the first paint, as the sound does; the first explanation is spoken then.
+    Narrator narrator;
+    if (run->access().narrate) {
+        run->setNarrator(&narrator);
+        afterFirstPaint([&narrator] { narrator.prepare(); });
+    }
     RunWindow window;
     runHandler(*run, [&] {
         if (recorder)

@@ -119,7 +119,22 @@ qint64 promisedBmpLength(const QByteArray &bytes)
 }
 } // namespace
 
-QImage readCompletePicture(const QString &path, QString &problem)
+namespace {
+// The size a picture of that shown size is decoded at to fit the box: none (as it is) where it fits already.
+QSize decodedSize(QSize shown, QSize fitInto)
+{
+    if (fitInto.isEmpty() || shown.isEmpty() || (shown.width() <= fitInto.width() && shown.height() <= fitInto.height()))
+        return {};
+    return shown.scaled(fitInto, Qt::KeepAspectRatio).expandedTo(QSize(1, 1));
+}
+
+bool turnsSideways(QImageIOHandler::Transformations transformation)
+{
+    return transformation.testFlag(QImageIOHandler::TransformationRotate90);
+}
+} // namespace
+
+QImage readCompletePicture(const QString &path, QString &problem, QSize fitInto)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
@@ -129,10 +144,16 @@ QImage readCompletePicture(const QString &path, QString &problem)
     // Decoded from the file as it is read: a picture's bytes are never held whole beside its pixels.
     const QByteArray headers = file.peek(BmpHeadersLength);
     QImageReader reader(&file);
+    reader.setAutoTransform(true);
     QImage image;
     QStringList warnings;
     {
         DecoderWarnings collector;
+        const QSize stored = reader.size();
+        const bool sideways = turnsSideways(reader.transformation());
+        // The scaled size applies to the picture as stored, before it is turned upright.
+        if (const QSize shown = decodedSize(sideways ? stored.transposed() : stored, fitInto); shown.isValid())
+            reader.setScaledSize(sideways ? shown.transposed() : shown);
         image = reader.read();
         warnings = collector.warnings();
     }
@@ -152,6 +173,13 @@ QImage readCompletePicture(const QString &path, QString &problem)
     return image;
 }
 
+QSize pictureSize(const QString &path)
+{
+    QImageReader reader(path);
+    const QSize stored = reader.size();
+    return turnsSideways(reader.transformation()) ? stored.transposed() : stored;
+}
+
 QImage loadContentPicture(const PictureShown &picture, const QString &folder)
 {
     const QString &name = picture.name;
@@ -161,7 +189,7 @@ QImage loadContentPicture(const PictureShown &picture, const QString &folder)
     if (std::optional<QImage> ahead = takePictureReadAhead(path, picture.fitInto))
         return *ahead;
     QString problem;
-    const QImage image = readCompletePicture(path, problem);
+    const QImage image = readCompletePicture(path, problem, picture.fitInto);
     if (image.isNull())
         throw RuntimeError(RuntimeError::Kind::BadPicture, name, QStringLiteral("%1: %2").arg(path, problem));
     return picture.fitInto.isEmpty() ? image : letterboxed(image, picture.fitInto);

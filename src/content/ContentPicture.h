@@ -23,8 +23,14 @@ QImage loadContentPicture(const PictureShown &picture, const QString &folder = c
 
 // Decodes the picture file at path only if its data is complete and sound: a
 // JPEG cut short or damaged, or a BMP whose pixel rows end early, is refused
-// even though the decoder would draw what it got. On failure the image is null
-// and problem says why.
-QImage readCompletePicture(const QString &path, QString &problem);
+// even though the decoder would draw what it got. The picture is turned upright
+// as its EXIF orientation says. Given a box, a picture larger than it is decoded
+// straight at the size that fits it (aspect kept; a JPEG scales while it
+// decodes), its whole stream still read and checked. On failure the image is
+// null and problem says why.
+QImage readCompletePicture(const QString &path, QString &problem, QSize fitInto = {});
+
+// The size of the picture as shown, upright, read from its header alone; invalid where it cannot be read.
+QSize pictureSize(const QString &path);
 
 } // namespace kelvora

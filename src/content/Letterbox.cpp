@@ -22,8 +22,14 @@ QImage letterboxed(const QImage &picture, QSize box)
     QImage page(box, QImage::Format_RGB32);
     page.fill(Qt::black);
     QPainter painter(&page);
+    const QRectF placed = fit.map(QRectF(QPointF(0, 0), QSizeF(picture.size())));
+    // A picture decoded at its fitted size already is copied, not resampled a second time.
+    if (picture.size() == placed.size().toSize() || picture.size().scaled(box, Qt::KeepAspectRatio) == picture.size()) {
+        painter.drawImage(QPoint((box.width() - picture.width()) / 2, (box.height() - picture.height()) / 2), picture);
+        return page;
+    }
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawImage(fit.map(QRectF(QPointF(0, 0), QSizeF(picture.size()))), picture);
+    painter.drawImage(placed, picture);
     return page;
 }
 

@@ -65,7 +65,7 @@ QFuture<QImage> decodeLater(const QString &path, QSize fitInto, AheadKeeping kee
             return;
         }
         QString problem;
-        QImage image = readCompletePicture(path, problem); // null where it fails
+        QImage image = readCompletePicture(path, problem, fitInto); // null where it fails
         if (!fitInto.isEmpty() && !image.isNull())
             image = letterboxed(image, fitInto);
         if (keeping == AheadKeeping::Compact && image.format() == QImage::Format_RGB32)
@@ -88,9 +88,13 @@ void readPicturesAhead(const QList<PictureShown> &pictures, AheadKeeping keeping
     std::vector<PictureAhead> &store = picturesAhead();
     std::vector<PictureAhead> kept;
     for (const PictureShown &picture : pictures) {
+        if (kept.size() == size_t(MostPicturesAhead))
+            break;
         const QString path = resolveContentPath(picture.name, folder);
         if (path.isEmpty())
             continue; // reported when the page shows it
+        if (findAhead(kept, path, picture.fitInto) != kept.end())
+            continue;
         const auto before = findAhead(store, path, picture.fitInto);
         if (before != store.end()) {
             kept.push_back(std::move(*before));

@@ -21,9 +21,14 @@ namespace kelvora {
 // 32-bit pixels fastest.
 enum class AheadKeeping { AsDecoded, Compact };
 
-// Starts reading these pictures ahead, fitted as they will be shown; those
-// read ahead before and not named again are dropped, so at most these are held.
-// Names resolve in the folder given.
+// At most this many pictures wait ahead: a page whose presses may show many
+// photographs names them in the order they come and is asked again after each.
+inline constexpr int MostPicturesAhead = 4;
+
+// Starts reading these pictures ahead, fitted as they will be shown, the first
+// MostPicturesAhead of them; those read ahead before and not named again are
+// dropped, so at most these are held. A picture read ahead is decoded at the
+// size it is shown, turned upright. Names resolve in the folder given.
 void readPicturesAhead(const QList<PictureShown> &pictures, AheadKeeping keeping = AheadKeeping::AsDecoded,
                        const QString &folder = contentFolder());
 

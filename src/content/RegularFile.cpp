@@ -1,8 +1,10 @@
 #include "RegularFile.h"
 
 #include <QFile>
+#include <QSaveFile>
 
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -32,6 +34,24 @@ bool isSpecialFile(const QString &path)
 {
     struct stat status = {};
     return ::stat(QFile::encodeName(path).constData(), &status) == 0 && !S_ISREG(status.st_mode);
+}
+
+QString specialFileKind(const QString &path)
+{
+    struct stat status = {};
+    if (::stat(QFile::encodeName(path).constData(), &status) != 0 || S_ISREG(status.st_mode))
+        return {};
+    if (S_ISFIFO(status.st_mode))
+        return QStringLiteral("a FIFO");
+    if (S_ISCHR(status.st_mode))
+        return QStringLiteral("a character device");
+    if (S_ISBLK(status.st_mode))
+        return QStringLiteral("a block device");
+    if (S_ISSOCK(status.st_mode))
+        return QStringLiteral("a socket");
+    if (S_ISDIR(status.st_mode))
+        return QStringLiteral("a folder");
+    return QStringLiteral("not a regular file");
 }
 
 std::optional<QByteArray> readRegularFile(const QString &path, qint64 maxBytes, QString *error)
@@ -78,6 +98,37 @@ std::optional<QByteArray> readRegularFile(const QString &path, qint64 maxBytes, 
     }
     bytes.truncate(got);
     return bytes;
+}
+
+QString saveWholeFile(const QString &path, const QByteArray &bytes)
+{
+    if (const QString kind = specialFileKind(path); !kind.isEmpty())
+        return QStringLiteral("%1: not written: it is %2").arg(path, kind);
+    QSaveFile out(path);
+    const auto failed = [&](const QString &reason) {
+        out.cancelWriting();
+        return QStringLiteral("%1: not written (%2); nothing was replaced").arg(path, reason);
+    };
+    if (!out.open(QIODevice::WriteOnly))
+        return failed(out.errorString());
+    if (out.write(bytes) != bytes.size())
+        return failed(out.errorString());
+    // QSaveFile's commit passes over a failed flush of its buffer: on a full disk it would put an empty file in place.
+    if (!out.flush())
+        return failed(out.errorString());
+    if (::fsync(out.handle()) != 0 && errno != EINVAL && errno != EROFS)
+        return failed(systemError());
+    if (!out.commit())
+        return failed(out.errorString());
+    return {};
+}
+
+QString writeStandardOutput(const QByteArray &bytes)
+{
+    const bool written = std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout) == size_t(bytes.size());
+    if (std::fflush(stdout) != 0 || !written || std::ferror(stdout))
+        return QStringLiteral("standard output: not written (%1)").arg(systemError());
+    return {};
 }
 
 } // namespace kelvora

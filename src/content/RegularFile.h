@@ -16,6 +16,18 @@ std::optional<QByteArray> readRegularFile(const QString &path, qint64 maxBytes, 
 // (a FIFO, a device, a socket, a folder), following links.
 bool isSpecialFile(const QString &path);
 
+// What a path that exists but is no regular file is, following links: "a FIFO", "a character device",
+// "a block device", "a socket", "a folder"; "" for a regular file or nothing there.
+QString specialFileKind(const QString &path);
+
+// Writes the file whole or not at all: every step checked (write, flush, sync,
+// the rename into place), so a full disk leaves the old file as it was. Empty,
+// or the reason naming the file. A FIFO, a device or a folder is refused.
+QString saveWholeFile(const QString &path, const QByteArray &bytes);
+
+// Writes to the standard output, every byte or the reason ("standard output: ...").
+QString writeStandardOutput(const QByteArray &bytes);
+
 // Why the last system call failed, from errno.
 QString systemError();
 

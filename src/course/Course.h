@@ -2,14 +2,18 @@
 
 #include "LanguageCaptions.h"
 #include "LessonDesign.h"
+#include "SourceMap.h"
 #include "content/ContentPath.h"
 
 #include <QStringList>
 
 #include <QString>
+#include <memory>
 #include <vector>
 
 namespace kelvora {
+
+struct AuthorCourse;
 
 // A language a course is taught in: its name on the start screen, its file of
 // explanation lines (none where the course holds its texts), the tag that names
@@ -24,7 +28,11 @@ struct CourseLanguage {
 
 // A procedure taught screen by screen: what the lesson template shows on each.
 struct Course {
-    int format = 1;
+    // How its pictures are shown: at their design size, or of any size fitted whole into their places (the
+    // start screen's photograph too).
+    bool fitsPictures = false;
+    // The engine plays the Exit button's click itself; an author's course plays only what it names.
+    bool playsExitClick = true;
     QString id;     // the course's URI or URN; empty in the first format
     QString startPicture = StartPicture; // the start screen's photograph; empty: none
     QString title;  // in the first language
@@ -36,6 +44,8 @@ struct Course {
     // Explanation line n of language k at lines[k - 1][n - 1], where the course holds its texts;
     // empty where they are read from the language files.
     std::vector<QStringList> lines;
+    SourceMap source; // back to the author's course; empty where the design is the file itself
+    std::shared_ptr<const AuthorCourse> author; // what it was compiled from; null where the design is the file
 
     int lessonCount() const { return int(screens.size()); }
     // The language of that code (1 first), or nullptr.

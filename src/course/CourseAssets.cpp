@@ -1,5 +1,7 @@
 #include "CourseAssets.h"
 
+#include "author/AuthorCompiler.h"
+
 #include "content/ContentPath.h"
 #include "platform/RuntimeError.h"
 
@@ -23,12 +25,12 @@ void addActions(ScreenAssets &assets, const Actions &actions)
     }
 }
 
-ScreenAssets screenAssets(const LessonDesign &design, int format)
+ScreenAssets screenAssets(const LessonDesign &design, bool playsExitClick)
 {
     ScreenAssets assets{.screen = design.screen, .photographs = {design.firstPhotograph}};
     if (!design.inset.isEmpty())
         assets.insets << design.inset;
-    if (format == 1) // the first format names the Exit click the engine plays
+    if (playsExitClick)
         assets.directSounds << ExitClick;
     addActions(assets, design.atLoad);
     for (const StepDesign &step : design.steps) {
@@ -76,11 +78,11 @@ QList<ScreenAssets> courseAssets(const Course &course)
     ScreenAssets start{.screen = 0};
     if (!course.startPicture.isEmpty())
         start.photographs << course.startPicture;
-    if (course.format == 1)
+    if (course.playsExitClick)
         start.directSounds << ExitClick;
     QList<ScreenAssets> screens{start};
     for (const LessonDesign &design : course.screens)
-        screens << screenAssets(design, course.format);
+        screens << screenAssets(design, course.playsExitClick);
     return screens;
 }
 
@@ -91,7 +93,7 @@ QList<PackFile> coursePackFiles(const Course &course)
         if (!language.file.isEmpty())
             languageFiles << language.file;
     QList<PackFile> files = packFiles(courseAssets(course), languageFiles);
-    if (course.format == 2) { // pictures of any size, fitted whole into their places
+    if (course.fitsPictures) {
         for (PackFile &file : files)
             file.pictureSize = {};
         return files;
@@ -111,6 +113,8 @@ QList<PackFile> coursePackFiles(const Course &course)
 
 void checkCourseFiles(const Course &course)
 {
+    if (course.author) // the author's course names its files itself
+        return refuseAuthorCourse(*course.author, false, true);
     auto check = [&](const QString &place, const QString &name) {
         if (resolveContentPath(name, course.folder).isEmpty())
             throw RuntimeError(RuntimeError::Kind::BadCourse, course.file,

@@ -1,7 +1,5 @@
 #include "CourseJson.h"
 
-#include "CourseTexts.h"
-
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QStringList>
@@ -182,7 +180,10 @@ private:
 
 QByteArray canonicalCourseJson(const QJsonObject &course)
 {
-    return Writer(courseLanguageTags(course)).write(course);
+    QStringList tags; // text maps follow the languages' order
+    for (const QJsonValue &language : course.value(QStringLiteral("languages")).toArray())
+        tags << language.toObject().value(QStringLiteral("tag")).toString();
+    return Writer(tags).write(course);
 }
 
 } // namespace kelvora

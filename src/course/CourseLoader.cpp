@@ -2,7 +2,8 @@
 
 #include "ControlNames.h"
 #include "CourseNode.h"
-#include "Format2Reader.h"
+#include "author/AuthorCompiler.h"
+#include "author/AuthorReader.h"
 #include "LanguageCaptions.h"
 #include "NumberedPhotographs.h"
 #include "ScreenNames.h"
@@ -107,26 +108,14 @@ class CourseReader {
 public:
     explicit CourseReader(QString file) : m_file(std::move(file)) {}
 
-    Course read()
-    {
-        // Far above any real course, and a bound for whatever else is named as one.
-        constexpr qint64 MaxCourseFileBytes = 16 * 1024 * 1024;
-        QString readError;
-        const std::optional<QByteArray> bytes = readRegularFile(m_file, MaxCourseFileBytes, &readError);
-        if (!bytes)
-            failCourse(m_file, {}, readError);
-        QJsonParseError error;
-        const QJsonDocument document = QJsonDocument::fromJson(*bytes, &error);
-        if (document.isNull())
-            failCourse(m_file, QStringLiteral("at byte %1").arg(error.offset), error.errorString());
-        if (!document.isObject())
-            failCourse(m_file, {}, QStringLiteral("is not a JSON object"));
+    // The first format: the lesson design written down.
+    static Course load(const QJsonObject &json, const QString &file) { return CourseReader(file).readDesign(json); }
 
-        const CourseNode root(m_file, document.object(), {});
-        if (root.has("format") && root.number("format", 1) == 2)
-            return Format2Reader(m_file, document.object()).read();
-        if (root.number("format", 1) != 1)
-            root.fail("format", QStringLiteral("is not 2 (or 1, the format without the field)"));
+private:
+    // The first format: the lesson design written down.
+    Course readDesign(const QJsonObject &json)
+    {
+        const CourseNode root(m_file, json, {});
         root.allow({"format", "title", "languages", "screens"});
         Course course;
         course.file = m_file;
@@ -155,7 +144,6 @@ public:
         return course;
     }
 
-private:
     LessonDesign readScreen(const CourseNode &node, int number)
     {
         node.allow({"name", "inset", "photograph", "layout", "marks", "timers", "steps", "engineLoop", "atLoad", "kinds"});
@@ -326,9 +314,52 @@ private:
 };
 } // namespace
 
+namespace {
+// The formats, by "format"; a file without the field is of the first. Only the author's format has a
+// course of the author's to read.
+struct CourseFormat {
+    Course (*load)(const QJsonObject &, const QString &file);
+    AuthorCourse (*readAuthor)(const QJsonObject &, const QString &file);
+};
+const std::map<int, CourseFormat> Formats{{1, {CourseReader::load, nullptr}},
+                                          {2, {loadAuthorCourse, readAuthorCourse}}};
+
+QJsonObject readCourseJson(const QString &file)
+{
+    QString readError;
+    const std::optional<QByteArray> bytes = readRegularFile(file, MaxCourseFileBytes, &readError);
+    if (!bytes)
+        failCourse(file, {}, readError);
+    QJsonParseError error;
+    const QJsonDocument document = QJsonDocument::fromJson(*bytes, &error);
+    if (document.isNull())
+        failCourse(file, QStringLiteral("at byte %1").arg(error.offset), error.errorString());
+    if (!document.isObject())
+        failCourse(file, {}, QStringLiteral("is not a JSON object"));
+    return document.object();
+}
+
+const CourseFormat &formatOf(const QJsonObject &json, const QString &file)
+{
+    const CourseNode root(file, json, {});
+    const auto format = Formats.find(root.number("format", 1));
+    if (format == Formats.end())
+        root.fail("format", QStringLiteral("is not 2 (or 1, the format without the field)"));
+    return format->second;
+}
+} // namespace
+
 Course loadCourse(const QString &file)
 {
-    return CourseReader(file).read();
+    const QJsonObject json = readCourseJson(file);
+    return formatOf(json, file).load(json, file);
+}
+
+std::shared_ptr<AuthorCourse> readAuthorsCourse(const QString &file)
+{
+    const QJsonObject json = readCourseJson(file);
+    const CourseFormat &format = formatOf(json, file);
+    return format.readAuthor ? std::make_shared<AuthorCourse>(format.readAuthor(json, file)) : nullptr;
 }
 
 } // namespace kelvora

@@ -50,6 +50,14 @@ void CourseNode::allow(std::initializer_list<const char *> fields) const
     }
 }
 
+void CourseNode::allow(const QStringList &fields) const
+{
+    for (const QString &key : m_object.keys()) {
+        if (!fields.contains(key))
+            fail(QStringLiteral("unknown field \"%1\"").arg(key));
+    }
+}
+
 bool CourseNode::has(const char *field) const
 {
     return m_object.contains(QLatin1String(field));

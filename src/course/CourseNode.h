@@ -24,6 +24,7 @@ public:
 
     // Fields an author misspells would otherwise be silently ignored.
     void allow(std::initializer_list<const char *> fields) const;
+    void allow(const QStringList &fields) const;
     bool has(const char *field) const;
 
     // Optional fields give the fallback when absent; required ones fail.

@@ -13,6 +13,7 @@ struct LanguageCaptions {
     QString exit;
     QString currentLanguage;
     QString credit;
+    friend bool operator==(const LanguageCaptions &, const LanguageCaptions &) = default;
 };
 
 // The built-in captions of tr, en, fr and de (by the tag's primary language: "de-AT" gets de's); nullptr for

@@ -8,6 +8,7 @@
 #include <QRect>
 #include <QStringList>
 
+#include <map>
 #include <optional>
 #include <vector>
 
@@ -160,6 +161,8 @@ struct LessonDesign {
     std::vector<MarkDesign> marks = {};
     std::vector<BlinkTimerDesign> blinkTimers = {};
     std::vector<StepDesign> steps = {};
+    // What a screen reader calls the place a mark shows, by mark name in lower case, first language first.
+    std::map<QString, QStringList> targetLabels = {};
     // After each cue, restart the screen's loop sound.
     bool engineLoop = false;
     QString loop = EngineLoopSound; // the screen's looping sound, restarted after cues and counted presses

@@ -24,11 +24,23 @@ QString RuntimeError::kindText(Kind kind)
     return QStringLiteral("error");
 }
 
+namespace {
+// A value from a course can be a megabyte long: shown whole, it takes an error box seconds to lay out.
+constexpr qsizetype MaxShownCharacters = 1000;
+
+QString cut(const QString &text)
+{
+    if (text.size() <= MaxShownCharacters)
+        return text;
+    return text.left(MaxShownCharacters) + QStringLiteral("... (%1 characters more)").arg(text.size() - MaxShownCharacters);
+}
+} // namespace
+
 QString RuntimeError::message() const
 {
-    QString text = QStringLiteral("Run-time error: %1: %2").arg(kindText(m_kind), m_subject);
+    QString text = QStringLiteral("Run-time error: %1: %2").arg(kindText(m_kind), cut(m_subject));
     if (!m_detail.isEmpty())
-        text += QStringLiteral(" (%1)").arg(m_detail);
+        text += QStringLiteral(" (%1)").arg(cut(m_detail));
     return text;
 }
 

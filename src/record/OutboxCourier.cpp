@@ -2,6 +2,7 @@
 
 #include "RecordSender.h"
 
+#include <QRandomGenerator>
 #include <QTimer>
 #include <memory>
 
@@ -50,7 +51,9 @@ void OutboxCourier::start()
                 *pause = FirstPauseMs;
                 return;
             }
-            QTimer::singleShot(*pause, m_sender, &RecordSender::sendAll);
+            // Half the pause at random: a classroom's PCs that failed together do not retry together.
+            const int wait = *pause / 2 + int(QRandomGenerator::global()->bounded(*pause / 2 + 1));
+            QTimer::singleShot(wait, m_sender, &RecordSender::sendAll);
             *pause = qMin(*pause * 2, LongestPauseMs);
         });
         m_sender->sendAll();

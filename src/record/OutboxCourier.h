@@ -12,7 +12,8 @@ class RecordSender;
 
 // The trainer's sending of its outbox: on a thread of its own, so no press,
 // paint or end of a run waits on the network. A pass that leaves records
-// behind is followed by another after a pause that doubles, from 5 s to 5 min.
+// behind is followed by another after a pause that doubles, from 5 s to 5 min,
+// of which the second half is drawn at random.
 class OutboxCourier final : public Courier {
 public:
     OutboxCourier(StoreSettings store, QString outbox);

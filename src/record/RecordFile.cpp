@@ -5,9 +5,12 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QJsonDocument>
+#include <QRegularExpression>
 
 #include <cerrno>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -38,10 +41,20 @@ public:
             return;
         }
         m_path = path;
-        // As a file made the usual way: readable by others only where the umask lets it.
-        const mode_t mask = ::umask(0);
-        ::umask(mask);
-        ::fchmod(m_fd, 0666 & ~mask);
+        // mkostemp makes it 0600 whatever the umask: a trainee's record is theirs alone.
+        // Locked until it is in place, so that no other start takes it for one left behind.
+        m_lockFd = ::open(path.constData(), O_RDONLY | O_CLOEXEC);
+        if (m_lockFd >= 0)
+            ::flock(m_lockFd, LOCK_EX);
+    }
+    // One left behind by a program that was ended before it put it in place;
+    // held is false while another program is still writing it.
+    PartFile(const QByteArray &leftBehind, bool *held) : m_path(leftBehind)
+    {
+        m_lockFd = ::open(leftBehind.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+        *held = m_lockFd >= 0 && ::flock(m_lockFd, LOCK_EX | LOCK_NB) == 0;
+        if (!*held)
+            m_path.clear();
     }
     PartFile(const PartFile &) = delete;
     PartFile &operator=(const PartFile &) = delete;
@@ -51,7 +64,12 @@ public:
             ::close(m_fd);
         if (!m_path.isEmpty())
             ::unlink(m_path.constData());
+        if (m_lockFd >= 0)
+            ::close(m_lockFd);
     }
+
+    // Left where it is, whatever happens.
+    void keep() { m_path.clear(); }
 
     // Every byte written and on the disk, or false with the reason naming target.
     bool write(const QByteArray &bytes, const QString &target)
@@ -85,6 +103,7 @@ public:
         }
         if (done == 0) {
             m_path.clear();
+            syncFolder(path);
             return true;
         }
         *taken = errno == EEXIST;
@@ -96,6 +115,7 @@ public:
         if (::rename(m_path.constData(), encoded(path).constData()) != 0)
             return failed(path);
         m_path.clear();
+        syncFolder(path);
         return true;
     }
 
@@ -114,7 +134,18 @@ private:
         return false;
     }
 
+    // The rename itself survives a power cut only once its folder is on the disk.
+    static void syncFolder(const QString &file)
+    {
+        const int fd = ::open(encoded(QFileInfo(file).absolutePath()).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        if (fd >= 0) {
+            ::fsync(fd);
+            ::close(fd);
+        }
+    }
+
     int m_fd = -1;
+    int m_lockFd = -1;
     QByteArray m_path; // while the file is not in place
     QString m_error;
 };
@@ -122,6 +153,21 @@ private:
 QString numberedName(const QString &baseName, int number)
 {
     return baseName + (number > 1 ? QStringLiteral("-%1").arg(number) : QString()) + QStringLiteral(".json");
+}
+
+// Like mkpath, but what it makes only its owner may enter, whatever the umask.
+bool makeFolder(const QString &folder)
+{
+    const QString path = QDir::cleanPath(QFileInfo(folder).absoluteFilePath());
+    QStringList missing;
+    for (QString at = path; !QFileInfo::exists(at) && at != QLatin1String("/"); at = QFileInfo(at).absolutePath())
+        missing.prepend(at);
+    for (const QString &at : missing) {
+        if (::mkdir(encoded(at).constData(), 0700) != 0 && errno != EEXIST)
+            return false;
+        ::chmod(encoded(at).constData(), 0700);
+    }
+    return QFileInfo(path).isDir();
 }
 
 QString folderProblem(const QString &folder)
@@ -139,8 +185,8 @@ QString folderProblem(const QString &folder)
 
 QString saveNewRecord(const QString &folder, const QString &baseName, const QByteArray &bytes, QString *error)
 {
-    if (!QDir().mkpath(folder)) {
-        *error = QStringLiteral("cannot make the folder %1").arg(folder);
+    if (!makeFolder(folder)) {
+        *error = QStringLiteral("cannot make the folder %1: %2").arg(folder, systemError());
         return {};
     }
     const QDir dir(folder);
@@ -197,8 +243,44 @@ QString recordFileProblem(const QString &path)
 
 QString recordFolderProblem(const QString &folder)
 {
-    QDir().mkpath(folder); // if it cannot be made, the folder's problem says why
+    makeFolder(folder); // if it cannot be made, the folder's problem says why
     return folderProblem(folder);
+}
+
+QStringList recoverPartFiles(const QString &folder)
+{
+    // ".<start>-<trainee>.XXXXXX", as saveNewRecord names them.
+    static const QRegularExpression partName(QStringLiteral("^\\.(\\d{8}-\\d{6}-.*)\\.[A-Za-z0-9]{6}$"));
+    QStringList placed;
+    const QDir dir(folder);
+    for (const QString &name : dir.entryList(QDir::Files | QDir::Hidden)) {
+        const QRegularExpressionMatch match = partName.match(name);
+        if (!match.hasMatch())
+            continue;
+        const QString path = dir.filePath(name);
+        bool held = false;
+        PartFile part(encoded(path), &held);
+        if (!held)
+            continue;
+        QString error;
+        const std::optional<QByteArray> bytes = readRecordFile(path, &error);
+        // Written whole, it is a record all the same; cut short, it is nothing.
+        if (!bytes || !QJsonDocument::fromJson(*bytes).isArray())
+            continue; // removed as the part goes
+        bool done = false;
+        for (int number = 1; number <= MaxNameTries && !done; ++number) {
+            const QString target = dir.filePath(numberedName(match.captured(1), number));
+            bool taken = false;
+            done = part.placeNew(target, &taken);
+            if (done)
+                placed << target;
+            else if (!taken)
+                break;
+        }
+        if (!done)
+            part.keep();
+    }
+    return placed;
 }
 
 std::optional<QByteArray> readRecordFile(const QString &path, QString *error)

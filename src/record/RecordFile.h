@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QDateTime>
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 namespace kelvora {
@@ -21,7 +22,12 @@ bool saveRecordAs(const QString &path, const QByteArray &bytes, QString *error);
 // Why a record could not be written to the file, or into the folder (made if
 // missing); empty where it can. Asked before the run, so it stops before a window opens.
 QString recordFileProblem(const QString &path);
+// A folder made here is made 0700, and every record file 0600, whatever the umask.
 QString recordFolderProblem(const QString &folder);
+
+// Records that a run ended by a signal wrote whole but did not put in place
+// are put in place now; those it cut short are removed. Returns the paths placed.
+QStringList recoverPartFiles(const QString &folder);
 
 // The bytes of a record file, which any program may have put there: a regular
 // file of sensible size, else nothing and the reason in error.

@@ -16,6 +16,22 @@ std::optional<RunMode> modeNamed(const QString &name)
     return std::nullopt;
 }
 
+std::optional<double> passMarkNamed(const QString &text)
+{
+    QString number = text.trimmed();
+    const bool percent = number.endsWith(QLatin1Char('%'));
+    if (percent)
+        number.chop(1);
+    bool ok = false;
+    double mark = number.toDouble(&ok);
+    if (percent)
+        mark /= 100;
+    // toDouble takes "nan" and "inf", which no comparison can pass.
+    if (!ok || !(mark >= 0.0 && mark <= 1.0))
+        return std::nullopt;
+    return mark;
+}
+
 QString loginName()
 {
     for (const char *variable : {"USER", "LOGNAME", "USERNAME"}) {

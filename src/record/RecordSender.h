@@ -2,25 +2,33 @@
 
 #include "StoreSettings.h"
 
+#include <QJsonArray>
 #include <QObject>
 #include <QStringList>
+#include <QUrl>
 
 class QNetworkAccessManager;
-class QNetworkReply;
 
 namespace kelvora {
 
 // Sends the records in an outbox folder to a learning record store, oldest
 // first, each file's statements in one request as xAPI 1.0.3 asks. A record
-// leaves the outbox only once the store has taken it: a 2xx answer, or 409 for
-// statement ids it already has (a repeat of a send whose answer was lost).
+// leaves the outbox only once the store has every statement of it: a 2xx
+// answer, or, after a 409, each id confirmed by asking the store for it and
+// the missing ones sent one by one. Only this trainer's records go out; the
+// store's address is never left for another origin, so its credentials go
+// nowhere else; every exchange is bounded in time and in the size of the answer.
 class RecordSender : public QObject {
     Q_OBJECT
 public:
+    // Of an answer, only this much is read: a store's answer to a post is a list of ids.
+    static constexpr qint64 MaxAnswerBytes = 256 * 1024;
+
     RecordSender(StoreSettings store, QString outbox, QObject *parent = nullptr);
 
     // One pass over the outbox as it is now. Asked during a pass, another
     // pass follows it, so a record put in meanwhile is not passed over.
+    // A pass stops at the first failure that is the store's, not the record's.
     void sendAll();
 
 signals:
@@ -29,18 +37,30 @@ signals:
     void passDone(int sent, int left, const QString &problem);
 
 private:
-    void sendNext();
-    void answered(QNetworkReply *reply, const QString &file);
+    struct Answer {
+        int status = 0;
+        QString problem; // empty where the store answered in full
+    };
+    enum class Outcome { Taken, Refused, StoreFailed };
+
+    void pass();
+    Outcome send(const QString &file, const QByteArray &bytes, const QJsonArray &statements);
+    Outcome sendMissing(const QString &file, const QJsonArray &statements);
+    Answer exchange(const QByteArray &method, QUrl url, const QByteArray &body);
+    Outcome failed(const QString &file, const Answer &answer);
 
     StoreSettings m_store;
     QString m_outbox;
     QNetworkAccessManager *m_network;
-    QStringList m_queue;
     bool m_sending = false;
     bool m_again = false;
     int m_sent = 0;
     int m_left = 0;
     QString m_problem;
 };
+
+// Whether the statements are a record that this trainer made, in a file of
+// the user's own: anything else in the outbox is never sent with the credentials.
+bool isOwnRecord(const QString &file, const QJsonArray &statements);
 
 } // namespace kelvora

@@ -6,7 +6,8 @@
 namespace kelvora {
 
 // The page after the last screen of a check run: time, misses and hints of
-// each screen and of the whole run, and Close.
+// each screen and of the whole run, a check run's score, the trainee's misses
+// on the screen they missed most on, and Close.
 class ResultsScreen : public Screen {
     Q_OBJECT
 public:
@@ -19,6 +20,9 @@ protected:
     void load() override;
 
 private:
+    // The screen the trainee missed most on, with their misses and its targets.
+    void showMissMap(const ScreenRecord &screen);
+
     const RunRecord *m_record;
 };
 

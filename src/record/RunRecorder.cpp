@@ -6,6 +6,7 @@
 #include "XapiStatements.h"
 #include "course/Course.h"
 #include "screens/RunState.h"
+#include "platform/SignalQuit.h"
 
 #include <QJsonDocument>
 #include <QStandardPaths>
@@ -44,6 +45,14 @@ void RunRecorder::describeCourse(const Course &course)
     m_record.screenNames.clear();
     for (const LessonDesign &screen : course.screens)
         m_record.screenNames << screen.name;
+    m_source = course.source;
+    m_record.courseTitles = m_source.courseTitles;
+    m_record.screenIds.clear();
+    m_record.screenTitles.clear();
+    for (const SourceScreen &screen : m_source.screens) {
+        m_record.screenIds << screen.id;
+        m_record.screenTitles << screen.titles;
+    }
 }
 
 void RunRecorder::traineeNamed(const QString &name)
@@ -85,6 +94,8 @@ void RunRecorder::stepActive(int screen, int step, const QString &mark)
     StepRecord record;
     record.step = step;
     record.mark = mark;
+    if (const SourcePlace *place = m_source.place(screen, mark))
+        record.id = place->id;
     record.active = m_clock.now();
     shown.steps.append(record);
 }
@@ -133,6 +144,8 @@ void RunRecorder::write()
         m_failed = true;
         std::fprintf(stderr, "The record of this run was not written: %s\n", qPrintable(error));
     };
+    // A second signal to end, as timeout sends it, waits until the record is in place.
+    const FinalWrite holding;
     QString error;
     if (!m_destination.file.isEmpty())
         m_writtenPath = saveRecordAs(m_destination.file, bytes, &error) ? m_destination.file : QString();

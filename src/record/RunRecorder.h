@@ -1,6 +1,7 @@
 #pragma once
 
 #include "RunRecord.h"
+#include "course/SourceMap.h"
 #include "screens/RunObserver.h"
 
 namespace kelvora {
@@ -27,6 +28,7 @@ public:
                 RecordDestination destination, const QString &homePage = {});
 
     void describeCourse(const Course &course);
+    void setPassMark(double mark) { m_record.passMark = mark; }
 
     void screenShown(int screen) override;
     void stepActive(int screen, int step, const QString &mark) override;
@@ -51,6 +53,7 @@ private:
     const RunClock &m_clock;
     RecordDestination m_destination;
     RunRecord m_record;
+    SourceMap m_source; // the author's ids of the course's steps
     bool m_ended = false;
     QString m_writtenPath;
     bool m_failed = false;

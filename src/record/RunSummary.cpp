@@ -49,7 +49,9 @@ std::optional<RunSummary> readRunSummary(const QByteArray &json)
     RunSummary summary;
     summary.trainee = end.value("actor").toObject().value("name").toString();
     const QJsonObject names = definition.value("name").toObject();
-    summary.course = names.isEmpty() ? QString() : names.begin().value().toString();
+    // The course's name in the run's language, where it has one in each of its languages.
+    const QString language = end.value("context").toObject().value("language").toString();
+    summary.course = names.isEmpty() ? QString() : names.value(language).toString(names.begin().value().toString());
     summary.mode = end.value("context").toObject().value("extensions").toObject()
                        .value(xapi::extension(xapi::Mode)).toString();
     summary.result = extensions.value(xapi::extension(xapi::Result)).toString();

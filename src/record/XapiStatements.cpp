@@ -27,11 +27,20 @@ QJsonObject verb(const char *name)
             {"display", QJsonObject{{"en-US", QLatin1String(name)}}}};
 }
 
-QJsonObject activity(const QString &id, const QString &language, const QString &name, const char *type)
+// A name in one language, or in each of the course's.
+QJsonObject names(const QMap<QString, QString> &byLanguage)
+{
+    QJsonObject result;
+    for (auto it = byLanguage.begin(); it != byLanguage.end(); ++it)
+        result.insert(it.key(), it.value());
+    return result;
+}
+
+QJsonObject activity(const QString &id, const QJsonObject &name, const char *type)
 {
     return {{"objectType", "Activity"},
             {"id", id},
-            {"definition", QJsonObject{{"name", QJsonObject{{language, name}}},
+            {"definition", QJsonObject{{"name", name},
                                        {"type", QStringLiteral("http://adlnet.gov/expapi/activities/") +
                                                     QLatin1String(type)}}}};
 }
@@ -42,11 +51,42 @@ struct Run {
     QJsonObject actor{};
     QString courseId{};
 
-    QString screenId(int screen) const { return courseId + QStringLiteral("/screens/%1").arg(screen); }
+    // The author's ids where the course has them, so inserting a screen or a step changes no other's id;
+    // else the screen's place.
+    bool authored() const { return !record.screenIds.isEmpty(); }
+    QString screenId(int screen) const
+    {
+        const QString own = authored() ? record.screenIds.value(screen - 1) : QString::number(screen);
+        return courseId + QStringLiteral("/screens/") + QString::fromLatin1(QUrl::toPercentEncoding(own));
+    }
     QString screenName(int screen) const
     {
         const QString name = record.screenNames.value(screen - 1);
         return name.isEmpty() ? QStringLiteral("Screen %1").arg(screen) : name;
+    }
+    QJsonObject screenNames(int screen) const
+    {
+        if (authored())
+            return names(record.screenTitles.value(screen - 1));
+        return {{language(), screenName(screen)}};
+    }
+    QString stepId(const ScreenRecord &screen, const StepRecord &step) const
+    {
+        const QString own = authored() && !step.id.isEmpty() ? step.id : QString::number(step.step);
+        return screenId(screen.screen) + QStringLiteral("/steps/") + QString::fromLatin1(QUrl::toPercentEncoding(own));
+    }
+    QJsonObject stepNames(const ScreenRecord &screen, const StepRecord &step) const
+    {
+        if (!authored() || step.id.isEmpty())
+            return {{language(), QStringLiteral("%1, step %2 (%3)").arg(screenName(screen.screen)).arg(step.step).arg(step.mark)}};
+        QMap<QString, QString> byLanguage = record.screenTitles.value(screen.screen - 1);
+        for (QString &title : byLanguage)
+            title = QStringLiteral("%1: %2").arg(title, step.id);
+        return names(byLanguage);
+    }
+    QJsonObject courseNames() const
+    {
+        return record.courseTitles.isEmpty() ? QJsonObject{{language(), record.course}} : names(record.courseTitles);
     }
     // Names are in the language of the run; "und" before one is chosen.
     QString language() const { return record.language.isEmpty() ? QStringLiteral("und") : record.language; }
@@ -95,12 +135,8 @@ QJsonObject stepStatement(const Run &run, const ScreenRecord &screen, const Step
                                                   {xapi::extension(xapi::Hints), step.hints}}}};
     if (step.hit.isValid())
         result.insert("duration", isoDuration(step.durationMs()));
-    const QString id = run.screenId(screen.screen) + QStringLiteral("/steps/%1").arg(step.step);
     QJsonObject statement =
-        run.statement("interacted",
-                      activity(id, run.language(),
-                               QStringLiteral("%1, step %2 (%3)").arg(run.screenName(screen.screen)).arg(step.step).arg(step.mark),
-                               "interaction"),
+        run.statement("interacted", activity(run.stepId(screen, step), run.stepNames(screen, step), "interaction"),
                       step.hit.isValid() ? step.hit : screen.left, run.screenId(screen.screen));
     statement.insert("result", result);
     return statement;
@@ -162,13 +198,13 @@ QJsonArray xapiStatements(const RunRecord &record)
                                                                                 : record.homePage},
                                          {"name", record.trainee}}}};
     run.courseId = record.courseId.isEmpty() ? xapi::courseId(record.course) : record.courseId;
-    const QJsonObject course = activity(run.courseId, run.language(), record.course, "course");
+    const QJsonObject course = activity(run.courseId, run.courseNames(), "course");
 
     QJsonArray statements;
     statements.append(run.statement("initialized", course, record.start, {}));
     for (const ScreenRecord &screen : record.screens) {
         QJsonObject shown = run.statement(
-            "experienced", activity(run.screenId(screen.screen), run.language(), run.screenName(screen.screen), "module"),
+            "experienced", activity(run.screenId(screen.screen), run.screenNames(screen.screen), "module"),
             screen.shown, run.courseId);
         shown.insert("result", QJsonObject{{"duration", isoDuration(screen.durationMs())}});
         statements.append(shown);
@@ -183,11 +219,25 @@ QJsonArray xapiStatements(const RunRecord &record)
                            {xapi::extension(xapi::Started), timestamp(record.start)}};
     if (record.result.kind == RunResult::Kind::Error)
         extensions.insert(xapi::extension(xapi::Error), record.result.message);
+    // A run that started further on and reached the end did not complete the course.
     const bool partial = record.result.kind == RunResult::Kind::Completed && !record.result.completedWhole();
     QJsonObject end = run.statement(partial ? "exited" : endVerb(record.result.kind), course, record.end, {});
-    end.insert("result", QJsonObject{{"completion", record.result.completedWhole()},
-                                     {"duration", isoDuration(record.durationMs())},
-                                     {"extensions", extensions}});
+    QJsonObject endResult{{"completion", record.result.completedWhole()},
+                          {"duration", isoDuration(record.durationMs())},
+                          {"extensions", extensions}};
+    // A check run is scored: the share of its steps pressed right without a miss or a hint.
+    if (record.mode == QLatin1String("check")) {
+        // A store refuses a score whose max is not above its min.
+        if (record.stepCount() > 0)
+            endResult.insert("score", QJsonObject{{"scaled", record.score()},
+                                              {"raw", record.cleanSteps()},
+                                              {"min", 0},
+                                              {"max", record.stepCount()}});
+        endResult.insert("success", record.passed());
+        extensions.insert(xapi::extension(xapi::PassMark), record.passMark);
+        endResult.insert("extensions", extensions);
+    }
+    end.insert("result", endResult);
     statements.append(end);
     return statements;
 }

@@ -30,6 +30,7 @@ inline constexpr const char *Misses = "misses";
 inline constexpr const char *Hints = "hints";
 inline constexpr const char *Error = "error";
 inline constexpr const char *Started = "started";
+inline constexpr const char *PassMark = "passMark";
 } // namespace xapi
 
 } // namespace kelvora

@@ -1,7 +1,9 @@
 #include "AuthorView.h"
 
+#include "LessonScreen.h"
 #include "Screen.h"
 #include "Shape.h"
+#include "Run.h"
 
 #include <QEvent>
 #include <QMouseEvent>
@@ -59,12 +61,15 @@ void AuthorView::paintEvent(QPaintEvent *)
     font.setPixelSize(12);
     font.setBold(true);
     painter.setFont(font);
+    // An author's course is shown in the author's words: the step's or group's id, not the generated name.
+    const auto *lesson = qobject_cast<const LessonScreen *>(&m_screen);
+    const SourceMap *source = lesson ? &m_screen.run().course().source : nullptr;
     for (const Shape *mark : m_screen.findChildren<Shape *>()) {
         // Marks inside an inset (the throttle quadrant) only while the inset shows.
         if (mark->parentWidget() != &m_screen && !mark->parentWidget()->isVisibleTo(&m_screen))
             continue;
         const QRect rect(mark->mapTo(&m_screen, QPoint(0, 0)), mark->size());
-        QString name = mark->objectName();
+        QString name = source ? source->authorName(lesson->number(), mark->objectName()) : mark->objectName();
         if (mark->index() >= 0)
             name += QStringLiteral(" #%1").arg(mark->index());
         painter.setPen(QPen(mark->borderColor(), 1, Qt::DashLine));

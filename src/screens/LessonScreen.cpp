@@ -1,23 +1,35 @@
 #include "LessonScreen.h"
 
+#include "Announcer.h"
 #include "AuthorView.h"
 #include "LessonChain.h"
 #include "Look.h"
+#include "Narrator.h"
 #include "PictureBox.h"
 #include "PressLabel.h"
 #include "PrgModule.h"
 #include "RunGuard.h"
+#include "RunWindow.h"
 #include "StepTracker.h"
 #include "Run.h"
+#include "TargetButton.h"
+#include "TextPlate.h"
 #include "Timer.h"
+#include "content/PicturesAhead.h"
 #include "course/ControlNames.h"
 #include "kinds/PressCounter.h"
 #include "kinds/RunEnding.h"
 #include "kinds/ThrottleSteps.h"
 #include "kinds/TimedSequence.h"
 
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QLabel>
 #include <QMouseEvent>
+#include <QShowEvent>
 #include <QPushButton>
+
+#include <algorithm>
 
 namespace kelvora {
 
@@ -37,12 +49,131 @@ LessonScreen::LessonScreen(Run &run, const LessonDesign &design)
     for (const StepDesign &step : m_design.steps) {
         m_steps.push_back({&step, timer(step.activeWhile), mark(step.mark)});
         m_tracker->track(m_steps.back().activeWhile, m_steps.back().mark);
+        addTarget(m_steps.back().activeWhile, m_steps.back().mark);
     }
+    m_continue = new TargetButton(*mark(names::ContinueMark), QString(), run.access().keyboard);
+    connect(m_continue, &TargetButton::triggered, this, [this] { pressTarget(*m_continue); });
+    connect(timer(names::ContinueTimer), &Timer::started, this, [this] { keepFocusReachable(); });
 }
 
 void LessonScreen::trackStep(const QString &activeWhile, const QString &markName)
 {
     m_tracker->track(timer(activeWhile), mark(markName));
+    addTarget(timer(activeWhile), mark(markName));
+}
+
+bool LessonScreen::Target::active() const
+{
+    return std::any_of(activeWhile.begin(), activeWhile.end(), [](const Timer *timer) { return timer->isEnabled(); });
+}
+
+void LessonScreen::addTarget(Timer *activeWhile, Shape *mark)
+{
+    connect(activeWhile, &Timer::started, this, [this] { keepFocusReachable(); });
+    for (Target &target : m_targets) {
+        if (target.button->mark() == mark) {
+            target.activeWhile.push_back(activeWhile);
+            return;
+        }
+    }
+    auto *button = new TargetButton(*mark, QString(), run().access().keyboard);
+    m_targets.push_back({{activeWhile}, button});
+    connect(button, &TargetButton::triggered, this, [this, button] { pressTarget(*button); });
+}
+
+QString LessonScreen::targetName(const QString &markName, int number) const
+{
+    const auto labels = m_design.targetLabels.find(markName.toLower());
+    if (labels != m_design.targetLabels.end() && !labels->second.isEmpty()) {
+        const int language = run().language >= 1 && run().language <= labels->second.size() ? run().language : 1;
+        return labels->second.at(language - 1);
+    }
+    return tr("Control %1").arg(number);
+}
+
+QList<QWidget *> LessonScreen::keyboardOrder() const
+{
+    const bool checking = run().mode() == RunMode::Check;
+    std::vector<std::pair<QPointF, QWidget *>> targets;
+    for (const Target &target : m_targets) {
+        if ((checking || target.active()) && target.button->isVisibleTo(this))
+            targets.emplace_back(target.button->parentWidget()->mapTo(this, target.button->middle()), target.button);
+    }
+    // Rows of about a mark's height, each read from left to right.
+    std::stable_sort(targets.begin(), targets.end(), [](const auto &a, const auto &b) {
+        constexpr qreal Row = 48;
+        const int rowA = int(a.first.y() / Row), rowB = int(b.first.y() / Row);
+        return rowA != rowB ? rowA < rowB : a.first.x() < b.first.x();
+    });
+    QList<QWidget *> order;
+    for (const auto &target : targets)
+        order << target.second;
+    if (timer(names::ContinueTimer)->isEnabled() || continueLabel()->isVisibleTo(this))
+        order << m_continue;
+    order << control<QWidget>(names::Exit);
+    return order;
+}
+
+bool LessonScreen::focusNextPrevChild(bool next)
+{
+    if (!run().access().keyboard)
+        return Screen::focusNextPrevChild(next);
+    const QList<QWidget *> order = keyboardOrder();
+    const qsizetype at = order.indexOf(focusWidget());
+    qsizetype to = 0;
+    if (at < 0)
+        to = next ? 0 : order.size() - 1;
+    else
+        to = (at + (next ? 1 : order.size() - 1)) % order.size();
+    order.at(to)->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+    return true;
+}
+
+void LessonScreen::focusFirst()
+{
+    const QList<QWidget *> order = keyboardOrder();
+    if (order.size() > 1)
+        order.front()->setFocus(Qt::OtherFocusReason);
+    else
+        setFocus(Qt::OtherFocusReason);
+}
+
+// After a press or when a target becomes active: the focus leaves what Tab no longer reaches, and the page or
+// Exit, where it went for want of anything to press, give it to what can be pressed now.
+void LessonScreen::keepFocusReachable()
+{
+    if (!run().access().keyboard || isLeaving())
+        return;
+    QWidget *focus = focusWidget();
+    const QList<QWidget *> order = keyboardOrder();
+    if (!focus || focus == this || !order.contains(focus) || (focus == order.back() && order.size() > 1))
+        focusFirst();
+}
+
+void LessonScreen::pressTarget(const TargetButton &button)
+{
+    if (isLeaving())
+        return;
+    const QPointF atScreen = button.parentWidget()->mapTo(this, button.middle());
+    QWidget *receiver = childAt(atScreen.toPoint());
+    if (!receiver)
+        receiver = this;
+    const QPointF local = receiver->mapFrom(this, atScreen);
+    const QPointF global = receiver->mapToGlobal(local);
+    QMouseEvent press(QEvent::MouseButtonPress, local, global, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(receiver, &press);
+    QMouseEvent release(QEvent::MouseButtonRelease, local, global, Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(receiver, &release);
+    keepFocusReachable();
+}
+
+void LessonScreen::keyPressEvent(QKeyEvent *event)
+{
+    Narrator *narrator = run().narrator();
+    if (narrator && event->key() == Qt::Key_N && !event->isAutoRepeat())
+        narrator->repeat();
+    else
+        Screen::keyPressEvent(event);
 }
 
 void LessonScreen::createCommonControls()
@@ -53,6 +184,7 @@ void LessonScreen::createCommonControls()
     setTextColor(explain, MarkYellow);
     explain->setWordWrap(true);
     explain->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_announcer = new Announcer(this, explain->geometry());
 
     m_inset = new PictureBox(this, names::Inset, QRect(m_layout.inset, InsetSize));
 
@@ -120,8 +252,14 @@ Timer *LessonScreen::addBlinkTimer(const QString &name, bool enabled, const QStr
 void LessonScreen::blink(const QString &markName)
 {
     for (Shape *shape : findChildren<Shape *>()) {
-        if (shape->objectName().compare(markName, Qt::CaseInsensitive) == 0)
+        if (shape->objectName().compare(markName, Qt::CaseInsensitive) != 0)
+            continue;
+        if (run().access().steadyMarks) {
+            shape->setSteady(true);
+            shape->show();
+        } else {
             shape->toggleVisible();
+        }
     }
 }
 
@@ -133,6 +271,35 @@ QString LessonScreen::languageText() const
 void LessonScreen::showNextLine()
 {
     ShowNextExplanation(*this, languageText());
+    explanationChanged();
+}
+
+QString LessonScreen::explanation() const
+{
+    return control<QLabel>(names::Explain)->text();
+}
+
+void LessonScreen::explanationChanged()
+{
+    m_announcer->announce(explanation());
+    if (Narrator *narrator = run().narrator()) {
+        const CourseLanguage *language = run().course().language(run().language);
+        narrator->say(explanation(), language ? language->tag : QString());
+    }
+}
+
+void LessonScreen::pictureChanged()
+{
+    plateWhereUnreadable(*control<QLabel>(names::Explain), picture());
+    plateWhereUnreadable(*control<QLabel>(names::ContinueLabel), picture());
+}
+
+// The page's first explanation was read while it loaded, before it could be announced.
+void LessonScreen::showEvent(QShowEvent *event)
+{
+    Screen::showEvent(event);
+    if (!event->spontaneous())
+        m_announcer->announce(explanation());
 }
 
 void LessonScreen::restartLoop()
@@ -174,13 +341,47 @@ void LessonScreen::load()
     runActions(m_design.atLoad);
     for (LessonKind *kind : m_kinds)
         kind->loaded();
+    // Named in the run's language, known from the load on.
+    for (size_t i = 0; i < m_targets.size(); ++i)
+        m_targets[i].button->setName(targetName(m_targets[i].button->mark()->objectName(), int(i) + 1));
+    m_continue->setName(control<QLabel>(names::ContinueLabel)->text());
+    setAccessibleName(windowTitle());
     if (run().authorMode())
         new AuthorView(*this);
+    if (run().access().keyboard)
+        focusFirst();
 }
 
+// A page of the author's photographs reads ahead what its next press can show,
+// then what its Continue leads to; the built-in course's photographs are of the
+// page's size and decode within a frame, so its pages read ahead only the next page.
 QList<PictureShown> LessonScreen::picturesAhead() const
 {
-    return openingPictures(run(), number() + 1);
+    const QList<PictureShown> opening = openingPictures(run(), number() + 1);
+    if (!m_design.fitPictures)
+        return opening;
+    QStringList photographs;
+    for (const Step &step : m_steps) {
+        if (!step.design->photograph.isEmpty() && step.activeWhile->isEnabled())
+            photographs.append(step.design->photograph);
+    }
+    for (const LessonKind *kind : m_kinds)
+        photographs += kind->photographsAhead();
+    QList<PictureShown> pictures;
+    for (const QString &photograph : std::as_const(photographs)) {
+        if (pictures.size() + opening.size() >= MostPicturesAhead)
+            break;
+        pictures.append({photograph, size()});
+    }
+    return pictures + opening;
+}
+
+void LessonScreen::readAheadAgain()
+{
+    if (isLeaving() || !m_design.fitPictures)
+        return;
+    if (RunWindow *window = RunWindow::hosting(*this))
+        window->readAhead(*this);
 }
 
 void LessonScreen::mousePressEvent(QMouseEvent *event)
@@ -191,6 +392,7 @@ void LessonScreen::mousePressEvent(QMouseEvent *event)
     runHandler(this, [this, position = event->position()] {
         const StepTracker::Press watch(*m_tracker, this, position);
         pressWindow(position);
+        readAheadAgain();
     });
 }
 

@@ -11,10 +11,12 @@ class QPushButton;
 
 namespace kelvora {
 
+class Announcer;
 class LessonKind;
 class PictureBox;
 class PressLabel;
 class StepTracker;
+class TargetButton;
 
 // The template every lesson screen follows: the common controls, the load
 // sequence, blinking marks, the step machine over the lesson's table of steps,
@@ -44,6 +46,8 @@ public:
     // The last screen is done: in check mode the results follow, else the program ends.
     void finishRun();
     QList<PictureShown> picturesAhead() const override;
+    // What the next press can show has changed: read it ahead instead.
+    void readAheadAgain();
 
 public slots:
     // The Next button's click procedure, which the continue mark runs.
@@ -56,6 +60,11 @@ public slots:
 protected:
     void load() override;
     void mousePressEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    void pictureChanged() override;
+    // With keyboard operation, Tab goes round the targets, Continue and Exit only.
+    bool focusNextPrevChild(bool next) override;
 
 private:
     struct Step {
@@ -71,6 +80,27 @@ private:
     // The run's language as the decimal text the explanation reader takes.
     QString languageText() const;
 
+    // A place to press, reachable from the keyboard and named for the screen reader.
+    struct Target {
+        std::vector<Timer *> activeWhile; // a mark may serve several steps
+        TargetButton *button;
+        bool active() const;
+    };
+    void addTarget(Timer *activeWhile, Shape *mark);
+    QString targetName(const QString &markName, int number) const;
+    // What Tab reaches now: in guided runs the active targets, in check runs every
+    // one (so the focus tells nothing), in reading order; then Continue and Exit.
+    QList<QWidget *> keyboardOrder() const;
+    // The focus on the first of them other than Exit, else on the page itself.
+    void focusFirst();
+    void keepFocusReachable();
+    // A press in the middle of the button's mark, delivered as a click there would be.
+    void pressTarget(const TargetButton &button);
+
+    // A new explanation is on display: told to the screen reader and the narrator.
+    void explanationChanged();
+    QString explanation() const;
+
     void createCommonControls();
     void createMarks();
     void createKinds();
@@ -83,7 +113,10 @@ private:
     LessonDesign m_design;
     const LessonLayout &m_layout;
     PictureBox *m_inset = nullptr;
+    Announcer *m_announcer = nullptr;
     std::vector<Step> m_steps;
+    std::vector<Target> m_targets;
+    TargetButton *m_continue = nullptr;
     std::vector<LessonKind *> m_kinds;
     StepTracker *m_tracker;
 };

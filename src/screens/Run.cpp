@@ -1,5 +1,6 @@
 #include "Run.h"
 
+#include "Narrator.h"
 #include "Screen.h"
 #include "content/ContentPath.h"
 #include "content/LanguageFile.h"
@@ -66,6 +67,16 @@ SoundPlayer &Run::voice() const
 void Run::setVoice(SoundPlayer *player)
 {
     m_sound = player;
+}
+
+Narrator *Run::narrator() const
+{
+    return m_narrator;
+}
+
+void Run::setNarrator(Narrator *narrator)
+{
+    m_narrator = narrator;
 }
 
 RunObserver &Run::observer() const

@@ -14,6 +14,7 @@
 
 namespace kelvora {
 
+class Narrator;
 class Screen;
 
 // How a run is set up, besides its course.
@@ -24,6 +25,7 @@ struct RunOptions {
     // Where the language files lie; empty: the executable's folder.
     QString languageFolder = {};
     bool authorMode = false;
+    AccessOptions access = {};
 };
 
 // One trainer run: the course it teaches and everything its pages share while
@@ -43,9 +45,11 @@ public:
     void setCourse(Course course) { m_course = std::move(course); }
     RunMode mode() const { return m_options.mode; }
     bool authorMode() const { return m_options.authorMode; }
+    const AccessOptions &access() const { return m_options.access; }
     // Before any page is made (a test, a tool).
     void setMode(RunMode mode) { m_options.mode = mode; }
     void setAuthorMode(bool on) { m_options.authorMode = on; }
+    void setAccess(AccessOptions access) { m_options.access = access; }
     void placeContent(const QString &contentRoot, const QString &languageFolder)
     {
         m_options.contentRoot = contentRoot;
@@ -71,6 +75,10 @@ public:
     SoundPlayer &voice() const;
     void setVoice(SoundPlayer *player);
     bool play(std::string_view name, int module, unsigned flags) const { return voice().play(name, module, flags); }
+
+    // The voice that reads the explanations aloud, if narration is on; nullptr otherwise. Not owned.
+    Narrator *narrator() const;
+    void setNarrator(Narrator *narrator);
 
     // What is told about the run as it happens; ignored until one is set. Not owned.
     RunObserver &observer() const;
@@ -103,6 +111,7 @@ private:
     RunOptions m_options;
     SoundPlayer *m_sound = nullptr;
     RunObserver *m_observer = nullptr;
+    QPointer<Narrator> m_narrator;
     std::function<Screen *(Run &)> m_resultsPage;
     QList<QPointer<Screen>> m_pages;
 };

@@ -1,7 +1,7 @@
 #include "RunWindow.h"
 
+#include "AccessibleRoles.h"
 #include "Run.h"
-
 #include "Screen.h"
 #include "content/PicturesAhead.h"
 
@@ -18,6 +18,7 @@ RunWindow::RunWindow()
     : m_scaledHolder(new QWidget), m_stageItem(m_scene.addWidget(m_scaledHolder)), m_stage(new QWidget(m_scaledHolder))
 {
     // The pages paint every pixel of the stage, and drawBackground() the bars beside it.
+    installAccessibleRoles();
     m_scaledHolder->setAttribute(Qt::WA_OpaquePaintEvent);
     m_stage->setAttribute(Qt::WA_OpaquePaintEvent);
     // A page's text takes the window's colours, not those a viewport gives its children.

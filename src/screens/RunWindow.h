@@ -41,6 +41,9 @@ public:
     // The run window that hosts the page, if any.
     static RunWindow *hosting(const Screen &page);
 
+    // Reads ahead what the page leads to, kept as fits the page's scale.
+    void readAhead(const Screen &page) const;
+
     // The window size for an area: design size where it fits, else scaled down uniformly.
     static QSize fittedSize(QSize available);
     static constexpr QSize DesignSize{1024, 768};
@@ -55,8 +58,6 @@ private:
     void host(Screen &page);
     void scaleToFit();
     void placeStage(bool inViewport);
-    // Reads ahead what the page leads to, kept as fits the page's scale.
-    void readAhead(const Screen &page) const;
     void placeOnScreen();
     void toggleFullScreen();
     // What the window manager's frame adds to the window's size.

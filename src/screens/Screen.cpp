@@ -24,6 +24,7 @@ void Screen::setPicture(const QString &name)
     m_background.clear();
     m_pictureName = name;
     update();
+    pictureChanged();
 }
 
 QObject *Screen::control(const QString &name) const

@@ -31,6 +31,8 @@ public:
     // From now on pictures of any size are fitted whole into the screen (letterboxed) as they are read.
     void fitPictures() { m_fitPictures = true; }
     const QString &pictureName() const { return m_pictureName; }
+    // The photograph as the page draws it, from its top-left corner.
+    const QImage &picture() const { return m_picture; }
 
     // The child control of that name, without regard to letter case.
     // Throws RuntimeError (control not found) when the screen has none.
@@ -73,6 +75,8 @@ public:
 
 protected:
     virtual void load() = 0;
+    // A new photograph is on the page.
+    virtual void pictureChanged() {}
     void paintEvent(QPaintEvent *event) override;
 
 private:

@@ -6,6 +6,7 @@ namespace kelvora {
 
 namespace {
 constexpr int OutlineWidth = 3;
+constexpr int SteadyOutlineWidth = 6;
 }
 
 Shape::Shape(QWidget *parent, const QString &name, const QRect &rect, Kind kind, const QColor &border, bool visible)
@@ -21,6 +22,14 @@ void Shape::setFill(const QColor &fill)
 {
     m_fill = fill;
     update();
+}
+
+void Shape::setSteady(bool steady)
+{
+    if (steady != m_steady) {
+        m_steady = steady;
+        update();
+    }
 }
 
 void Shape::setConcealed(bool concealed)
@@ -52,7 +61,7 @@ void Shape::paintEvent(QPaintEvent *)
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     const bool filled = m_fill.isValid();
-    const qreal penWidth = filled ? 1.0 : OutlineWidth;
+    const qreal penWidth = filled ? 1.0 : m_steady ? SteadyOutlineWidth : OutlineWidth;
     painter.setPen(QPen(filled ? QColor(Qt::black) : m_border, penWidth));
     painter.setBrush(filled ? QBrush(m_fill) : QBrush(Qt::NoBrush));
 

@@ -30,6 +30,8 @@ public:
     bool hits(QPointF press) const;
 
     void toggleVisible() { setVisible(isHidden()); }
+    // Drawn with a thicker outline, for a mark shown steady instead of blinking.
+    void setSteady(bool steady);
 
     // A concealed mark stays hidden whatever shows or blinks it.
     void setConcealed(bool concealed);
@@ -44,6 +46,7 @@ private:
     QColor m_fill;
     int m_index = -1;
     bool m_concealed = false;
+    bool m_steady = false;
 };
 
 } // namespace kelvora

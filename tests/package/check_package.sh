@@ -1,11 +1,16 @@
 #!/usr/bin/env bash
-# Builds the .deb, checks it with lintian, extracts it into a scratch folder,
-# checks what it holds and what it depends on, and starts the extracted
-# trainer: --version without a display, then under Xvfb from a folder without
-# content, until the start screen is drawn.
+# Builds the two .deb packages as Debian builds packages (dpkg-buildflags'
+# flags: fortified, relro, bind-now), checks them with lintian (no error, no
+# warning, no hardening tag), unpacks both into one scratch root, checks what
+# each holds and depends on, that no shipped file is stored twice, and starts
+# the unpacked programs: --version without a display, then the trainer under
+# Xvfb from a folder without content, until the start screen is drawn.
+# A build folder configured without KELVORA_DEBIAN_BUILD_FLAGS gets a package
+# build of its own beside it, in package-build/.
 set -euo pipefail
 build="$1"
 version="$2"
+source="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
 
 scratch="$(mktemp -d /tmp/kelvora-package.XXXXXX)"
 xvfb_pid=""
@@ -19,24 +24,58 @@ cleanup() {
 }
 trap cleanup EXIT
 fail() { echo "check_package: $*" >&2; exit 1; }
+cached() { sed -n "s/^$1:[A-Z]*=//p" "$build/CMakeCache.txt"; }
 
-cpack --config "$build/CPackConfig.cmake" -B "$scratch/out" >"$scratch/cpack.log" 2>&1 || { cat "$scratch/cpack.log" >&2; fail "cpack failed"; }
-deb="$(ls "$scratch"/out/kelvora-trainer_"$version"_*.deb)"
-echo "package: $(basename "$deb"), $(du -k "$deb" | cut -f1) KiB"
-
-depends="$(dpkg-deb -f "$deb" Depends)"
-echo "depends: $depends"
-for needed in libqt6widgets6 libsdl2-2.0-0 fonts-liberation2; do
-    grep -q "$needed" <<<"$depends" || fail "Depends lacks $needed"
+if [ "$(cached KELVORA_DEBIAN_BUILD_FLAGS)" = ON ]; then
+    package_build="$build"
+else
+    package_build="$build/package-build"
+    launcher="$(cached CMAKE_CXX_COMPILER_LAUNCHER)"
+    cmake -S "$source" -B "$package_build" -G "$(cached CMAKE_GENERATOR)" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+        -DKELVORA_DEBIAN_BUILD_FLAGS=ON -DBUILD_TESTING=OFF -DKELVORA_BENCHMARKS=OFF \
+        ${launcher:+-DCMAKE_CXX_COMPILER_LAUNCHER="$launcher"} >"$scratch/configure.log" 2>&1 \
+        || { cat "$scratch/configure.log" >&2; fail "the package build did not configure"; }
+fi
+cmake --build "$package_build" -j"$(nproc)" >"$scratch/build.log" 2>&1 || { tail -50 "$scratch/build.log" >&2; fail "the package build failed"; }
+cpack --config "$package_build/CPackConfig.cmake" -B "$scratch/out" >"$scratch/cpack.log" 2>&1 || { cat "$scratch/cpack.log" >&2; fail "cpack failed"; }
+trainer_deb="$(ls "$scratch"/out/kelvora-trainer_"$version"_*.deb)"
+authoring_deb="$(ls "$scratch"/out/kelvora-authoring_"$version"_*.deb)"
+for deb in "$trainer_deb" "$authoring_deb"; do
+    echo "package: $(basename "$deb"), $(du -k "$deb" | cut -f1) KiB; depends: $(dpkg-deb -f "$deb" Depends)"
 done
+needs() { # package, what its Depends must name
+    local depends
+    depends="$(dpkg-deb -f "$1" Depends)"
+    shift
+    for needed in "$@"; do
+        grep -qF "$needed" <<<"$depends" || fail "Depends lacks $needed: $depends"
+    done
+}
+needs "$trainer_deb" libqt6widgets6 libsdl2-2.0-0 fonts-liberation2
+needs "$authoring_deb" "kelvora-trainer (= $version)" libgettextpo0
 
-# Debian's own checks: no error and no warning.
-lintian --fail-on error,warning "$deb" >&2 || fail "lintian found faults in the package"
+# Debian's own checks, every tag shown: no error, no warning, and no hardening tag of any level.
+lintian -EvIL +pedantic "$trainer_deb" "$authoring_deb" >"$scratch/lintian.txt" 2>&1 || true
+if grep -E '^(E|W): |^[A-Z]: [^ ]+: hardening-' "$scratch/lintian.txt" >&2; then
+    fail "lintian found faults in the packages"
+fi
 
 root="$scratch/root"
-dpkg-deb -x "$deb" "$root"
-for file in \
-    usr/bin/kelvora-trainer usr/bin/kelvora-content-check usr/bin/kelvora-storyboard usr/bin/kelvora-records \
+dpkg-deb -x "$trainer_deb" "$root"
+dpkg-deb -x "$authoring_deb" "$root"
+dpkg-deb -c "$trainer_deb" >"$scratch/trainer.list"
+dpkg-deb -c "$authoring_deb" >"$scratch/authoring.list"
+holds() { # package, the files it must hold; the other package must not hold them
+    local own="$1" other="$2"
+    shift 2
+    for file in "$@"; do
+        grep -q " \./$file\( ->.*\)\?$" "$scratch/$own.list" || fail "kelvora-$own lacks /$file"
+        grep -q " \./$file\( ->.*\)\?$" "$scratch/$other.list" && fail "kelvora-$other holds /$file too"
+    done
+    return 0
+}
+holds trainer authoring \
+    usr/bin/kelvora-trainer usr/bin/kelvora-records \
     usr/share/kelvora/courses/shutdown/course.json \
     usr/share/kelvora/Lang1.txt usr/share/kelvora/Lang2.txt usr/share/kelvora/Lang3.txt \
     usr/share/kelvora/images/000.jpg usr/share/kelvora/images/078.jpg usr/share/kelvora/images/KokpitA.bmp \
@@ -44,17 +83,36 @@ for file in \
     usr/share/applications/org.kelvora.trainer.desktop usr/share/metainfo/org.kelvora.trainer.metainfo.xml \
     usr/share/icons/hicolor/scalable/apps/kelvora-trainer.svg usr/share/icons/hicolor/48x48/apps/kelvora-trainer.png \
     usr/share/icons/hicolor/256x256/apps/kelvora-trainer.png usr/share/man/man1/kelvora-trainer.1.gz \
-    usr/share/man/man1/kelvora-records.1.gz usr/share/doc/kelvora-trainer/copyright \
-    usr/bin/kelvora-course usr/share/man/man1/kelvora-course.1.gz \
-    usr/bin/kelvora-editor usr/share/applications/org.kelvora.editor.desktop usr/share/man/man1/kelvora-editor.1.gz; do
-    [ -f "$root/$file" ] || fail "the package lacks /$file"
+    usr/share/man/man1/kelvora-records.1.gz usr/share/doc/kelvora-trainer/copyright
+holds authoring trainer \
+    usr/bin/kelvora-editor usr/bin/kelvora-content-check usr/bin/kelvora-storyboard usr/bin/kelvora-course \
+    usr/share/applications/org.kelvora.editor.desktop usr/share/man/man1/kelvora-editor.1.gz \
+    usr/share/man/man1/kelvora-content-check.1.gz usr/share/man/man1/kelvora-storyboard.1.gz \
+    usr/share/man/man1/kelvora-course.1.gz usr/share/doc/kelvora-authoring/copyright
+pack() { (cd "$1" && find images Sounds Lang?.txt \( -type f -o -type l \) | sort); }
+diff <(pack "$package_build/dist") <(pack "$root/usr/share/kelvora") >&2 || fail "the package's content pack differs from its build's"
+# Every shipped file once: the built-in pack links to what a course holds too, and every link leads to a file.
+twice="$(find "$root/usr/share/kelvora" -type f -exec sha256sum {} + | sort | uniq -w64 -D)"
+[ -z "$twice" ] || { echo "$twice" >&2; fail "files stored twice"; }
+broken="$(find "$root/usr" -xtype l)"
+[ -z "$broken" ] || fail "links that lead nowhere: $broken"
+# The built-in course, walked through the links by the unpacked storyboard, is the course the gate knows.
+bash "$source/tests/gate/builtin_course_gate.sh" "$root/usr/bin/kelvora-storyboard" "$root/usr/share/kelvora" \
+    "$source/tests/data/builtin-course" >"$scratch/gate.log" 2>&1 || { cat "$scratch/gate.log" >&2; fail "the installed built-in course differs"; }
+
+# One id per program for the desktop: the menu entry's name and the window class it announces.
+for id in org.kelvora.trainer org.kelvora.editor; do
+    grep -qx "StartupWMClass=$id" "$root/usr/share/applications/$id.desktop" || fail "$id.desktop names another window class"
 done
-pack() { (cd "$1" && find images Sounds Lang?.txt -type f | sort); }
-diff <(pack "$build/dist") <(pack "$root/usr/share/kelvora") >&2 || fail "the package's content pack differs from build/dist"
 desktop-file-validate "$root/usr/share/applications/org.kelvora.trainer.desktop" \
     "$root/usr/share/applications/org.kelvora.editor.desktop"
 appstreamcli validate --no-net --pedantic "$root/usr/share/metainfo/org.kelvora.trainer.metainfo.xml" >/dev/null \
     || appstreamcli validate --no-net --pedantic "$root/usr/share/metainfo/org.kelvora.trainer.metainfo.xml" >&2
+
+for program in kelvora-editor kelvora-content-check kelvora-storyboard kelvora-course kelvora-records; do
+    shown="$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$root/usr/bin/$program" --version)"
+    [ "$shown" = "$program $version" ] || fail "$program --version printed '$shown'"
+done
 
 trainer="$root/usr/bin/kelvora-trainer"
 shown="$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$trainer" --version)"
@@ -72,8 +130,10 @@ export DISPLAY=":$(cat "$scratch/display")"
 mkdir "$scratch/elsewhere"
 (cd "$scratch/elsewhere" && exec env -u QT_QPA_PLATFORM SDL_AUDIODRIVER=dummy "$trainer") 2>"$scratch/trainer.log" &
 trainer_pid=$!
-timeout 30 xdotool search --sync --onlyvisible --name '^KELVORA Training$' >/dev/null \
+window="$(timeout 30 xdotool search --sync --onlyvisible --name '^KELVORA Training$' | head -1)" \
     || { cat "$scratch/trainer.log" >&2; fail "the start screen did not open"; }
+class="$(xprop -id "$window" WM_CLASS)"
+grep -q '"org.kelvora.trainer"$' <<<"$class" || fail "the window's class is not the menu entry's: $class"
 sleep 1
 kill -0 "$trainer_pid" 2>/dev/null || { cat "$scratch/trainer.log" >&2; fail "the trainer ended"; }
 import -window root "$scratch/screen.png"

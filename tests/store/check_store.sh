@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
 # Runs of the real trainer against a learning record store on 127.0.0.1 that
-# accepts, refuses, stalls and drops, then kelvora-records --send: every run's
-# statements reach the store once, valid, under the ids they were made with;
-# nothing is left in the outbox; an unreachable store holds up the end of a
-# run only briefly.
+# accepts, refuses, stalls and drops, then kelvora-records --send against one
+# that redirects, keeps part of a batch, drips and answers without end: every
+# run's statements reach the store once, valid, under the ids they were made
+# with; the credentials go nowhere else; nothing but another program's file is
+# left in the outbox; neither an unreachable store nor a slow one holds up the
+# end of a run or of a send for long.
 #   check_store.sh BUILD_DIR SOURCE_DIR
 set -euo pipefail
 build="$(cd "$1" && pwd)"
@@ -49,6 +51,7 @@ homePage=https://lms.example.org
 endpoint=http://127.0.0.1:$(cat "$scratch/port")/xapi
 username=trainer
 password=s3cret:pass
+timeout=3
 CONF
 
 pending() { find "$outbox" -name '*.json' 2>/dev/null | wc -l; }
@@ -85,13 +88,46 @@ echo accept >"$scratch/mode"
 "$records_tool" --send || fail "kelvora-records --send failed"
 [ "$(pending)" -eq 0 ] || fail "kelvora-records --send left records in the outbox"
 
+# kelvora-records --send against the store as MODE; STATUS expected, LEFT records left after it.
+#   send_against MODE STATUS LEFT FAULT
+send_against() {
+    echo "$1" >"$scratch/mode"
+    local start end status=0
+    start=$(date +%s)
+    timeout 120 "$records_tool" --send >"$scratch/send.out" 2>"$scratch/send.err" || status=$?
+    end=$(date +%s)
+    echo "kelvora-records --send, store $1: status $status after $((end - start)) s, $(pending) left"
+    [ "$status" -eq "$2" ] && [ "$(pending)" -eq "$3" ] || { cat "$scratch/send.err" >&2; fail "$4"; }
+    [ $((end - start)) -lt 45 ] || fail "kelvora-records --send took $((end - start)) s against a store that does $1"
+}
+send_against accept 0 0 "kelvora-records --send with nothing to send did not end at once"
+run_against refuse "Run 6" "store refuses" 1 "a refused record left the outbox"
+send_against redirect 1 1 "a record left the outbox though the store redirected it"
+grep -q "moved to http://127.0.0.1:" "$scratch/send.err" || fail "the redirect was not named: $(cat "$scratch/send.err")"
+[ "$(stored 's.leaked')" -eq 0 ] || fail "the credentials went to the redirect's target"
+send_against moved 0 0 "a 307 to the store itself was not followed"
+run_against refuse "Run 7" "store refuses" 1 "a refused record left the outbox"
+send_against partial 0 0 "a record the store kept only half of was not completed after its 409"
+run_against refuse "Run 8" "store refuses" 1 "a refused record left the outbox"
+send_against drip 1 1 "a record whose answer only dripped left the outbox"
+send_against huge 1 1 "a record whose answer was endless left the outbox"
+# Another program's statements in the outbox never go out with the store's credentials.
+printf '[{"id":"6f1b2c3d-0000-4000-8000-000000000000","actor":{"mbox":"mailto:a@example.org"},'\
+'"verb":{"id":"http://adlnet.gov/expapi/verbs/completed"},"object":{"id":"https://example.org/course"}}]' \
+    >"$outbox/00000000-foreign.json"
+send_against accept 1 1 "another program's file left the outbox"
+grep -q "00000000-foreign.json is not a record of this trainer" "$scratch/send.err" || fail "the foreign file was not named"
+[ "$(stored 's.statements.filter(x => x.id.startsWith("6f1b2c3d")).length')" -eq 0 ] || fail "another program's statement was sent"
+rm "$outbox/00000000-foreign.json"
+
 echo "store: $(stored 's.posts') posts: $(stored 's.accepted') accepted, $(stored 's.repeated') repeats (409),"\
-     "$(stored 's.refused') refused, $(stored 's.stalled') stalled, $(stored 's.dropped') dropped"
+     "$(stored 's.refused') refused, $(stored 's.stalled') stalled, $(stored 's.dropped') dropped,"\
+     "$(stored 's.redirected') redirected, $(stored 's.partial') kept in part, $(stored 's.dripped') dripped, $(stored 's.huge') huge"
 [ "$(stored 's.invalid.length + s.unauthorised')" -eq 0 ] || fail "statements refused: $(stored 'JSON.stringify(s.invalid)')"
 # Every run once: one start and one end each, five runs, no statement twice under another id.
 runs="$(stored 's.statements.filter(x => x.verb.id.endsWith("/initialized")).map(x => x.actor.name).sort().join(",")')"
-[ "$runs" = "Run 1,Run 2,Run 3,Run 4,Run 5" ] || fail "the store holds the runs $runs"
-[ "$(stored 's.statements.length')" -eq 10 ] || fail "the store holds $(stored 's.statements.length') statements for 5 runs"
+[ "$runs" = "Run 1,Run 2,Run 3,Run 4,Run 5,Run 6,Run 7,Run 8" ] || fail "the store holds the runs $runs"
+[ "$(stored 's.statements.length')" -eq 16 ] || fail "the store holds $(stored 's.statements.length') statements for 8 runs"
 homes="$(stored '[...new Set(s.statements.map(x => x.actor.account.homePage))].join(",")')"
 [ "$homes" = "https://lms.example.org" ] || fail "the trainees' home page is $homes, not the one set"
-echo "store holds $(stored 's.statements.length') statements of 5 runs, each once"
+echo "store holds $(stored 's.statements.length') statements of 8 runs, each once; $(stored 's.asked') ids confirmed after a 409"

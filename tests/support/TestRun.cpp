@@ -2,6 +2,7 @@
 
 #include "content/ContentPath.h"
 #include "course/CourseAssets.h"
+#include "course/BuiltInTargetLabels.h"
 #include "course/CourseLoader.h"
 #include "screens/Screen.h"
 
@@ -51,7 +52,7 @@ QString TestRun::writeCourse(const QByteArray &json, QSize pictureSize) const
 }
 
 TestRun::TestRun(int language, int languageLines)
-    : Run(loadCourse(BuiltInCourseFile), {.contentRoot = dir.filePath(QStringLiteral("content")),
+    : Run(loadBuiltInCourse(), {.contentRoot = dir.filePath(QStringLiteral("content")),
                                           .languageFolder = dir.filePath(QStringLiteral("program"))}),
       m_previousCurrent(QDir::currentPath())
 {

@@ -3,7 +3,7 @@
 
 #include "content/PackFiles.h"
 #include "content/ContentPath.h"
-#include "content/ContentPicture.h"
+#include "content/PictureCheck.h"
 #include "content/ExplanationFit.h"
 #include "content/LanguageFile.h"
 #include "course/CourseAssets.h"
@@ -69,12 +69,11 @@ QList<ContentProblem> ContentCheck::run()
 
 void ContentCheck::checkPicture(const QString &file, const QString &path, QSize expected)
 {
-    QString problem;
-    const QImage image = readCompletePicture(path, problem);
-    if (image.isNull())
-        report(file, 0, QStringLiteral("does not decode as a picture: %1").arg(problem));
-    else if (expected.isValid() && image.size() != expected)
-        report(file, 0, QStringLiteral("is %1 pixels, the screens expect %2").arg(sizeText(image.size()), sizeText(expected)));
+    const PictureCheckResult checked = PictureChecks::shared().check(path);
+    if (!checked.problem.isEmpty())
+        report(file, 0, QStringLiteral("does not decode as a picture: %1").arg(checked.problem));
+    else if (expected.isValid() && checked.size != expected)
+        report(file, 0, QStringLiteral("is %1 pixels, the screens expect %2").arg(sizeText(checked.size), sizeText(expected)));
 }
 
 void ContentCheck::checkSound(const QString &file, const QString &path)

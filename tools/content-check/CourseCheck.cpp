@@ -4,12 +4,10 @@
 #include "Format2Check.h"
 #include "LessonFlow.h"
 #include "course/CourseLoader.h"
+#include "course/author/AuthorCompiler.h"
 #include "platform/RuntimeError.h"
 
-#include <QFile>
 #include <QFileInfo>
-#include <QJsonDocument>
-#include <QJsonObject>
 
 #include <optional>
 
@@ -32,31 +30,27 @@ QList<CourseFinding> CourseCheck::run()
 {
     m_findings.clear();
     m_filesChecked = 1;
-    QFile file(m_file);
-    if (!file.open(QIODevice::ReadOnly)) {
-        report(QStringLiteral("%1: cannot be read: %2").arg(m_file, file.errorString()));
-        return m_findings;
-    }
-    QJsonParseError error;
-    const QJsonDocument document = QJsonDocument::fromJson(file.readAll(), &error);
-    if (!document.isObject()) {
-        report(QStringLiteral("%1: does not decode as a course: %2").arg(m_file, document.isNull() ? QStringLiteral("at byte %1: %2").arg(error.offset).arg(error.errorString()) : QStringLiteral("not a JSON object")));
-        return m_findings;
-    }
-    const QString folder = QFileInfo(m_file).absolutePath();
+    std::shared_ptr<AuthorCourse> author;
     std::optional<Course> course;
     try {
-        course = loadCourse(m_file);
+        author = readAuthorsCourse(m_file);
+        if (author)
+            course = compileAuthorCourse(*author);
+        else
+            course = loadCourse(m_file);
     } catch (const RuntimeError &error) {
-        report(error.kind() == RuntimeError::Kind::BadCourse
-                   ? QStringLiteral("%1: does not load: %2").arg(QFileInfo(m_file).fileName(), error.detail())
-                   : error.message());
+        // An author's course that reads but does not compile is still checked: the validation says why.
+        if (!author)
+            report(error.kind() == RuntimeError::Kind::BadCourse
+                       ? QStringLiteral("%1: does not load: %2").arg(QFileInfo(m_file).fileName(), error.detail())
+                       : error.message());
     }
-    if (document.object().value(QStringLiteral("format")).toInt() == 2) {
-        Format2Check check(document.object(), folder, course ? &*course : nullptr);
+    if (author) {
+        Format2Check check(*author, course ? &*course : nullptr);
         m_findings << check.run();
         m_filesChecked += check.filesChecked();
     } else if (course) {
+        const QString folder = QFileInfo(m_file).absolutePath();
         ContentCheck check(folder, folder, *course);
         for (const ContentProblem &problem : check.run())
             report(problem.toString());

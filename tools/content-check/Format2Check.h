@@ -2,53 +2,43 @@
 
 #include "CourseCheck.h"
 #include "course/Course.h"
+#include "course/author/AuthorCourse.h"
 
 #include <QHash>
-#include <QJsonObject>
 #include <QRect>
 #include <QSet>
-#include <QSize>
 #include <QStringList>
 
 #include <utility>
 
 namespace kelvora {
 
-// The checks of a format 2 course: ids, texts in every language and fitting
-// their label, targets on their photograph and clear of the trainer's
-// controls, every file it names present and decoding, and, on the lesson
-// designs it compiles to, every step able to become active and every screen
-// able to lead on. What depends on the compiled course (the label's size, the
-// controls' places, the flow) is left out when it does not compile.
+// The checks of an author's course: the trainer's own validation (ids, required fields, every file it names
+// in the course's folder and decoding, targets on their photograph and large enough to press), and what a
+// trainee would meet: texts in every language and fitting their label, targets clear of the trainer's
+// controls, and, on the lesson design it compiles to, every step able to become active and every screen able
+// to lead on. What depends on the compiled course is left out when it does not compile.
 class Format2Check {
 public:
-    Format2Check(QJsonObject course, QString folder, const Course *compiled);
+    Format2Check(const AuthorCourse &course, const Course *compiled);
 
     // Needs a QGuiApplication for the fonts.
     QList<CourseFinding> run();
-    int filesChecked() const { return int(m_checkedFiles.size()); }
+    int filesChecked() const;
+    // Files the course names that are not in its folder yet, by name: where they are now.
+    void setFilesElsewhere(QHash<QString, QString> files) { m_elsewhere = std::move(files); }
 
 private:
-    void checkIds();
     void checkTexts();
     void checkFlow();
     void checkCaptions();
-    void checkScreenFiles(const QJsonObject &screen, const QString &screenId);
-    void checkTargets(const QJsonObject &screen, const LessonLayout &layout);
-    void checkTarget(const QJsonValue &target, QSize photograph, const QList<std::pair<QString, QRect>> &controls,
-                     const QString &screenId, const QString &step, const QString &what);
-    void checkPicture(const QString &name, const QString &screenId, const QString &step);
-    void checkSound(const QString &name, const QString &screenId, const QString &step);
-    QString resolve(const QString &name, const QString &screenId, const QString &step);
+    void checkTargets(const AuthorScreen &screen, const LessonLayout &layout);
     void report(const QString &screen, const QString &step, const QString &language, const QString &message);
 
-    QJsonObject m_course;
-    QString m_folder;
+    const AuthorCourse &m_course;
     const Course *m_compiled;
-    QStringList m_tags;
     QList<CourseFinding> m_findings;
-    QSet<QString> m_checkedFiles;
-    QHash<QString, QSize> m_pictureSizes;
+    QHash<QString, QString> m_elsewhere;
 };
 
 } // namespace kelvora

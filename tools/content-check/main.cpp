@@ -2,6 +2,7 @@
 #include "CourseCheck.h"
 #include "LessonFlow.h"
 #include "course/CourseLoader.h"
+#include "platform/ProgramOptions.h"
 #include "platform/RuntimeError.h"
 
 #include <QGuiApplication>
@@ -27,6 +28,26 @@ QStringList checkBuiltInCourse(const QString &contentFolder, const QString &prog
 
 int main(int argc, char **argv)
 {
+    ProgramOptions options(
+        QStringLiteral("kelvora-content-check"),
+        QStringLiteral("Checks a course and its content before a trainee sees it.\n"
+                       "  kelvora-content-check CONTENTDIR PROGRAMDIR: the built-in course; CONTENTDIR holds images/ and\n"
+                       "    Sounds/, PROGRAMDIR the language files\n"
+                       "  kelvora-content-check --course FILE: a course file, whose folder holds its content (and, in\n"
+                       "    format 1, its language files)"),
+        QStringLiteral("CONTENTDIR PROGRAMDIR | --course FILE"));
+    const QCommandLineOption courseOption(QStringLiteral("course"), QStringLiteral("Check the course FILE."),
+                                          QStringLiteral("FILE"));
+    options.parser().addOption(courseOption);
+    if (const std::optional<ProgramStop> stopped = options.read(argc, argv))
+        return stopped->print();
+    const QStringList folders = options.parser().positionalArguments();
+    const bool courseFile = options.parser().isSet(courseOption);
+    if (folders.size() != (courseFile ? 0 : 2))
+        return options.usageError(courseFile ? QStringLiteral("--course takes no folders.")
+                                             : QStringLiteral("give CONTENTDIR and PROGRAMDIR, or --course FILE."))
+            .print();
+
     // Only font metrics are needed: no window, no display.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -34,25 +55,16 @@ int main(int argc, char **argv)
     QTextStream out(stdout);
     QTextStream err(stderr);
 
-    const QStringList args = app.arguments();
-    if (args.size() != 3) {
-        err << "usage: kelvora-content-check CONTENTDIR PROGRAMDIR\n"
-               "       kelvora-content-check --course FILE\n"
-               "  the first checks the built-in course: CONTENTDIR holds images/ and Sounds/, PROGRAMDIR the language\n"
-               "  files; the second a course file, whose folder holds its content (and, in format 1, its language files)\n";
-        return 2;
-    }
-
     QStringList problems;
     int filesChecked = 0;
-    if (args.at(1) == QLatin1String("--course")) {
-        CourseCheck check(args.at(2));
+    if (courseFile) {
+        CourseCheck check(options.parser().value(courseOption));
         for (const CourseFinding &finding : check.run())
             problems << finding.toString();
         filesChecked = check.filesChecked();
     } else {
         try {
-            problems = checkBuiltInCourse(args.at(1), args.at(2), filesChecked);
+            problems = checkBuiltInCourse(folders.at(0), folders.at(1), filesChecked);
         } catch (const RuntimeError &error) {
             err << error.message() << '\n';
             return 1;

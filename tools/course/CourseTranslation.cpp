@@ -1,7 +1,7 @@
 #include "CourseTranslation.h"
 
 #include "ToolError.h"
-#include "course/CourseTexts.h"
+#include "course/author/AuthorTexts.h"
 
 #include <QHash>
 #include <QSet>
@@ -16,12 +16,9 @@ QString comparable(QString tag)
 }
 } // namespace
 
-CourseTranslation::CourseTranslation(QJsonObject course, QString courseFile)
-    : m_course(std::move(course)), m_file(std::move(courseFile)), m_tags(courseLanguageTags(m_course))
+CourseTranslation::CourseTranslation(AuthorCourse course, QString courseFile)
+    : m_course(std::move(course)), m_file(std::move(courseFile)), m_tags(m_course.tags())
 {
-    if (m_course.value(QStringLiteral("format")).toInt() != 2)
-        throw ToolError(QStringLiteral("%1: not a format 2 course: the texts of a format 1 course are in its language files")
-                            .arg(m_file));
     if (m_tags.isEmpty())
         throw ToolError(QStringLiteral("%1: names no languages").arg(m_file));
 }
@@ -36,24 +33,43 @@ QString CourseTranslation::courseTag(const QString &tag) const
                         .arg(m_file, tag.isEmpty() ? QStringLiteral("(none named)") : tag, m_tags.join(QStringLiteral(", "))));
 }
 
+QList<std::pair<QString, Texts>> CourseTranslation::texts() const
+{
+    QList<std::pair<QString, Texts>> result;
+    for (const AuthorText &text : authorTexts(m_course))
+        result.append({text.context, text.texts});
+    QHash<QString, qsizetype> captions;
+    for (const QString &tag : m_tags) {
+        for (const auto &[context, caption] : captionTexts(m_course, tag)) {
+            if (!captions.contains(context)) {
+                captions.insert(context, result.size());
+                result.append({context, {}});
+            }
+            if (!caption.isEmpty())
+                result[captions.value(context)].second.insert(tag, caption);
+        }
+    }
+    return result;
+}
+
 PoCatalogue CourseTranslation::exportTexts(const QString &tag, QStringList &notes) const
 {
     const QString language = courseTag(tag);
     const QString first = m_tags.first();
-    PoCatalogue catalogue{m_course.value(QStringLiteral("id")).toString(), QString(language).replace(u'-', u'_'), {}};
+    PoCatalogue catalogue{m_course.id, QString(language).replace(u'-', u'_'), {}};
     QSet<QString> contexts;
-    for (const CourseText &text : courseTexts(m_course)) {
-        const QString source = text.texts.value(first).toString();
+    for (const auto &[context, texts] : this->texts()) {
+        const QString source = texts.value(first);
         if (source.isEmpty()) {
-            notes << QStringLiteral("%1: no %2 text to translate: left out").arg(text.context, first);
+            notes << QStringLiteral("%1: no %2 text to translate: left out").arg(context, first);
             continue;
         }
-        if (contexts.contains(text.context)) {
-            notes << QStringLiteral("%1: a second text of that context (two ids alike): left out").arg(text.context);
+        if (contexts.contains(context)) {
+            notes << QStringLiteral("%1: a second text of that context (two ids alike): left out").arg(context);
             continue;
         }
-        contexts.insert(text.context);
-        catalogue.entries.append({text.context, source, text.texts.value(language).toString()});
+        contexts.insert(context);
+        catalogue.entries.append({context, source, texts.value(language)});
     }
     return catalogue;
 }
@@ -65,9 +81,9 @@ CourseTranslation::Imported CourseTranslation::importTexts(const PoCatalogue &ca
     Imported result;
     result.tag = courseTag(catalogue.language);
     const QString first = m_tags.first();
-    QHash<QString, QJsonObject> texts;
-    for (const CourseText &text : courseTexts(m_course))
-        texts.insert(text.context, text.texts);
+    QHash<QString, Texts> texts;
+    for (const auto &[context, map] : this->texts())
+        texts.insert(context, map);
 
     for (const PoEntry &entry : catalogue.entries) {
         if (entry.obsolete || entry.fuzzy || entry.translation.isEmpty()) {
@@ -80,14 +96,15 @@ CourseTranslation::Imported CourseTranslation::importTexts(const PoCatalogue &ca
                                    .arg(poFile, entry.context.isNull() ? QStringLiteral("(no context)") : entry.context);
             continue;
         }
-        if (found->value(first).toString() != entry.source) {
+        if (found->value(first) != entry.source) {
             result.problems << QStringLiteral("%1: %2: the course's %3 text has changed since this file was made: skipped")
                                    .arg(poFile, entry.context, first);
             continue;
         }
-        if (found->value(result.tag).toString() == entry.translation)
+        if (found->value(result.tag) == entry.translation)
             continue;
-        setCourseText(m_course, entry.context, result.tag, entry.translation);
+        if (!setAuthorText(m_course, entry.context, result.tag, entry.translation))
+            setCaptionText(m_course, entry.context, result.tag, entry.translation);
         ++result.changed;
     }
     return result;

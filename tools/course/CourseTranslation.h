@@ -1,18 +1,19 @@
 #pragma once
 
 #include "PoCatalogue.h"
+#include "course/author/AuthorCourse.h"
 
-#include <QJsonObject>
 #include <QStringList>
 
 namespace kelvora {
 
-// The translators' round trip of a format 2 course: its texts out to a PO
-// catalogue of one language, and a translated catalogue back into the course.
+// The translators' round trip of an author's course: its texts and the trainer's captions of a language
+// ("captions/continue" ...) out to a PO catalogue of one language, and a translated catalogue back into the
+// course, so a new language gets its captions from its translator.
 class CourseTranslation {
 public:
-    // Throws ToolError when the course is not format 2.
-    CourseTranslation(QJsonObject course, QString courseFile);
+    // Throws ToolError when the course has no language.
+    CourseTranslation(AuthorCourse course, QString courseFile);
 
     // The course's spelling of a language tag, matched as BCP 47 and gettext
     // both write them ("pt-BR", "pt_br"); throws ToolError naming the tag and
@@ -33,10 +34,13 @@ public:
     // Takes the catalogue's translations that differ from the course's texts.
     Imported importTexts(const PoCatalogue &catalogue, const QString &poFile);
 
-    const QJsonObject &course() const { return m_course; }
+    const AuthorCourse &course() const { return m_course; }
 
 private:
-    QJsonObject m_course;
+    // Every text of the course by context, with its text per language; captions as the trainer shows them.
+    QList<std::pair<QString, Texts>> texts() const;
+
+    AuthorCourse m_course;
     QString m_file;
     QStringList m_tags;
 };

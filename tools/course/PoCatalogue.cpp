@@ -1,11 +1,14 @@
 #include "PoCatalogue.h"
 
 #include "ToolError.h"
+#include "content/RegularFile.h"
 
 #include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QStringList>
+#include <QTemporaryFile>
 
 #include <gettext-po.h>
 
@@ -18,6 +21,9 @@
 namespace kelvora {
 
 namespace {
+// Far above the texts of any course.
+constexpr qint64 MaxPoBytes = 64 * 1024 * 1024;
+
 // libgettextpo reports through plain C callbacks and expects a fatal one never
 // to return: the callbacks collect the messages, and a fatal one jumps back to
 // the call below, which holds nothing that needs destroying.
@@ -92,8 +98,20 @@ QString problemsIn(const QString &file, const QStringList &problems, const QStri
 
 PoCatalogue PoCatalogue::read(const QString &file)
 {
-    if (!QFileInfo(file).isFile())
-        throw ToolError(QStringLiteral("%1: no such file").arg(file));
+    // Read here first: a FIFO would hold libgettextpo's open for ever, and what it cannot say is looked for.
+    QString readError;
+    const std::optional<QByteArray> bytes = readRegularFile(file, MaxPoBytes, &readError);
+    if (!bytes)
+        throw ToolError(QStringLiteral("%1: %2").arg(file, readError));
+    if (const qsizetype at = bytes->indexOf('\0'); at >= 0)
+        throw ToolError(QStringLiteral("%1:%2: a NUL byte: a translation would be cut short there")
+                            .arg(file).arg(bytes->left(at).count('\n') + 1));
+    // An unescaped backslash, then octal or hexadecimal zero.
+    static const QRegularExpression escapedNul(
+        QStringLiteral("(?<!\\\\)(?:\\\\\\\\)*\\\\(?:0{1,3}(?![0-7])|x0+(?![0-9A-Fa-f]))"));
+    if (const QRegularExpressionMatch nul = escapedNul.match(QString::fromUtf8(*bytes)); nul.hasMatch())
+        throw ToolError(QStringLiteral("%1:%2: an escaped NUL character: a translation would be cut short there")
+                            .arg(file).arg(QString::fromUtf8(*bytes).left(nul.capturedStart()).count(u'\n') + 1));
     QStringList problems;
     collected = &problems;
     errno = 0;
@@ -117,6 +135,9 @@ PoCatalogue PoCatalogue::read(const QString &file)
     while (po_message_t message = po_next_message(messages.get())) {
         if (!*po_message_msgid(message))
             continue; // the header
+        if (po_message_msgid_plural(message))
+            throw ToolError(QStringLiteral("%1: %2: a plural entry (msgid_plural): a course's texts have no plural forms")
+                                .arg(file, text(po_message_msgctxt(message))));
         catalogue.entries.append({text(po_message_msgctxt(message)), text(po_message_msgid(message)),
                                   text(po_message_msgstr(message)), bool(po_message_is_fuzzy(message)),
                                   bool(po_message_is_obsolete(message))});
@@ -156,12 +177,23 @@ void PoCatalogue::write(const QString &file) const
     for (const PoEntry &entry : entries)
         insert(entry.context, entry.source, entry.translation, entry.fuzzy);
 
+    // Written to a file of its own first, then put in place whole (or on the standard output, every byte).
+    QTemporaryFile draft;
+    if (!draft.open())
+        throw ToolError(QStringLiteral("%1: not written (a temporary file: %2)").arg(file, draft.errorString()));
     QStringList problems;
     collected = &problems;
-    const bool written = writeGuarded(po.get(), QFile::encodeName(file).constData());
+    const bool written = writeGuarded(po.get(), QFile::encodeName(draft.fileName()).constData());
     collected = nullptr;
     if (!written || !problems.isEmpty())
-        throw ToolError(problemsIn(file, problems, QStringLiteral("cannot be written")));
+        throw ToolError(problemsIn(file, problems, QStringLiteral("cannot be written")).replace(draft.fileName(), file));
+    QString error;
+    const std::optional<QByteArray> bytes = readRegularFile(draft.fileName(), MaxPoBytes, &error);
+    if (!bytes)
+        throw ToolError(QStringLiteral("%1: not written (%2)").arg(file, error));
+    error = file == QLatin1String("-") ? writeStandardOutput(*bytes) : saveWholeFile(file, *bytes);
+    if (!error.isEmpty())
+        throw ToolError(error);
 }
 
 } // namespace kelvora

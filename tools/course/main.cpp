@@ -2,6 +2,7 @@
 #include "CourseDocument.h"
 #include "CourseTranslation.h"
 #include "ToolError.h"
+#include "platform/ProgramOptions.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -31,12 +32,13 @@ int importTexts(const QStringList &args, QTextStream &err)
         return Usage;
     const QString courseFile = args.at(2);
     const QString poFile = args.at(3);
-    CourseTranslation translation(readCourseDocument(courseFile), courseFile);
+    const AuthorCourse before = readCourseDocument(courseFile);
+    CourseTranslation translation(before, courseFile);
     const CourseTranslation::Imported imported = translation.importTexts(PoCatalogue::read(poFile), poFile);
     for (const QString &problem : imported.problems)
         err << "kelvora-course: " << problem << '\n';
     if (imported.changed > 0)
-        writeCourseDocument(courseFile, translation.course());
+        writeCourseDocument(courseFile, translation.course(), before);
     err << QStringLiteral("kelvora-course: %1: %2 text(s) changed, %3 fuzzy, obsolete or untranslated left as they were, "
                           "%4 skipped as not matching the course\n")
                .arg(imported.tag).arg(imported.changed).arg(imported.skipped).arg(imported.problems.size());
@@ -46,26 +48,22 @@ int importTexts(const QStringList &args, QTextStream &err)
 
 int main(int argc, char **argv)
 {
-    QCoreApplication app(argc, argv);
-    QCoreApplication::setApplicationName(QStringLiteral("kelvora-course"));
-    QTextStream err(stderr);
-
-    QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
-        "The translators' round trip of a format 2 course's texts, as gettext PO files:\n"
-        "  kelvora-course texts export COURSE --language TAG [--output FILE]\n"
-        "  kelvora-course texts import COURSE FILE"));
-    const QCommandLineOption help = parser.addHelpOption();
+    ProgramOptions options(QStringLiteral("kelvora-course"),
+                           QStringLiteral("The translators' round trip of a course's texts and captions, as gettext PO files:\n"
+                                          "  kelvora-course texts export COURSE --language TAG [--output FILE]\n"
+                                          "  kelvora-course texts import COURSE FILE"),
+                           QStringLiteral("texts export|import COURSE [FILE]"));
+    QCommandLineParser &parser = options.parser();
     parser.addPositionalArgument(QStringLiteral("texts"), QStringLiteral("export or import, then the course file"));
     parser.addOption({QStringLiteral("language"), QStringLiteral("The language to export, by its tag."), QStringLiteral("TAG")});
     parser.addOption({QStringLiteral("output"), QStringLiteral("Write the PO file there, not to the standard output."),
                       QStringLiteral("FILE")});
-    if (!parser.parse(app.arguments())) {
-        err << "kelvora-course: " << parser.errorText() << '\n';
-        return Usage;
-    }
-    if (parser.isSet(help))
-        parser.showHelp(0);
+    if (const std::optional<ProgramStop> stopped = options.read(argc, argv))
+        return stopped->print();
+
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("kelvora-course"));
+    QTextStream err(stderr);
 
     const QStringList args = parser.positionalArguments();
     int status = Usage;
@@ -79,8 +77,9 @@ int main(int argc, char **argv)
         return 1;
     }
     if (status == Usage) {
-        err << "usage: kelvora-course texts export COURSE --language TAG [--output FILE]\n"
-               "       kelvora-course texts import COURSE FILE\n";
+        err.flush();
+        return options.usageError(QStringLiteral("give texts export COURSE --language TAG, or texts import COURSE FILE."))
+            .print();
     }
     return status;
 }

@@ -2,29 +2,47 @@
 
 #include "CourseDocument.h"
 
-#include "course/CourseJson.h"
+#include "Format2Check.h"
+#include "course/author/AuthorCompiler.h"
+#include "course/author/AuthorReader.h"
+#include "platform/RuntimeError.h"
 
-#include <QTemporaryFile>
+#include <QFileInfo>
 #include <QtConcurrent/QtConcurrentRun>
+
+#include <optional>
 
 namespace kelvora {
 
 namespace {
 constexpr int PlaceRole = Qt::UserRole;
 
-QList<CourseFinding> checkCopy(const QString &folder, const QByteArray &json)
+// The course as it is in the editor, never a copy on disk: the author's folder only changes on save.
+QList<CourseFinding> checkInMemory(const QJsonObject &course, const QString &file, const QHash<QString, QString> &picked)
 {
-    QTemporaryFile copy(folder + QStringLiteral("/.kelvora-editor-check-XXXXXX.json"));
-    if (!copy.open() || copy.write(json) != json.size() || !copy.flush())
-        return {CourseFinding{{}, {}, {}, QStringLiteral("not checked: cannot write a copy in %1").arg(folder)}};
-    copy.close();
-    return checkCourse(copy.fileName());
+    QList<CourseFinding> findings;
+    AuthorCourse author;
+    try {
+        author = readAuthorCourse(course, file);
+    } catch (const RuntimeError &error) {
+        return {CourseFinding{{}, {}, {}, courseLoadProblem(error, file)}};
+    }
+    std::optional<Course> compiled;
+    try {
+        compiled = compileAuthorCourse(author);
+    } catch (const RuntimeError &) {
+        // the validation says why
+    }
+    Format2Check check(author, compiled ? &*compiled : nullptr);
+    check.setFilesElsewhere(picked);
+    findings << check.run();
+    return findings;
 }
 } // namespace
 
 ChecksPanel::ChecksPanel(const CourseDocument &document, QWidget *parent) : QListWidget(parent), m_document(document)
 {
-    setAccessibleName(QStringLiteral("Checks"));
+    setAccessibleName(tr("Checks"));
     setWordWrap(true);
     m_delay.setSingleShot(true);
     m_delay.setInterval(400);
@@ -63,7 +81,7 @@ void ChecksPanel::recheckNow()
         return;
     }
     m_checking = true;
-    m_running.setFuture(QtConcurrent::run(checkCopy, m_document.folder(), canonicalCourseJson(m_document.course())));
+    m_running.setFuture(QtConcurrent::run(checkInMemory, m_document.course(), m_document.file(), m_document.pendingFiles()));
 }
 
 CoursePlace ChecksPanel::placeOf(const CourseFinding &finding) const
@@ -92,7 +110,7 @@ void ChecksPanel::show(const QList<CourseFinding> &findings)
         item->setData(PlaceRole, QPoint(place.screen, place.step));
     }
     if (findings.isEmpty())
-        (new QListWidgetItem(QStringLiteral("No problems found."), this))->setData(PlaceRole, QPoint(-1, -1));
+        (new QListWidgetItem(tr("No problems found."), this))->setData(PlaceRole, QPoint(-1, -1));
     emit checked(int(findings.size()));
 }
 

@@ -13,8 +13,8 @@ namespace kelvora {
 class CourseDocument;
 
 // The checker's findings on the course as it is now, rechecked a moment after
-// each edit on a canonical copy beside the course (so its files are found),
-// on a worker thread so typing never waits for it.
+// each edit on the course in memory (its files are found in its folder), on a
+// worker thread so typing never waits for it.
 class ChecksPanel : public QListWidget {
     Q_OBJECT
 public:

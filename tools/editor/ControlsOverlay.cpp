@@ -1,8 +1,9 @@
 #include "ControlsOverlay.h"
 
-#include "course/Format2Screen.h"
+#include "course/author/AuthorCompiler.h"
 #include "course/PageControls.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 
 namespace kelvora {
@@ -48,16 +49,16 @@ void ControlsOverlay::paint(QPainter *painter, const QStyleOptionGraphicsItem *,
     const bool inset = m_insetPlace == QLatin1String("left") || m_insetPlace == QLatin1String("right");
     const PageControls controls(authorsLayout(inset ? m_insetPlace : QStringLiteral("left")));
     outline(controls.explanation, false);
-    name(controls.explanation, QStringLiteral("Explanation"));
+    name(controls.explanation, QCoreApplication::translate("kelvora::PhotographView", "Explanation"));
     outline(controls.exit, false);
-    name(controls.exit, QStringLiteral("Exit"));
+    name(controls.exit, QCoreApplication::translate("kelvora::PhotographView", "Exit"));
     if (inset) {
         outline(controls.inset, false);
-        name(controls.inset, QStringLiteral("Inset"));
+        name(controls.inset, QCoreApplication::translate("kelvora::PhotographView", "Inset"));
     }
     // The label lies inside the mark: one outline, the name where the label is.
     outline(controls.layout.continueMark, true);
-    name(controls.layout.continueLabel, QStringLiteral("Continue"));
+    name(controls.layout.continueLabel, QCoreApplication::translate("kelvora::PhotographView", "Continue"));
 }
 
 } // namespace kelvora

@@ -2,12 +2,18 @@
 
 #include "CoursePlace.h"
 
+#include <QHash>
 #include <QJsonArray>
 #include <QJsonObject>
 #include <QObject>
 #include <QUndoStack>
 
 namespace kelvora {
+
+class RuntimeError;
+
+// What the author reads when a course does not load: the file's name and the reason.
+QString courseLoadProblem(const RuntimeError &error, const QString &file);
 
 // The course file the editor works on: the whole JSON object, so every field the
 // editor has no control for (throttle, captions, sequences ...) is written back
@@ -17,19 +23,33 @@ class CourseDocument : public QObject {
 public:
     explicit CourseDocument(QObject *parent = nullptr);
 
-    // A course file, or a folder: its course.json, or a new course when it has none.
+    // A course file, or a folder: its course.json, or a new course when it has none
+    // (a folder that does not exist yet is made on save).
     // Returns an empty string or the reason the file cannot be opened.
     QString open(const QString &fileOrFolder);
-    // Writes the course in its canonical form, atomically. An opened course that
-    // was not edited is left as it is. Returns an empty string or the reason.
-    QString save();
+    // Reads the course's file again, dropping the edits and their undo.
+    QString reload() { return open(m_file); }
+    // Writes the course in its canonical form, atomically, with the photographs and
+    // sounds it names that were picked from elsewhere. An opened course that was not
+    // edited is left as it is. A file changed on disk since it was read is replaced
+    // only when asked. Returns an empty string or the reason; on failure the file on
+    // disk is as it was.
+    QString save(bool replaceChangedOnDisk = false);
+    // Writes the course to another file or folder, with every file it names, and
+    // works on that one from then on.
+    QString saveAs(const QString &fileOrFolder);
+    // Whether the file on disk is no longer the one read or last saved (changed, replaced, removed).
+    bool isChangedOnDisk() const;
+    // The course in the file on disk now (empty where it does not read as one).
+    QJsonObject courseOnDisk() const;
 
     QString file() const { return m_file; }
     QString folder() const;
     // Format 1 courses are shown but never written; the reason says so.
     bool isReadOnly() const { return !m_readOnlyReason.isEmpty(); }
     QString readOnlyReason() const { return m_readOnlyReason; }
-    bool isModified() const { return m_new || !m_stack.isClean(); }
+    bool isModified() const { return !m_stack.isClean(); }
+    bool isNew() const { return !m_onDisk; }
     QUndoStack &undoStack() { return m_stack; }
 
     const QJsonObject &course() const { return m_course; }
@@ -42,11 +62,25 @@ public:
     // The photograph on display while the step is the active one: the screen's,
     // or the one the step before it left behind.
     QString photographBefore(CoursePlace place) const;
-    // A file the course names, as a path on disk ("" when the name is empty).
+    // A file the course names, as a path on disk ("" when the name is empty): in the
+    // course's folder, or where it was picked from until the course is saved.
     QString pathOf(const QString &courseName) const;
+    // The name a picked file has in the course: a file inside the course's folder keeps
+    // its place; one from elsewhere gets a name in the subfolder (images/, sounds/),
+    // a new one where another file has its name, and is copied there on save.
+    // Returns "" with the reason in error when the file cannot be read.
+    QString bringIn(const QString &file, const QString &subfolder, QString *error);
+    // The pictures and sounds in the course folder's images/ and sounds/ that neither the saved course nor the
+    // one in the editor names (copies left from earlier work), relative to the folder.
+    QStringList unusedFiles() const;
+    // The files picked from elsewhere not yet copied into the folder, by their names in the course.
+    const QHash<QString, QString> &pendingFiles() const { return m_pending; }
 
     // For the edit commands: the course after an edit, and the place it was about.
     void replace(const QJsonObject &course, CoursePlace place);
+
+    // Why the trainer would not load the course as it is now ("" when it would).
+    QString loadProblem() const;
 
     // The course with the object at the place replaced.
     static QJsonObject withObject(QJsonObject course, CoursePlace place, const QJsonObject &object);
@@ -57,10 +91,14 @@ signals:
     void saved();
 
 private:
+    QString copyPendingFiles(const QString &folder);
+
     QString m_file;
     QString m_readOnlyReason;
-    bool m_new = false; // not on disk yet
+    bool m_onDisk = false;
+    QByteArray m_diskBytes; // the file as read or last saved
     QJsonObject m_course;
+    QHash<QString, QString> m_pending;
     QUndoStack m_stack;
 };
 

@@ -1,6 +1,9 @@
 #include "CourseEdits.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
+
+#include <algorithm>
 
 namespace kelvora {
 
@@ -37,8 +40,8 @@ CoursePlace at(CoursePlace place, int index)
 QString nameOf(CoursePlace place)
 {
     if (place.screen < 0)
-        return QStringLiteral("course");
-    return place.step < 0 ? QStringLiteral("screen") : QStringLiteral("step");
+        return QCoreApplication::translate("kelvora::CourseEdits", "course");
+    return place.step < 0 ? QCoreApplication::translate("kelvora::CourseEdits", "screen") : QCoreApplication::translate("kelvora::CourseEdits", "step");
 }
 } // namespace
 
@@ -75,14 +78,14 @@ void CourseEdit::setField(const QString &field, const QJsonValue &value)
 }
 
 TargetEdit::TargetEdit(CourseDocument &document, CoursePlace step, const QJsonObject &target)
-    : CourseEdit(document, step, QStringLiteral("Move target"))
+    : CourseEdit(document, step, QCoreApplication::translate("kelvora::CourseEdits", "Move target"))
 {
     setField(QStringLiteral("target"), target);
 }
 
 TextEdit::TextEdit(CourseDocument &document, CoursePlace place, const QString &field, const QString &tag,
                    const QString &text)
-    : CourseEdit(document, place, QStringLiteral("Edit %1 (%2)").arg(field, tag)), m_field(field), m_tag(tag)
+    : CourseEdit(document, place, QCoreApplication::translate("kelvora::CourseEdits", "Edit %1 (%2)").arg(field, tag))
 {
     // "text", or a text of a part of the object such as "sequence/text".
     const QString part = field.section(QLatin1Char('/'), 0, -2);
@@ -104,30 +107,21 @@ TextEdit::TextEdit(CourseDocument &document, CoursePlace place, const QString &f
     setField(part, holder);
 }
 
-bool TextEdit::mergeWith(const QUndoCommand *other)
-{
-    const auto *next = static_cast<const TextEdit *>(other);
-    if (next->m_place != m_place || next->m_field != m_field || next->m_tag != m_tag)
-        return false;
-    m_after = next->m_after;
-    return true;
-}
-
 IdEdit::IdEdit(CourseDocument &document, CoursePlace place, const QString &id)
-    : CourseEdit(document, place, QStringLiteral("Rename %1").arg(nameOf(place)))
+    : CourseEdit(document, place, QCoreApplication::translate("kelvora::CourseEdits", "Rename %1").arg(nameOf(place)))
 {
     setField(QStringLiteral("id"), id);
 }
 
 SoundEdit::SoundEdit(CourseDocument &document, CoursePlace step, const QString &sound)
-    : CourseEdit(document, step, QStringLiteral("Set sound"))
+    : CourseEdit(document, step, QCoreApplication::translate("kelvora::CourseEdits", "Set sound"))
 {
     setField(QStringLiteral("sound"), sound);
 }
 
 FieldEdit::FieldEdit(CourseDocument &document, CoursePlace place, const QString &field, const QJsonValue &value,
                      const QString &text)
-    : CourseEdit(document, place, text.isEmpty() ? QStringLiteral("Set %1").arg(field) : text)
+    : CourseEdit(document, place, text.isEmpty() ? QCoreApplication::translate("kelvora::CourseEdits", "Set %1").arg(field) : text)
 {
     const bool empty =
         (value.isObject() && value.toObject().isEmpty()) || (value.isArray() && value.toArray().isEmpty());
@@ -160,8 +154,8 @@ QString lookEditText(const CourseDocument &document, int screen, LookTarget at, 
     const QJsonObject screenObject = document.screen(screen);
     const bool added = at.isWatch() ? !screenObject.value(QStringLiteral("sequence"))[QStringLiteral("watch")].isObject()
                                     : at.target >= screenObject.value(PointAt)[at.group][Targets].toArray().size();
-    const QString what = at.isWatch() ? QStringLiteral("watched target") : QStringLiteral("group target");
-    return (target.isEmpty() ? QStringLiteral("Delete ") : added ? QStringLiteral("Add ") : QStringLiteral("Set ")) + what;
+    const QString what = at.isWatch() ? QCoreApplication::translate("kelvora::CourseEdits", "watched target") : QCoreApplication::translate("kelvora::CourseEdits", "group target");
+    return (target.isEmpty() ? QCoreApplication::translate("kelvora::CourseEdits", "Delete %1") : added ? QCoreApplication::translate("kelvora::CourseEdits", "Add %1") : QCoreApplication::translate("kelvora::CourseEdits", "Set %1")).arg(what);
 }
 
 // The screen's field that holds the target after the edit: its sequence, or its groups.
@@ -184,9 +178,9 @@ QJsonValue lookTargetHolder(const CourseDocument &document, int screen, LookTarg
 
 GroupEdit::GroupEdit(CourseDocument &document, int screen, int group, const QJsonObject &object)
     : FieldEdit(document, {screen, -1}, PointAt, groupsWith(document, screen, group, object),
-                object.isEmpty()                                                   ? QStringLiteral("Delete group")
-                : group >= document.screen(screen).value(PointAt).toArray().size() ? QStringLiteral("Add group")
-                                                                                   : QStringLiteral("Set group"))
+                object.isEmpty()                                                   ? QCoreApplication::translate("kelvora::CourseEdits", "Delete group")
+                : group >= document.screen(screen).value(PointAt).toArray().size() ? QCoreApplication::translate("kelvora::CourseEdits", "Add group")
+                                                                                   : QCoreApplication::translate("kelvora::CourseEdits", "Set group"))
 {
 }
 
@@ -197,13 +191,13 @@ LookTargetEdit::LookTargetEdit(CourseDocument &document, int screen, LookTarget 
 }
 
 PhotographEdit::PhotographEdit(CourseDocument &document, CoursePlace place, const QString &photograph)
-    : CourseEdit(document, place, QStringLiteral("Set photograph"))
+    : CourseEdit(document, place, QCoreApplication::translate("kelvora::CourseEdits", "Set photograph"))
 {
     setField(QStringLiteral("photograph"), photograph);
 }
 
 PressesEdit::PressesEdit(CourseDocument &document, CoursePlace step, const QStringList &photographs)
-    : CourseEdit(document, step, QStringLiteral("Set presses"))
+    : CourseEdit(document, step, QCoreApplication::translate("kelvora::CourseEdits", "Set presses"))
 {
     QJsonObject object = document.step(step);
     for (const char *field : {"photograph", "photographs", "presses"})
@@ -218,7 +212,7 @@ PressesEdit::PressesEdit(CourseDocument &document, CoursePlace step, const QStri
 }
 
 AddEdit::AddEdit(CourseDocument &document, CoursePlace after, bool step, const QJsonObject &object)
-    : CourseEdit(document, after, step ? QStringLiteral("Add step") : QStringLiteral("Add screen"))
+    : CourseEdit(document, after, step ? QCoreApplication::translate("kelvora::CourseEdits", "Add step") : QCoreApplication::translate("kelvora::CourseEdits", "Add screen"))
 {
     const CoursePlace listPlace = step ? CoursePlace{after.screen, 0} : CoursePlace{};
     QJsonArray list = siblings(m_before, listPlace);
@@ -230,7 +224,7 @@ AddEdit::AddEdit(CourseDocument &document, CoursePlace after, bool step, const Q
 }
 
 DuplicateEdit::DuplicateEdit(CourseDocument &document, CoursePlace place)
-    : CourseEdit(document, place, QStringLiteral("Duplicate %1").arg(nameOf(place)))
+    : CourseEdit(document, place, QCoreApplication::translate("kelvora::CourseEdits", "Duplicate %1").arg(nameOf(place)))
 {
     QJsonArray list = siblings(m_before, place);
     const int index = place.step < 0 ? place.screen : place.step;
@@ -241,7 +235,7 @@ DuplicateEdit::DuplicateEdit(CourseDocument &document, CoursePlace place)
 }
 
 DeleteEdit::DeleteEdit(CourseDocument &document, CoursePlace place)
-    : CourseEdit(document, place, QStringLiteral("Delete %1").arg(nameOf(place)))
+    : CourseEdit(document, place, QCoreApplication::translate("kelvora::CourseEdits", "Delete %1").arg(nameOf(place)))
 {
     QJsonArray list = siblings(m_before, place);
     const int index = place.step < 0 ? place.screen : place.step;
@@ -252,7 +246,7 @@ DeleteEdit::DeleteEdit(CourseDocument &document, CoursePlace place)
 }
 
 MoveEdit::MoveEdit(CourseDocument &document, CoursePlace from, int to)
-    : CourseEdit(document, from, QStringLiteral("Move %1").arg(nameOf(from)))
+    : CourseEdit(document, from, QCoreApplication::translate("kelvora::CourseEdits", "Move %1").arg(nameOf(from)))
 {
     QJsonArray list = siblings(m_before, from);
     const int index = from.step < 0 ? from.screen : from.step;
@@ -263,7 +257,7 @@ MoveEdit::MoveEdit(CourseDocument &document, CoursePlace from, int to)
 }
 
 CaptionEdit::CaptionEdit(CourseDocument &document, const QString &tag, const QString &caption, const QString &text)
-    : CourseEdit(document, {}, QStringLiteral("Edit caption %1 (%2)").arg(caption, tag))
+    : CourseEdit(document, {}, QCoreApplication::translate("kelvora::CourseEdits", "Edit caption %1 (%2)").arg(caption, tag))
 {
     const QString Captions = QStringLiteral("captions");
     QJsonArray languages = m_before.value(QStringLiteral("languages")).toArray();
@@ -285,13 +279,71 @@ CaptionEdit::CaptionEdit(CourseDocument &document, const QString &tag, const QSt
 }
 
 AddLanguageEdit::AddLanguageEdit(CourseDocument &document, const QString &tag, const QString &name)
-    : CourseEdit(document, {}, QStringLiteral("Add language %1").arg(tag))
+    : CourseEdit(document, {}, QCoreApplication::translate("kelvora::CourseEdits", "Add language %1").arg(tag))
 {
     QJsonArray languages = m_before.value(QStringLiteral("languages")).toArray();
     languages.append(QJsonObject{{QStringLiteral("tag"), tag}, {QStringLiteral("name"), name}});
     QJsonObject course = m_before;
     course[QStringLiteral("languages")] = languages;
     setAfter(course, {});
+}
+
+namespace {
+// The value with every text of the language taken out of its {"tag": text} objects.
+QJsonValue withoutLanguage(const QJsonValue &value, const QString &tag, const QStringList &tags)
+{
+    if (value.isArray()) {
+        QJsonArray items = value.toArray();
+        for (qsizetype i = 0; i < items.size(); ++i)
+            items[i] = withoutLanguage(items.at(i), tag, tags);
+        return items;
+    }
+    if (!value.isObject())
+        return value;
+    QJsonObject object = value.toObject();
+    const QStringList keys = object.keys();
+    const bool texts = !keys.isEmpty() && std::all_of(keys.begin(), keys.end(), [&](const QString &key) {
+        return tags.contains(key) && object.value(key).isString();
+    });
+    if (texts) {
+        object.remove(tag);
+        return object;
+    }
+    for (const QString &key : keys)
+        object[key] = withoutLanguage(object.value(key), tag, tags);
+    return object;
+}
+} // namespace
+
+LanguageEdit::LanguageEdit(CourseDocument &document, const QString &tag, const QString &name)
+    : CourseEdit(document, {}, name.isEmpty() ? QCoreApplication::translate("kelvora::CourseEdits", "Remove language %1").arg(tag)
+                                              : QCoreApplication::translate("kelvora::CourseEdits", "Rename language %1").arg(tag))
+{
+    QJsonArray languages = m_before.value(QStringLiteral("languages")).toArray();
+    QStringList tags;
+    for (qsizetype i = 0; i < languages.size(); ++i)
+        tags << languages.at(i)[QStringLiteral("tag")].toString();
+    const qsizetype index = tags.indexOf(tag);
+    QJsonObject course = m_before;
+    if (index >= 0 && !name.isEmpty()) {
+        QJsonObject language = languages.at(index).toObject();
+        language[QStringLiteral("name")] = name;
+        languages[index] = language;
+        course[QStringLiteral("languages")] = languages;
+    } else if (index >= 0) {
+        languages.removeAt(index);
+        course.remove(QStringLiteral("languages"));
+        course = withoutLanguage(course, tag, tags).toObject();
+        course[QStringLiteral("languages")] = languages;
+    }
+    setAfter(course, {});
+}
+
+WholeCourseEdit::WholeCourseEdit(CourseDocument &document, const QJsonObject &course, const QString &text,
+                                 CoursePlace selected)
+    : CourseEdit(document, {}, text)
+{
+    setAfter(course, selected);
 }
 
 } // namespace kelvora

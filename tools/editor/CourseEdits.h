@@ -36,16 +36,10 @@ public:
 };
 
 // One language's text of a field ("text" or "title") of the course, a screen or a step.
-// Typing into the same text makes one edit.
+// Each confirmed edit of a cell is its own step of undo, also two in a row on one text.
 class TextEdit : public CourseEdit {
 public:
     TextEdit(CourseDocument &document, CoursePlace place, const QString &field, const QString &tag, const QString &text);
-    int id() const override { return 1; }
-    bool mergeWith(const QUndoCommand *other) override;
-
-private:
-    QString m_field;
-    QString m_tag;
 };
 
 // A screen's or step's id.
@@ -122,6 +116,20 @@ public:
 class AddLanguageEdit : public CourseEdit {
 public:
     AddLanguageEdit(CourseDocument &document, const QString &tag, const QString &name);
+};
+
+// A language's name on the start screen changed, or the language removed with its
+// texts from the whole course (an empty name).
+class LanguageEdit : public CourseEdit {
+public:
+    LanguageEdit(CourseDocument &document, const QString &tag, const QString &name);
+};
+
+// The whole course replaced by another version of it (unsaved changes restored, screens made from
+// photographs ...); `selected` is the place to show after it.
+class WholeCourseEdit : public CourseEdit {
+public:
+    WholeCourseEdit(CourseDocument &document, const QJsonObject &course, const QString &text, CoursePlace selected = {});
 };
 
 // One of a language's captions of the trainer's own buttons and labels ("continue", "exit" ...).

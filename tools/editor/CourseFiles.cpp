@@ -1,49 +1,93 @@
 #include "CourseFiles.h"
 
+#include <QAbstractFileIconProvider>
+#include <QCollator>
 #include <QComboBox>
-#include <QCryptographicHash>
+#include <QFileDialog>
+#include <QHash>
+#include <QIcon>
+#include <QImageReader>
+#include <QListView>
+#include <QPixmap>
+#include <QSettings>
+#include <QCoreApplication>
 #include <QDir>
+#include <QDateTime>
 #include <QDirIterator>
-#include <QFile>
 #include <QFileInfo>
+
+#include <algorithm>
 
 namespace kelvora {
 
-namespace {
-QByteArray digest(const QString &path)
+QString picturesFilter()
 {
-    QFile file(path);
-    QCryptographicHash hash(QCryptographicHash::Sha256);
-    return file.open(QIODevice::ReadOnly) && hash.addData(&file) ? hash.result() : QByteArray();
+    return QCoreApplication::translate("kelvora::CourseFiles", "Pictures (*.jpg *.jpeg *.png *.bmp);;All files (*)");
 }
+
+namespace {
+constexpr QSize Thumbnail(96, 72);
+
+// Pictures as small copies of themselves, read at that size (a JPEG decodes scaled down, quickly).
+class ThumbnailIcons : public QAbstractFileIconProvider {
+public:
+    QIcon icon(const QFileInfo &info) const override
+    {
+        static const QStringList pictures = {QStringLiteral("jpg"), QStringLiteral("jpeg"), QStringLiteral("png"),
+                                             QStringLiteral("bmp")};
+        if (!info.isFile() || !pictures.contains(info.suffix().toLower()))
+            return QAbstractFileIconProvider::icon(info);
+        const QString key = info.absoluteFilePath() + QString::number(info.lastModified().toMSecsSinceEpoch());
+        if (const auto found = m_cache.constFind(key); found != m_cache.constEnd())
+            return *found;
+        QImageReader reader(info.absoluteFilePath());
+        reader.setAutoTransform(true);
+        const QSize size = reader.size();
+        if (size.isValid())
+            reader.setScaledSize(size.scaled(Thumbnail, Qt::KeepAspectRatio));
+        const QImage image = reader.read();
+        const QIcon icon = image.isNull() ? QAbstractFileIconProvider::icon(info) : QIcon(QPixmap::fromImage(image));
+        m_cache.insert(key, icon);
+        return icon;
+    }
+
+private:
+    mutable QHash<QString, QIcon> m_cache;
+};
 } // namespace
 
-QString bringIntoCourse(const QString &folder, const QString &file, const QString &subfolder, QString *error)
+QStringList choosePhotographs(QWidget *parent, const QString &title, bool several)
 {
-    const QDir course(folder);
-    const QFileInfo source(file);
-    if (!source.isFile()) {
-        *error = QStringLiteral("%1: no such file").arg(file);
+    QSettings settings;
+    const QString folderKey = QStringLiteral("photographFolder");
+    QFileDialog dialog(parent, title, settings.value(folderKey, QDir::homePath()).toString(), picturesFilter());
+    dialog.setFileMode(several ? QFileDialog::ExistingFiles : QFileDialog::ExistingFile);
+    // Qt's own dialog, whose list can show the photographs themselves.
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    ThumbnailIcons icons;
+    dialog.setIconProvider(&icons);
+    if (auto *list = dialog.findChild<QListView *>(QStringLiteral("listView"))) {
+        list->setViewMode(QListView::IconMode);
+        list->setIconSize(Thumbnail);
+        list->setGridSize(Thumbnail + QSize(40, 36));
+        list->setWordWrap(true);
+        list->setResizeMode(QListView::Adjust);
+    }
+    if (dialog.exec() != QDialog::Accepted)
         return {};
-    }
-    const QString inside = course.relativeFilePath(source.canonicalFilePath());
-    if (!inside.startsWith(QLatin1String("..")) && !QDir::isAbsolutePath(inside))
-        return inside;
-    if (!course.mkpath(subfolder)) {
-        *error = QStringLiteral("%1: cannot make the folder %2").arg(folder, subfolder);
-        return {};
-    }
-    QString name = subfolder + QLatin1Char('/') + source.fileName();
-    for (int n = 2; QFileInfo::exists(course.filePath(name)); ++n) {
-        if (digest(course.filePath(name)) == digest(file))
-            return name; // the same file is there already
-        name = QStringLiteral("%1/%2-%3.%4").arg(subfolder, source.completeBaseName()).arg(n).arg(source.suffix());
-    }
-    if (!QFile::copy(file, course.filePath(name))) {
-        *error = QStringLiteral("%1: cannot copy it to %2").arg(file, course.filePath(name));
-        return {};
-    }
-    return name;
+    settings.setValue(folderKey, dialog.directory().absolutePath());
+    QStringList files = dialog.selectedFiles();
+    QCollator order;
+    order.setNumericMode(true);
+    std::sort(files.begin(), files.end(), [&order](const QString &a, const QString &b) {
+        return order.compare(QFileInfo(a).fileName(), QFileInfo(b).fileName()) < 0;
+    });
+    return files;
+}
+
+QString noSound()
+{
+    return QCoreApplication::translate("kelvora::CourseFiles", "(none)");
 }
 
 QStringList soundsInCourse(const QString &folder)
@@ -59,11 +103,11 @@ QStringList soundsInCourse(const QString &folder)
 void fillSoundBox(QComboBox *box, const QStringList &sounds, const QString &current)
 {
     box->clear();
-    box->addItem(NoSound);
+    box->addItem(noSound());
     box->addItems(sounds);
     if (!current.isEmpty() && box->findText(current) < 0)
         box->addItem(current);
-    box->setCurrentText(current.isEmpty() ? NoSound : current);
+    box->setCurrentText(current.isEmpty() ? noSound() : current);
 }
 
 } // namespace kelvora

@@ -1,11 +1,18 @@
 #pragma once
 
+#include "Autosave.h"
 #include "CourseDocument.h"
 
+#include <QFileSystemWatcher>
 #include <QMainWindow>
 
+#include <functional>
+
 class QComboBox;
+class QDockWidget;
 class QLabel;
+class QMenu;
+class QStackedWidget;
 
 namespace kelvora {
 
@@ -13,6 +20,7 @@ class ChecksPanel;
 class OutlineView;
 class PhotographView;
 class PlacePanel;
+class StartPage;
 class TextsTable;
 
 // The course editor's window: the outline on the left, the photograph with its
@@ -23,9 +31,27 @@ class EditorWindow : public QMainWindow {
 public:
     EditorWindow();
 
-    // Returns an empty string or the reason.
+    // Returns an empty string or the reason. A course with unsaved changes kept from
+    // an earlier session offers them (see restoreOffered).
     QString openCourse(const QString &fileOrFolder);
+    // The start page: new course, recent courses, examples.
+    void showStartPage();
     bool save();
+    bool saveAs();
+    Autosave &autosave() { return m_autosave; }
+    // Asks the author before anything replaces their work: what to do with kept changes at open, and with a file
+    // changed on disk. Tests answer it without a window.
+    enum class Question { KeptChanges, ChangedOnDisk, SavingOverChanged };
+    // KeptChanges: Restore or Discard; ChangedOnDisk: Reload or KeepMine; SavingOverChanged: Replace, KeepMine
+    // (save as) or Cancel.
+    enum class Answer { Restore, Discard, Reload, KeepMine, Replace, Cancel };
+    using Asker = std::function<Answer(Question question, const QString &text, const QStringList &differences)>;
+    void setAsker(Asker asker) { m_ask = std::move(asker); }
+    // Looks whether the file on disk changed under the editor (the watcher calls it).
+    void checkDisk();
+    // The selected step to the clipboard (cut: and out of the course); the clipboard's steps after the selection.
+    void copySteps(bool cut);
+    void pasteSteps();
     void select(CoursePlace place);
     CoursePlace selectedPlace() const { return m_place; }
 
@@ -37,6 +63,7 @@ public:
     PlacePanel *placePanel() const { return m_placePanel; }
 
 protected:
+    void changeEvent(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
 
@@ -48,14 +75,44 @@ private:
     void addStep();
     void addLanguage();
     void moveSelected(int by);
+    void addDrawnTarget(const QJsonObject &target);
+    QJsonArray stepsOnClipboard();
+    void pasteTarget();
+    void moveStepToScreen();
+    void removeUnusedFiles();
+    void moveStepToScreenAt(CoursePlace step, int screen);
+    void screensFromPhotographs();
+    void stepsFromPhotographs();
+    QStringList broughtIn(const QStringList &files);
     void playFromHere();
+    void newCourse();
     void openDialog();
+    void openFolderDialog();
+    void renameLanguage();
+    void removeLanguage();
     bool askToSave();
+    Answer askDialog(Question question, const QString &text, const QStringList &differences);
+    void offerKeptChanges();
+    void watch();
+    void unwatch();
+    void remember(const QString &file);
+    QStringList recentCourses() const;
+    void fillRecentMenu();
+    void showEditor(bool shown);
     void updateTitle();
     void reportProblem(const QString &message);
 
     CourseDocument m_document;
+    Autosave m_autosave;
+    QFileSystemWatcher m_watcher;
+    Asker m_ask;
+    bool m_askingAboutDisk = false;
     CoursePlace m_place;
+    QStackedWidget *m_pages;
+    StartPage *m_start;
+    QList<QDockWidget *> m_docks;
+    QWidget *m_fields = nullptr; // the place's fields, scrolling
+    QMenu *m_recent = nullptr;
     OutlineView *m_outline;
     PhotographView *m_view;
     PlacePanel *m_placePanel;
@@ -64,6 +121,7 @@ private:
     QLabel *m_banner;
     QComboBox *m_playLanguage;
     QList<QAction *> m_editActions;
+    QList<QAction *> m_courseActions; // only while a course is open
     int m_docksSizedFor = 0; // the window's width when the docks were last sized
 };
 

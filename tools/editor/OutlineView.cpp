@@ -33,7 +33,7 @@ OutlineView::OutlineView(const CourseDocument &document, QWidget *parent) : QTre
     setIconSize(ThumbnailSize);
     setDragDropMode(QAbstractItemView::InternalMove);
     setSelectionMode(QAbstractItemView::SingleSelection);
-    setAccessibleName(QStringLiteral("Course outline"));
+    setAccessibleName(tr("Course outline"));
     connect(this, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem *item) {
         if (!m_rebuilding && item)
             emit placeSelected(placeOf(item));
@@ -139,6 +139,8 @@ void OutlineView::dropEvent(QDropEvent *event)
         emit moveRequested(from, to.screen);
     else if (to.screen == from.screen)
         emit moveRequested(from, to.step < 0 ? 0 : to.step);
+    else if (to.screen >= 0)
+        emit moveToScreenRequested(from, to.screen);
 }
 
 } // namespace kelvora

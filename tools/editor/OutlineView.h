@@ -23,6 +23,8 @@ public:
 signals:
     void placeSelected(kelvora::CoursePlace place);
     void moveRequested(kelvora::CoursePlace from, int to);
+    // A step dropped on another screen or one of its steps: to the end of that screen.
+    void moveToScreenRequested(kelvora::CoursePlace step, int screen);
 
 protected:
     void dropEvent(QDropEvent *event) override;

@@ -1,8 +1,9 @@
 #include "PhotographView.h"
 
 #include "ControlsOverlay.h"
+#include "TargetGeometry.h"
 #include "TargetItem.h"
-#include "content/ContentPicture.h"
+#include "content/ScaledPictures.h"
 #include "content/Letterbox.h"
 #include "content/PictureSizes.h"
 
@@ -15,14 +16,15 @@
 #include <QImageReader>
 #include <QMimeData>
 #include <QPixmap>
+#include <QScrollBar>
+#include <QWheelEvent>
+
+#include <algorithm>
+#include <cmath>
 
 namespace kelvora {
 
 namespace {
-// A photograph much larger than the page is kept at twice the page's size:
-// enough for a large screen, and quick to draw while a target is dragged.
-constexpr int KeptScale = 2;
-
 QString droppedPicture(const QMimeData *data)
 {
     if (!data || !data->hasUrls())
@@ -65,11 +67,16 @@ PhotographView::PhotographView(QWidget *parent)
     setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform);
     setBackgroundBrush(QColor(0x2A, 0x2B, 0x2E)); // around the page
     setFrameShape(QFrame::NoFrame);
-    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setTransformationAnchor(QGraphicsView::AnchorUnderMouse);
     setFocusPolicy(Qt::StrongFocus);
     setAcceptDrops(true);
     setMinimumSize(320, 240);
+    connect(&m_pictures, &ScaledPictures::ready, this, [this](const QString &path) {
+        if (path == m_shownPath && !m_photograph.isEmpty())
+            showPicture(false);
+    });
     setPhotograph(QString());
 }
 
@@ -82,30 +89,51 @@ void PhotographView::setPhotograph(const QString &path)
     m_shownPath = path;
     m_shownModified = file.lastModified();
 
-    QImage image;
     QString problem;
-    if (path.isEmpty()) {
+    if (path.isEmpty())
         problem = tr("No photograph yet: drop a picture file here.");
-    } else if (!file.exists()) {
+    else if (!file.exists())
         problem = tr("Photograph not found:\n%1").arg(path);
-    } else {
-        image = readCompletePicture(path, problem);
-        if (image.isNull())
-            problem = tr("Photograph cannot be read:\n%1\n%2").arg(path, problem);
-    }
 
-    m_photograph = image.size();
+    m_photograph = QSize();
+    m_picture->setPixmap(QPixmap());
+    showMessage(problem);
+    if (problem.isEmpty())
+        showPicture(true);
+    placeTargets();
+}
+
+// The photograph decoded at the size the canvas draws it, in steps of a quarter
+// of the page so that resizing the window does not decode it at every size. A
+// new photograph is shown at once; at a new zoom the one shown stays until the
+// worker has decoded it again.
+void PhotographView::showPicture(bool now)
+{
+    const double zoom = std::max(0.25, std::ceil(transform().m11() * devicePixelRatioF() * 4) / 4);
+    const QSize box = (QSizeF(LessonPictureSize) * zoom).toSize();
+    const std::optional<ScaledPicture> picture =
+        now ? m_pictures.pictureNow(m_shownPath, box) : m_pictures.picture(m_shownPath, box);
+    if (!picture || m_shownPath.isEmpty())
+        return; // ready() brings it
+    if (picture->image.isNull()) {
+        m_photograph = QSize();
+        m_picture->setPixmap(QPixmap());
+        placeTargets();
+        showMessage(tr("Photograph cannot be read:\n%1\n%2").arg(m_shownPath, picture->problem));
+        return;
+    }
+    const bool resized = m_photograph != picture->shown;
+    m_photograph = picture->shown;
     const Letterbox fit = Letterbox::fit(m_photograph, LessonPictureSize);
     m_frame->setPos(fit.offset);
     m_frame->setScale(fit.scale);
-    if (!image.isNull() && fit.scale * KeptScale < 1.0)
-        image = image.scaled((QSizeF(image.size()) * fit.scale * KeptScale).toSize(), Qt::KeepAspectRatio,
-                             Qt::SmoothTransformation);
-    m_picture->setPixmap(QPixmap::fromImage(image));
+    m_picture->setPixmap(QPixmap::fromImage(picture->image));
     m_picture->setPos(fit.offset);
-    m_picture->setScale(image.isNull() ? 1.0 : fit.scale * m_photograph.width() / image.width());
-    showMessage(problem);
-    placeTargets();
+    m_picture->setScale(fit.scale * m_photograph.width() / picture->image.width());
+    if (resized && !now)
+        placeTargets();
+    if (resized && m_zoom > 0)
+        applyZoom(); // one photograph pixel per screen pixel stays so for another photograph
 }
 
 void PhotographView::showMessage(const QString &message)
@@ -157,12 +185,127 @@ void PhotographView::setInsetPlace(const QString &place)
 void PhotographView::resizeEvent(QResizeEvent *event)
 {
     QGraphicsView::resizeEvent(event);
-    fitInView(sceneRect(), Qt::KeepAspectRatio);
+    if (m_zoom <= 0)
+        applyZoom();
+}
+
+void PhotographView::applyZoom()
+{
+    if (m_zoom <= 0) {
+        fitInView(sceneRect(), Qt::KeepAspectRatio);
+    } else {
+        // m_zoom screen pixels per photograph pixel.
+        const double perPage = m_zoom / std::max(1e-6, m_frame->scale());
+        setTransform(QTransform::fromScale(perPage, perPage));
+    }
+    if (!m_photograph.isEmpty())
+        showPicture(false);
+}
+
+void PhotographView::zoomToFit()
+{
+    m_zoom = 0;
+    applyZoom();
+}
+
+void PhotographView::zoomToPhotographPixels()
+{
+    m_zoom = 1;
+    applyZoom();
+}
+
+void PhotographView::zoomBy(double factor)
+{
+    const double now = m_zoom > 0 ? m_zoom : transform().m11() * m_frame->scale();
+    m_zoom = std::clamp(now * factor, 0.05, 16.0);
+    applyZoom();
+}
+
+QPointF PhotographView::photographPoint(QPoint viewPoint) const
+{
+    return m_frame->mapFromScene(mapToScene(viewPoint));
+}
+
+void PhotographView::wheelEvent(QWheelEvent *event)
+{
+    if (!(event->modifiers() & Qt::ControlModifier)) {
+        QGraphicsView::wheelEvent(event);
+        return;
+    }
+    zoomBy(std::pow(1.25, event->angleDelta().y() / 120.0));
+    event->accept();
+}
+
+void PhotographView::mousePressEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::MiddleButton) { // pans a zoomed photograph
+        m_panning = true;
+        m_panFrom = event->pos();
+        event->accept();
+        return;
+    }
+    QGraphicsView::mousePressEvent(event);
+    // A press no target took, on the photograph, starts drawing a new one.
+    if (event->button() != Qt::LeftButton || scene()->mouseGrabberItem() || m_drawShape.isEmpty() || m_photograph.isEmpty())
+        return;
+    const QPointF at = photographPoint(event->pos());
+    if (!QRectF(QPointF(0, 0), QSizeF(m_photograph)).contains(at))
+        return;
+    m_drawFrom = at;
+    m_drawing = new QGraphicsRectItem(QRectF(at, at), m_frame);
+    m_drawing->setPen(QPen(Qt::yellow, 0, Qt::DashLine));
+    event->accept();
+}
+
+void PhotographView::mouseMoveEvent(QMouseEvent *event)
+{
+    if (m_panning) {
+        const QPoint by = event->pos() - m_panFrom;
+        m_panFrom = event->pos();
+        horizontalScrollBar()->setValue(horizontalScrollBar()->value() - by.x());
+        verticalScrollBar()->setValue(verticalScrollBar()->value() - by.y());
+        return;
+    }
+    if (!m_drawing) {
+        QGraphicsView::mouseMoveEvent(event);
+        return;
+    }
+    QRectF box = QRectF(m_drawFrom, photographPoint(event->pos())).normalized();
+    if (m_drawShape == QLatin1String("circle")) { // from the centre outwards
+        const double r = std::max(box.width(), box.height());
+        box = QRectF(m_drawFrom - QPointF(r, r), QSizeF(2 * r, 2 * r));
+    }
+    m_drawing->setRect(box);
+}
+
+void PhotographView::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (m_panning) {
+        m_panning = false;
+        return;
+    }
+    if (!m_drawing) {
+        QGraphicsView::mouseReleaseEvent(event);
+        return;
+    }
+    const QRectF box = m_drawing->rect();
+    delete m_drawing;
+    m_drawing = nullptr;
+    if (box.width() < 4 || box.height() < 4)
+        return; // a click, not a drag
+    TargetGeometry drawn;
+    drawn.kind = m_drawShape == QLatin1String("circle") ? TargetGeometry::Kind::Circle
+                 : m_drawShape == QLatin1String("oval") ? TargetGeometry::Kind::Oval
+                                                        : TargetGeometry::Kind::Rectangle;
+    drawn.rect = box;
+    emit targetDrawn(drawn.fittedInto(m_photograph).toJson());
 }
 
 void PhotographView::keyPressEvent(QKeyEvent *event)
 {
-    const int step = event->modifiers() & Qt::ShiftModifier ? 10 : 1;
+    // Arrows move the target by a pixel, Shift+arrows resize it; with Alt by ten.
+    const int step = event->modifiers() & Qt::AltModifier ? 10 : 1;
+    const bool resize = event->modifiers() & Qt::ShiftModifier;
     QPoint delta;
     switch (event->key()) {
     case Qt::Key_Left: delta = {-step, 0}; break;
@@ -171,8 +314,12 @@ void PhotographView::keyPressEvent(QKeyEvent *event)
     case Qt::Key_Down: delta = {0, step}; break;
     default: QGraphicsView::keyPressEvent(event); return;
     }
-    if (m_current >= 0 && m_current < m_targets.size() && m_targets.at(m_current)->isVisible())
-        m_targets.at(m_current)->nudge(delta);
+    if (m_current >= 0 && m_current < m_targets.size() && m_targets.at(m_current)->isVisible()) {
+        if (resize)
+            m_targets.at(m_current)->grow(delta);
+        else
+            m_targets.at(m_current)->nudge(delta);
+    }
     event->accept();
 }
 

@@ -1,18 +1,22 @@
 #include "PlacePanel.h"
 
+#include "CourseBuilding.h"
 #include "CourseDocument.h"
 #include "CourseEdits.h"
 #include "CourseFiles.h"
 #include "ScreenPanel.h"
 
 #include "content/ContentPath.h"
+#include "content/ContentPicture.h"
 #include "course/PageControls.h"
 #include "platform/SoundPlayer.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGridLayout>
+#include <QImageReader>
 #include <QHBoxLayout>
 #include <QImageReader>
 #include <QJsonArray>
@@ -69,10 +73,10 @@ QString idProblem(const QJsonArray &siblings, const QString &id, const QString &
 {
     static const QRegularExpression wellFormed(QStringLiteral("^[A-Za-z0-9._-]+$"));
     if (!wellFormed.match(id).hasMatch())
-        return QStringLiteral("'%1': an id is made of letters, digits, '-', '_' and '.'").arg(id);
+        return QCoreApplication::translate("kelvora::PlacePanel", "'%1': an id is made of letters, digits, '-', '_' and '.'").arg(id);
     for (const QJsonValue &sibling : siblings) {
         if (sibling[QStringLiteral("id")].toString() == id)
-            return QStringLiteral("'%1': another %2 has this id").arg(id, another);
+            return QCoreApplication::translate("kelvora::PlacePanel", "'%1': another %2 has this id").arg(id, another);
     }
     return {};
 }
@@ -81,13 +85,13 @@ QString idProblem(const CourseDocument &document, CoursePlace place, const QStri
 {
     if (place.isStep())
         return idProblem(document.screen(place.screen).value(QStringLiteral("steps")).toArray(), id,
-                         QStringLiteral("step of the screen"));
-    return idProblem(document.screens(), id, QStringLiteral("screen"));
+                         QCoreApplication::translate("kelvora::PlacePanel", "step of the screen"));
+    return idProblem(document.screens(), id, QCoreApplication::translate("kelvora::PlacePanel", "screen"));
 }
 
 QJsonObject middleTarget(const QString &photographPath)
 {
-    QSize size = QImageReader(photographPath).size();
+    QSize size = pictureSize(photographPath);
     if (!size.isValid())
         size = LessonPictureSize;
     const int side = std::max(20, std::min(size.width(), size.height()) / 8);
@@ -97,20 +101,20 @@ QJsonObject middleTarget(const QString &photographPath)
 
 PlacePanel::PlacePanel(CourseDocument &document, QWidget *parent)
     : QWidget(parent), m_document(document), m_id(new QLineEdit), m_shape(new QComboBox), m_sound(new QComboBox), m_presses(new QSpinBox),
-      m_play(new QPushButton(QStringLiteral("&Play"))), m_chooseSound(new QPushButton(QStringLiteral("Sound file..."))),
-      m_photograph(new QLabel), m_choosePhotograph(new QPushButton(QStringLiteral("Photograph..."))),
+      m_play(new QPushButton(tr("&Play"))), m_chooseSound(new QPushButton(tr("Sound file..."))),
+      m_photograph(new QLabel), m_choosePhotograph(new QPushButton(tr("Photograph..."))),
       m_stepRow(new QWidget), m_screenPanel(new ScreenPanel(document))
 {
     connect(m_screenPanel, &ScreenPanel::problem, this, &PlacePanel::problem);
-    m_id->setAccessibleName(QStringLiteral("Id"));
-    m_shape->setAccessibleName(QStringLiteral("Target shape"));
+    m_id->setAccessibleName(tr("Id"));
+    m_shape->setAccessibleName(tr("Target shape"));
     m_shape->addItems(Shapes);
-    m_sound->setAccessibleName(QStringLiteral("Sound"));
-    m_play->setAccessibleName(QStringLiteral("Play sound"));
-    m_presses->setAccessibleName(QStringLiteral("Presses"));
+    m_sound->setAccessibleName(tr("Sound"));
+    m_play->setAccessibleName(tr("Play sound"));
+    m_presses->setAccessibleName(tr("Presses"));
     m_presses->setRange(1, 99);
     m_presses->setKeyboardTracking(false);
-    m_presses->setToolTip(QStringLiteral("How often the step is pressed; each press leaves its own photograph"));
+    m_presses->setToolTip(tr("How often the step is pressed; each press leaves its own photograph"));
     m_photograph->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
     // Two rows, so the photograph keeps the height.
@@ -121,23 +125,36 @@ PlacePanel::PlacePanel(CourseDocument &document, QWidget *parent)
         caption->setBuddy(buddy);
         return caption;
     };
-    grid->addWidget(label(QStringLiteral("&Id"), m_id), 0, 0);
+    grid->addWidget(label(tr("&Id"), m_id), 0, 0);
     grid->addWidget(m_id, 0, 1);
-    grid->addWidget(label(QStringLiteral("Target"), m_shape), 0, 2);
+    grid->addWidget(label(tr("Target"), m_shape), 0, 2);
     grid->addWidget(m_shape, 0, 3);
-    grid->addWidget(label(QStringLiteral("Photograph"), m_choosePhotograph), 0, 4);
+    grid->addWidget(label(tr("Photograph"), m_choosePhotograph), 0, 4);
     grid->addWidget(m_photograph, 0, 5);
     grid->addWidget(m_choosePhotograph, 0, 6);
     // The second row: a step's sound, or what only a screen has.
     auto *sound = new QHBoxLayout(m_stepRow);
     sound->setContentsMargins(0, 0, 0, 0);
-    sound->addWidget(label(QStringLiteral("Sound"), m_sound));
+    sound->addWidget(label(tr("Sound"), m_sound));
     sound->addWidget(m_sound, 1);
     sound->addWidget(m_chooseSound);
     sound->addWidget(m_play);
     sound->addSpacing(12);
-    sound->addWidget(label(QStringLiteral("Presses"), m_presses));
+    sound->addWidget(label(tr("Presses"), m_presses));
     sound->addWidget(m_presses);
+    sound->addSpacing(12);
+    // The target in numbers, in the photograph's pixels: x, y, width, height (a circle: centre and radius).
+    const QString names[] = {tr("&X"), tr("&Y"), tr("&W"), tr("&H")};
+    for (int i = 0; i < 4; ++i) {
+        auto *number = new QSpinBox;
+        number->setRange(0, 99999);
+        number->setKeyboardTracking(false);
+        m_numberLabels[i] = label(names[i], number);
+        sound->addWidget(m_numberLabels[i]);
+        sound->addWidget(number);
+        m_numbers[i] = number;
+        connect(number, &QSpinBox::valueChanged, this, &PlacePanel::setTargetNumbers);
+    }
     sound->addStretch(1);
     grid->addWidget(m_stepRow, 1, 0, 1, 7);
     grid->addWidget(m_screenPanel, 1, 0, 1, 7);
@@ -152,7 +169,7 @@ PlacePanel::PlacePanel(CourseDocument &document, QWidget *parent)
         // The course's id is a URI or URN; a screen's or step's is a plain name.
         const QString problem = m_place.screen >= 0 ? idProblem(m_document, m_place, id)
                                 : id.isEmpty() || id.contains(QRegularExpression(QStringLiteral("\\s")))
-                                    ? QStringLiteral("'%1': the course's id is a URI or URN, such as urn:example:courses:mine").arg(id)
+                                    ? tr("'%1': the course's id is a URI or URN, such as urn:example:courses:mine").arg(id)
                                     : QString();
         if (problem.isEmpty()) {
             m_document.undoStack().push(new IdEdit(m_document, m_place, id));
@@ -165,7 +182,7 @@ PlacePanel::PlacePanel(CourseDocument &document, QWidget *parent)
     connect(m_sound, &QComboBox::activated, this, [this] {
         if (m_refreshing || !m_place.isStep())
             return;
-        const QString sound = m_sound->currentText() == NoSound ? QString() : m_sound->currentText();
+        const QString sound = m_sound->currentText() == noSound() ? QString() : m_sound->currentText();
         if (sound != m_document.step(m_place).value(QStringLiteral("sound")).toString())
             m_document.undoStack().push(new SoundEdit(m_document, m_place, sound));
     });
@@ -203,14 +220,42 @@ void PlacePanel::refresh()
                           : m_place.isScreen() ? object.value(QStringLiteral("photograph")).toString() : QString());
     m_presses->setValue(std::max(1, object.value(QStringLiteral("presses")).toInt(1)));
     m_presses->setEnabled(editable && m_place.isStep());
+    const QJsonObject target = object.value(QStringLiteral("target")).toObject();
+    const QString shape = targetShape(target);
+    const bool circle = shape == QLatin1String("circle");
+    const QStringList captions = circle ? QStringList{tr("&X"), tr("&Y"), tr("&R"), QString()}
+                                        : QStringList{tr("&X"), tr("&Y"), tr("&W"), tr("&H")};
+    for (int i = 0; i < 4; ++i) {
+        m_numbers[i]->setValue(target.value(shape).toArray().at(i).toInt());
+        m_numbers[i]->setEnabled(editable && m_place.isStep() && !shape.isEmpty());
+        m_numbers[i]->setVisible(!(circle && i == 3));
+        m_numberLabels[i]->setVisible(!(circle && i == 3));
+        m_numberLabels[i]->setText(captions[i]);
+    }
     m_choosePhotograph->setEnabled(editable && m_place.screen >= 0);
     m_stepRow->setVisible(!m_place.isScreen());
     m_screenPanel->setVisible(m_place.isScreen());
     if (m_place.isScreen())
         m_screenPanel->showScreen(m_place.screen);
-    m_choosePhotograph->setToolTip(m_place.isStep() ? QStringLiteral("The photograph the press leaves behind, or one per press")
-                                                    : QStringLiteral("The screen's photograph"));
+    m_choosePhotograph->setToolTip(m_place.isStep() ? tr("The photograph the press leaves behind, or one per press")
+                                                    : tr("The screen's photograph"));
     m_refreshing = false;
+}
+
+void PlacePanel::setTargetNumbers()
+{
+    if (m_refreshing || !m_place.isStep() || m_document.isReadOnly())
+        return;
+    const QJsonObject target = m_document.step(m_place).value(QStringLiteral("target")).toObject();
+    const QString shape = targetShape(target);
+    if (shape.isEmpty())
+        return;
+    QJsonArray numbers;
+    for (int i = 0; i < (shape == QLatin1String("circle") ? 3 : 4); ++i)
+        numbers.append(m_numbers[i]->value());
+    const QJsonObject changed{{shape, numbers}};
+    if (changed != target)
+        m_document.undoStack().push(new TargetEdit(m_document, m_place, changed));
 }
 
 void PlacePanel::setShape(const QString &shape)
@@ -235,16 +280,29 @@ void PlacePanel::usePhotographs(const QStringList &paths)
     QStringList names;
     for (const QString &path : paths) {
         QString error;
-        names << bringIntoCourse(m_document.folder(), path, QStringLiteral("images"), &error);
+        names << m_document.bringIn(path, QStringLiteral("images"), &error);
         if (names.last().isEmpty()) {
             emit problem(error);
             return;
         }
     }
-    if (m_place.isStep())
+    if (m_place.isStep()) {
         m_document.undoStack().push(new PressesEdit(m_document, m_place, names));
-    else
+        return;
+    }
+    // A screen's photograph replaced by one of another size keeps its targets where they were on it.
+    const QString before = m_document.screen(m_place.screen).value(QStringLiteral("photograph")).toString();
+    const QSize from = before.isEmpty() ? QSize() : pictureSize(m_document.pathOf(before));
+    const QSize to = pictureSize(m_document.pathOf(names.first()));
+    if (!from.isValid() || !to.isValid() || from == to) {
         m_document.undoStack().push(new PhotographEdit(m_document, m_place, names.first()));
+        return;
+    }
+    QJsonObject screen = m_document.screen(m_place.screen);
+    screen[QStringLiteral("photograph")] = names.first();
+    const QJsonObject course = withScreenTargetsScaled(CourseDocument::withObject(m_document.course(), m_place, screen),
+                                                       m_place.screen, from, to);
+    m_document.undoStack().push(new WholeCourseEdit(m_document, course, tr("Replace photograph"), m_place));
 }
 
 void PlacePanel::setPresses(int presses)
@@ -266,7 +324,7 @@ void PlacePanel::useSound(const QString &path)
     if (!m_place.isStep() || m_document.isReadOnly())
         return;
     QString error;
-    const QString name = bringIntoCourse(m_document.folder(), path, QStringLiteral("sounds"), &error);
+    const QString name = m_document.bringIn(path, QStringLiteral("sounds"), &error);
     if (name.isEmpty())
         emit problem(error);
     else
@@ -278,18 +336,17 @@ void PlacePanel::choosePhotograph()
     if (!m_choosePhotograph->isEnabled())
         return;
     if (m_place.isStep())
-        usePhotographs(QFileDialog::getOpenFileNames(this, QStringLiteral("Photograph the press leaves behind, or one per press"),
-                                                     m_document.folder(), PicturesFilter));
+        usePhotographs(choosePhotographs(this, tr("Photograph the press leaves behind, or one per press")));
     else
-        usePhotograph(QFileDialog::getOpenFileName(this, QStringLiteral("Photograph"), m_document.folder(), PicturesFilter));
+        usePhotographs(choosePhotographs(this, tr("Photograph"), false));
 }
 
 void PlacePanel::chooseSound()
 {
     if (!m_chooseSound->isEnabled())
         return;
-    const QString path = QFileDialog::getOpenFileName(this, QStringLiteral("Sound"), m_document.folder(),
-                                                      QStringLiteral("Sounds (*.wav);;All files (*)"));
+    const QString path = QFileDialog::getOpenFileName(this, tr("Sound"), m_document.folder(),
+                                                      tr("Sounds (*.wav);;All files (*)"));
     if (!path.isEmpty())
         useSound(path);
 }

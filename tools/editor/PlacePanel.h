@@ -6,6 +6,8 @@
 #include <QJsonObject>
 #include <QWidget>
 
+#include <array>
+
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -44,6 +46,7 @@ signals:
 
 private:
     void setShape(const QString &shape);
+    void setTargetNumbers();
 
     CourseDocument &m_document;
     CoursePlace m_place;
@@ -57,6 +60,8 @@ private:
     QLabel *m_photograph;
     QPushButton *m_choosePhotograph;
     QWidget *m_stepRow;
+    std::array<QSpinBox *, 4> m_numbers{};
+    std::array<QLabel *, 4> m_numberLabels{};
     ScreenPanel *m_screenPanel;
 };
 

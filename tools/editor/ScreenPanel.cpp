@@ -34,34 +34,34 @@ QLabel *caption(const QString &text, QWidget *buddy)
 
 ScreenPanel::ScreenPanel(CourseDocument &document, QWidget *parent)
     : QWidget(parent), m_document(document), m_inset(new QLabel), m_insetPlace(new QComboBox), m_loop(new QComboBox),
-      m_sequence(new QPushButton(QStringLiteral("Sequence..."))), m_period(new QSpinBox), m_sequenceSound(new QComboBox),
-      m_removeSequence(new QPushButton(QStringLiteral("Remove"))), m_lookList(new QComboBox), m_groupId(new QLineEdit),
-      m_lookShape(new QComboBox), m_addTarget(new QPushButton(QStringLiteral("Add target"))),
-      m_deleteTarget(new QPushButton(QStringLiteral("Delete target"))),
-      m_deleteGroup(new QPushButton(QStringLiteral("Delete group"))),
-      m_addWatch(new QPushButton(QStringLiteral("Watch target")))
+      m_sequence(new QPushButton(tr("Sequence..."))), m_period(new QSpinBox), m_sequenceSound(new QComboBox),
+      m_removeSequence(new QPushButton(tr("Remove"))), m_lookList(new QComboBox), m_groupId(new QLineEdit),
+      m_lookShape(new QComboBox), m_addTarget(new QPushButton(tr("Add target"))),
+      m_deleteTarget(new QPushButton(tr("Delete target"))),
+      m_deleteGroup(new QPushButton(tr("Delete group"))),
+      m_addWatch(new QPushButton(tr("Watch target")))
 {
-    auto *choose = new QPushButton(QStringLiteral("Inset..."));
+    auto *choose = new QPushButton(tr("Inset..."));
     m_insetPlace->addItems({QStringLiteral("left"), QStringLiteral("right")});
-    m_insetPlace->setAccessibleName(QStringLiteral("Inset place"));
-    m_loop->setAccessibleName(QStringLiteral("Engine loop"));
-    m_sequence->setToolTip(QStringLiteral("The timed sequence's photographs, shown one per period after the last step"));
+    m_insetPlace->setAccessibleName(tr("Inset place"));
+    m_loop->setAccessibleName(tr("Engine loop"));
+    m_sequence->setToolTip(tr("The timed sequence's photographs, shown one per period after the last step"));
     m_period->setRange(100, 60000);
     m_period->setSingleStep(100);
-    m_period->setSuffix(QStringLiteral(" ms"));
-    m_period->setAccessibleName(QStringLiteral("Sequence period"));
-    m_sequenceSound->setAccessibleName(QStringLiteral("Sequence sound"));
+    m_period->setSuffix(tr(" ms"));
+    m_period->setAccessibleName(tr("Sequence period"));
+    m_sequenceSound->setAccessibleName(tr("Sequence sound"));
 
     auto *rows = new QVBoxLayout(this);
     rows->setContentsMargins(0, 0, 0, 0);
     auto *row = new QHBoxLayout;
     rows->addLayout(row);
-    row->addWidget(caption(QStringLiteral("Inset"), choose));
+    row->addWidget(caption(tr("Inset"), choose));
     row->addWidget(m_inset, 1);
     row->addWidget(choose);
     row->addWidget(m_insetPlace);
     row->addSpacing(12);
-    row->addWidget(caption(QStringLiteral("Loop"), m_loop));
+    row->addWidget(caption(tr("Loop"), m_loop));
     row->addWidget(m_loop, 1);
     row->addSpacing(12);
     row->addWidget(m_sequence);
@@ -74,18 +74,18 @@ ScreenPanel::ScreenPanel(CourseDocument &document, QWidget *parent)
     m_sequenceParts = {m_period, soundCaption, m_sequenceSound, m_removeSequence};
 
     // The targets that only show something: the look-only groups', and the one the sequence watches.
-    auto *addGroup = new QPushButton(QStringLiteral("Add group"));
-    m_lookList->setAccessibleName(QStringLiteral("Look-only target"));
+    auto *addGroup = new QPushButton(tr("Add group"));
+    m_lookList->setAccessibleName(tr("Look-only target"));
     m_lookList->setToolTip(QStringLiteral("The target to place on the photograph: a look-only group's, blinking with its "
                                           "group from the screen's load, or the one the sequence watches"));
-    m_groupId->setAccessibleName(QStringLiteral("Group id"));
-    m_lookShape->setAccessibleName(QStringLiteral("Look-only target shape"));
+    m_groupId->setAccessibleName(tr("Group id"));
+    m_lookShape->setAccessibleName(tr("Look-only target shape"));
     m_lookShape->addItems({QStringLiteral("rectangle"), QStringLiteral("circle"), QStringLiteral("oval")});
     auto *looks = new QHBoxLayout;
     rows->addLayout(looks);
-    looks->addWidget(caption(QStringLiteral("Looks"), m_lookList));
+    looks->addWidget(caption(tr("Looks"), m_lookList));
     looks->addWidget(m_lookList, 2);
-    looks->addWidget(caption(QStringLiteral("group id"), m_groupId));
+    looks->addWidget(caption(tr("group id"), m_groupId));
     looks->addWidget(m_groupId, 1);
     looks->addWidget(m_lookShape);
     looks->addWidget(addGroup);
@@ -111,7 +111,7 @@ ScreenPanel::ScreenPanel(CourseDocument &document, QWidget *parent)
         m_document.undoStack().push(new FieldEdit(m_document, {m_screen, -1}, Inset, inset));
     });
     connect(m_loop, &QComboBox::activated, this, [this] {
-        const QString loop = m_loop->currentText() == NoSound ? QString() : m_loop->currentText();
+        const QString loop = m_loop->currentText() == noSound() ? QString() : m_loop->currentText();
         m_document.undoStack().push(new FieldEdit(m_document, {m_screen, -1}, QStringLiteral("loop"), loop));
     });
     connect(m_sequence, &QPushButton::clicked, this, &ScreenPanel::chooseSequencePhotographs);
@@ -120,7 +120,7 @@ ScreenPanel::ScreenPanel(CourseDocument &document, QWidget *parent)
             setSequenceField(QStringLiteral("periodMs"), m_period->value());
     });
     connect(m_sequenceSound, &QComboBox::activated, this, [this] {
-        setSequenceField(QStringLiteral("sound"), m_sequenceSound->currentText() == NoSound ? QJsonValue() : m_sequenceSound->currentText());
+        setSequenceField(QStringLiteral("sound"), m_sequenceSound->currentText() == noSound() ? QJsonValue() : m_sequenceSound->currentText());
     });
     connect(m_removeSequence, &QPushButton::clicked, this,
             [this] { m_document.undoStack().push(new FieldEdit(m_document, {m_screen, -1}, Sequence, QJsonValue())); });
@@ -139,15 +139,15 @@ void ScreenPanel::refresh()
     m_refreshing = true;
     const QJsonObject screen = m_document.screen(m_screen);
     const QJsonObject inset = screen.value(Inset).toObject();
-    m_inset->setText(inset.value(QStringLiteral("picture")).toString(QStringLiteral("(none)")));
+    m_inset->setText(inset.value(QStringLiteral("picture")).toString(tr("(none)")));
     m_insetPlace->setCurrentText(inset.value(QStringLiteral("place")).toString(QStringLiteral("left")));
     m_insetPlace->setEnabled(!inset.isEmpty());
     const QStringList sounds = soundsInCourse(m_document.folder());
     fillSoundBox(m_loop, sounds, screen.value(QStringLiteral("loop")).toString());
     const QJsonObject sequence = screen.value(Sequence).toObject();
     const qsizetype frames = sequence.value(QStringLiteral("photographs")).toArray().size();
-    m_sequence->setText(sequence.isEmpty() ? QStringLiteral("Timed sequence...")
-                                           : QStringLiteral("Sequence: %1 photographs...").arg(frames));
+    m_sequence->setText(sequence.isEmpty() ? tr("Timed sequence...")
+                                           : tr("Sequence: %1 photographs...").arg(frames));
     m_period->setValue(sequence.value(QStringLiteral("periodMs")).toInt(2000));
     fillSoundBox(m_sequenceSound, sounds, sequence.value(QStringLiteral("sound")).toString());
     for (QWidget *part : m_sequenceParts)
@@ -169,15 +169,15 @@ void ScreenPanel::refreshLooks()
     if (m_look.isWatch() && !sequence.contains(Watch))
         m_look = {};
     m_lookList->clear();
-    m_lookList->addItem(QStringLiteral("(the steps' targets)"), QPoint(LookTarget::None, 0));
+    m_lookList->addItem(tr("(the steps' targets)"), QPoint(LookTarget::None, 0));
     for (int g = 0; g < groups.size(); ++g) {
         const QString id = groups.at(g)[QStringLiteral("id")].toString();
         const qsizetype count = groups.at(g)[Targets].toArray().size();
         for (int t = 0; t < count; ++t)
-            m_lookList->addItem(QStringLiteral("group %1: target %2 of %3").arg(id).arg(t + 1).arg(count), QPoint(g, t));
+            m_lookList->addItem(tr("group %1: target %2 of %3").arg(id).arg(t + 1).arg(count), QPoint(g, t));
     }
     if (sequence.contains(Watch))
-        m_lookList->addItem(QStringLiteral("watched by the sequence"), QPoint(LookTarget::Watch, 0));
+        m_lookList->addItem(tr("watched by the sequence"), QPoint(LookTarget::Watch, 0));
     m_lookList->setCurrentIndex(std::max(0, m_lookList->findData(QPoint(m_look.group, m_look.target))));
     const bool group = m_look.group >= 0;
     m_groupId->setText(group ? groups.at(m_look.group)[QStringLiteral("id")].toString() : QString());
@@ -304,7 +304,7 @@ void ScreenPanel::renameGroup()
     const QString id = m_groupId->text().trimmed();
     if (id == before)
         return;
-    const QString why = idProblem(groups, id, QStringLiteral("group of the screen"));
+    const QString why = idProblem(groups, id, tr("group of the screen"));
     if (!why.isEmpty()) {
         m_groupId->setText(before);
         emit problem(why);
@@ -317,7 +317,7 @@ void ScreenPanel::renameGroup()
 QString ScreenPanel::imported(const QString &file, const QString &subfolder)
 {
     QString error;
-    const QString name = bringIntoCourse(m_document.folder(), file, subfolder, &error);
+    const QString name = m_document.bringIn(file, subfolder, &error);
     if (name.isEmpty())
         emit problem(error);
     return name;
@@ -325,7 +325,7 @@ QString ScreenPanel::imported(const QString &file, const QString &subfolder)
 
 void ScreenPanel::chooseInset()
 {
-    const QString file = QFileDialog::getOpenFileName(this, QStringLiteral("Inset"), m_document.folder(), PicturesFilter);
+    const QString file = QFileDialog::getOpenFileName(this, tr("Inset"), m_document.folder(), picturesFilter());
     if (!file.isEmpty())
         useInset(file);
 }
@@ -345,8 +345,8 @@ void ScreenPanel::useInset(const QString &file)
 
 void ScreenPanel::chooseSequencePhotographs()
 {
-    const QStringList files = QFileDialog::getOpenFileNames(this, QStringLiteral("The sequence's photographs, in order"),
-                                                            m_document.folder(), PicturesFilter);
+    const QStringList files = QFileDialog::getOpenFileNames(this, tr("The sequence's photographs, in order"),
+                                                            m_document.folder(), picturesFilter());
     useSequencePhotographs(files);
 }
 

@@ -85,4 +85,17 @@ TargetGeometry TargetGeometry::movedBy(QPointF delta, QSize photograph) const
     return moved.fittedInto(photograph);
 }
 
+TargetGeometry TargetGeometry::grownBy(QPoint delta, QSize photograph) const
+{
+    TargetGeometry grown = *this;
+    if (kind == Kind::Circle) {
+        const int by = delta.x() ? delta.x() : delta.y();
+        grown.rect.adjust(-by, -by, by, by);
+    } else {
+        grown.rect.setWidth(std::max<double>(MinimumSide, rect.width() + delta.x()));
+        grown.rect.setHeight(std::max<double>(MinimumSide, rect.height() + delta.y()));
+    }
+    return grown.fittedInto(photograph);
+}
+
 } // namespace kelvora

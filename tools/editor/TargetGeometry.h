@@ -28,6 +28,10 @@ struct TargetGeometry {
     // Moved by whole pixels but kept inside the photograph.
     TargetGeometry movedBy(QPointF delta, QSize photograph) const;
 
+    // Wider or taller by whole pixels from its top left corner (a circle: its radius, about its centre), kept
+    // inside the photograph and no smaller than MinimumSide.
+    TargetGeometry grownBy(QPoint delta, QSize photograph) const;
+
     bool operator==(const TargetGeometry &) const = default;
 };
 

@@ -2,6 +2,7 @@
 
 #include "screens/Shape.h"
 
+#include <QCoreApplication>
 #include <QCursor>
 #include <QGraphicsSceneMouseEvent>
 #include <QGraphicsSimpleTextItem>
@@ -23,9 +24,9 @@ QString readoutText(const TargetGeometry &geometry)
 {
     const QRectF &r = geometry.rect;
     if (geometry.kind == TargetGeometry::Kind::Circle)
-        return QStringLiteral("centre %1, %2  radius %3")
+        return QCoreApplication::translate("kelvora::PhotographView", "centre %1, %2  radius %3")
             .arg(qRound(r.center().x())).arg(qRound(r.center().y())).arg(qRound(r.width() / 2));
-    return QStringLiteral("%1, %2  %3 \u00d7 %4").arg(qRound(r.x())).arg(qRound(r.y())).arg(qRound(r.width())).arg(qRound(r.height()));
+    return QCoreApplication::translate("kelvora::PhotographView", "%1, %2  %3 \u00d7 %4").arg(qRound(r.x())).arg(qRound(r.y())).arg(qRound(r.width())).arg(qRound(r.height()));
 }
 } // namespace
 
@@ -102,6 +103,15 @@ void TargetItem::nudge(QPoint delta)
     if (moved == m_geometry)
         return;
     show(moved);
+    emit edited(m_geometry.toJson());
+}
+
+void TargetItem::grow(QPoint delta)
+{
+    const TargetGeometry grown = m_geometry.grownBy(delta, m_photograph);
+    if (grown == m_geometry)
+        return;
+    show(grown);
     emit edited(m_geometry.toJson());
 }
 

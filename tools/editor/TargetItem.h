@@ -27,6 +27,8 @@ public:
 
     // By whole photograph pixels, kept inside the photograph; emits edited() when it moved.
     void nudge(QPoint delta);
+    // Wider or taller by whole pixels (a circle: its radius); emits edited() when it changed.
+    void grow(QPoint delta);
 
     // A drag, by the body or by a handle: positions in the photograph's pixels.
     void beginEdit(QPointF position);

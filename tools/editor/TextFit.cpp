@@ -3,7 +3,9 @@
 #include "course/PageControls.h"
 
 #include "content/ExplanationFit.h"
-#include "course/Format2Screen.h"
+#include "course/author/AuthorCompiler.h"
+
+#include <QCoreApplication>
 
 namespace kelvora {
 
@@ -22,15 +24,15 @@ bool textFits(const QString &text)
 QString textFitMark(const QString &text)
 {
     if (textFits(text))
-        return QStringLiteral("fits");
+        return QCoreApplication::translate("kelvora::TextFit", "fits");
     if (text.size() > LongestTextLaidOut)
-        return QStringLiteral("far too long (%1 characters)").arg(text.size());
+        return QCoreApplication::translate("kelvora::TextFit", "far too long (%1 characters)").arg(text.size());
     const WrappedText wrapped = wrapText(text, explanationFont(), LabelWidth);
     const int rowsShown = std::max(1, LabelHeight / std::max(1, wrapped.lineSpacing));
     if (wrapped.rows > rowsShown)
-        return wrapped.rows - rowsShown == 1 ? QStringLiteral("1 row too long")
-                                             : QStringLiteral("%1 rows too long").arg(wrapped.rows - rowsShown);
-    return QStringLiteral("a word too wide (%1 px)").arg(wrapped.widestRow);
+        return wrapped.rows - rowsShown == 1 ? QCoreApplication::translate("kelvora::TextFit", "1 row too long")
+                                             : QCoreApplication::translate("kelvora::TextFit", "%1 rows too long").arg(wrapped.rows - rowsShown);
+    return QCoreApplication::translate("kelvora::TextFit", "a word too wide (%1 px)").arg(wrapped.widestRow);
 }
 
 } // namespace kelvora

@@ -13,11 +13,31 @@ namespace kelvora {
 namespace {
 // The trainer's own buttons and labels whose captions a course may give per language.
 constexpr std::pair<const char *, const char *> Captions[] = {
-    {"start", "Start button"},    {"continue", "Continue"}, {"next", "Next"}, {"exit", "Exit"},
-    {"currentLanguage", "Language label"}, {"credit", "Credit line"},
+    {"start", QT_TRANSLATE_NOOP("kelvora::TextsTable", "Start button")},
+    {"continue", QT_TRANSLATE_NOOP("kelvora::TextsTable", "Continue")},
+    {"next", QT_TRANSLATE_NOOP("kelvora::TextsTable", "Next")},
+    {"exit", QT_TRANSLATE_NOOP("kelvora::TextsTable", "Exit")},
+    {"currentLanguage", QT_TRANSLATE_NOOP("kelvora::TextsTable", "Language label")},
+    {"credit", QT_TRANSLATE_NOOP("kelvora::TextsTable", "Credit line")},
 };
 // The tags the trainer has the captions of.
 const QStringList CaptionsBuiltIn = {QStringLiteral("tr"), QStringLiteral("en"), QStringLiteral("fr"), QStringLiteral("de")};
+
+// A mark's colour in the palette's light or dark: its hue kept, its lightness chosen against the table's base.
+QColor readable(int hue, const QColor &base)
+{
+    return QColor::fromHsl(hue, 200, base.lightness() < 128 ? 185 : 75);
+}
+
+// A cell that lacks its text: the base tinted amber, so the palette's text stays readable on it.
+QColor missingBackground(const QColor &base)
+{
+    const QColor amber(255, 170, 0);
+    const double share = base.lightness() < 128 ? 0.3 : 0.22;
+    return QColor::fromRgbF(float(base.redF() * (1 - share) + amber.redF() * share),
+                            float(base.greenF() * (1 - share) + amber.greenF() * share),
+                            float(base.blueF() * (1 - share) + amber.blueF() * share));
+}
 
 bool isCaption(const QString &field)
 {
@@ -49,7 +69,7 @@ private:
 TextsTable::TextsTable(CourseDocument &document, QWidget *parent) : QTableWidget(parent), m_document(document)
 {
     setItemDelegate(new TypingDelegate(this));
-    setAccessibleName(QStringLiteral("Texts"));
+    setAccessibleName(tr("Texts"));
     setEditTriggers(QAbstractItemView::AnyKeyPressed | QAbstractItemView::DoubleClicked |
                     QAbstractItemView::EditKeyPressed);
     horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
@@ -90,21 +110,21 @@ void TextsTable::refresh()
     const QString title = QStringLiteral("title"), text = QStringLiteral("text");
     if (m_place.screen >= 0) {
         const CoursePlace screen{m_place.screen, -1};
-        m_rows << Row{screen, title, QStringLiteral("Screen title"), false};
-        m_rows << Row{screen, text, QStringLiteral("Screen text"), true};
+        m_rows << Row{screen, title, tr("Screen title"), false};
+        m_rows << Row{screen, text, tr("Screen text"), true};
         if (m_place.isStep())
-            m_rows << Row{m_place, text, QStringLiteral("Step %1 text").arg(m_place.step + 1), true};
+            m_rows << Row{m_place, text, tr("Step %1 text").arg(m_place.step + 1), true};
         else if (m_document.screen(m_place.screen).contains(QStringLiteral("sequence")))
-            m_rows << Row{screen, QStringLiteral("sequence/text"), QStringLiteral("Sequence text"), true};
+            m_rows << Row{screen, QStringLiteral("sequence/text"), tr("Sequence text"), true};
     }
-    m_rows << Row{{}, title, QStringLiteral("Course title"), false};
+    m_rows << Row{{}, title, tr("Course title"), false};
     for (const auto &[caption, name] : Captions)
-        m_rows << Row{{}, QStringLiteral("captions/") + QLatin1String(caption), QLatin1String(name), false};
+        m_rows << Row{{}, QStringLiteral("captions/") + QLatin1String(caption), tr(name), false};
     QList<Row> shown;
     for (const Row &row : std::as_const(m_rows)) {
         shown << row;
         if (row.measured)
-            shown << Row{row.place, {}, QStringLiteral("fit"), false};
+            shown << Row{row.place, {}, tr("fit"), false};
     }
     m_rows = shown;
 
@@ -138,9 +158,9 @@ void TextsTable::refresh()
             const bool missing = isCaption(row.field) ? !CaptionsBuiltIn.contains(tags[c], Qt::CaseInsensitive)
                                                       : !texts.isEmpty(); // not an optional text left out
             if (missing && !texts.contains(tags[c]))
-                item->setBackground(QColor(255, 235, 200));
+                item->setBackground(missingBackground(palette().color(QPalette::Base)));
             if (isCaption(row.field) && !missing)
-                item->setToolTip(QStringLiteral("Empty: the trainer's own caption for %1").arg(tags[c]));
+                item->setToolTip(tr("Empty: the trainer's own caption for %1").arg(tags[c]));
             setItem(r, c, item);
         }
     }
@@ -162,11 +182,11 @@ void TextsTable::setFit(int row, int column, const QString &text)
     const bool wasRefreshing = m_refreshing;
     m_refreshing = true;
     if (text.isEmpty()) {
-        fit->setText(QStringLiteral("missing"));
-        fit->setForeground(QColor(160, 90, 0));
+        fit->setText(tr("missing"));
+        fit->setForeground(readable(30, palette().color(QPalette::Base)));
     } else {
         fit->setText(textFitMark(text));
-        fit->setForeground(textFits(text) ? QColor(0, 120, 0) : QColor(190, 0, 0));
+        fit->setForeground(readable(textFits(text) ? 120 : 0, palette().color(QPalette::Base)));
     }
     m_refreshing = wasRefreshing;
 }

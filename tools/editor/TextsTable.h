@@ -2,6 +2,7 @@
 
 #include "CoursePlace.h"
 
+#include <QEvent>
 #include <QTableWidget>
 
 namespace kelvora {
@@ -21,6 +22,16 @@ public:
     // For the delegate: the text being typed in that cell.
     void typing(int row, int column, const QString &text);
 
+    // Typing on a cell that takes no text must not jump to another that starts with the letter.
+    void keyboardSearch(const QString &) override {}
+
+protected:
+    void changeEvent(QEvent *event) override
+    {
+        QTableWidget::changeEvent(event);
+        if (event->type() == QEvent::PaletteChange)
+            refresh(); // the marks' colours follow a light or dark palette
+    }
 private:
     struct Row {
         CoursePlace place;

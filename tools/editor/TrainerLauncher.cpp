@@ -19,13 +19,13 @@ QString playInTrainer(const QString &courseFile, int screen, const QString &lang
 {
     const QString trainer = trainerProgram();
     if (trainer.isEmpty())
-        return QStringLiteral("kelvora-trainer was found neither beside the editor (%1) nor on PATH")
+        return QCoreApplication::translate("kelvora::TrainerLauncher", "kelvora-trainer was found neither beside the editor (%1) nor on PATH")
             .arg(QCoreApplication::applicationDirPath());
     QStringList arguments{QStringLiteral("--course"), courseFile, QStringLiteral("--screen"), QString::number(screen)};
     if (!languageTag.isEmpty())
         arguments << QStringLiteral("--language") << languageTag;
     if (!QProcess::startDetached(trainer, arguments))
-        return QStringLiteral("%1 did not start").arg(trainer);
+        return QCoreApplication::translate("kelvora::TrainerLauncher", "%1 did not start").arg(trainer);
     return {};
 }
 

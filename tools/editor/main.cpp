@@ -1,11 +1,13 @@
+#include "EditorTranslations.h"
 #include "EditorWindow.h"
 #include "PhotographView.h"
 
 #include "content/ContentPath.h"
+#include "platform/DisplayCheck.h"
+#include "platform/ProgramOptions.h"
 #include "platform/SdlSoundPlayer.h"
 
 #include <QApplication>
-#include <QCommandLineParser>
 #include <QDir>
 #include <QTimer>
 #include <cstdio>
@@ -14,44 +16,37 @@ using namespace kelvora;
 
 int main(int argc, char **argv)
 {
-    // Read before the application object, so --help and --version need no display.
-    QStringList arguments;
-    for (int i = 0; i < argc; ++i)
-        arguments << QString::fromLocal8Bit(argv[i]);
-    QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("KELVORA course editor: opens, edits and saves format 2 course files."));
-    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Show this help and exit."));
-    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
-                                     QStringLiteral("Show the version and exit."));
-    parser.addOption(help);
-    parser.addOption(version);
-    parser.addPositionalArgument(QStringLiteral("COURSE"),
-                                 QStringLiteral("A course file, or a folder: its course.json, a new course if it has none "
-                                                "(default: the current folder)."));
-    if (!parser.parse(arguments) || parser.positionalArguments().size() > 1) {
-        const QString error = parser.errorText().isEmpty() ? QStringLiteral("one course at a time.") : parser.errorText();
-        std::fprintf(stderr, "kelvora-editor: %s Try --help.\n", qPrintable(error));
-        return 2;
-    }
-    if (parser.isSet(help)) {
-        const QString text = parser.helpText();
-        std::printf("Usage: kelvora-editor [options] [COURSE]%s", qPrintable(text.mid(text.indexOf(QLatin1Char('\n')))));
-        return 0;
-    }
-    if (parser.isSet(version)) {
-        std::printf("kelvora-editor %s\n", KELVORA_VERSION);
-        return 0;
-    }
+    ProgramOptions options(QStringLiteral("kelvora-editor"),
+                           QStringLiteral("KELVORA course editor: opens, edits and saves format 2 course files."),
+                           QStringLiteral("[COURSE]"));
+    options.parser().addPositionalArgument(QStringLiteral("COURSE"),
+                                           QStringLiteral("A course file, or a folder: its course.json, a new course if it "
+                                                          "has none (the folder is made on save). Without one, the start page."));
+    if (const std::optional<ProgramStop> stopped = options.read(argc, argv))
+        return stopped->print();
+    const QStringList arguments = options.parser().positionalArguments();
+    if (arguments.size() > 1)
+        return options.usageError(QStringLiteral("one course at a time.")).print();
 
+    DisplayCheck display("kelvora-editor");
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("kelvora-editor"));
+    display.passed();
+    // One id for the desktop: the menu entry's file name, the Wayland app id and the X11 window class.
+    QApplication::setOrganizationName(QStringLiteral("kelvora"));
+    QApplication::setApplicationName(QStringLiteral("org.kelvora.editor"));
+    QApplication::setDesktopFileName(QStringLiteral("org.kelvora.editor"));
+    installEditorTranslations(app);
     SdlSoundPlayer sound(resolveInContentFolder);
     SoundPlayer::install(&sound);
     EditorWindow window;
-    const QString error = window.openCourse(parser.positionalArguments().value(0, QDir::currentPath()));
-    if (!error.isEmpty()) {
-        std::fprintf(stderr, "kelvora-editor: %s\n", qPrintable(error));
-        return 1;
+    if (arguments.isEmpty()) {
+        window.showStartPage();
+    } else {
+        const QString error = window.openCourse(arguments.constFirst());
+        if (!error.isEmpty()) {
+            std::fprintf(stderr, "kelvora-editor: %s\n", qPrintable(error));
+            return 1;
+        }
     }
     window.showMaximized();
     // The desktop test drags targets on the photograph: it reads where the photograph lies on the screen.

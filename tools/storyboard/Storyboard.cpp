@@ -1,5 +1,6 @@
 #include "Storyboard.h"
 
+#include "content/RegularFile.h"
 #include "course/ControlNames.h"
 #include "screens/LessonChain.h"
 #include "screens/Run.h"
@@ -10,6 +11,7 @@
 
 #include <QApplication>
 #include <QCryptographicHash>
+#include <QBuffer>
 #include <QDir>
 #include <QHash>
 #include <QLabel>
@@ -27,6 +29,13 @@ constexpr QSize ThumbnailSize{256, 192};
 constexpr int StateLimit = 300;
 // Ticks in a row that change nothing before a timer counts as idle: a sequence may show a photograph twice.
 constexpr int IdleTickLimit = 20;
+
+// A timed sequence may show one photograph for all its ticks: until it has run its course, its timer is not idle.
+int idleTickLimitOf(const Course &course, int screen)
+{
+    const std::optional<TimedSequenceDesign> &sequence = course.screens[size_t(screen - 1)].timedSequence;
+    return sequence ? std::max(IdleTickLimit, sequence->lastTick + 1) : IdleTickLimit;
+}
 
 int firstLineOf(const Course &course, int screen)
 {
@@ -106,6 +115,7 @@ void Storyboard::walk()
 {
     QSet<Timer *> inert; // blinking pointer and watch marks, idle timers: they change nothing
     QHash<Timer *, int> idleTicks;
+    const int idleTickLimit = idleTickLimitOf(m_run.course(), m_screenNumber);
     const qsizetype errorsBefore = m_errors.size();
     while (m_errors.size() == errorsBefore && m_screen->isVisible()) {
         if (statesSoFar({}) >= StateLimit) {
@@ -128,13 +138,12 @@ void Storyboard::walk()
         const QString before = signature();
         timer->tick();
         if (signature() == before && m_sound.pending() == 0) {
-            if (++idleTicks[timer] >= IdleTickLimit)
+            if (++idleTicks[timer] >= idleTickLimit)
                 inert << timer;
             continue;
         }
         idleTicks.remove(timer);
-        const QString ticks = timer->objectName() + QLatin1String(" tick");
-        snapshot(QStringLiteral("%1 %2").arg(ticks).arg(statesSoFar(ticks) + 1));
+        snapshot(tickState(timer));
     }
     if (m_errors.size() == errorsBefore && m_screen->isVisible() && !timer(names::ContinueTimer)->isEnabled() &&
         m_screen->control<QWidget>(names::ContinueLabel)->isHidden())
@@ -162,10 +171,45 @@ void Storyboard::pressStep(Timer *timer, QSet<Timer *> &inert)
         inert << timer;
         return;
     }
-    // A step that stays active after its press (a press counter) is named by its presses.
-    const QString step = QStringLiteral("step %1").arg(blinkTimerNumber(timer));
-    const int presses = statesSoFar(step);
-    snapshot(presses == 0 && !timer->isEnabled() ? step : QStringLiteral("%1 press %2").arg(step).arg(presses + 1));
+    snapshot(stepState(timer));
+}
+
+// A step is named by the author's id where the course has one ("battery: pressed"), else by its place; one
+// that stays active after its press (a press counter) by its presses.
+QString Storyboard::stepState(Timer *timer) const
+{
+    const SourcePlace *place = m_run.course().source.place(m_screenNumber, timer->objectName());
+    if (place && place->kind == SourcePlace::Kind::Throttle) {
+        static const QHash<QString, QString> throttle{{QStringLiteral("throttle-pull"), QStringLiteral("throttle: lever at OFF")},
+                                                      {QStringLiteral("throttle-lift"), QStringLiteral("throttle: finger lift raised")},
+                                                      {QStringLiteral("throttle-push"), QStringLiteral("throttle: lever at IDLE")}};
+        return throttle.value(place->id, QStringLiteral("throttle: ") + place->id);
+    }
+    const QString step = place ? place->id : QStringLiteral("step %1").arg(blinkTimerNumber(timer));
+    const QString press = place ? QStringLiteral("%1: press").arg(step) : step + QStringLiteral(" press");
+    const int presses = statesSoFar(press);
+    if (presses == 0 && !timer->isEnabled())
+        return place ? step + QStringLiteral(": pressed") : step;
+    return QStringLiteral("%1 %2").arg(press).arg(presses + 1);
+}
+
+// A timer's tick that changed the page: the sequence by the photograph it shows ("sequence: photograph 3 of 4").
+QString Storyboard::tickState(Timer *timer) const
+{
+    const Course &course = m_run.course();
+    const SourcePlace *place = course.source.place(m_screenNumber, timer->objectName());
+    const auto &sequence = course.screens[size_t(m_screenNumber - 1)].timedSequence;
+    if (place && place->kind == SourcePlace::Kind::Sequence && place->part.isEmpty() && sequence) {
+        // Tick n shows photograph n + 1; the last ends the sequence.
+        const QString first = QStringLiteral("sequence: photograph 1 of %1").arg(sequence->lastTick);
+        const int tick = statesSoFar(QStringLiteral("sequence: photograph")) - statesSoFar(first) + 1;
+        return tick < sequence->lastTick ? QStringLiteral("sequence: photograph %1 of %2").arg(tick + 1).arg(sequence->lastTick)
+                                         : QStringLiteral("sequence: done");
+    }
+    if (place && place->kind == SourcePlace::Kind::Sequence && place->part == QLatin1String("start") && sequence)
+        return QStringLiteral("sequence: photograph 1 of %1").arg(sequence->lastTick);
+    const QString ticks = course.source.authorName(m_screenNumber, timer->objectName()) + QLatin1String(" tick");
+    return QStringLiteral("%1 %2").arg(ticks).arg(statesSoFar(ticks) + 1);
 }
 
 // As a trainee's press: the visible control under the point takes it (marks let
@@ -215,8 +259,8 @@ void Storyboard::snapshot(const QString &state)
         return;
     }
     frame.thumbnail = image.scaled(ThumbnailSize, Qt::KeepAspectRatio, Qt::SmoothTransformation);
-    if (!image.save(QDir(m_outFolder).filePath(frame.file)))
-        m_errors << QStringLiteral("could not write %1").arg(QDir(m_outFolder).filePath(frame.file));
+    if (const QString error = savePng(image, QDir(m_outFolder).filePath(frame.file)); !error.isEmpty())
+        m_errors << error;
     m_frames << frame;
 }
 
@@ -311,9 +355,22 @@ bool Storyboard::eventFilter(QObject *watched, QEvent *event)
     if (event->type() == QEvent::Move && m_pressing && m_screen) {
         auto *shape = qobject_cast<Shape *>(watched);
         if (shape && m_screen->isAncestorOf(shape) && shape->isVisibleTo(m_screen))
-            snapshot(QStringLiteral("%1 at %2, %3").arg(shape->objectName()).arg(shape->x()).arg(shape->y()));
+            snapshot(QStringLiteral("%1 at %2, %3")
+                         .arg(m_run.course().source.authorName(m_screenNumber, shape->objectName()))
+                         .arg(shape->x())
+                         .arg(shape->y()));
     }
     return QObject::eventFilter(watched, event);
+}
+
+QString savePng(const QImage &image, const QString &path)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    if (!image.save(&buffer, "PNG"))
+        return QStringLiteral("%1: not written (the picture could not be encoded)").arg(path);
+    return saveWholeFile(path, bytes);
 }
 
 } // namespace kelvora

@@ -62,6 +62,8 @@ private:
     bool isStepTimer(const Timer *timer) const;
     Timer *timer(const QString &name) const;
     QString signature() const;
+    QString stepState(Timer *timer) const;
+    QString tickState(Timer *timer) const;
     int statesSoFar(const QString &prefix) const;
 
     Run &m_run;
@@ -74,5 +76,8 @@ private:
     QList<StoryFrame> m_frames;
     QStringList m_errors;
 };
+
+// Writes the picture as a PNG file, whole or not at all; empty, or the reason naming the file.
+QString savePng(const QImage &image, const QString &path);
 
 } // namespace kelvora

@@ -2,8 +2,12 @@
 #include "Storyboard.h"
 
 #include "app/TrainerApplication.h"
+#include "content/RegularFile.h"
+#include "course/BuiltInTargetLabels.h"
 #include "course/CourseAssets.h"
 #include "course/CourseLoader.h"
+#include "platform/ProgramFolder.h"
+#include "platform/ProgramOptions.h"
 #include "platform/RuntimeError.h"
 #include "screens/Run.h"
 
@@ -17,42 +21,31 @@ using namespace kelvora;
 
 namespace {
 // One line per state: file, screen, state, the sounds asked for, the explanation on display.
-bool writeIndex(const QString &path, const QList<StoryFrame> &frames)
+QString writeIndex(const QString &path, const QList<StoryFrame> &frames)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text))
-        return false;
-    QTextStream out(&file);
-    out << "file\tscreen\tstate\tsounds\texplanation\n";
+    QString text = QStringLiteral("file\tscreen\tstate\tsounds\texplanation\n");
     for (const StoryFrame &frame : frames)
-        out << frame.file << '\t' << frame.screen << '\t' << frame.state << '\t' << frame.sounds.join(QStringLiteral(", "))
-            << '\t' << frame.explanation << '\n';
-    return true;
+        text += frame.file + u'\t' + QString::number(frame.screen) + u'\t' + frame.state + u'\t' +
+                frame.sounds.join(QStringLiteral(", ")) + u'\t' + frame.explanation + u'\n';
+    return saveWholeFile(path, text.toUtf8());
 }
 
-bool writeHashes(const QString &path, const QList<StoryFrame> &frames)
+QString writeHashes(const QString &path, const QList<StoryFrame> &frames)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text))
-        return false;
-    QTextStream out(&file);
+    QString text;
     for (const StoryFrame &frame : frames)
-        out << frame.pixelHash << "  " << frame.file << '\n';
-    return true;
+        text += QString::fromLatin1(frame.pixelHash) + QStringLiteral("  ") + frame.file + u'\n';
+    return saveWholeFile(path, text.toUtf8());
 }
 } // namespace
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    TrainerApplication app(argc, argv);
-    QTextStream err(stderr);
-
-    QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
-        "Renders every state of every lesson screen of a course in one language to PNG files and a contact sheet."));
-    parser.addHelpOption();
+    ProgramOptions options(QStringLiteral("kelvora-storyboard"),
+                           QStringLiteral("Renders every state of every lesson screen of a course in one language to PNG "
+                                          "files and a contact sheet."),
+                           QStringLiteral("PROGRAMDIR OUTDIR | --course FILE OUTDIR"));
+    QCommandLineParser &parser = options.parser();
     parser.addPositionalArgument(QStringLiteral("PROGRAMDIR"),
                                  QStringLiteral("the runnable folder: language files, images/, Sounds/ (not with --course)"));
     parser.addPositionalArgument(QStringLiteral("OUTDIR"), QStringLiteral("where lang<N>/ and contact-sheet-lang<N>.png go"));
@@ -61,7 +54,13 @@ int main(int argc, char **argv)
     parser.addOption({QStringLiteral("author"), QStringLiteral("draws every mark's rectangle and name, as the trainer's --author")});
     parser.addOption({QStringLiteral("hashes"),
                       QStringLiteral("writes states.tsv and the SHA-256 of each state's pixels (pixels.sha256) instead of PNG files")});
-    parser.process(app);
+    if (const std::optional<ProgramStop> stopped = options.read(argc, argv))
+        return stopped->print();
+
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    TrainerApplication app(argc, argv);
+    QTextStream err(stderr);
     Run run(Course{}, {.authorMode = parser.isSet(QStringLiteral("author"))});
     QStringList args = parser.positionalArguments();
     const bool ownCourse = parser.isSet(QStringLiteral("course"));
@@ -72,7 +71,7 @@ int main(int argc, char **argv)
             run.useCourse(std::move(own));
             args.prepend(run.course().folder);
         } else {
-            run.setCourse(loadCourse(BuiltInCourseFile));
+            run.setCourse(loadBuiltInCourse());
         }
     } catch (const RuntimeError &error) {
         err << "kelvora-storyboard: " << error.message() << '\n';
@@ -80,8 +79,15 @@ int main(int argc, char **argv)
     }
     const Course &course = run.course();
     const int language = parser.value(QStringLiteral("language")).toInt();
-    if (args.size() != 2 || language < 1 || language > int(course.languages.size()))
-        parser.showHelp(2);
+    if (args.size() != 2)
+        return options.usageError(ownCourse ? QStringLiteral("give OUTDIR after --course FILE.")
+                                            : QStringLiteral("give PROGRAMDIR and OUTDIR, or --course FILE and OUTDIR."))
+            .print();
+    if (language < 1 || language > int(course.languages.size()))
+        return options.usageError(QStringLiteral("the course has no language '%1' (1 to %2).")
+                                      .arg(parser.value(QStringLiteral("language")))
+                                      .arg(course.languages.size()))
+            .print();
 
     const QString programDir = QDir(args.at(0)).absolutePath();
     const QString outDir = QDir(args.at(1)).absolutePath();
@@ -110,14 +116,12 @@ int main(int argc, char **argv)
                               .arg(course.title).arg(language).arg(course.languages[size_t(language - 1)].name).arg(frames.size()).arg(lessonCount - missing.size());
     const QString sheetPath = QDir(outDir).filePath(QStringLiteral("contact-sheet-lang%1.png").arg(language));
     QStringList errors = board.errors();
-    if (hashesOnly) {
-        if (!writeHashes(QDir(framesDir).filePath(QStringLiteral("pixels.sha256")), frames))
-            errors << QStringLiteral("could not write the hashes in %1").arg(framesDir);
-    } else if (!contactSheet(frames, title).save(sheetPath)) {
-        errors << QStringLiteral("could not write %1").arg(sheetPath);
+    const QString written = hashesOnly ? writeHashes(QDir(framesDir).filePath(QStringLiteral("pixels.sha256")), frames)
+                                       : savePng(contactSheet(frames, title), sheetPath);
+    for (const QString &error : {written, writeIndex(QDir(framesDir).filePath(QStringLiteral("states.tsv")), frames)}) {
+        if (!error.isEmpty())
+            errors << error;
     }
-    if (!writeIndex(QDir(framesDir).filePath(QStringLiteral("states.tsv")), frames))
-        errors << QStringLiteral("could not write the index in %1").arg(framesDir);
 
     for (const QString &error : errors)
         err << "kelvora-storyboard: " << error << '\n';

@@ -2,6 +2,7 @@
 
 #include <QObject>
 #include <QPointF>
+#include <QStringList>
 
 namespace kelvora {
 
@@ -22,6 +23,8 @@ public:
     virtual bool press(QPointF position);
     // The continue mark or Next: true when the kind ends the screen its own way.
     virtual bool next() { return false; }
+    // The photographs the kind shows next, in the order it shows them.
+    virtual QStringList photographsAhead() const { return {}; }
 
 protected:
     LessonScreen &screen() const { return m_screen; }

@@ -29,4 +29,12 @@ bool PressCounter::press(QPointF position)
     return true;
 }
 
+QStringList PressCounter::photographsAhead() const
+{
+    QStringList ahead;
+    for (int press = m_pressCount + 1; press <= m_design.presses; ++press)
+        ahead.append(m_design.photograph(press));
+    return ahead;
+}
+
 } // namespace kelvora

@@ -14,6 +14,7 @@ public:
 
     int pressCount() const { return m_pressCount; }
     bool press(QPointF position) override;
+    QStringList photographsAhead() const override;
 
 private:
     PressCounterDesign m_design;

@@ -25,8 +25,18 @@ void TimedSequence::tick()
     m_waitTickCount = checkedIncrement(m_waitTickCount, "WaitTickCount");
     if (m_waitTickCount == m_design.lastTick)
         screen().runActions(m_design.finish);
-    else
+    else {
         screen().setPicture(m_design.photograph(m_waitTickCount));
+        screen().readAheadAgain();
+    }
+}
+
+QStringList TimedSequence::photographsAhead() const
+{
+    QStringList ahead;
+    for (int tick = m_waitTickCount + 1; tick < m_design.lastTick; ++tick)
+        ahead.append(m_design.photograph(tick));
+    return ahead;
 }
 
 } // namespace kelvora

@@ -19,6 +19,7 @@ public:
 
 private:
     void tick();
+    QStringList photographsAhead() const override;
 
     TimedSequenceDesign m_design;
     Timer *m_delay;

@@ -1,0 +1,30 @@
+# Run at install time with KELVORA_PACK_DIR set to the installed content pack. A picture or sound of the
+# built-in course that a shipped course holds byte for byte is replaced by a relative link to the course's
+# copy: the course's folder stays whole by itself, and the built-in course's link stays inside its own pack.
+file(GLOB_RECURSE course_files LIST_DIRECTORIES false RELATIVE ${KELVORA_PACK_DIR} ${KELVORA_PACK_DIR}/courses/*)
+list(SORT course_files)
+foreach(file IN LISTS course_files)
+  if(NOT IS_SYMLINK ${KELVORA_PACK_DIR}/${file})
+    file(SHA256 ${KELVORA_PACK_DIR}/${file} hash)
+    if(NOT DEFINED held_${hash})
+      set(held_${hash} ${file})
+    endif()
+  endif()
+endforeach()
+
+file(GLOB_RECURSE pack_files LIST_DIRECTORIES false RELATIVE ${KELVORA_PACK_DIR}
+     ${KELVORA_PACK_DIR}/images/* ${KELVORA_PACK_DIR}/Sounds/*)
+foreach(file IN LISTS pack_files)
+  set(path ${KELVORA_PACK_DIR}/${file})
+  if(IS_SYMLINK ${path})
+    continue()
+  endif()
+  file(SHA256 ${path} hash)
+  if(DEFINED held_${hash})
+    get_filename_component(folder ${path} DIRECTORY)
+    file(RELATIVE_PATH target ${folder} ${KELVORA_PACK_DIR}/${held_${hash}})
+    file(REMOVE ${path})
+    file(CREATE_LINK ${target} ${path} SYMBOLIC)
+    message(STATUS "Linking: ${path} -> ${target}")
+  endif()
+endforeach()
