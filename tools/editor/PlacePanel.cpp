@@ -17,6 +17,7 @@
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QImageReader>
 #include <QJsonArray>
 #include <QLabel>
 #include <QLineEdit>
