@@ -18,6 +18,7 @@
 #include <QGridLayout>
 #include <QImageReader>
 #include <QHBoxLayout>
+#include <QImageReader>
 #include <QJsonArray>
 #include <QLabel>
 #include <QLineEdit>
