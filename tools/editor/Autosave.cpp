@@ -1,12 +1,12 @@
 #include "Autosave.h"
 
 #include "CourseDocument.h"
+#include "content/RegularFile.h"
 
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QJsonDocument>
-#include <QSaveFile>
 
 namespace kelvora {
 
@@ -68,10 +68,15 @@ QString Autosave::keepNow()
     const QJsonObject kept{{FileKey, m_document.file()},
                            {WhenKey, QDateTime::currentDateTime().toString(Qt::ISODate)},
                            {CourseKey, m_document.course()}};
-    QSaveFile out(fileFor(m_document.file()));
     const QByteArray bytes = QJsonDocument(kept).toJson(QJsonDocument::Compact);
-    if (!QDir().mkpath(m_folder) || !out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.flush() || !out.commit())
-        return tr("The unsaved changes could not be kept in %1 (%2)").arg(m_folder, out.errorString());
+    // The author's unsaved work is theirs alone, whatever the umask.
+    const QFile::Permissions owner = QFile::ReadOwner | QFile::WriteOwner;
+    if (!QDir().mkpath(m_folder) || !QFile::setPermissions(m_folder, owner | QFile::ExeOwner))
+        return tr("The unsaved changes could not be kept in %1").arg(m_folder);
+    const QString file = fileFor(m_document.file());
+    if (const QString error = saveWholeFile(file, bytes); !error.isEmpty())
+        return tr("The unsaved changes could not be kept: %1").arg(error);
+    QFile::setPermissions(file, owner);
     return {};
 }
 

@@ -18,7 +18,6 @@
 #include <QGridLayout>
 #include <QImageReader>
 #include <QHBoxLayout>
-#include <QImageReader>
 #include <QJsonArray>
 #include <QLabel>
 #include <QLineEdit>

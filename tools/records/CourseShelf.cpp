@@ -70,6 +70,9 @@ int CourseShelf::screenNumber(const Course &course, const QString &screenId, con
     if (ok && number >= 1 && number <= course.lessonCount())
         return number;
     for (int n = 1; n <= course.lessonCount(); ++n) {
+        // An author's course names its screens in records by the author's ids.
+        if (const SourceScreen *source = course.source.screen(n); source && source->id == last)
+            return n;
         const LessonDesign &design = course.screens[size_t(n - 1)];
         if (design.name == last || (!screenName.isEmpty() && design.name == screenName))
             return n;
