@@ -34,7 +34,7 @@
 using namespace kelvora;
 
 namespace {
-// Two screens; the first with two steps, a throttle the editor has no control for,
+// Two screens: the first with two steps, the second with a throttle the editor has no control for,
 // and keys in an order of the author's own.
 const char *const TwoScreens = R"({
   "id": "urn:test:editor",
@@ -43,12 +43,12 @@ const char *const TwoScreens = R"({
   "languages": [{"tag": "en", "name": "English"}, {"tag": "de", "name": "Deutsch"}],
   "screens": [
     {"id": "prestart", "photograph": "images/panel.png", "text": {"en": "Battery on.", "de": "Batterie ein."},
-     "throttle": {"knob": [1, 2, 3]},
      "steps": [
        {"id": "battery", "target": {"rectangle": [100, 80, 40, 30]}, "text": {"en": "Pump on.", "de": "Pumpe ein."}},
        {"id": "pump", "target": {"circle": [300, 200, 25]}, "text": {"en": "Done.", "de": "Fertig."}}
      ]},
-    {"id": "gauges", "photograph": "images/panel.png", "text": {"en": "Gauges.", "de": "Instrumente."}}
+    {"id": "gauges", "photograph": "images/panel.png", "text": {"en": "Gauges.", "de": "Instrumente."},
+     "throttle": {"picture": "images/panel.png", "place": "left", "lift": {"circle": [300, 200, 25]}}}
   ]
 })";
 
@@ -134,7 +134,7 @@ private slots:
         QVERIFY(!document.isModified());
         QJsonObject expected = QJsonDocument::fromJson(TwoScreens).object();
         QJsonObject saved = savedCourse(m_file);
-        QCOMPARE(saved[QStringLiteral("screens")][0][QStringLiteral("throttle")], expected[QStringLiteral("screens")][0][QStringLiteral("throttle")]);
+        QCOMPARE(saved[QStringLiteral("screens")][1][QStringLiteral("throttle")], expected[QStringLiteral("screens")][1][QStringLiteral("throttle")]);
         QCOMPARE(readAll(m_file), canonicalCourseJson(saved));
         QCOMPARE(saved[QStringLiteral("screens")][0][QStringLiteral("steps")][0][QStringLiteral("sound")].toString(), QStringLiteral("sounds/click.wav"));
     }

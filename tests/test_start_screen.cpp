@@ -98,6 +98,19 @@ private slots:
         QCOMPARE(button(screen, "BtnStart")->nextInFocusChain(), button(screen, "Lang3"));
     }
 
+    void fromTheKeyboardTabWalksAsTheScreenReads()
+    {
+        TestRun run(0);
+        AccessOptions access;
+        access.keyboard = true;
+        run.setAccess(access);
+        Form000 *screen = openStartScreen(run);
+        QCOMPARE(button(screen, "Lang1")->nextInFocusChain(), button(screen, "Lang2"));
+        QCOMPARE(button(screen, "Lang2")->nextInFocusChain(), button(screen, "Lang3"));
+        QCOMPARE(button(screen, "Lang3")->nextInFocusChain(), button(screen, "BtnStart"));
+        QCOMPARE(button(screen, "BtnStart")->nextInFocusChain(), button(screen, "Command2"));
+    }
+
     void startOpensTheFirstLessonThenLeaves()
     {
         TestRun run(3);

@@ -100,11 +100,19 @@ Form000::Form000(Run &run) : Screen(run, QSize(1022, 768))
         m_start->setEnabled(false);
     }
 
-    // Tab goes as the screen reads: the languages, the trainee's name, Start, then Exit.
-    QList<QWidget *> order(languageButtons.begin(), languageButtons.end());
-    if (m_traineeName)
-        order << m_traineeName;
-    order << m_start << exit;
+    // Operated from the keyboard, Tab goes as the screen reads: the languages, the trainee's name, Start, then
+    // Exit. Otherwise it keeps the order the start screen was designed with.
+    QList<QWidget *> order;
+    if (run.access().keyboard) {
+        order = {languageButtons.begin(), languageButtons.end()};
+        if (m_traineeName)
+            order << m_traineeName;
+        order << m_start << exit;
+    } else {
+        order = {languageButtons[1], exit, languageButtons[0], m_start, languageButtons[2]};
+        if (m_traineeName)
+            order.prepend(m_traineeName);
+    }
     for (qsizetype i = 1; i < order.size(); ++i)
         setTabOrder(order.at(i - 1), order.at(i));
     if (m_traineeName) {
