@@ -5,6 +5,7 @@
 #include "LessonFlow.h"
 #include "course/CourseLoader.h"
 #include "course/author/AuthorCompiler.h"
+#include "course/author/AuthorValidation.h"
 #include "platform/RuntimeError.h"
 
 #include <QFileInfo>
@@ -15,13 +16,7 @@ namespace kelvora {
 
 QString CourseFinding::toString() const
 {
-    QStringList parts;
-    if (!language.isEmpty())
-        parts << language;
-    if (!screen.isEmpty())
-        parts << (step.isEmpty() ? screen : screen + u'/' + step);
-    parts << message;
-    return parts.join(QStringLiteral(": "));
+    return AuthorProblem{.screen = screen, .step = step, .language = language, .message = message}.toString();
 }
 
 CourseCheck::CourseCheck(QString courseFile) : m_file(std::move(courseFile)) {}
