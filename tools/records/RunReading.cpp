@@ -15,11 +15,22 @@ QString verbOf(const QJsonObject &statement)
     return statement.value("verb").toObject().value("id").toString().section(QLatin1Char('/'), -1);
 }
 
-// Names are in the run's language; whichever language map holds, its first entry.
+// The name in the run's language where the language map has it (an author's course names its screens and steps
+// in every language it has), else in the same language of another region, else the map's first entry.
 QString nameOf(const QJsonObject &statement)
 {
     const QJsonObject names = statement.value("object").toObject().value("definition").toObject().value("name").toObject();
-    return names.isEmpty() ? QString() : names.begin().value().toString();
+    if (names.isEmpty())
+        return {};
+    const QString language = statement.value("context").toObject().value("language").toString();
+    if (names.contains(language))
+        return names.value(language).toString();
+    const QString primary = language.section(QLatin1Char('-'), 0, 0);
+    for (auto name = names.begin(); name != names.end(); ++name) {
+        if (!primary.isEmpty() && name.key().section(QLatin1Char('-'), 0, 0).compare(primary, Qt::CaseInsensitive) == 0)
+            return name.value().toString();
+    }
+    return names.begin().value().toString();
 }
 
 QString parentOf(const QJsonObject &statement)
