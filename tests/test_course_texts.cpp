@@ -237,6 +237,11 @@ private slots:
         QFETCH(QByteArray, from);
         QFETCH(QByteArray, to);
         QFETCH(QString, message);
+#ifdef __SANITIZE_ADDRESS__
+        // Under AddressSanitizer a 17 MB translation takes minutes to refuse; the plain build's pass covers it.
+        if (to.size() > 1024 * 1024)
+            QSKIP("too slow under AddressSanitizer");
+#endif
         QTemporaryDir dir;
         const QDir folder(dir.path());
         prepareTranslation(folder);
