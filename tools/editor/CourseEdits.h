@@ -32,6 +32,17 @@ protected:
     CoursePlace m_afterPlace;
 };
 
+// Any change made on the typed course: `after` is the course as it becomes, `selected` the place to show.
+class AuthorEdit : public CourseEdit {
+public:
+    AuthorEdit(CourseDocument &document, CoursePlace place, const QString &text, const AuthorCourse &after,
+               CoursePlace selected)
+        : CourseEdit(document, place, text)
+    {
+        setAfter(after, selected);
+    }
+};
+
 // A step's target moved, resized or changed in shape.
 class TargetEdit : public CourseEdit {
 public:

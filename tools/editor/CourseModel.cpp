@@ -1,0 +1,572 @@
+#include "CourseModel.h"
+
+#include "CourseDocument.h"
+#include "CourseEdits.h"
+
+#include <QDataStream>
+#include <QIODevice>
+#include <QMimeData>
+#include <QPainter>
+
+namespace kelvora {
+
+namespace {
+const QString PlaceMime = QStringLiteral("application/x-kelvora-outline-item");
+
+QString firstLine(const QString &text)
+{
+    const QString line = text.section(QLatin1Char('\n'), 0, 0);
+    return line.size() > 40 ? line.left(39) + QChar(0x2026) : line;
+}
+
+QString shapeText(const Target &target)
+{
+    const QRect &b = target.box;
+    switch (target.shape) {
+    case Target::Shape::Circle:
+        return CourseModel::tr("circle at %1, %2, radius %3").arg(target.centre().x()).arg(target.centre().y()).arg(target.radius());
+    case Target::Shape::Oval:
+        return CourseModel::tr("oval %1, %2, %3 x %4").arg(b.x()).arg(b.y()).arg(b.width()).arg(b.height());
+    case Target::Shape::Rectangle: break;
+    }
+    return CourseModel::tr("rectangle %1, %2, %3 x %4").arg(b.x()).arg(b.y()).arg(b.width()).arg(b.height());
+}
+
+// The ids a step or group would clash with on its screen: both become marks of the same page.
+QStringList idsOnScreen(const AuthorScreen &screen)
+{
+    QStringList ids;
+    for (const AuthorStep &step : screen.steps)
+        ids << step.id;
+    for (const AuthorGroup &group : screen.pointAt)
+        ids << group.id;
+    return ids;
+}
+
+QString freshIn(const QStringList &taken, const QString &like)
+{
+    if (!like.isEmpty() && !taken.contains(like))
+        return like;
+    QString stem = like;
+    while (!stem.isEmpty() && (stem.back().isDigit()))
+        stem.chop(1);
+    if (stem.endsWith(QLatin1Char('-')))
+        stem.chop(1);
+    for (int n = 2;; ++n) {
+        const QString id = QStringLiteral("%1-%2").arg(stem.isEmpty() ? QStringLiteral("step") : stem).arg(n);
+        if (!taken.contains(id))
+            return id;
+    }
+}
+} // namespace
+
+CourseModel::CourseModel(CourseDocument &document, QObject *parent) : QAbstractItemModel(parent), m_document(document)
+{
+    m_shape = shape();
+    connect(&document, &CourseDocument::changed, this, &CourseModel::follow);
+    connect(&document, &CourseDocument::opened, this, &CourseModel::follow);
+    connect(&m_pictures, &ScaledPictures::ready, this, [this] {
+        // Only column 0 of screens and steps shows a photograph.
+        const auto &screens = m_document.authorCourse().screens;
+        for (int s = 0; s < int(screens.size()); ++s) {
+            const QModelIndex screen = index(s, 0);
+            emit dataChanged(screen, screen, {Qt::DecorationRole});
+            if (!screens[s].steps.empty())
+                emit dataChanged(index(0, 0, screen), index(int(screens[s].steps.size()) - 1, 0, screen), {Qt::DecorationRole});
+        }
+    });
+}
+
+// The rows under each screen, and under each of its groups, sequence and throttle: an edit that keeps them
+// changes data only; one that does not changes the tree.
+QList<int> CourseModel::shape() const
+{
+    QList<int> shape;
+    const auto &screens = m_document.authorCourse().screens;
+    shape << int(screens.size());
+    for (const AuthorScreen &screen : screens) {
+        shape << int(screen.steps.size()) << int(screen.pointAt.size());
+        for (const AuthorGroup &group : screen.pointAt)
+            shape << int(group.targets.size());
+        shape << (screen.sequence ? 1 + bool(screen.sequence->watch) : 0);
+        shape << (screen.throttle ? 1 + bool(screen.throttle->lift) : 0);
+    }
+    return shape;
+}
+
+void CourseModel::follow()
+{
+    const QList<int> now = shape();
+    if (now != m_shape) {
+        beginResetModel();
+        m_shape = now;
+        endResetModel();
+        return;
+    }
+    const int screens = rowCount();
+    if (screens == 0)
+        return;
+    emit dataChanged(index(0, 0), index(screens - 1, 1));
+    for (int s = 0; s < screens; ++s) {
+        const QModelIndex screen = index(s, 0);
+        if (const int rows = rowCount(screen))
+            emit dataChanged(index(0, 0, screen), index(rows - 1, 1, screen));
+        for (int r = 0; r < rowCount(screen); ++r) {
+            const QModelIndex item = index(r, 0, screen);
+            if (const int rows = rowCount(item))
+                emit dataChanged(index(0, 0, item), index(rows - 1, 1, item));
+        }
+    }
+}
+
+quintptr CourseModel::pack(Node node)
+{
+    return quintptr(node.kind) | quintptr(node.screen) << 4 | quintptr(node.item) << 24 | quintptr(node.target) << 44;
+}
+
+CourseModel::Node CourseModel::unpack(quintptr id)
+{
+    return {Kind(id & 0xf), int(id >> 4 & 0xfffff), int(id >> 24 & 0xfffff), int(id >> 44 & 0xfffff)};
+}
+
+bool CourseModel::isValidNode(Node n) const
+{
+    const auto &screens = m_document.authorCourse().screens;
+    if (n.screen < 0 || n.screen >= int(screens.size()))
+        return false;
+    const AuthorScreen &screen = screens[n.screen];
+    switch (n.kind) {
+    case Kind::Screen: return true;
+    case Kind::Step: return n.item < int(screen.steps.size());
+    case Kind::Group: return n.item < int(screen.pointAt.size());
+    case Kind::GroupTarget:
+        return n.item < int(screen.pointAt.size()) && n.target < int(screen.pointAt[n.item].targets.size());
+    case Kind::Sequence: return bool(screen.sequence);
+    case Kind::Watch: return screen.sequence && screen.sequence->watch;
+    case Kind::Throttle: return bool(screen.throttle);
+    case Kind::Lift: return screen.throttle && screen.throttle->lift;
+    }
+    return false;
+}
+
+int CourseModel::rowOf(Node n) const
+{
+    const AuthorScreen &screen = m_document.authorCourse().screens[n.screen];
+    const int steps = int(screen.steps.size()), groups = int(screen.pointAt.size());
+    switch (n.kind) {
+    case Kind::Screen: return n.screen;
+    case Kind::Step: return n.item;
+    case Kind::Group: return steps + n.item;
+    case Kind::Sequence: return steps + groups;
+    case Kind::Throttle: return steps + groups + (screen.sequence ? 1 : 0);
+    case Kind::GroupTarget: return n.target;
+    case Kind::Watch:
+    case Kind::Lift: return 0;
+    }
+    return 0;
+}
+
+QModelIndex CourseModel::indexOf(Node node, int column) const
+{
+    return isValidNode(node) ? createIndex(rowOf(node), column, pack(node)) : QModelIndex();
+}
+
+QModelIndex CourseModel::index(int row, int column, const QModelIndex &parent) const
+{
+    if (row < 0 || column < 0 || column >= columnCount() || row >= rowCount(parent))
+        return {};
+    if (!parent.isValid())
+        return createIndex(row, column, pack({Kind::Screen, row}));
+    const Node p = unpack(parent.internalId());
+    const AuthorScreen &screen = m_document.authorCourse().screens[p.screen];
+    Node n{Kind::Screen, p.screen, 0, 0};
+    switch (p.kind) {
+    case Kind::Screen: {
+        const int steps = int(screen.steps.size()), groups = int(screen.pointAt.size());
+        if (row < steps)
+            n = {Kind::Step, p.screen, row};
+        else if (row < steps + groups)
+            n = {Kind::Group, p.screen, row - steps};
+        else if (row == steps + groups && screen.sequence)
+            n = {Kind::Sequence, p.screen};
+        else
+            n = {Kind::Throttle, p.screen};
+        break;
+    }
+    case Kind::Group: n = {Kind::GroupTarget, p.screen, p.item, row}; break;
+    case Kind::Sequence: n = {Kind::Watch, p.screen}; break;
+    case Kind::Throttle: n = {Kind::Lift, p.screen}; break;
+    default: return {};
+    }
+    return createIndex(row, column, pack(n));
+}
+
+QModelIndex CourseModel::parent(const QModelIndex &child) const
+{
+    if (!child.isValid())
+        return {};
+    const Node n = unpack(child.internalId());
+    switch (n.kind) {
+    case Kind::Screen: return {};
+    case Kind::Step:
+    case Kind::Group:
+    case Kind::Sequence:
+    case Kind::Throttle: return indexOf(Node{Kind::Screen, n.screen});
+    case Kind::GroupTarget: return indexOf(Node{Kind::Group, n.screen, n.item});
+    case Kind::Watch: return indexOf(Node{Kind::Sequence, n.screen});
+    case Kind::Lift: return indexOf(Node{Kind::Throttle, n.screen});
+    }
+    return {};
+}
+
+int CourseModel::rowCount(const QModelIndex &parent) const
+{
+    const auto &screens = m_document.authorCourse().screens;
+    if (!parent.isValid())
+        return int(screens.size());
+    if (parent.column() != 0)
+        return 0;
+    const Node n = unpack(parent.internalId());
+    if (!isValidNode(n))
+        return 0;
+    const AuthorScreen &screen = screens[n.screen];
+    switch (n.kind) {
+    case Kind::Screen:
+        return int(screen.steps.size() + screen.pointAt.size()) + (screen.sequence ? 1 : 0) + (screen.throttle ? 1 : 0);
+    case Kind::Group: return int(screen.pointAt[n.item].targets.size());
+    case Kind::Sequence: return screen.sequence->watch ? 1 : 0;
+    case Kind::Throttle: return screen.throttle->lift ? 1 : 0;
+    default: return 0;
+    }
+}
+
+int CourseModel::columnCount(const QModelIndex &) const
+{
+    return 2;
+}
+
+CoursePlace CourseModel::placeOf(const QModelIndex &index) const
+{
+    if (!index.isValid())
+        return {};
+    const Node n = unpack(index.internalId());
+    return n.kind == Kind::Step ? CoursePlace{n.screen, n.item} : CoursePlace{n.screen, -1};
+}
+
+QModelIndex CourseModel::indexOf(CoursePlace place) const
+{
+    if (place.screen < 0)
+        return {};
+    return place.step < 0 ? indexOf(Node{Kind::Screen, place.screen}) : indexOf(Node{Kind::Step, place.screen, place.step});
+}
+
+LookTarget CourseModel::lookTargetOf(const QModelIndex &index) const
+{
+    if (!index.isValid())
+        return {};
+    const Node n = unpack(index.internalId());
+    if (n.kind == Kind::GroupTarget)
+        return {n.item, n.target};
+    if (n.kind == Kind::Watch)
+        return {LookTarget::Watch, 0};
+    return {};
+}
+
+CourseModel::Kind CourseModel::kindOf(const QModelIndex &index) const
+{
+    return index.isValid() ? unpack(index.internalId()).kind : Kind::Screen;
+}
+
+QString CourseModel::textOf(Node n) const
+{
+    const AuthorCourse &course = m_document.authorCourse();
+    const QString tag = course.tags().value(0);
+    const AuthorScreen &screen = course.screens[n.screen];
+    switch (n.kind) {
+    case Kind::Screen: {
+        const QString title = course.textIn(screen.title, tag);
+        QString line = QStringLiteral("%1. %2").arg(n.screen + 1).arg(title.isEmpty() ? screen.id : QStringLiteral("%1 (%2)").arg(title, screen.id));
+        if (const QString text = firstLine(course.textIn(screen.text, tag)); !text.isEmpty())
+            line += QLatin1Char('\n') + text;
+        return line;
+    }
+    case Kind::Step: {
+        const AuthorStep &step = screen.steps[n.item];
+        QString line = step.id;
+        if (const QString text = firstLine(course.textIn(step.text, tag)); !text.isEmpty())
+            line += QLatin1Char('\n') + text;
+        return line;
+    }
+    case Kind::Group: return tr("Look at %1").arg(screen.pointAt[n.item].id);
+    case Kind::Sequence: return tr("Sequence of %n photograph(s)", nullptr, int(screen.sequence->photographs.size()));
+    case Kind::Throttle: return tr("Throttle");
+    case Kind::GroupTarget: return tr("Target %1").arg(n.target + 1);
+    case Kind::Watch: return tr("Watched target");
+    case Kind::Lift: return tr("Finger lift");
+    }
+    return {};
+}
+
+QString CourseModel::targetText(Node n) const
+{
+    const AuthorScreen &screen = m_document.authorCourse().screens[n.screen];
+    std::optional<Target> target;
+    switch (n.kind) {
+    case Kind::Step: target = screen.steps[n.item].target; break;
+    case Kind::GroupTarget: target = screen.pointAt[n.item].targets[n.target]; break;
+    case Kind::Watch: target = screen.sequence->watch; break;
+    case Kind::Lift: target = screen.throttle->lift; break;
+    default: break;
+    }
+    return target ? shapeText(*target) : QString();
+}
+
+// A screen's own photograph; a step's, the one on display once it is pressed.
+QString CourseModel::photographOf(Node n) const
+{
+    const AuthorScreen &screen = m_document.authorCourse().screens[n.screen];
+    QString photograph = screen.photograph;
+    if (n.kind != Kind::Step)
+        return photograph;
+    for (int i = 0; i <= n.item; ++i) {
+        const AuthorStep &step = screen.steps[i];
+        if (!step.photograph.isEmpty())
+            photograph = step.photograph;
+        else if (!step.photographs.isEmpty())
+            photograph = step.photographs.last();
+    }
+    return photograph;
+}
+
+QIcon CourseModel::thumbnail(const QString &photograph) const
+{
+    const QString path = m_document.pathOf(photograph);
+    if (path.isEmpty())
+        return {};
+    // Decoded on the worker; the row shows it once ready() says so.
+    const std::optional<ScaledPicture> picture = m_pictures.picture(path, ThumbnailSize);
+    if (!picture || picture->image.isNull())
+        return {};
+    const qint64 key = picture->image.cacheKey();
+    if (!m_icons.contains(key)) {
+        QPixmap canvas(ThumbnailSize);
+        canvas.fill(Qt::black);
+        const QImage &image = picture->image;
+        QPainter(&canvas).drawImage((ThumbnailSize.width() - image.width()) / 2, (ThumbnailSize.height() - image.height()) / 2, image);
+        m_icons.insert(key, QIcon(canvas));
+    }
+    return m_icons.value(key);
+}
+
+QVariant CourseModel::data(const QModelIndex &index, int role) const
+{
+    if (!index.isValid())
+        return {};
+    const Node n = unpack(index.internalId());
+    if (!isValidNode(n))
+        return {};
+    const bool hasPhotograph = n.kind == Kind::Screen || n.kind == Kind::Step;
+    switch (role) {
+    case Qt::DisplayRole: return index.column() == 0 ? textOf(n) : targetText(n);
+    case Qt::EditRole: {
+        if (index.column() != 0)
+            return {};
+        const AuthorScreen &screen = m_document.authorCourse().screens[n.screen];
+        if (n.kind == Kind::Screen)
+            return screen.id;
+        if (n.kind == Kind::Step)
+            return screen.steps[n.item].id;
+        if (n.kind == Kind::Group)
+            return screen.pointAt[n.item].id;
+        return {};
+    }
+    case Qt::DecorationRole:
+        return index.column() == 0 && hasPhotograph ? QVariant(thumbnail(photographOf(n))) : QVariant();
+    case KindRole: return int(n.kind);
+    case PhotographRole: return hasPhotograph ? photographOf(n) : QString();
+    default: return {};
+    }
+}
+
+QVariant CourseModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
+        return {};
+    return section == 0 ? tr("Screens and steps") : tr("Target");
+}
+
+Qt::ItemFlags CourseModel::flags(const QModelIndex &index) const
+{
+    if (!index.isValid())
+        return Qt::ItemIsDropEnabled;
+    Qt::ItemFlags flags = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+    const Kind kind = kindOf(index);
+    const bool named = kind == Kind::Screen || kind == Kind::Step || kind == Kind::Group;
+    if (named && index.column() == 0 && !m_document.isReadOnly())
+        flags |= Qt::ItemIsEditable;
+    if ((kind == Kind::Screen || kind == Kind::Step) && !m_document.isReadOnly())
+        flags |= Qt::ItemIsDragEnabled | Qt::ItemIsDropEnabled;
+    return flags;
+}
+
+bool CourseModel::rename(Node n, const QString &wanted)
+{
+    const QString id = wanted.trimmed();
+    AuthorCourse course = m_document.authorCourse();
+    AuthorScreen &screen = course.screens[n.screen];
+    QString *field = nullptr;
+    QStringList taken;
+    if (n.kind == Kind::Screen) {
+        field = &screen.id;
+        for (const AuthorScreen &other : course.screens)
+            taken << other.id;
+    } else {
+        field = n.kind == Kind::Step ? &screen.steps[n.item].id : &screen.pointAt[n.item].id;
+        taken = idsOnScreen(screen);
+    }
+    if (id == *field)
+        return true;
+    if (id.isEmpty() || taken.contains(id))
+        return false;
+    *field = id;
+    const CoursePlace place = n.kind == Kind::Step ? CoursePlace{n.screen, n.item} : CoursePlace{n.screen, -1};
+    const QString what = n.kind == Kind::Screen ? tr("screen") : n.kind == Kind::Step ? tr("step") : tr("group");
+    m_document.undoStack().push(new AuthorEdit(m_document, place, tr("Rename %1").arg(what), course, place));
+    return true;
+}
+
+bool CourseModel::setData(const QModelIndex &index, const QVariant &value, int role)
+{
+    if (role != Qt::EditRole || !(flags(index) & Qt::ItemIsEditable))
+        return false;
+    return rename(unpack(index.internalId()), value.toString());
+}
+
+bool CourseModel::removeRows(int row, int count, const QModelIndex &parent)
+{
+    if (m_document.isReadOnly() || count < 1 || row < 0 || row + count > rowCount(parent))
+        return false;
+    AuthorCourse course = m_document.authorCourse();
+    CoursePlace selected;
+    if (!parent.isValid()) {
+        course.screens.erase(course.screens.begin() + row, course.screens.begin() + row + count);
+        if (!course.screens.empty())
+            selected = {std::min(row, int(course.screens.size()) - 1), -1};
+    } else {
+        const Node p = unpack(parent.internalId());
+        AuthorScreen &screen = course.screens[p.screen];
+        selected = {p.screen, -1};
+        if (p.kind == Kind::Screen) {
+            // The rows of one kind only: steps, or groups.
+            const int steps = int(screen.steps.size());
+            if (row + count <= steps) {
+                screen.steps.erase(screen.steps.begin() + row, screen.steps.begin() + row + count);
+                if (!screen.steps.empty())
+                    selected.step = std::min(row, int(screen.steps.size()) - 1);
+            } else if (row >= steps && row + count <= steps + int(screen.pointAt.size())) {
+                screen.pointAt.erase(screen.pointAt.begin() + (row - steps), screen.pointAt.begin() + (row - steps + count));
+            } else {
+                return false;
+            }
+        } else if (p.kind == Kind::Group) {
+            std::vector<Target> &targets = screen.pointAt[p.item].targets;
+            targets.erase(targets.begin() + row, targets.begin() + row + count);
+            if (targets.empty()) // a group with nothing to look at is no group
+                screen.pointAt.erase(screen.pointAt.begin() + p.item);
+        } else if (p.kind == Kind::Sequence) {
+            screen.sequence->watch.reset();
+        } else if (p.kind == Kind::Throttle) {
+            screen.throttle->lift.reset();
+        } else {
+            return false;
+        }
+    }
+    m_document.undoStack().push(new AuthorEdit(m_document, placeOf(parent), tr("Delete"), course, selected));
+    return true;
+}
+
+QStringList CourseModel::mimeTypes() const
+{
+    return {PlaceMime};
+}
+
+QMimeData *CourseModel::mimeData(const QModelIndexList &indexes) const
+{
+    if (indexes.isEmpty())
+        return nullptr;
+    QByteArray bytes;
+    QDataStream out(&bytes, QIODevice::WriteOnly);
+    out << quint64(quintptr(this)) << quint64(indexes.first().internalId());
+    auto *data = new QMimeData;
+    data->setData(PlaceMime, bytes);
+    return data;
+}
+
+bool CourseModel::canDropMimeData(const QMimeData *data, Qt::DropAction action, int, int, const QModelIndex &parent) const
+{
+    if (action != Qt::MoveAction || !data->hasFormat(PlaceMime) || m_document.isReadOnly())
+        return false;
+    QDataStream in(data->data(PlaceMime));
+    quint64 model = 0, id = 0;
+    in >> model >> id;
+    if (model != quint64(quintptr(this)))
+        return false;
+    const Node n = unpack(id);
+    const Kind onto = parent.isValid() ? kindOf(parent) : Kind::Screen;
+    if (n.kind == Kind::Screen)
+        return !parent.isValid() || (onto == Kind::Screen && !parent.parent().isValid());
+    return n.kind == Kind::Step && parent.isValid() && (onto == Kind::Screen || onto == Kind::Step);
+}
+
+bool CourseModel::dropMimeData(const QMimeData *data, Qt::DropAction action, int row, int column, const QModelIndex &parent)
+{
+    if (!canDropMimeData(data, action, row, column, parent))
+        return false;
+    QDataStream in(data->data(PlaceMime));
+    quint64 model = 0, id = 0;
+    in >> model >> id;
+    const Node n = unpack(id);
+    if (!isValidNode(n))
+        return false;
+    AuthorCourse course = m_document.authorCourse();
+    // A row between items counts where the item was taken out of the list first.
+    const auto finalIndex = [](int from, int row, int size) {
+        if (row < 0)
+            return size - 1;
+        return std::clamp(row > from ? row - 1 : row, 0, size - 1);
+    };
+    if (n.kind == Kind::Screen) {
+        const int size = int(course.screens.size());
+        const int to = parent.isValid() ? parent.row() : finalIndex(n.screen, row, size);
+        if (to == n.screen)
+            return false;
+        AuthorScreen moved = std::move(course.screens[n.screen]);
+        course.screens.erase(course.screens.begin() + n.screen);
+        course.screens.insert(course.screens.begin() + to, std::move(moved));
+        m_document.undoStack().push(new AuthorEdit(m_document, {n.screen, -1}, tr("Move screen"), course, {to, -1}));
+        return true;
+    }
+    const Node onto = unpack(parent.internalId());
+    std::vector<AuthorStep> &from = course.screens[n.screen].steps;
+    AuthorStep moved = from[n.item];
+    if (onto.screen != n.screen) {
+        // Onto another screen or one of its steps: to the end of that screen, under an id free there.
+        AuthorScreen &screen = course.screens[onto.screen];
+        from.erase(from.begin() + n.item);
+        moved.id = freshIn(idsOnScreen(screen), moved.id);
+        screen.steps.push_back(std::move(moved));
+        m_document.undoStack().push(new AuthorEdit(m_document, {n.screen, n.item}, tr("Move step to another screen"),
+                                                   course, {onto.screen, int(screen.steps.size()) - 1}));
+        return true;
+    }
+    const int size = int(from.size());
+    const int to = onto.kind == Kind::Step ? onto.item : (row < 0 ? 0 : finalIndex(n.item, std::min(row, size), size));
+    if (to == n.item)
+        return false;
+    from.erase(from.begin() + n.item);
+    from.insert(from.begin() + to, std::move(moved));
+    m_document.undoStack().push(new AuthorEdit(m_document, {n.screen, n.item}, tr("Move step"), course, {n.screen, to}));
+    return true;
+}
+
+} // namespace kelvora

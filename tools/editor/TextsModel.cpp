@@ -1,0 +1,250 @@
+#include "TextsModel.h"
+
+#include "CourseDocument.h"
+#include "CourseEdits.h"
+#include "TextFit.h"
+
+#include <QPoint>
+
+namespace kelvora {
+
+namespace {
+// The trainer's own buttons and labels whose captions a course may give per language.
+constexpr std::pair<const char *, const char *> Captions[] = {
+    {"start", QT_TRANSLATE_NOOP("kelvora::TextsModel", "Start button")},
+    {"continue", QT_TRANSLATE_NOOP("kelvora::TextsModel", "Continue")},
+    {"next", QT_TRANSLATE_NOOP("kelvora::TextsModel", "Next")},
+    {"exit", QT_TRANSLATE_NOOP("kelvora::TextsModel", "Exit")},
+    {"currentLanguage", QT_TRANSLATE_NOOP("kelvora::TextsModel", "Language label")},
+    {"credit", QT_TRANSLATE_NOOP("kelvora::TextsModel", "Credit line")},
+};
+const QString CaptionsPrefix = QStringLiteral("captions/");
+
+const QString *ownCaption(const LanguageCaptions &captions, const QString &key)
+{
+    const QString *fields[] = {&captions.start, &captions.continueLabel, &captions.next,
+                               &captions.exit,  &captions.currentLanguage, &captions.credit};
+    for (size_t i = 0; i < std::size(Captions); ++i) {
+        if (key == QLatin1String(Captions[i].first))
+            return fields[i];
+    }
+    return nullptr;
+}
+
+// How a field is called in the row's name.
+QString fieldName(const QString &field)
+{
+    static const std::pair<const char *, const char *> Names[] = {
+        {"title", QT_TRANSLATE_NOOP("kelvora::TextsModel", "title")},
+        {"description", QT_TRANSLATE_NOOP("kelvora::TextsModel", "description")},
+        {"loopCaption", QT_TRANSLATE_NOOP("kelvora::TextsModel", "loop caption")},
+        {"label", QT_TRANSLATE_NOOP("kelvora::TextsModel", "label")},
+        {"caption", QT_TRANSLATE_NOOP("kelvora::TextsModel", "sound caption")},
+        {"half", QT_TRANSLATE_NOOP("kelvora::TextsModel", "caption at half")},
+        {"idle", QT_TRANSLATE_NOOP("kelvora::TextsModel", "caption at IDLE")},
+    };
+    for (const auto &[key, name] : Names) {
+        if (field == QLatin1String(key))
+            return TextsModel::tr(name);
+    }
+    return field;
+}
+} // namespace
+
+TextsModel::TextsModel(CourseDocument &document, QObject *parent) : QAbstractTableModel(parent), m_document(document)
+{
+    m_rows = rows();
+    m_tags = document.authorCourse().tags();
+    connect(&document, &CourseDocument::changed, this, &TextsModel::follow);
+    connect(&document, &CourseDocument::opened, this, &TextsModel::follow);
+}
+
+QList<TextsModel::Row> TextsModel::rows() const
+{
+    const AuthorCourse &course = m_document.authorCourse();
+    QList<Row> rows;
+    for (const AuthorText &text : authorTextFields(course)) {
+        const int screen = course.screenIndex(text.screen);
+        int step = -1;
+        if (screen >= 0 && !text.step.isEmpty()) {
+            const auto &steps = course.screens[screen].steps;
+            for (int s = 0; s < int(steps.size()); ++s)
+                step = steps[s].id == text.step ? s : step;
+        }
+        rows << Row{text, {text.screen.isEmpty() ? -1 : screen, step}, false};
+    }
+    for (const auto &[key, name] : Captions)
+        rows << Row{AuthorText{CaptionsPrefix + QLatin1String(key), {}, {}, {}, false}, {}, true};
+    return rows;
+}
+
+void TextsModel::follow()
+{
+    const QList<Row> now = rows();
+    const QStringList tags = m_document.authorCourse().tags();
+    const auto sameRows = [&] {
+        if (now.size() != m_rows.size())
+            return false;
+        for (qsizetype i = 0; i < now.size(); ++i) {
+            if (now[i].text.context != m_rows[i].text.context)
+                return false;
+        }
+        return true;
+    };
+    if (tags != m_tags || !sameRows()) {
+        beginResetModel();
+        m_rows = now;
+        m_tags = tags;
+        endResetModel();
+        return;
+    }
+    m_rows = now;
+    if (!m_rows.isEmpty() && !m_tags.isEmpty())
+        emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1));
+    emit headerDataChanged(Qt::Horizontal, 0, columnCount() - 1);
+}
+
+CoursePlace TextsModel::placeOf(int row) const
+{
+    return m_rows.value(row).place;
+}
+
+int TextsModel::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : int(m_rows.size());
+}
+
+int TextsModel::columnCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : int(m_tags.size());
+}
+
+QString TextsModel::rowName(const Row &row) const
+{
+    if (row.caption) {
+        for (const auto &[key, name] : Captions) {
+            if (row.text.context == CaptionsPrefix + QLatin1String(key))
+                return tr(name);
+        }
+    }
+    const AuthorText &t = row.text;
+    // The context less the ids of its screen and step: what part of them holds the text.
+    QString rest = t.context;
+    for (const QString &id : {t.screen, t.step}) {
+        if (!id.isEmpty() && (rest == id || rest.startsWith(id + u'/')))
+            rest = rest.mid(id.size() + 1);
+    }
+    QString part = rest.section(u'/', 0, -2);
+    QString field = rest.section(u'/', -1);
+    if (t.explanation) { // an object's own text: its context ends in the object
+        part = rest;
+        field.clear();
+    }
+    QString owner = t.step.isEmpty() ? (t.screen.isEmpty() ? tr("Course") : tr("Screen %1").arg(t.screen))
+                                     : tr("Step %1").arg(t.step);
+    if (part == QLatin1String("sequence"))
+        owner = tr("Sequence of %1").arg(t.screen);
+    else if (part == QLatin1String("throttle"))
+        owner = tr("Throttle of %1").arg(t.screen);
+    else if (part == QLatin1String("inset"))
+        owner = tr("Inset of %1").arg(t.screen);
+    return field.isEmpty() ? tr("%1: text").arg(owner) : QStringLiteral("%1: %2").arg(owner, fieldName(field));
+}
+
+QVariant TextsModel::data(const QModelIndex &index, int role) const
+{
+    if (!index.isValid() || index.row() >= m_rows.size() || index.column() >= m_tags.size())
+        return {};
+    const Row &row = m_rows[index.row()];
+    const QString &tag = m_tags[index.column()];
+    QString text;
+    bool missing = false;
+    if (row.caption) {
+        const AuthorLanguage *language = m_document.authorCourse().language(tag);
+        const QString key = row.text.context.mid(CaptionsPrefix.size());
+        text = language ? *ownCaption(language->captions, key) : QString();
+        missing = text.isEmpty() && !defaultCaptions(tag);
+    } else {
+        text = row.text.texts.value(tag);
+        // An optional text the course gives in no language is not missing, only unused.
+        missing = text.isEmpty() && !row.text.texts.isEmpty();
+    }
+    switch (role) {
+    case Qt::DisplayRole:
+    case Qt::EditRole: return text;
+    case Qt::ToolTipRole:
+        if (row.caption && text.isEmpty() && !missing)
+            return tr("Empty: the trainer's own caption for %1").arg(tag);
+        return missing ? tr("Missing in %1").arg(tag) : QVariant();
+    case ContextRole: return row.text.context;
+    case PlaceRole: return QPoint(row.place.screen, row.place.step);
+    case ExplanationRole: return row.text.explanation;
+    case MissingRole: return missing;
+    case FitRole:
+        if (!row.text.explanation)
+            return QString();
+        return text.isEmpty() ? tr("missing") : textFitMark(text);
+    default: return {};
+    }
+}
+
+QVariant TextsModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (role != Qt::DisplayRole && role != Qt::EditRole)
+        return {};
+    if (orientation == Qt::Vertical)
+        return section < m_rows.size() ? rowName(m_rows[section]) : QVariant();
+    const AuthorLanguage *language = m_document.authorCourse().language(m_tags.value(section));
+    if (!language)
+        return {};
+    return role == Qt::EditRole ? language->name : QStringLiteral("%1 (%2)").arg(language->name, language->tag);
+}
+
+bool TextsModel::setHeaderData(int section, Qt::Orientation orientation, const QVariant &value, int role)
+{
+    const QString name = value.toString().trimmed();
+    if (orientation != Qt::Horizontal || role != Qt::EditRole || section >= m_tags.size() || name.isEmpty() ||
+        m_document.isReadOnly())
+        return false;
+    m_document.undoStack().push(new LanguageEdit(m_document, m_tags[section], name));
+    return true;
+}
+
+Qt::ItemFlags TextsModel::flags(const QModelIndex &index) const
+{
+    if (!index.isValid())
+        return Qt::NoItemFlags;
+    const Qt::ItemFlags flags = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+    return m_document.isReadOnly() ? flags : flags | Qt::ItemIsEditable;
+}
+
+bool TextsModel::setData(const QModelIndex &index, const QVariant &value, int role)
+{
+    if (role != Qt::EditRole || !(flags(index) & Qt::ItemIsEditable))
+        return false;
+    const Row &row = m_rows[index.row()];
+    const QString tag = m_tags[index.column()];
+    const QString text = value.toString();
+    if (text == data(index, Qt::EditRole).toString())
+        return true; // a cell left as it was is no edit
+    AuthorCourse course = m_document.authorCourse();
+    const bool set = row.caption ? setCaptionText(course, row.text.context, tag, text)
+                                 : editAuthorText(course, row.text.context, tag, text);
+    if (!set)
+        return false;
+    const QString what = row.caption ? tr("Edit caption %1 (%2)") : tr("Edit %1 (%2)");
+    m_document.undoStack().push(new AuthorEdit(m_document, row.place, what.arg(rowName(row), tag), course, row.place));
+    return true;
+}
+
+bool TextsModel::removeColumns(int column, int count, const QModelIndex &parent)
+{
+    // The course keeps at least one language.
+    if (parent.isValid() || count != 1 || column < 0 || column >= m_tags.size() || m_tags.size() < 2 ||
+        m_document.isReadOnly())
+        return false;
+    m_document.undoStack().push(new LanguageEdit(m_document, m_tags[column], {}));
+    return true;
+}
+
+} // namespace kelvora
