@@ -5,11 +5,13 @@
 #include "CourseDifferences.h"
 #include "CourseFiles.h"
 #include "CourseEdits.h"
+#include "CourseModel.h"
 #include "OutlineView.h"
 #include "PhotographView.h"
 #include "PlacePanel.h"
 #include "ScreenPanel.h"
 #include "StartPage.h"
+#include "TextsModel.h"
 #include "TextsTable.h"
 #include "TrainerLauncher.h"
 
@@ -34,6 +36,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QInputDialog>
+#include <QItemSelectionModel>
 #include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
@@ -61,8 +64,11 @@ QDockWidget *dock(QMainWindow *window, const QString &title, QWidget *content, Q
 } // namespace
 
 EditorWindow::EditorWindow()
-    : m_autosave(m_document), m_pages(new QStackedWidget), m_start(new StartPage), m_outline(new OutlineView(m_document)), m_view(new PhotographView), m_placePanel(new PlacePanel(m_document)),
-      m_texts(new TextsTable(m_document)), m_checks(new ChecksPanel(m_document)), m_banner(new QLabel),
+    : m_autosave(m_document), m_courseModel(new CourseModel(m_document, this)),
+      m_textsModel(new TextsModel(m_document, this)), m_selection(new QItemSelectionModel(m_courseModel, this)),
+      m_pages(new QStackedWidget), m_start(new StartPage), m_outline(new OutlineView(m_courseModel)),
+      m_view(new PhotographView), m_placePanel(new PlacePanel(m_document)), m_texts(new TextsTable(m_textsModel)),
+      m_checks(new ChecksPanel(m_document)), m_banner(new QLabel),
       m_playLanguage(new QComboBox)
 {
     setObjectName(QStringLiteral("KelvoraEditor"));
@@ -121,12 +127,21 @@ EditorWindow::EditorWindow()
     connect(&m_document, &CourseDocument::changed, this, &EditorWindow::courseChanged, Qt::QueuedConnection);
     connect(&m_document.undoStack(), &QUndoStack::cleanChanged, this, &EditorWindow::updateTitle);
     connect(&m_document, &CourseDocument::saved, this, &EditorWindow::updateTitle);
-    connect(m_outline, &OutlineView::placeSelected, this, &EditorWindow::select);
-    connect(m_outline, &OutlineView::moveRequested, this, [this](CoursePlace from, int to) {
-        if (!m_document.isReadOnly() && (from.step < 0 ? from.screen : from.step) != to)
-            m_document.undoStack().push(new MoveEdit(m_document, from, to));
+    m_outline->setSelectionModel(m_selection);
+    connect(m_selection, &QItemSelectionModel::currentChanged, this, [this](const QModelIndex &current) {
+        if (m_showing)
+            return;
+        // A group's or the sequence's target is edited on its screen.
+        const LookTarget look = m_courseModel->lookTargetOf(current);
+        select(m_courseModel->placeOf(current));
+        if (!look.isNone())
+            m_placePanel->screenPanel()->selectLook(look);
     });
-    connect(m_outline, &OutlineView::moveToScreenRequested, this, &EditorWindow::moveStepToScreenAt);
+    connect(m_view, &PhotographView::targetChosen, this, [this](int index) {
+        const QModelIndex step = m_courseModel->indexOf(CoursePlace{m_place.screen, index});
+        if (step.isValid())
+            m_selection->setCurrentIndex(step, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    });
     connect(m_checks, &ChecksPanel::placeRequested, this, &EditorWindow::select);
     connect(m_checks, &ChecksPanel::checked, this, [this](int findings) {
         statusBar()->showMessage(findings ? tr("%n finding(s)", nullptr, findings) : tr("No problems found"));
@@ -249,7 +264,13 @@ void EditorWindow::buildActions()
     action(go, tr("&Texts"), QKeySequence(QStringLiteral("Ctrl+3")), [this] {
         // The place's own text: the step's, else the screen's.
         m_texts->setFocus();
-        m_texts->setCurrentCell(m_place.isStep() ? 3 : (m_place.isScreen() ? 1 : 0), 0);
+        QString context = QStringLiteral("title");
+        if (m_place.screen >= 0) {
+            const AuthorScreen &screen = m_document.authorCourse().screens[m_place.screen];
+            context = m_place.isStep() ? screen.id + u'/' + screen.steps[m_place.step].id : screen.id;
+        }
+        const int row = m_texts->rowOf(context);
+        m_texts->setCurrentIndex(m_texts->model()->index(std::max(0, row), 0));
     });
     action(go, tr("&Checks"), QKeySequence(QStringLiteral("Ctrl+4")), [this] { m_checks->setFocus(); });
     action(go, tr("Play s&ound"), QKeySequence(QStringLiteral("Ctrl+P")), [this] { m_placePanel->playSound(); });
@@ -412,7 +433,6 @@ void EditorWindow::courseChanged(CoursePlace place)
         m_place = place;
     if (m_place.screen >= int(m_document.screens().size()))
         m_place = {};
-    m_outline->rebuild();
     const QString current = m_playLanguage->currentText();
     m_playLanguage->clear();
     m_playLanguage->addItems(m_document.languageTags());
@@ -431,7 +451,12 @@ void EditorWindow::select(CoursePlace place)
 
 void EditorWindow::showSelection()
 {
-    m_outline->select(m_place);
+    m_showing = true;
+    const QModelIndex shown = m_courseModel->indexOf(m_place);
+    if (m_courseModel->lookTargetOf(m_selection->currentIndex()).isNone() || m_courseModel->placeOf(m_selection->currentIndex()) != m_place)
+        m_selection->setCurrentIndex(shown, shown.isValid() ? QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows
+                                                            : QItemSelectionModel::Clear);
+    m_showing = false;
     m_texts->showPlace(m_place);
     m_placePanel->showPlace(m_place);
     if (m_place.screen < 0) {
