@@ -24,10 +24,10 @@ QColor missingBackground(const QColor &base)
                             float(base.blueF() * (1 - share) + amber.blueF() * share));
 }
 
-// The rows of the course itself, and of the shown screen and step.
+// The rows of the shown screen, then of its shown step, then of the course itself.
 class PlaceFilter : public QSortFilterProxyModel {
 public:
-    using QSortFilterProxyModel::QSortFilterProxyModel;
+    explicit PlaceFilter(QObject *parent) : QSortFilterProxyModel(parent) { sort(0); }
     void setPlace(CoursePlace place)
     {
         m_place = place;
@@ -41,6 +41,14 @@ protected:
         if (at.x() < 0)
             return true;
         return at.x() == m_place.screen && (at.y() < 0 || at.y() == m_place.step);
+    }
+    bool lessThan(const QModelIndex &left, const QModelIndex &right) const override
+    {
+        const auto group = [](const QModelIndex &index) {
+            const QPoint at = index.data(TextsModel::PlaceRole).toPoint();
+            return at.x() < 0 ? 2 : at.y() < 0 ? 0 : 1;
+        };
+        return std::pair(group(left), left.row()) < std::pair(group(right), right.row());
     }
 
 private:
