@@ -565,6 +565,13 @@ private slots:
         QVERIFY2(!QFileInfo::exists(m_folder.filePath(QStringLiteral("images/undone.png"))), "a photograph picked and undone was copied");
         QVERIFY(QFile::copy(outside.filePath(QStringLiteral("undone.png")), m_folder.filePath(QStringLiteral("images/Left.PNG"))));
         QVERIFY(window.document().unusedFiles().contains(QStringLiteral("images/Left.PNG")));
+        window.checks()->recheckNow();
+        QTRY_VERIFY(!window.checks()->isChecking());
+        QStringList listed;
+        for (int i = 0; i < window.checks()->count(); ++i)
+            listed << window.checks()->item(i)->text();
+        QVERIFY2(listed.contains(QStringLiteral("note: images/Left.PNG: not used by the course")), qPrintable(listed.join(u'\n')));
+        QVERIFY2(!listed.join(u'\n').contains(QLatin1String("kept.png")), qPrintable(listed.join(u'\n')));
         QVERIFY(!window.document().unusedFiles().contains(QStringLiteral("images/kept.png")));
         QFile::remove(m_folder.filePath(QStringLiteral("images/Left.PNG")));
         QFile::remove(m_folder.filePath(QStringLiteral("images/kept.png")));
