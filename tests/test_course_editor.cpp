@@ -297,6 +297,8 @@ private slots:
             << -1 << "captions/continue" << 1 << QStringList{"languages", "1", "captions", "continue"};
         QTest::newRow("a step's label for a screen reader, a field the course had not used")
             << 0 << "prestart/battery/label" << 0 << QStringList{"screens", "0", "steps", "0", "label", "en"};
+        QTest::newRow("the file of a step's recording in the second language")
+            << 0 << "prestart/battery/narration" << 1 << QStringList{"screens", "0", "steps", "0", "narration", "de"};
     }
     void aTextTypedInTheTableIsSavedWhereTheCourseKeepsIt()
     {

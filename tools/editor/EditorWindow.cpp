@@ -219,6 +219,8 @@ void EditorWindow::buildActions()
                [this] { m_placePanel->choosePhotograph(); }),
         action(edit, tr("S&ound file..."), QKeySequence(QStringLiteral("Ctrl+Shift+O")),
                [this] { m_placePanel->chooseSound(); }),
+        action(edit, tr("&Recording file..."), QKeySequence(QStringLiteral("Ctrl+Shift+R")),
+               &EditorWindow::chooseRecording),
         action(edit, tr("Add &language..."), QKeySequence(QStringLiteral("Ctrl+Shift+L")),
                &EditorWindow::addLanguage),
         action(edit, tr("Re&name language..."), QKeySequence(), &EditorWindow::renameLanguage),
@@ -441,6 +443,26 @@ void EditorWindow::courseChanged(CoursePlace place)
     showSelection();
     m_checks->recheck();
     updateTitle();
+}
+
+void EditorWindow::chooseRecording()
+{
+    // For the texts table's recording cell, in its language.
+    const QModelIndex cell = m_texts->currentIndex();
+    if (!cell.isValid() || !cell.data(TextsModel::ContextRole).toString().endsWith(QLatin1String("/narration"))) {
+        statusBar()->showMessage(tr("Choose a recording's cell in the texts table first"), 4000);
+        return;
+    }
+    const QString path = QFileDialog::getOpenFileName(this, tr("Recording"), m_document.folder(),
+                                                      tr("Recordings (*.wav *.ogg);;All files (*)"));
+    if (path.isEmpty())
+        return;
+    QString error;
+    const QString name = m_document.bringIn(path, QStringLiteral("sounds"), &error);
+    if (name.isEmpty())
+        reportProblem(error);
+    else
+        m_texts->model()->setData(cell, name);
 }
 
 void EditorWindow::select(CoursePlace place)

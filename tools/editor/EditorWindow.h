@@ -81,6 +81,7 @@ private:
     void addScreen();
     void addStep();
     void addLanguage();
+    void chooseRecording();
     void moveSelected(int by);
     void addDrawnTarget(const QJsonObject &target);
     QJsonArray stepsOnClipboard();

@@ -42,6 +42,7 @@ QString fieldName(const QString &field)
         {"caption", QT_TRANSLATE_NOOP("kelvora::TextsModel", "sound caption")},
         {"half", QT_TRANSLATE_NOOP("kelvora::TextsModel", "caption at half")},
         {"idle", QT_TRANSLATE_NOOP("kelvora::TextsModel", "caption at IDLE")},
+        {"narration", QT_TRANSLATE_NOOP("kelvora::TextsModel", "recording (sound file)")},
     };
     for (const auto &[key, name] : Names) {
         if (field == QLatin1String(key))
@@ -72,6 +73,19 @@ QList<TextsModel::Row> TextsModel::rows() const
                 step = steps[s].id == text.step ? s : step;
         }
         rows << Row{text, {text.screen.isEmpty() ? -1 : screen, step}, false};
+    }
+    const QString narration = QStringLiteral("narration");
+    for (int s = 0; s < int(course.screens.size()); ++s) {
+        const AuthorScreen &screen = course.screens[s];
+        rows << Row{AuthorText{screen.id + u'/' + narration, screen.id, {}, screen.narration, false}, {s, -1}, false, true};
+        if (screen.sequence)
+            rows << Row{AuthorText{screen.id + QStringLiteral("/sequence/") + narration, screen.id, {}, screen.sequence->narration, false},
+                        {s, -1}, false, true};
+        for (int t = 0; t < int(screen.steps.size()); ++t) {
+            const AuthorStep &step = screen.steps[t];
+            rows << Row{AuthorText{screen.id + u'/' + step.id + u'/' + narration, screen.id, step.id, step.narration, false},
+                        {s, t}, false, true};
+        }
     }
     for (const auto &[key, name] : Captions)
         rows << Row{AuthorText{CaptionsPrefix + QLatin1String(key), {}, {}, {}, false}, {}, true};
@@ -173,6 +187,9 @@ QVariant TextsModel::data(const QModelIndex &index, int role) const
     case Qt::DisplayRole:
     case Qt::EditRole: return text;
     case Qt::ToolTipRole:
+        if (row.narration)
+            return tr("A recording of the text in %1 (a WAV or OGG file in the course's folder), played instead of "
+                      "synthesised speech").arg(tag);
         if (row.caption && text.isEmpty() && !missing)
             return tr("Empty: the trainer's own caption for %1").arg(tag);
         return missing ? tr("Missing in %1").arg(tag) : QVariant();
@@ -228,13 +245,36 @@ bool TextsModel::setData(const QModelIndex &index, const QVariant &value, int ro
     if (text == data(index, Qt::EditRole).toString())
         return true; // a cell left as it was is no edit
     AuthorCourse course = m_document.authorCourse();
-    const bool set = row.caption ? setCaptionText(course, row.text.context, tag, text)
-                                 : editAuthorText(course, row.text.context, tag, text);
+    bool set = false;
+    if (row.narration) {
+        if (Texts *files = narrationOf(course, row)) {
+            if (text.isEmpty())
+                files->remove(tag);
+            else
+                files->insert(tag, text);
+            set = true;
+        }
+    } else {
+        set = row.caption ? setCaptionText(course, row.text.context, tag, text)
+                          : editAuthorText(course, row.text.context, tag, text);
+    }
     if (!set)
         return false;
     const QString what = row.caption ? tr("Edit caption %1 (%2)") : tr("Edit %1 (%2)");
     m_document.undoStack().push(new AuthorEdit(m_document, row.place, what.arg(rowName(row), tag), course, row.place));
     return true;
+}
+
+Texts *TextsModel::narrationOf(AuthorCourse &course, const Row &row)
+{
+    if (row.place.screen < 0 || row.place.screen >= int(course.screens.size()))
+        return nullptr;
+    AuthorScreen &screen = course.screens[row.place.screen];
+    if (row.place.step >= 0)
+        return row.place.step < int(screen.steps.size()) ? &screen.steps[row.place.step].narration : nullptr;
+    if (row.text.context.endsWith(QLatin1String("/sequence/narration")))
+        return screen.sequence ? &screen.sequence->narration : nullptr;
+    return &screen.narration;
 }
 
 bool TextsModel::removeColumns(int column, int count, const QModelIndex &parent)

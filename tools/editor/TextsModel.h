@@ -11,7 +11,8 @@ class CourseDocument;
 
 // Every text of the course, one row per text, one column per language: the course's title, each screen's title,
 // text, description and captions, each step's text, label and caption, the sequence's and the throttle's, and
-// the trainer's own captions the course may give per language. A text shown in the explanation label says
+// the trainer's own captions the course may give per language, and the recordings of the texts (a sound file
+// per language). A text shown in the explanation label says
 // whether it fits; a text the course has in another language but not in this one says it is missing.
 // Each confirmed change of a cell is one command on the document's undo stack; removing a language's column
 // takes its texts out of the whole course.
@@ -43,8 +44,10 @@ private:
     struct Row {
         AuthorText text;
         CoursePlace place;
-        bool caption = false; // one of the trainer's own captions: "captions/continue"
+        bool caption = false;   // one of the trainer's own captions: "captions/continue"
+        bool narration = false; // the files of a text's recording per language, not words
     };
+    static Texts *narrationOf(AuthorCourse &course, const Row &row);
     QList<Row> rows() const;
     QString rowName(const Row &row) const;
     void follow();
