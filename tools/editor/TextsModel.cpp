@@ -186,6 +186,7 @@ QVariant TextsModel::data(const QModelIndex &index, int role) const
     switch (role) {
     case Qt::DisplayRole:
     case Qt::EditRole: return text;
+    case Qt::TextAlignmentRole: return QVariant(Qt::AlignLeft | Qt::AlignTop);
     case Qt::ToolTipRole:
         if (row.narration)
             return tr("A recording of the text in %1 (a WAV or OGG file in the course's folder), played instead of "

@@ -139,6 +139,10 @@ TextsTable::TextsTable(TextsModel *texts, QWidget *parent) : QTableView(parent),
                     QAbstractItemView::EditKeyPressed);
     horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    // A long text makes a tall row: its start and its name stay in sight at the top, and the names leave the
+    // languages most of a narrow window.
+    verticalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignTop);
+    verticalHeader()->setMaximumWidth(fontMetrics().averageCharWidth() * 24);
     setWordWrap(true);
 }
 
