@@ -2,6 +2,7 @@
 
 #include "CourseDocument.h"
 #include "CourseEdits.h"
+#include "course/author/AuthorValidation.h"
 
 #include <QDataStream>
 #include <QIODevice>
@@ -409,24 +410,40 @@ Qt::ItemFlags CourseModel::flags(const QModelIndex &index) const
     return flags;
 }
 
+QString CourseModel::idProblem(const AuthorCourse &course, Kind kind, int screen, int item, const QString &id)
+{
+    if (!isWellFormedId(id))
+        return tr("'%1': an id is made of letters, digits, '-', '_' and '.'").arg(id);
+    if (kind == Kind::Screen) {
+        for (int s = 0; s < int(course.screens.size()); ++s) {
+            if (s != screen && course.screens[s].id == id)
+                return tr("'%1': another screen has this id").arg(id);
+        }
+        return {};
+    }
+    const AuthorScreen &on = course.screens[screen];
+    for (int s = 0; s < int(on.steps.size()); ++s) {
+        if (on.steps[s].id == id && !(kind == Kind::Step && s == item))
+            return tr("'%1': a step of the screen has this id").arg(id);
+    }
+    for (int g = 0; g < int(on.pointAt.size()); ++g) {
+        if (on.pointAt[g].id == id && !(kind == Kind::Group && g == item))
+            return tr("'%1': a group of the screen has this id").arg(id);
+    }
+    return {};
+}
+
 bool CourseModel::rename(Node n, const QString &wanted)
 {
     const QString id = wanted.trimmed();
     AuthorCourse course = m_document.authorCourse();
     AuthorScreen &screen = course.screens[n.screen];
-    QString *field = nullptr;
-    QStringList taken;
-    if (n.kind == Kind::Screen) {
-        field = &screen.id;
-        for (const AuthorScreen &other : course.screens)
-            taken << other.id;
-    } else {
-        field = n.kind == Kind::Step ? &screen.steps[n.item].id : &screen.pointAt[n.item].id;
-        taken = idsOnScreen(screen);
-    }
+    QString *field = n.kind == Kind::Screen ? &screen.id
+                     : n.kind == Kind::Step ? &screen.steps[n.item].id
+                                            : &screen.pointAt[n.item].id;
     if (id == *field)
         return true;
-    if (id.isEmpty() || taken.contains(id))
+    if (!idProblem(course, n.kind, n.screen, n.item, id).isEmpty())
         return false;
     *field = id;
     const CoursePlace place = n.kind == Kind::Step ? CoursePlace{n.screen, n.item} : CoursePlace{n.screen, -1};
@@ -448,10 +465,12 @@ bool CourseModel::removeRows(int row, int count, const QModelIndex &parent)
         return false;
     AuthorCourse course = m_document.authorCourse();
     CoursePlace selected;
+    QString what;
     if (!parent.isValid()) {
         course.screens.erase(course.screens.begin() + row, course.screens.begin() + row + count);
         if (!course.screens.empty())
             selected = {std::min(row, int(course.screens.size()) - 1), -1};
+        what = tr("Delete screen");
     } else {
         const Node p = unpack(parent.internalId());
         AuthorScreen &screen = course.screens[p.screen];
@@ -463,8 +482,10 @@ bool CourseModel::removeRows(int row, int count, const QModelIndex &parent)
                 screen.steps.erase(screen.steps.begin() + row, screen.steps.begin() + row + count);
                 if (!screen.steps.empty())
                     selected.step = std::min(row, int(screen.steps.size()) - 1);
+                what = tr("Delete step");
             } else if (row >= steps && row + count <= steps + int(screen.pointAt.size())) {
                 screen.pointAt.erase(screen.pointAt.begin() + (row - steps), screen.pointAt.begin() + (row - steps + count));
+                what = tr("Delete group");
             } else {
                 return false;
             }
@@ -473,15 +494,18 @@ bool CourseModel::removeRows(int row, int count, const QModelIndex &parent)
             targets.erase(targets.begin() + row, targets.begin() + row + count);
             if (targets.empty()) // a group with nothing to look at is no group
                 screen.pointAt.erase(screen.pointAt.begin() + p.item);
+            what = tr("Delete group target");
         } else if (p.kind == Kind::Sequence) {
             screen.sequence->watch.reset();
+            what = tr("Delete watched target");
         } else if (p.kind == Kind::Throttle) {
             screen.throttle->lift.reset();
+            what = tr("Delete finger lift");
         } else {
             return false;
         }
     }
-    m_document.undoStack().push(new AuthorEdit(m_document, placeOf(parent), tr("Delete"), course, selected));
+    m_document.undoStack().push(new AuthorEdit(m_document, placeOf(parent), what, course, selected));
     return true;
 }
 

@@ -35,6 +35,11 @@ public:
     LookTarget lookTargetOf(const QModelIndex &index) const;
     Kind kindOf(const QModelIndex &index) const;
 
+    // Why a screen, a step or a group (kind, its screen, its index there) cannot take the id, "" when it can:
+    // an id is well formed, and no other screen, or no other step or group of its screen, has it (they become
+    // marks of one page). The model refuses such a rename; the panels say why.
+    static QString idProblem(const AuthorCourse &course, Kind kind, int screen, int item, const QString &id);
+
     QModelIndex index(int row, int column, const QModelIndex &parent = {}) const override;
     QModelIndex parent(const QModelIndex &child) const override;
     int rowCount(const QModelIndex &parent = {}) const override;

@@ -209,8 +209,10 @@ void EditorWindow::buildActions()
                }),
         action(edit, tr("De&lete"), QKeySequence(QStringLiteral("Ctrl+Del")),
                [this] {
-                   if (m_place.screen >= 0)
-                       m_document.undoStack().push(new DeleteEdit(m_document, m_place));
+                   // What the outline has selected: a screen, a step, a group or one of its targets.
+                   const QModelIndex current = m_selection->currentIndex();
+                   if (current.isValid())
+                       m_courseModel->removeRows(current.row(), 1, current.parent());
                }),
         action(edit, tr("Move &up"), QKeySequence(QStringLiteral("Ctrl+Shift+Up")), [this] { moveSelected(-1); }),
         action(edit, tr("Move do&wn"), QKeySequence(QStringLiteral("Ctrl+Shift+Down")),

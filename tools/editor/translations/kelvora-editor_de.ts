@@ -269,10 +269,6 @@
         <translation>%1 umbenennen</translation>
     </message>
     <message>
-        <source>Delete</source>
-        <translation>Löschen</translation>
-    </message>
-    <message>
         <source>Move screen</source>
         <translation>Bildschirm verschieben</translation>
     </message>
@@ -283,6 +279,46 @@
     <message>
         <source>Move step</source>
         <translation>Schritt verschieben</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos;: an id is made of letters, digits, &apos;-&apos;, &apos;_&apos; and &apos;.&apos;</source>
+        <translation>„%1“: Eine Kennung besteht aus Buchstaben, Ziffern, „-“, „_“ und „.“</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos;: another screen has this id</source>
+        <translation>„%1“: Diese Kennung hat schon ein anderer Bildschirm</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos;: a step of the screen has this id</source>
+        <translation>„%1“: Diese Kennung hat schon ein Schritt des Bildschirms</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos;: a group of the screen has this id</source>
+        <translation>„%1“: Diese Kennung hat schon eine Gruppe des Bildschirms</translation>
+    </message>
+    <message>
+        <source>Delete screen</source>
+        <translation>Bildschirm löschen</translation>
+    </message>
+    <message>
+        <source>Delete step</source>
+        <translation>Schritt löschen</translation>
+    </message>
+    <message>
+        <source>Delete group</source>
+        <translation>Gruppe löschen</translation>
+    </message>
+    <message>
+        <source>Delete group target</source>
+        <translation>Gruppenziel löschen</translation>
+    </message>
+    <message>
+        <source>Delete watched target</source>
+        <translation>Beobachtetes Ziel löschen</translation>
+    </message>
+    <message>
+        <source>Delete finger lift</source>
+        <translation>Fingerhebel löschen</translation>
     </message>
 </context>
 <context>
@@ -712,22 +748,6 @@
 <context>
     <name>kelvora::PlacePanel</name>
     <message>
-        <source>&apos;%1&apos;: an id is made of letters, digits, &apos;-&apos;, &apos;_&apos; and &apos;.&apos;</source>
-        <translation>„%1“: Eine Kennung besteht aus Buchstaben, Ziffern, „-“, „_“ und „.“</translation>
-    </message>
-    <message>
-        <source>&apos;%1&apos;: another %2 has this id</source>
-        <translation>„%1“: Diese Kennung hat schon ein anderer %2</translation>
-    </message>
-    <message>
-        <source>step of the screen</source>
-        <translation>Schritt des Bildschirms</translation>
-    </message>
-    <message>
-        <source>screen</source>
-        <translation>Bildschirm</translation>
-    </message>
-    <message>
         <source>&amp;Play</source>
         <translation>&amp;Abspielen</translation>
     </message>
@@ -929,10 +949,6 @@
     <message>
         <source>watched by the sequence</source>
         <translation>vom Ablauf beobachtet</translation>
-    </message>
-    <message>
-        <source>group of the screen</source>
-        <translation>Gruppe des Bildschirms</translation>
     </message>
     <message>
         <source>The sequence&apos;s photographs, in order</source>

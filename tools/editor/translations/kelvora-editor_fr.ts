@@ -269,10 +269,6 @@
         <translation>Renommer %1</translation>
     </message>
     <message>
-        <source>Delete</source>
-        <translation>Supprimer</translation>
-    </message>
-    <message>
         <source>Move screen</source>
         <translation>Déplacer l&apos;écran</translation>
     </message>
@@ -283,6 +279,46 @@
     <message>
         <source>Move step</source>
         <translation>Déplacer l&apos;étape</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos;: an id is made of letters, digits, &apos;-&apos;, &apos;_&apos; and &apos;.&apos;</source>
+        <translation>« %1 » : un identifiant se compose de lettres, de chiffres, de « - », « _ » et « . »</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos;: another screen has this id</source>
+        <translation>« %1 » : un autre écran porte cet identifiant</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos;: a step of the screen has this id</source>
+        <translation>« %1 » : une étape de l&apos;écran porte cet identifiant</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos;: a group of the screen has this id</source>
+        <translation>« %1 » : un groupe de l&apos;écran porte cet identifiant</translation>
+    </message>
+    <message>
+        <source>Delete screen</source>
+        <translation>Supprimer l&apos;écran</translation>
+    </message>
+    <message>
+        <source>Delete step</source>
+        <translation>Supprimer l&apos;étape</translation>
+    </message>
+    <message>
+        <source>Delete group</source>
+        <translation>Supprimer le groupe</translation>
+    </message>
+    <message>
+        <source>Delete group target</source>
+        <translation>Supprimer la cible du groupe</translation>
+    </message>
+    <message>
+        <source>Delete watched target</source>
+        <translation>Supprimer la cible surveillée</translation>
+    </message>
+    <message>
+        <source>Delete finger lift</source>
+        <translation>Supprimer le levier de verrouillage</translation>
     </message>
 </context>
 <context>
@@ -712,22 +748,6 @@
 <context>
     <name>kelvora::PlacePanel</name>
     <message>
-        <source>&apos;%1&apos;: an id is made of letters, digits, &apos;-&apos;, &apos;_&apos; and &apos;.&apos;</source>
-        <translation>« %1 » : un identifiant se compose de lettres, de chiffres, de « - », « _ » et « . »</translation>
-    </message>
-    <message>
-        <source>&apos;%1&apos;: another %2 has this id</source>
-        <translation>« %1 » : un autre %2 porte cet identifiant</translation>
-    </message>
-    <message>
-        <source>step of the screen</source>
-        <translation>étape de l&apos;écran</translation>
-    </message>
-    <message>
-        <source>screen</source>
-        <translation>écran</translation>
-    </message>
-    <message>
         <source>&amp;Play</source>
         <translation>&amp;Écouter</translation>
     </message>
@@ -929,10 +949,6 @@
     <message>
         <source>watched by the sequence</source>
         <translation>surveillée par la séquence</translation>
-    </message>
-    <message>
-        <source>group of the screen</source>
-        <translation>groupe de l&apos;écran</translation>
     </message>
     <message>
         <source>The sequence&apos;s photographs, in order</source>

@@ -268,10 +268,6 @@
         <translation>%1 yeniden adlandır</translation>
     </message>
     <message>
-        <source>Delete</source>
-        <translation>Sil</translation>
-    </message>
-    <message>
         <source>Move screen</source>
         <translation>Ekranı taşı</translation>
     </message>
@@ -282,6 +278,46 @@
     <message>
         <source>Move step</source>
         <translation>Adımı taşı</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos;: an id is made of letters, digits, &apos;-&apos;, &apos;_&apos; and &apos;.&apos;</source>
+        <translation>&apos;%1&apos;: kimlik harf, rakam, &apos;-&apos;, &apos;_&apos; ve &apos;.&apos; karakterlerinden oluşur</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos;: another screen has this id</source>
+        <translation>&apos;%1&apos;: bu kimlik başka bir ekran tarafından kullanılıyor</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos;: a step of the screen has this id</source>
+        <translation>&apos;%1&apos;: bu kimlik ekranın bir adımı tarafından kullanılıyor</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos;: a group of the screen has this id</source>
+        <translation>&apos;%1&apos;: bu kimlik ekranın bir grubu tarafından kullanılıyor</translation>
+    </message>
+    <message>
+        <source>Delete screen</source>
+        <translation>Ekranı sil</translation>
+    </message>
+    <message>
+        <source>Delete step</source>
+        <translation>Adımı sil</translation>
+    </message>
+    <message>
+        <source>Delete group</source>
+        <translation>Grubu sil</translation>
+    </message>
+    <message>
+        <source>Delete group target</source>
+        <translation>Grup hedefini sil</translation>
+    </message>
+    <message>
+        <source>Delete watched target</source>
+        <translation>İzlenen hedefi sil</translation>
+    </message>
+    <message>
+        <source>Delete finger lift</source>
+        <translation>Parmak kilidini sil</translation>
     </message>
 </context>
 <context>
@@ -709,22 +745,6 @@
 <context>
     <name>kelvora::PlacePanel</name>
     <message>
-        <source>&apos;%1&apos;: an id is made of letters, digits, &apos;-&apos;, &apos;_&apos; and &apos;.&apos;</source>
-        <translation>&apos;%1&apos;: kimlik harf, rakam, &apos;-&apos;, &apos;_&apos; ve &apos;.&apos; karakterlerinden oluşur</translation>
-    </message>
-    <message>
-        <source>&apos;%1&apos;: another %2 has this id</source>
-        <translation>&apos;%1&apos;: bu kimlik başka bir %2 tarafından kullanılıyor</translation>
-    </message>
-    <message>
-        <source>step of the screen</source>
-        <translation>ekran adımı</translation>
-    </message>
-    <message>
-        <source>screen</source>
-        <translation>ekran</translation>
-    </message>
-    <message>
         <source>&amp;Play</source>
         <translation>&amp;Çal</translation>
     </message>
@@ -926,10 +946,6 @@
     <message>
         <source>watched by the sequence</source>
         <translation>dizinin izlediği</translation>
-    </message>
-    <message>
-        <source>group of the screen</source>
-        <translation>ekran grubu</translation>
     </message>
     <message>
         <source>The sequence&apos;s photographs, in order</source>
