@@ -6,6 +6,7 @@
 #include <QAbstractItemModelTester>
 #include <QFile>
 #include <QMimeData>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QUndoStack>
@@ -101,6 +102,24 @@ private slots:
         QCOMPARE(readAll(m_file), QByteArray(Course)); // nothing written: the course is as read
         QCOMPARE(course.rowCount(course.index(0, 0)), 3);
         QCOMPARE(texts.columnCount(), 2);
+    }
+
+    void editsMoveRowsInsteadOfResettingTheTree()
+    {
+        CourseModel course(*m_document);
+        QAbstractItemModelTester tester(&course, QAbstractItemModelTester::FailureReportingMode::QtTest);
+        QSignalSpy resets(&course, &QAbstractItemModel::modelReset);
+        QSignalSpy removed(&course, &QAbstractItemModel::rowsRemoved);
+        QSignalSpy inserted(&course, &QAbstractItemModel::rowsInserted);
+        const QPersistentModelIndex screen = course.index(1, 0);
+        QVERIFY(course.setData(course.index(0, 0, course.index(0, 0)), QStringLiteral("master")));
+        QVERIFY(course.removeRows(1, 1, course.index(0, 0))); // a step
+        QVERIFY(course.removeRows(0, 1, course.index(2, 0, course.index(1, 0)))); // the throttle's lift
+        m_document->undoStack().undo();
+        QCOMPARE(resets.count(), 0);
+        QCOMPARE(removed.count(), 2);
+        QCOMPARE(inserted.count(), 1);
+        QCOMPARE(screen, course.index(1, 0)); // what a view has selected stays selected
     }
 
     void anIdIsNeverEmptyNorAnothersOnItsScreen_data()

@@ -94,6 +94,7 @@ QString CourseDocument::open(const QString &fileOrFolder)
     author.file = file;
     author.folder = QFileInfo(file).absolutePath();
     m_stack.clear();
+    emit aboutToReplace(author);
     m_file = file;
     m_author = author;
     m_course = readOnly.isEmpty() ? authorCourseJson(author) : raw;
@@ -333,6 +334,7 @@ QString CourseDocument::loadProblem() const
 
 void CourseDocument::replace(const AuthorCourse &course, CoursePlace place)
 {
+    emit aboutToReplace(course);
     m_author = course;
     m_author.file = m_file;
     m_author.folder = folder();

@@ -93,6 +93,8 @@ public:
     static QJsonObject withObject(QJsonObject course, CoursePlace place, const QJsonObject &object);
 
 signals:
+    // Before the course is replaced by an edit, its undo or an open: models say what will change.
+    void aboutToReplace(const kelvora::AuthorCourse &course);
     void changed(kelvora::CoursePlace place);
     void opened();
     void saved();

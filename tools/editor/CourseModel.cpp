@@ -9,6 +9,9 @@
 #include <QMimeData>
 #include <QPainter>
 
+#include <optional>
+#include <utility>
+
 namespace kelvora {
 
 namespace {
@@ -63,7 +66,8 @@ QString freshIn(const QStringList &taken, const QString &like)
 
 CourseModel::CourseModel(CourseDocument &document, QObject *parent) : QAbstractItemModel(parent), m_document(document)
 {
-    m_shape = shape();
+    m_shape = shape(document.authorCourse());
+    connect(&document, &CourseDocument::aboutToReplace, this, &CourseModel::prepare);
     connect(&document, &CourseDocument::changed, this, &CourseModel::follow);
     connect(&document, &CourseDocument::opened, this, &CourseModel::follow);
     connect(&m_pictures, &ScaledPictures::ready, this, [this] {
@@ -78,32 +82,141 @@ CourseModel::CourseModel(CourseDocument &document, QObject *parent) : QAbstractI
     });
 }
 
-// The rows under each screen, and under each of its groups, sequence and throttle: an edit that keeps them
-// changes data only; one that does not changes the tree.
-QList<int> CourseModel::shape() const
+QList<CourseModel::Rows> CourseModel::shape(const AuthorCourse &course)
 {
-    QList<int> shape;
-    const auto &screens = m_document.authorCourse().screens;
-    shape << int(screens.size());
-    for (const AuthorScreen &screen : screens) {
-        shape << int(screen.steps.size()) << int(screen.pointAt.size());
+    QList<Rows> shape;
+    for (const AuthorScreen &screen : course.screens) {
+        Rows rows{QStringLiteral("screen:%1/0").arg(screen.id)};
+        for (const AuthorStep &step : screen.steps)
+            rows << QStringLiteral("s:%1/0").arg(step.id);
         for (const AuthorGroup &group : screen.pointAt)
-            shape << int(group.targets.size());
-        shape << (screen.sequence ? 1 + bool(screen.sequence->watch) : 0);
-        shape << (screen.throttle ? 1 + bool(screen.throttle->lift) : 0);
+            rows << QStringLiteral("g:%1/%2").arg(group.id).arg(group.targets.size());
+        if (screen.sequence)
+            rows << QStringLiteral("q:/%1").arg(screen.sequence->watch ? 1 : 0);
+        if (screen.throttle)
+            rows << QStringLiteral("t:/%1").arg(screen.throttle->lift ? 1 : 0);
+        shape << rows;
     }
     return shape;
 }
 
-void CourseModel::follow()
+namespace {
+// Where two lists differ by one block inserted or removed: its first index and length, or nullopt when they
+// differ otherwise.
+template <class List> std::optional<std::pair<int, int>> oneBlock(const List &before, const List &after)
 {
-    const QList<int> now = shape();
-    if (now != m_shape) {
-        beginResetModel();
-        m_shape = now;
-        endResetModel();
+    const List &longer = before.size() > after.size() ? before : after;
+    const List &shorter = before.size() > after.size() ? after : before;
+    if (longer.size() == shorter.size())
+        return std::nullopt;
+    int head = 0;
+    while (head < shorter.size() && shorter[head] == longer[head])
+        ++head;
+    int tail = 0;
+    while (tail < shorter.size() - head && shorter[shorter.size() - 1 - tail] == longer[longer.size() - 1 - tail])
+        ++tail;
+    if (head + tail != shorter.size())
+        return std::nullopt;
+    return std::pair(head, int(longer.size() - shorter.size()));
+}
+
+// The rows under a row of a screen, from its key.
+int childRows(const QString &key)
+{
+    return key.section(u'/', -1).toInt();
+}
+
+// A row's kind and child rows, without its id: what the tree's shape needs.
+QString rowShape(const QString &key)
+{
+    return key.section(u':', 0, 0) + u'/' + key.section(u'/', -1);
+}
+} // namespace
+
+// The views hear of the edit before the course changes: rows inserted or removed where the tree differs by
+// one block (screens, or rows of one screen, or targets of one row), the data changed where only that
+// differs, and a reset otherwise.
+void CourseModel::prepare(const AuthorCourse &next)
+{
+    announce(shape(next));
+}
+
+void CourseModel::announce(const QList<Rows> &next)
+{
+    const QList<Rows> &now = m_shape;
+    m_pending = Pending::Reset;
+    const auto begin = [this](bool insert, const QModelIndex &parent, int first, int count) {
+        m_pending = insert ? Pending::Insert : Pending::Remove;
+        if (insert)
+            beginInsertRows(parent, first, first + count - 1);
+        else
+            beginRemoveRows(parent, first, first + count - 1);
+    };
+    if (now.size() != next.size()) {
+        if (const auto block = oneBlock(now, next))
+            begin(next.size() > now.size(), {}, block->first, block->second);
+        else
+            beginResetModel();
+        m_shape = next;
         return;
     }
+    const auto kinds = [](const Rows &rows) {
+        QStringList shape;
+        for (const QString &row : rows)
+            shape << rowShape(row);
+        return shape;
+    };
+    QList<int> differing;
+    for (int s = 0; s < now.size(); ++s) {
+        if (kinds(now[s]) != kinds(next[s]))
+            differing << s;
+    }
+    if (differing.isEmpty()) {
+        m_pending = Pending::Data;
+    } else if (differing.size() == 1) {
+        const int s = differing.first();
+        const QModelIndex screen = createIndex(s, 0, pack({Kind::Screen, s}));
+        // Row 0 of the keys is the screen itself.
+        const Rows before = now[s].mid(1), after = next[s].mid(1);
+        if (before.size() != after.size()) {
+            if (const auto block = oneBlock(before, after))
+                begin(after.size() > before.size(), screen, block->first, block->second);
+            else
+                beginResetModel();
+        } else {
+            QList<int> rows;
+            for (int r = 0; r < before.size(); ++r) {
+                if (rowShape(before[r]) != rowShape(after[r]))
+                    rows << r;
+            }
+            const int r = rows.value(0);
+            const int had = rows.isEmpty() ? 0 : childRows(before[r]), has = rows.isEmpty() ? 0 : childRows(after[r]);
+            if (rows.size() == 1 && before[r].section(u':', 0, 0) == after[r].section(u':', 0, 0) && had != has) {
+                // The targets of one group, a watched target or a lift: at the end, the others' data changed.
+                const QModelIndex row = index(r, 0, screen);
+                begin(has > had, row, std::min(had, has), std::abs(has - had));
+            } else {
+                beginResetModel();
+            }
+        }
+    } else {
+        beginResetModel();
+    }
+    m_shape = next;
+}
+
+void CourseModel::follow()
+{
+    if (m_pending == Pending::Nothing) // a change no one announced (a course saved elsewhere): said now
+        announce(shape(m_document.authorCourse()));
+    const Pending pending = std::exchange(m_pending, Pending::Nothing);
+    switch (pending) {
+    case Pending::Reset: endResetModel(); return;
+    case Pending::Insert: endInsertRows(); break;
+    case Pending::Remove: endRemoveRows(); break;
+    default: break;
+    }
+    // Texts, ids and targets may have changed anywhere.
     const int screens = rowCount();
     if (screens == 0)
         return;

@@ -75,11 +75,17 @@ private:
     QString photographOf(Node node) const;
     QIcon thumbnail(const QString &photograph) const;
     bool rename(Node node, const QString &id);
+    // The rows of the tree as keys ("s:battery/0", "g:gauges/3": kind, id, rows under it), per screen.
+    using Rows = QStringList;
+    static QList<Rows> shape(const AuthorCourse &course);
+    void prepare(const AuthorCourse &next);
     void follow();
-    QList<int> shape() const;
+    void announce(const QList<Rows> &next);
 
     CourseDocument &m_document;
-    QList<int> m_shape; // the rows under each screen when the views last heard of them
+    QList<Rows> m_shape; // the tree as the views last heard of it
+    enum class Pending { Nothing, Data, Insert, Remove, Reset };
+    Pending m_pending = Pending::Nothing; // what prepare() began for follow() to end
     mutable ScaledPictures m_pictures;
     mutable QHash<qint64, QIcon> m_icons; // by the scaled picture's cache key
 };

@@ -54,15 +54,15 @@ QString fieldName(const QString &field)
 
 TextsModel::TextsModel(CourseDocument &document, QObject *parent) : QAbstractTableModel(parent), m_document(document)
 {
-    m_rows = rows();
+    m_rows = rows(document.authorCourse());
     m_tags = document.authorCourse().tags();
+    connect(&document, &CourseDocument::aboutToReplace, this, &TextsModel::prepare);
     connect(&document, &CourseDocument::changed, this, &TextsModel::follow);
     connect(&document, &CourseDocument::opened, this, &TextsModel::follow);
 }
 
-QList<TextsModel::Row> TextsModel::rows() const
+QList<TextsModel::Row> TextsModel::rows(const AuthorCourse &course)
 {
-    const AuthorCourse &course = m_document.authorCourse();
     QList<Row> rows;
     for (const AuthorText &text : authorTextFields(course)) {
         const int screen = course.screenIndex(text.screen);
@@ -92,27 +92,30 @@ QList<TextsModel::Row> TextsModel::rows() const
     return rows;
 }
 
+// Other rows or languages reset the table before the course changes; other texts only change its data.
+void TextsModel::prepare(const AuthorCourse &next)
+{
+    m_next = rows(next);
+    m_prepared = true;
+    bool same = m_next.size() == m_rows.size() && next.tags() == m_tags;
+    for (qsizetype i = 0; same && i < m_next.size(); ++i)
+        same = m_next[i].text.context == m_rows[i].text.context;
+    m_resetting = !same;
+    if (m_resetting)
+        beginResetModel();
+}
+
 void TextsModel::follow()
 {
-    const QList<Row> now = rows();
-    const QStringList tags = m_document.authorCourse().tags();
-    const auto sameRows = [&] {
-        if (now.size() != m_rows.size())
-            return false;
-        for (qsizetype i = 0; i < now.size(); ++i) {
-            if (now[i].text.context != m_rows[i].text.context)
-                return false;
-        }
-        return true;
-    };
-    if (tags != m_tags || !sameRows()) {
-        beginResetModel();
-        m_rows = now;
-        m_tags = tags;
+    if (!m_prepared) // a change no one announced: said now
+        prepare(m_document.authorCourse());
+    m_prepared = false;
+    m_rows = std::exchange(m_next, {});
+    m_tags = m_document.authorCourse().tags();
+    if (std::exchange(m_resetting, false)) {
         endResetModel();
         return;
     }
-    m_rows = now;
     if (!m_rows.isEmpty() && !m_tags.isEmpty())
         emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1));
     emit headerDataChanged(Qt::Horizontal, 0, columnCount() - 1);

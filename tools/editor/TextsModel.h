@@ -48,13 +48,17 @@ private:
         bool narration = false; // the files of a text's recording per language, not words
     };
     static Texts *narrationOf(AuthorCourse &course, const Row &row);
-    QList<Row> rows() const;
+    static QList<Row> rows(const AuthorCourse &course);
+    void prepare(const AuthorCourse &next);
     QString rowName(const Row &row) const;
     void follow();
 
     CourseDocument &m_document;
     QList<Row> m_rows;
     QStringList m_tags;
+    QList<Row> m_next; // the rows prepare() announced
+    bool m_resetting = false;
+    bool m_prepared = false;
 };
 
 } // namespace kelvora
