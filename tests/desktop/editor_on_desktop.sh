@@ -87,7 +87,7 @@ keys ctrl+1 Up ctrl+3                     # screen 2's text
 texts "These are the gauges." "Das sind die Instrumente."
 keys ctrl+1 Down Down ctrl+3              # screen 3's text
 texts "The end." "Das Ende."
-keys Down Down Down Down Left             # the course's title, below the screen's
+keys Down Down Down Left                  # the course's title, below the screen's
 texts "Panel" "Schalttafel"
 keys ctrl+s
 sleep 1

@@ -201,6 +201,7 @@ QVariant TextsModel::data(const QModelIndex &index, int role) const
     case PlaceRole: return QPoint(row.place.screen, row.place.step);
     case ExplanationRole: return row.text.explanation;
     case MissingRole: return missing;
+    case RecordingRole: return row.narration;
     case FitRole:
         if (!row.text.explanation)
             return QString();

@@ -25,6 +25,7 @@ public:
         ExplanationRole,                // shown in the explanation label: measured for fit
         MissingRole,                    // the text lacks this language
         FitRole,                        // "fits", "2 rows too long", "missing"; empty where not measured
+        RecordingRole,                  // the files of a text's recording, not words
     };
 
     explicit TextsModel(CourseDocument &document, QObject *parent = nullptr);

@@ -24,7 +24,7 @@ QColor missingBackground(const QColor &base)
                             float(base.blueF() * (1 - share) + amber.blueF() * share));
 }
 
-// The rows of the shown screen, then of its shown step, then of the course itself.
+// The rows of the shown screen, then of its shown step, then of the course itself, then the recordings.
 class PlaceFilter : public QSortFilterProxyModel {
 public:
     explicit PlaceFilter(QObject *parent) : QSortFilterProxyModel(parent) { sort(0); }
@@ -46,6 +46,8 @@ protected:
     {
         const auto group = [](const QModelIndex &index) {
             const QPoint at = index.data(TextsModel::PlaceRole).toPoint();
+            if (index.data(TextsModel::RecordingRole).toBool())
+                return 3;
             return at.x() < 0 ? 2 : at.y() < 0 ? 0 : 1;
         };
         return std::pair(group(left), left.row()) < std::pair(group(right), right.row());
