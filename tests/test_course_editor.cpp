@@ -197,6 +197,33 @@ private slots:
         QCOMPARE(window.selection()->currentIndex(), window.courseModel()->indexOf(CoursePlace{0, 1}));
     }
 
+    void theOutlineThePhotographAndTheFieldsShareOneSelection()
+    {
+        EditorWindow window;
+        QCOMPARE(window.openCourse(m_file), QString());
+        window.document().undoStack().push(new GroupEdit(window.document(), 0, 0,
+            QJsonObject{{QStringLiteral("id"), QStringLiteral("gauges")},
+                        {QStringLiteral("targets"), QJsonArray{QJsonObject{{QStringLiteral("circle"), QJsonArray{50, 50, 10}}}}}}));
+        QCoreApplication::processEvents();
+        CourseModel *model = window.courseModel();
+        QItemSelectionModel *selection = window.selection();
+        selection->setCurrentIndex(model->indexOf(CoursePlace{0, 1}), QItemSelectionModel::ClearAndSelect);
+        QCOMPARE(window.selectedPlace(), (CoursePlace{0, 1}));
+        emit window.photograph()->targetChosen(0); // a double click on the first step's target
+        QCOMPARE(window.selectedPlace(), (CoursePlace{0, 0}));
+        QCOMPARE(selection->currentIndex(), model->indexOf(CoursePlace{0, 0}));
+
+        const QModelIndex groupTarget = model->indexOf(0, LookTarget{0, 0});
+        selection->setCurrentIndex(groupTarget, QItemSelectionModel::ClearAndSelect);
+        QCOMPARE(window.selectedPlace(), (CoursePlace{0, -1}));
+        QCOMPARE(window.placePanel()->screenPanel()->look(), (LookTarget{0, 0}));
+        QCOMPARE(selection->currentIndex(), groupTarget);
+        selection->setCurrentIndex(model->indexOf(CoursePlace{0, -1}), QItemSelectionModel::ClearAndSelect);
+        QVERIFY(window.placePanel()->screenPanel()->look().isNone());
+        window.placePanel()->screenPanel()->selectLook({0, 0}); // chosen in the fields
+        QCOMPARE(selection->currentIndex(), groupTarget);
+    }
+
     void aTargetDraggedByItsHandleIsSavedInPhotographPixels()
     {
         EditorWindow window;

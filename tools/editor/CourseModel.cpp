@@ -386,6 +386,13 @@ LookTarget CourseModel::lookTargetOf(const QModelIndex &index) const
     return {};
 }
 
+QModelIndex CourseModel::indexOf(int screen, LookTarget look) const
+{
+    if (look.isWatch())
+        return indexOf(Node{Kind::Watch, screen});
+    return look.isNone() ? QModelIndex() : indexOf(Node{Kind::GroupTarget, screen, look.group, look.target});
+}
+
 CourseModel::Kind CourseModel::kindOf(const QModelIndex &index) const
 {
     return index.isValid() ? unpack(index.internalId()).kind : Kind::Screen;

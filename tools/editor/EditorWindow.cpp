@@ -131,11 +131,13 @@ EditorWindow::EditorWindow()
     connect(m_selection, &QItemSelectionModel::currentChanged, this, [this](const QModelIndex &current) {
         if (m_showing)
             return;
-        // A group's or the sequence's target is edited on its screen.
-        const LookTarget look = m_courseModel->lookTargetOf(current);
-        select(m_courseModel->placeOf(current));
-        if (!look.isNone())
-            m_placePanel->screenPanel()->selectLook(look);
+        // A group's or the sequence's target is edited on its screen; a screen's row shows its steps' targets.
+        const CoursePlace place = m_courseModel->placeOf(current);
+        m_showing = true;
+        select(place);
+        if (place.isScreen())
+            m_placePanel->screenPanel()->selectLook(m_courseModel->lookTargetOf(current));
+        m_showing = false;
     });
     connect(m_view, &PhotographView::targetChosen, this, [this](int index) {
         const QModelIndex step = m_courseModel->indexOf(CoursePlace{m_place.screen, index});
@@ -475,14 +477,18 @@ void EditorWindow::select(CoursePlace place)
 
 void EditorWindow::showSelection()
 {
-    m_showing = true;
-    const QModelIndex shown = m_courseModel->indexOf(m_place);
-    if (m_courseModel->lookTargetOf(m_selection->currentIndex()).isNone() || m_courseModel->placeOf(m_selection->currentIndex()) != m_place)
-        m_selection->setCurrentIndex(shown, shown.isValid() ? QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows
-                                                            : QItemSelectionModel::Clear);
-    m_showing = false;
     m_texts->showPlace(m_place);
     m_placePanel->showPlace(m_place);
+    // The outline shows what the fields show: the place, or the look-only target chosen on its screen.
+    const bool fromOutline = std::exchange(m_showing, true);
+    const LookTarget look = m_place.isScreen() ? m_placePanel->screenPanel()->look() : LookTarget{};
+    QModelIndex shown = m_courseModel->indexOf(m_place.screen, look);
+    if (!shown.isValid())
+        shown = m_courseModel->indexOf(m_place);
+    if (!fromOutline && m_selection->currentIndex() != shown)
+        m_selection->setCurrentIndex(shown, shown.isValid() ? QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows
+                                                            : QItemSelectionModel::Clear);
+    m_showing = fromOutline;
     if (m_place.screen < 0) {
         m_view->setPhotograph({});
         m_view->setTargets({}, -1);

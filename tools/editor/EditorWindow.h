@@ -119,7 +119,7 @@ private:
     CourseModel *m_courseModel;
     TextsModel *m_textsModel;
     QItemSelectionModel *m_selection;
-    bool m_showing = false; // while the views are set to the selection
+    bool m_showing = false; // while the outline's selection and the rest are set to each other
     QStackedWidget *m_pages;
     StartPage *m_start;
     QList<QDockWidget *> m_docks;
