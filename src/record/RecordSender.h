@@ -1,5 +1,6 @@
 #pragma once
 
+#include "StoreExchange.h"
 #include "StoreSettings.h"
 
 #include <QJsonArray>
@@ -37,21 +38,18 @@ signals:
     void passDone(int sent, int left, const QString &problem);
 
 private:
-    struct Answer {
-        int status = 0;
-        QString problem; // empty where the store answered in full
-    };
     enum class Outcome { Taken, Refused, StoreFailed };
 
     void pass();
     Outcome send(const QString &file, const QByteArray &bytes, const QJsonArray &statements);
     Outcome sendMissing(const QString &file, const QJsonArray &statements);
-    Answer exchange(const QByteArray &method, QUrl url, const QByteArray &body);
-    Outcome failed(const QString &file, const Answer &answer);
+    StoreAnswer exchange(const QByteArray &method, QUrl url, const QByteArray &body);
+    Outcome failed(const QString &file, const StoreAnswer &answer);
 
     StoreSettings m_store;
     QString m_outbox;
     QNetworkAccessManager *m_network;
+    StoreExchange m_exchange;
     bool m_sending = false;
     bool m_again = false;
     int m_sent = 0;
