@@ -1,5 +1,6 @@
 #include "RecordSender.h"
 
+#include "KeyringSecret.h"
 #include "RecordFile.h"
 #include "StoreExchange.h"
 #include "XapiStatements.h"
@@ -74,6 +75,10 @@ void RecordSender::pass()
                                                                 : error);
             continue;
         }
+        if (!credentialsReady()) {
+            m_left += int(names.size() - i);
+            break;
+        }
         const Outcome outcome = send(file, *bytes, statements);
         if (outcome == Outcome::Taken) {
             QFile::remove(file);
@@ -88,6 +93,23 @@ void RecordSender::pass()
         }
     }
     emit passDone(m_sent, m_left, m_problem);
+}
+
+// Asked for once, when there is something to send: a desktop whose secret store
+// does not answer keeps the records in the outbox, and nothing goes without them.
+bool RecordSender::credentialsReady()
+{
+    if (!m_store.passwordInKeyring || m_secretRead)
+        return true;
+    const KeyringSecret secret = readStoreSecret(m_store, m_store.timeoutMs);
+    if (!secret.problem.isEmpty()) {
+        m_problem = secret.problem;
+        emit noCredentials(secret.problem);
+        return false;
+    }
+    m_store.password = secret.secret;
+    m_secretRead = true;
+    return true;
 }
 
 RecordSender::Outcome RecordSender::send(const QString &file, const QByteArray &bytes, const QJsonArray &statements)

@@ -36,11 +36,14 @@ signals:
     void passStarted();
     // left: records still in the outbox; problem: why the last of them was not taken.
     void passDone(int sent, int left, const QString &problem);
+    // The password could not be had from the desktop's secret store: nothing was sent.
+    void noCredentials(const QString &problem);
 
 private:
     enum class Outcome { Taken, Refused, StoreFailed };
 
     void pass();
+    bool credentialsReady();
     Outcome send(const QString &file, const QByteArray &bytes, const QJsonArray &statements);
     Outcome sendMissing(const QString &file, const QJsonArray &statements);
     StoreAnswer exchange(const QByteArray &method, QUrl url, const QByteArray &body);
@@ -50,6 +53,7 @@ private:
     QString m_outbox;
     QNetworkAccessManager *m_network;
     StoreExchange m_exchange;
+    bool m_secretRead = false;
     bool m_sending = false;
     bool m_again = false;
     int m_sent = 0;

@@ -1,5 +1,6 @@
 #include "StoreReader.h"
 
+#include "record/KeyringSecret.h"
 #include "record/StoreExchange.h"
 
 #include <QDeadlineTimer>
@@ -46,12 +47,20 @@ Page fetch(const StoreExchange &exchange, const QUrl &url, qint64 cap, int timeo
 }
 } // namespace
 
-StoreReading readStore(const StoreSettings &store, const StoreQuery &query, const ReadLimits &limits)
+StoreReading readStore(StoreSettings store, const StoreQuery &query, const ReadLimits &limits)
 {
+    StoreReading reading;
+    if (store.passwordInKeyring) {
+        const KeyringSecret secret = readStoreSecret(store, store.timeoutMs);
+        if (!secret.problem.isEmpty()) {
+            reading.problem = secret.problem;
+            return reading;
+        }
+        store.password = secret.secret;
+    }
     QNetworkAccessManager network;
     const StoreExchange exchange(store, network);
     QDeadlineTimer deadline(limits.wholeMs);
-    StoreReading reading;
     qint64 total = 0;
     QUrl url = firstPage(exchange.statementsUrl(), query);
     while (true) {

@@ -35,6 +35,6 @@ struct StoreReading {
 // GET statements from the store, each page by the exchange that sending uses
 // (its credentials and redirects), following "more" at the store's origin only;
 // runs an event loop of its own until done.
-StoreReading readStore(const StoreSettings &store, const StoreQuery &query, const ReadLimits &limits = {});
+StoreReading readStore(StoreSettings store, const StoreQuery &query, const ReadLimits &limits = {});
 
 } // namespace kelvora

@@ -13,6 +13,7 @@
 #include "platform/ProgramOptions.h"
 #include "platform/RuntimeError.h"
 #include "record/ClassroomSettings.h"
+#include "record/KeyringSecret.h"
 #include "record/RecordFile.h"
 #include "record/RecordOptions.h"
 #include "record/RecordSender.h"
@@ -28,6 +29,7 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <optional>
 
 namespace {
 
@@ -90,23 +92,61 @@ void printAligned(QTextStream &out, QList<QStringList> lines)
     }
 }
 
-// Sends what is in the outbox, trying again after a pause while something is
-// left; status 0 when all of it was taken. The whole of it is bounded in time.
-int sendOutbox(QCoreApplication &app, QTextStream &out, QTextStream &err)
+// The settings' store, for the options that need one; nothing, said on err, where there is none.
+std::optional<kelvora::ClassroomSettings> storeSettings(QTextStream &err)
 {
     kelvora::ClassroomSettings settings = kelvora::ClassroomSettings::read();
     if (!settings.problem.isEmpty()) {
         err << "kelvora-records: " << settings.problem << Qt::endl;
-        return 2;
+        return std::nullopt;
     }
     if (!settings.store.isSet()) {
         const QStringList files = kelvora::ClassroomSettings::files();
         err << "kelvora-records: no learning record store is set (store/endpoint in " << files.at(0) << " or "
             << files.at(1) << ")" << Qt::endl;
-        return 2;
+        return std::nullopt;
     }
     for (const QString &warning : settings.warnings)
         err << "kelvora-records: " << warning << Qt::endl;
+    return settings;
+}
+
+int savePasswordInKeyring(QTextStream &out, QTextStream &err)
+{
+    const std::optional<kelvora::ClassroomSettings> settings = storeSettings(err);
+    if (!settings)
+        return 2;
+    if (!settings->store.passwordInKeyring) {
+        err << "kelvora-records: the settings do not take the store's password from the desktop's secret store "
+               "(store/keyring=true beside store/endpoint)" << Qt::endl;
+        return 2;
+    }
+    QTextStream in(stdin);
+    QString password = in.readLine();
+    if (password.endsWith(QLatin1Char('\r')))
+        password.chop(1);
+    if (password.isEmpty()) {
+        err << "kelvora-records: no password on the standard input" << Qt::endl;
+        return 2;
+    }
+    if (const QString problem = kelvora::saveStoreSecret(settings->store, password, settings->store.timeoutMs);
+        !problem.isEmpty()) {
+        err << "kelvora-records: " << problem << Qt::endl;
+        return 1;
+    }
+    out << "kelvora-records: the password for " << settings->store.username << " at "
+        << settings->store.endpoint.toDisplayString() << " is kept in the desktop's secret store" << Qt::endl;
+    return 0;
+}
+
+// Sends what is in the outbox, trying again after a pause while something is
+// left; status 0 when all of it was taken. The whole of it is bounded in time.
+int sendOutbox(QCoreApplication &app, QTextStream &out, QTextStream &err)
+{
+    const std::optional<kelvora::ClassroomSettings> found = storeSettings(err);
+    if (!found)
+        return 2;
+    const kelvora::ClassroomSettings &settings = *found;
     const QString outbox = kelvora::defaultOutboxFolder();
     kelvora::recoverPartFiles(outbox);
     kelvora::RecordSender sender(settings.store, outbox);
@@ -342,12 +382,19 @@ int main(int argc, char **argv)
     parser.addOption({QStringLiteral("csv"), QStringLiteral("Write CSV with a header row.")});
     parser.addOption({QStringLiteral("steps"), QStringLiteral("With --csv: one row per run and step instead of per run.")});
     parser.addOption({QStringLiteral("send"), QStringLiteral("Send the outbox to the learning record store.")});
+    parser.addOption({QStringLiteral("save-password"),
+                      QStringLiteral("Keep the store's password, one line read from the standard input, in the desktop's "
+                                     "secret store (with store/keyring=true in the settings).")});
     parser.addPositionalArgument(QStringLiteral("DIR"), QStringLiteral("The folder of run records."));
     if (const std::optional<kelvora::ProgramStop> stopped = options.read(argc, argv))
         return stopped->print();
     const bool send = parser.isSet(QStringLiteral("send"));
-    if (parser.positionalArguments().size() != (send ? 0 : 1))
-        return options.usageError(send ? QStringLiteral("--send takes no folder.") : QStringLiteral("give the folder of run records."))
+    const bool savePassword = parser.isSet(QStringLiteral("save-password"));
+    if (send && savePassword)
+        return options.usageError(QStringLiteral("--send or --save-password, not both.")).print();
+    if (parser.positionalArguments().size() != (send || savePassword ? 0 : 1))
+        return options.usageError(send || savePassword ? QStringLiteral("--send and --save-password take no folder.")
+                                                       : QStringLiteral("give the folder of run records."))
             .print();
 
     QCoreApplication app(argc, argv);
@@ -356,6 +403,8 @@ int main(int argc, char **argv)
     QTextStream err(stderr);
     if (send)
         return sendOutbox(app, out, err);
+    if (savePassword)
+        return savePasswordInKeyring(out, err);
 
     const QDir dir(parser.positionalArguments().first());
     if (!dir.exists()) {
