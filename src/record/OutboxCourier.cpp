@@ -44,7 +44,7 @@ void OutboxCourier::start()
             if (problem == said)
                 return;
             said = problem;
-            std::fprintf(stderr, "%s: records stay in %s, not sent: %s\n", qPrintable(QCoreApplication::applicationName()),
+            std::fprintf(stderr, "kelvora-trainer: records stay in %s, not sent: %s\n",
                          qPrintable(QDir::toNativeSeparators(m_outbox)), qPrintable(problem));
         });
         auto pause = std::make_shared<int>(FirstPauseMs);
