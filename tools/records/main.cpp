@@ -10,6 +10,7 @@
 #include "content/ContentPath.h"
 #include "content/RegularFile.h"
 #include "platform/DisplayCheck.h"
+#include "platform/GroupPrivilege.h"
 #include "platform/ProgramOptions.h"
 #include "platform/RuntimeError.h"
 #include "record/ClassroomSettings.h"
@@ -93,9 +94,8 @@ void printAligned(QTextStream &out, QList<QStringList> lines)
 }
 
 // The settings' store, for the options that need one; nothing, said on err, where there is none.
-std::optional<kelvora::ClassroomSettings> storeSettings(QTextStream &err)
+std::optional<kelvora::ClassroomSettings> storeSettings(const kelvora::ClassroomSettings &settings, QTextStream &err)
 {
-    kelvora::ClassroomSettings settings = kelvora::ClassroomSettings::read();
     if (!settings.problem.isEmpty()) {
         err << "kelvora-records: " << settings.problem << Qt::endl;
         return std::nullopt;
@@ -113,7 +113,7 @@ std::optional<kelvora::ClassroomSettings> storeSettings(QTextStream &err)
 
 int savePasswordInKeyring(QTextStream &out, QTextStream &err)
 {
-    const std::optional<kelvora::ClassroomSettings> settings = storeSettings(err);
+    const std::optional<kelvora::ClassroomSettings> settings = storeSettings(kelvora::ClassroomSettings::read(), err);
     if (!settings)
         return 2;
     if (!settings->store.passwordInKeyring) {
@@ -141,9 +141,9 @@ int savePasswordInKeyring(QTextStream &out, QTextStream &err)
 
 // Sends what is in the outbox, trying again after a pause while something is
 // left; status 0 when all of it was taken. The whole of it is bounded in time.
-int sendOutbox(QCoreApplication &app, QTextStream &out, QTextStream &err)
+int sendOutbox(QCoreApplication &app, const kelvora::ClassroomSettings &read, QTextStream &out, QTextStream &err)
 {
-    const std::optional<kelvora::ClassroomSettings> found = storeSettings(err);
+    const std::optional<kelvora::ClassroomSettings> found = storeSettings(read, err);
     if (!found)
         return 2;
     const kelvora::ClassroomSettings &settings = *found;
@@ -369,6 +369,14 @@ int writeReport(int argc, char **argv)
 
 int main(int argc, char **argv)
 {
+    // Installed set-group-ID as the trainer is, to read the store's secret: --send alone keeps the group, and
+    // only while it reads the settings, before any Qt object exists. Anything else, the report from the store
+    // above all, runs as whoever started it, so a trainee cannot read the class's records with the secret.
+    std::optional<kelvora::ClassroomSettings> sendSettings;
+    if (argc == 2 && qstrcmp(argv[1], "--send") == 0)
+        sendSettings = kelvora::ClassroomSettings::read();
+    else
+        kelvora::giveUpGroupPrivilege();
     if (argc > 1 && qstrcmp(argv[1], "report") == 0)
         return writeReport(argc, argv);
 
@@ -402,7 +410,7 @@ int main(int argc, char **argv)
     QTextStream out(stdout);
     QTextStream err(stderr);
     if (send)
-        return sendOutbox(app, out, err);
+        return sendOutbox(app, sendSettings ? *sendSettings : kelvora::ClassroomSettings::read(), out, err);
     if (savePassword)
         return savePasswordInKeyring(out, err);
 
