@@ -17,6 +17,10 @@ fail() { echo "check_setgid: $*" >&2; exit 1; }
 skip() { echo "check_setgid: SKIPPED: $*" >&2; exit 77; }
 [ "$(id -u)" -eq 0 ] || skip "only root can make a set-group-ID copy and run it as another user"
 command -v setpriv >/dev/null || skip "no setpriv"
+# The kernel keeps anyone from tracing a set-group-ID process, LeakSanitizer's own check at its end included.
+if grep -q '^KELVORA_SANITIZE:BOOL=ON' "$build/CMakeCache.txt" 2>/dev/null; then
+    skip "a set-group-ID copy cannot be checked by LeakSanitizer"
+fi
 source "$source_dir/local_store.sh"
 
 scratch="$(mktemp -d /tmp/kelvora-setgid.XXXXXX)"
