@@ -192,6 +192,16 @@ QStringList ClassroomSettings::files()
     return files;
 }
 
+QString ClassroomSettings::filesHelp()
+{
+    const QStringList paths = files();
+    return QStringLiteral("Settings are read from the system-wide\n  %1\nand the user's\n  %2\n"
+                          "A [records] or [store] key set in a system-wide file is the administrator's: the user's file "
+                          "cannot change it,\nonly fill in what the system-wide files leave unset. [access] keys are the "
+                          "user's first.\n")
+        .arg(paths.mid(1).join(QStringLiteral("\n  ")), paths.at(0));
+}
+
 ClassroomSettings ClassroomSettings::read()
 {
     ClassroomSettings settings = readFiles();

@@ -25,6 +25,8 @@ public:
     // ~/.config/kelvora/trainer.conf, then kelvora/trainer.conf in each folder of
     // XDG_CONFIG_DIRS (/etc/xdg by default); XDG_CONFIG_HOME moves the first.
     static QStringList files();
+    // Which files the programs read and which of them decides, for their --help.
+    static QString filesHelp();
 
     bool records = false;         // every run leaves a record
     std::optional<RunMode> mode;  // the mode where the command line gives none

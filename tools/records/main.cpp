@@ -240,6 +240,7 @@ int writeReport(int argc, char **argv)
         QStringLiteral("Writes the instructor's report: one self-contained HTML file with the class at a glance, time per "
                        "screen, per step, where the misses land, per trainee, and the runs listed apart."),
         QStringLiteral("DIR | --store"));
+    options.setHelpEnding(QLatin1Char('\n') + kelvora::ClassroomSettings::filesHelp());
     QCommandLineParser &parser = options.parser();
     const QCommandLineOption store(QStringLiteral("store"), QStringLiteral("Read the runs from the learning record store in the settings."));
     const QCommandLineOption course(QStringLiteral("course"), QStringLiteral("The course file the runs were made with (photographs, targets); may be given more than once."), QStringLiteral("FILE"));
@@ -385,7 +386,8 @@ int main(int argc, char **argv)
         QStringLiteral("Lists the trainer's run records: trainee, course, mode, result, total time, misses, hints.\n"
                        "With --send, sends the records waiting in the outbox to the learning record store that the settings name.\n"
                        "kelvora-records report --help: the instructor's report as one HTML file."),
-        QStringLiteral("DIR | --send"));
+        QStringLiteral("DIR | --send | --save-password"));
+    options.setHelpEnding(QLatin1Char('\n') + kelvora::ClassroomSettings::filesHelp());
     QCommandLineParser &parser = options.parser();
     parser.addOption({QStringLiteral("csv"), QStringLiteral("Write CSV with a header row.")});
     parser.addOption({QStringLiteral("steps"), QStringLiteral("With --csv: one row per run and step instead of per run.")});
