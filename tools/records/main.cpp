@@ -38,6 +38,8 @@ namespace {
 constexpr int SendPausesMs[] = {1000, 2000, 4000};
 // Besides the time each try may wait for the store.
 constexpr int SendLimitMs = 30 * 1000;
+// How long --save-password waits for the desktop's secret store.
+constexpr int SavePasswordMs = 2 * 60 * 1000;
 
 // A spreadsheet takes a cell that starts with one of these for a formula; a
 // quote before it makes it text, and shows nowhere.
@@ -129,7 +131,8 @@ int savePasswordInKeyring(QTextStream &out, QTextStream &err)
         err << "kelvora-records: no password on the standard input" << Qt::endl;
         return 2;
     }
-    if (const QString problem = kelvora::saveStoreSecret(settings->store, password, settings->store.timeoutMs);
+    // The user is there to unlock a locked secret store: longer than the store itself is given.
+    if (const QString problem = kelvora::saveStoreSecret(settings->store, password, SavePasswordMs);
         !problem.isEmpty()) {
         err << "kelvora-records: " << problem << Qt::endl;
         return 1;
