@@ -41,10 +41,12 @@ password='cl@ssroom; secret'
 
 start_local_store "$work" "$scratch" trainer "$password"
 
+# The whole runnable folder, so that the user need not reach the build's.
 bin="$scratch/bin"
-mkdir "$bin"
-cp "$dist/kelvora-trainer" "$dist/libkelvora-store.so" "$dist"/Lang*.txt "$build/tools/records/kelvora-records" "$bin/"
+cp -r "$dist" "$bin"
+cp "$build/tools/records/kelvora-records" "$bin/"
 cp "$dist/kelvora-trainer" "$bin/plain-trainer"
+chmod -R a+rX "$bin"
 chown "root:$group" "$bin/kelvora-trainer" "$bin/kelvora-records"
 chmod 2755 "$bin/kelvora-trainer" "$bin/kelvora-records"
 mkdir -p "$scratch/etc" "$scratch/system/kelvora" "$scratch/home"
@@ -75,13 +77,13 @@ stored() { node -e 'const s = require(process.argv[1]); console.log(eval(process
 if as_user cat "$scratch/etc/store-secret" >/dev/null 2>&1; then fail "the user can read the store's secret"; fi
 # Without the group the settings cannot be had: what follows works by the group alone.
 status=0
-(cd "$dist" && as_user "$bin/plain-trainer" --trainee "No group") >/dev/null 2>"$scratch/plain.err" || status=$?
+(cd "$bin" && as_user ./plain-trainer --trainee "No group") >/dev/null 2>"$scratch/plain.err" || status=$?
 [ "$status" -eq 2 ] && grep -q "store-secret cannot be read" "$scratch/plain.err" \
     || fail "a copy without the group started (status $status): $(cat "$scratch/plain.err")"
 
 # A run that reaches its first window, then ends as a logout ends it; its groups while it ran are kept.
 run() {
-    (cd "$dist" && exec setpriv --reuid="$user" --regid="$user" --clear-groups "$bin/kelvora-trainer" --trainee "$1") \
+    (cd "$bin" && exec setpriv --reuid="$user" --regid="$user" --clear-groups ./kelvora-trainer --trainee "$1") \
         2>>"$scratch/trainer.err" &
     local pid=$!
     sleep 2
