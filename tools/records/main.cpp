@@ -11,6 +11,7 @@
 #include "content/RegularFile.h"
 #include "platform/DisplayCheck.h"
 #include "platform/GroupPrivilege.h"
+#include "platform/HiddenLine.h"
 #include "platform/ProgramOptions.h"
 #include "platform/RuntimeError.h"
 #include "record/ClassroomSettings.h"
@@ -123,16 +124,14 @@ int savePasswordInKeyring(QTextStream &out, QTextStream &err)
                "(store/keyring=true beside store/endpoint)" << Qt::endl;
         return 2;
     }
-    QTextStream in(stdin);
-    QString password = in.readLine();
-    if (password.endsWith(QLatin1Char('\r')))
-        password.chop(1);
-    if (password.isEmpty()) {
+    const std::optional<QString> password = kelvora::readHiddenLine(
+        QStringLiteral("Password for %1 at %2: ").arg(settings->store.username, settings->store.endpoint.toDisplayString()));
+    if (!password || password->isEmpty()) {
         err << "kelvora-records: no password on the standard input" << Qt::endl;
         return 2;
     }
     // The user is there to unlock a locked secret store: longer than the store itself is given.
-    if (const QString problem = kelvora::saveStoreSecret(settings->store, password, SavePasswordMs);
+    if (const QString problem = kelvora::saveStoreSecret(settings->store, *password, SavePasswordMs);
         !problem.isEmpty()) {
         err << "kelvora-records: " << problem << Qt::endl;
         return 1;
