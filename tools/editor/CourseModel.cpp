@@ -70,14 +70,17 @@ CourseModel::CourseModel(CourseDocument &document, QObject *parent) : QAbstractI
     connect(&document, &CourseDocument::aboutToReplace, this, &CourseModel::prepare);
     connect(&document, &CourseDocument::changed, this, &CourseModel::follow);
     connect(&document, &CourseDocument::opened, this, &CourseModel::follow);
-    connect(&m_pictures, &ScaledPictures::ready, this, [this] {
-        // Only column 0 of screens and steps shows a photograph.
+    connect(&m_pictures, &ScaledPictures::ready, this, [this](const QString &path) {
+        // The screens and steps that show that photograph.
         const auto &screens = m_document.authorCourse().screens;
         for (int s = 0; s < int(screens.size()); ++s) {
-            const QModelIndex screen = index(s, 0);
-            emit dataChanged(screen, screen, {Qt::DecorationRole});
-            if (!screens[s].steps.empty())
-                emit dataChanged(index(0, 0, screen), index(int(screens[s].steps.size()) - 1, 0, screen), {Qt::DecorationRole});
+            for (int t = -1; t < int(screens[s].steps.size()); ++t) {
+                const Node node = t < 0 ? Node{Kind::Screen, s} : Node{Kind::Step, s, t};
+                if (m_document.pathOf(photographOf(node)) == path) {
+                    const QModelIndex shown = indexOf(node);
+                    emit dataChanged(shown, shown, {Qt::DecorationRole});
+                }
+            }
         }
     });
 }
