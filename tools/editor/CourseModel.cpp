@@ -382,9 +382,14 @@ LookTarget CourseModel::lookTargetOf(const QModelIndex &index) const
     if (!index.isValid())
         return {};
     const Node n = unpack(index.internalId());
+    if (!isValidNode(n))
+        return {};
+    const AuthorScreen &screen = m_document.authorCourse().screens[n.screen];
     if (n.kind == Kind::GroupTarget)
         return {n.item, n.target};
-    if (n.kind == Kind::Watch)
+    if (n.kind == Kind::Group && !screen.pointAt[n.item].targets.empty())
+        return {n.item, 0};
+    if (n.kind == Kind::Watch || (n.kind == Kind::Sequence && screen.sequence->watch))
         return {LookTarget::Watch, 0};
     return {};
 }

@@ -31,7 +31,8 @@ public:
     // The screen or step an index is, or lies in (a group's target: its screen); the course for none.
     CoursePlace placeOf(const QModelIndex &index) const;
     QModelIndex indexOf(CoursePlace place) const;
-    // The look-only target an index is (a group's target, the watched one), else none; and back.
+    // The look-only target an index is (a group's target, the watched one; a group's first, the sequence's
+    // watched one), else none; and back.
     LookTarget lookTargetOf(const QModelIndex &index) const;
     QModelIndex indexOf(int screen, LookTarget look) const;
     Kind kindOf(const QModelIndex &index) const;
