@@ -157,14 +157,14 @@ QString TextsModel::rowName(const Row &row) const
         part = rest;
         field.clear();
     }
-    QString owner = t.step.isEmpty() ? (t.screen.isEmpty() ? tr("Course") : tr("Screen %1").arg(t.screen))
-                                     : tr("Step %1").arg(t.step);
+    // The table shows one screen and one step at a time: their ids are in the tooltip, not the name.
+    QString owner = t.step.isEmpty() ? (t.screen.isEmpty() ? tr("Course") : tr("Screen")) : tr("Step");
     if (part == QLatin1String("sequence"))
-        owner = tr("Sequence of %1").arg(t.screen);
+        owner = tr("Sequence");
     else if (part == QLatin1String("throttle"))
-        owner = tr("Throttle of %1").arg(t.screen);
+        owner = tr("Throttle");
     else if (part == QLatin1String("inset"))
-        owner = tr("Inset of %1").arg(t.screen);
+        owner = tr("Inset");
     return field.isEmpty() ? tr("%1: text").arg(owner) : QStringLiteral("%1: %2").arg(owner, fieldName(field));
 }
 
@@ -212,6 +212,8 @@ QVariant TextsModel::data(const QModelIndex &index, int role) const
 
 QVariant TextsModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
+    if (orientation == Qt::Vertical && role == Qt::ToolTipRole && section < m_rows.size())
+        return m_rows[section].text.context;
     if (role != Qt::DisplayRole && role != Qt::EditRole)
         return {};
     if (orientation == Qt::Vertical)

@@ -145,6 +145,7 @@ TextsTable::TextsTable(TextsModel *texts, QWidget *parent) : QTableView(parent),
     // languages most of a narrow window.
     verticalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignTop);
     verticalHeader()->setMaximumWidth(fontMetrics().averageCharWidth() * 24);
+    verticalHeader()->setTextElideMode(Qt::ElideMiddle);
     setWordWrap(true);
 }
 

@@ -1072,26 +1072,6 @@
         <translation>Kurs</translation>
     </message>
     <message>
-        <source>Screen %1</source>
-        <translation>Bildschirm %1</translation>
-    </message>
-    <message>
-        <source>Step %1</source>
-        <translation>Schritt %1</translation>
-    </message>
-    <message>
-        <source>Sequence of %1</source>
-        <translation>Folge von %1</translation>
-    </message>
-    <message>
-        <source>Throttle of %1</source>
-        <translation>Gashebel von %1</translation>
-    </message>
-    <message>
-        <source>Inset of %1</source>
-        <translation>Einschub von %1</translation>
-    </message>
-    <message>
         <source>%1: text</source>
         <translation>%1: Text</translation>
     </message>
@@ -1118,6 +1098,26 @@
     <message>
         <source>Edit %1 (%2)</source>
         <translation>%1 bearbeiten (%2)</translation>
+    </message>
+    <message>
+        <source>Screen</source>
+        <translation>Bildschirm</translation>
+    </message>
+    <message>
+        <source>Step</source>
+        <translation>Schritt</translation>
+    </message>
+    <message>
+        <source>Sequence</source>
+        <translation>Folge</translation>
+    </message>
+    <message>
+        <source>Throttle</source>
+        <translation>Gashebel</translation>
+    </message>
+    <message>
+        <source>Inset</source>
+        <translation>Einschub</translation>
     </message>
 </context>
 <context>

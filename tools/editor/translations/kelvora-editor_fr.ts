@@ -1072,26 +1072,6 @@
         <translation>Cours</translation>
     </message>
     <message>
-        <source>Screen %1</source>
-        <translation>Écran %1</translation>
-    </message>
-    <message>
-        <source>Step %1</source>
-        <translation>Étape %1</translation>
-    </message>
-    <message>
-        <source>Sequence of %1</source>
-        <translation>Suite de %1</translation>
-    </message>
-    <message>
-        <source>Throttle of %1</source>
-        <translation>Manette de %1</translation>
-    </message>
-    <message>
-        <source>Inset of %1</source>
-        <translation>Encart de %1</translation>
-    </message>
-    <message>
         <source>%1: text</source>
         <translation>%1 : texte</translation>
     </message>
@@ -1118,6 +1098,26 @@
     <message>
         <source>Edit %1 (%2)</source>
         <translation>Modifier %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Screen</source>
+        <translation>Écran</translation>
+    </message>
+    <message>
+        <source>Step</source>
+        <translation>Étape</translation>
+    </message>
+    <message>
+        <source>Sequence</source>
+        <translation>Suite</translation>
+    </message>
+    <message>
+        <source>Throttle</source>
+        <translation>Manette des gaz</translation>
+    </message>
+    <message>
+        <source>Inset</source>
+        <translation>Encart</translation>
     </message>
 </context>
 <context>

@@ -1069,26 +1069,6 @@
         <translation>Kurs</translation>
     </message>
     <message>
-        <source>Screen %1</source>
-        <translation>Ekran %1</translation>
-    </message>
-    <message>
-        <source>Step %1</source>
-        <translation>Adım %1</translation>
-    </message>
-    <message>
-        <source>Sequence of %1</source>
-        <translation>%1 dizisi</translation>
-    </message>
-    <message>
-        <source>Throttle of %1</source>
-        <translation>%1 gaz kolu</translation>
-    </message>
-    <message>
-        <source>Inset of %1</source>
-        <translation>%1 ek resmi</translation>
-    </message>
-    <message>
         <source>%1: text</source>
         <translation>%1: metin</translation>
     </message>
@@ -1115,6 +1095,26 @@
     <message>
         <source>Edit %1 (%2)</source>
         <translation>%1 düzenle (%2)</translation>
+    </message>
+    <message>
+        <source>Screen</source>
+        <translation>Ekran</translation>
+    </message>
+    <message>
+        <source>Step</source>
+        <translation>Adım</translation>
+    </message>
+    <message>
+        <source>Sequence</source>
+        <translation>Dizi</translation>
+    </message>
+    <message>
+        <source>Throttle</source>
+        <translation>Gaz kolu</translation>
+    </message>
+    <message>
+        <source>Inset</source>
+        <translation>Ek resim</translation>
     </message>
 </context>
 <context>
