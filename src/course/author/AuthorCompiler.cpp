@@ -319,6 +319,7 @@ Course compileAuthorCourse(const AuthorCourse &author)
     Course course;
     course.fitsPictures = true;
     course.playsExitClick = false;
+    course.startExitInLanguage = true;
     course.file = author.file;
     course.folder = author.folder;
     course.id = author.id;
