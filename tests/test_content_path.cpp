@@ -51,6 +51,11 @@ private slots:
             out.write("not a picture");
         }
         QImage(4, 4, QImage::Format_RGB32).save(root.filePath(QStringLiteral("images/006.jpg")));
+        QVERIFY(m_outside.isValid());
+        writeFile(m_outside.filePath(QStringLiteral("secret.jpg")), "not the course's");
+        QVERIFY(QFile::link(m_outside.filePath(QStringLiteral("secret.jpg")), root.filePath(QStringLiteral("images/out.jpg"))));
+        QVERIFY(QFile::link(m_outside.path(), root.filePath(QStringLiteral("elsewhere"))));
+        QVERIFY(QFile::link(QStringLiteral("006.jpg"), root.filePath(QStringLiteral("images/in.jpg"))));
 
         // Whole pictures and cut copies of them: the decoders would draw what they got.
         QImage photo(320, 240, QImage::Format_RGB32);
@@ -82,6 +87,9 @@ private slots:
         QTest::newRow("a folder where a file is asked for") << "folder.jpg" << "";
         QTest::newRow("a name that leaves the folder") << "images\\..\\images\\005.jpg" << "";
         QTest::newRow("an empty name") << "" << "";
+        QTest::newRow("a link to a file out of the folder") << "images\\out.jpg" << "";
+        QTest::newRow("a file in a linked folder out of the folder") << "elsewhere\\secret.jpg" << "";
+        QTest::newRow("a link within the folder") << "images\\in.jpg" << "images/in.jpg";
     }
     void resolvesWithoutRegardToCase()
     {
@@ -208,6 +216,7 @@ private slots:
 
 private:
     QTemporaryDir m_dir;
+    QTemporaryDir m_outside;
 };
 
 QTEST_GUILESS_MAIN(ContentPathTest)
