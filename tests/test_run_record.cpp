@@ -11,6 +11,7 @@
 #include "record/RunSummary.h"
 #include "record/XapiStatements.h"
 
+#include <QAccessible>
 #include <QFileInfo>
 #include <QIODevice>
 #include <QJsonArray>
@@ -223,7 +224,12 @@ void TestRunRecord::checkRunRecordsMissesHintsAndDurations()
     QVERIFY(!run.endStatus);
     QCOMPARE(results->control<QLabel>("Title")->text(), QStringLiteral("Results"));
     const auto *table = results->control<QTableWidget>("Table");
-    QCOMPARE(table->horizontalHeaderItem(2)->text(), QStringLiteral("Misses"));
+    // A screen reader reads each number with its column's header.
+    QAccessibleInterface *access = QAccessible::queryAccessibleInterface(const_cast<QTableWidget *>(table));
+    QVERIFY(access && access->role() == QAccessible::Table && access->tableInterface());
+    const QList<QAccessibleInterface *> headers = access->tableInterface()->cellAt(1, 2)->tableCellInterface()->columnHeaderCells();
+    QCOMPARE(headers.size(), 1);
+    QCOMPARE(headers.first()->text(QAccessible::Name), QStringLiteral("Misses"));
     QCOMPARE(table->item(0, 0)->text(), QStringLiteral("18"));
     QCOMPARE(table->item(1, 2)->text(), QStringLiteral("5"));
     QCOMPARE(table->item(1, 3)->text(), QStringLiteral("2"));
@@ -232,7 +238,6 @@ void TestRunRecord::checkRunRecordsMissesHintsAndDurations()
     const QImage map = results->control<QLabel>("MissMap")->pixmap().toImage();
     const QColor atMiss = map.pixelColor((QPointF(Nowhere[0]) * map.width() / 1024.0).toPoint());
     QVERIFY2(atMiss.red() > 150 && atMiss.green() < 100, qPrintable(atMiss.name()));
-    results->grab().save(qEnvironmentVariable("RESULTS_SHOT", "/tmp/none.png"));
     results->control<QPushButton>("Close")->click();
     QCOMPARE(run.endStatus, 0);
 }
