@@ -69,8 +69,8 @@ void RunWindow::handOver(Screen &leaving, Screen &next)
 void RunWindow::readAhead(const Screen &page) const
 {
     const bool designSize = transform().isIdentity() && devicePixelRatioF() == 1;
-    readPicturesAhead(page.picturesAhead(), designSize ? AheadKeeping::Compact : AheadKeeping::AsDecoded,
-                      page.run().contentRoot());
+    readPicturesAhead(page.picturesAhead(), page.run().contentRoot(),
+                      designSize ? AheadKeeping::Compact : AheadKeeping::AsDecoded);
 }
 
 RunWindow *RunWindow::hosting(const Screen &page)
