@@ -146,7 +146,7 @@ private slots:
                            {QStringLiteral("images\\whole.jpg"), box},
                            {QStringLiteral("images\\half.jpg")},
                            {QStringLiteral("images\\replaced.png")}},
-                          m_dir.path());
+                          AheadKeeping::AsDecoded, m_dir.path());
         QThread::msleep(20);
         QImage replacement(50, 30, QImage::Format_RGB32);
         replacement.fill(Qt::red);
@@ -158,7 +158,7 @@ private slots:
         QCOMPARE(loadContentPicture({QStringLiteral("images\\replaced.png")}, m_dir.path()).size(), replacement.size());
 
         // Kept compact: three bytes a pixel, the same pixels.
-        readPicturesAhead({{QStringLiteral("images\\whole.jpg")}}, m_dir.path(), AheadKeeping::Compact);
+        readPicturesAhead({{QStringLiteral("images\\whole.jpg")}}, AheadKeeping::Compact, m_dir.path());
         const QImage compact = loadContentPicture({QStringLiteral("images\\whole.jpg")}, m_dir.path());
         QCOMPARE(compact.depth(), 24);
         QCOMPARE(compact.convertToFormat(whole.format()), whole);
@@ -195,7 +195,7 @@ private slots:
         QCOMPARE(fitted.size(), box);
         QCOMPARE(fitted.pixel(4, 50), qRgb(0, 0, 0));
         QVERIFY(upright(fitted, 25, 75, 50));
-        readPicturesAhead({{QStringLiteral("images\\portrait.jpg"), box}}, m_dir.path());
+        readPicturesAhead({{QStringLiteral("images\\portrait.jpg"), box}}, AheadKeeping::AsDecoded, m_dir.path());
         QCOMPARE(loadContentPicture({QStringLiteral("images\\portrait.jpg"), box}, m_dir.path()), fitted);
         QDir::setCurrent(previous);
     }

@@ -83,7 +83,7 @@ auto findAhead(std::vector<PictureAhead> &store, const QString &path, QSize fitI
 }
 } // namespace
 
-void readPicturesAhead(const QList<PictureShown> &pictures, const QString &folder, AheadKeeping keeping)
+void readPicturesAhead(const QList<PictureShown> &pictures, AheadKeeping keeping, const QString &folder)
 {
     std::vector<PictureAhead> &store = picturesAhead();
     std::vector<PictureAhead> kept;

@@ -69,8 +69,8 @@ void RunWindow::handOver(Screen &leaving, Screen &next)
 void RunWindow::readAhead(const Screen &page) const
 {
     const bool designSize = transform().isIdentity() && devicePixelRatioF() == 1;
-    readPicturesAhead(page.picturesAhead(), page.run().contentRoot(),
-                      designSize ? AheadKeeping::Compact : AheadKeeping::AsDecoded);
+    readPicturesAhead(page.picturesAhead(), designSize ? AheadKeeping::Compact : AheadKeeping::AsDecoded,
+                      page.run().contentRoot());
 }
 
 RunWindow *RunWindow::hosting(const Screen &page)
