@@ -17,14 +17,14 @@
 
 namespace kelvora {
 
-namespace {
-using Severity = AuthorProblem::Severity;
-
 bool isWellFormedId(const QString &id)
 {
     static const QRegularExpression wellFormed(QStringLiteral("^[A-Za-z0-9._-]+$"));
     return wellFormed.match(id).hasMatch();
 }
+
+namespace {
+using Severity = AuthorProblem::Severity;
 
 class Validation {
 public:
