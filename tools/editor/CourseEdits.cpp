@@ -122,13 +122,24 @@ TextEdit::TextEdit(CourseDocument &document, CoursePlace place, const QString &f
 IdEdit::IdEdit(CourseDocument &document, CoursePlace place, const QString &id)
     : CourseEdit(document, place, QCoreApplication::translate("kelvora::CourseEdits", "Rename %1").arg(nameOf(place)))
 {
-    setField(QStringLiteral("id"), id);
+    if (id.isEmpty()) // a course, screen or step has an id: refused, as the panels do
+        return;
+    AuthorCourse after = m_beforeCourse;
+    if (place.screen < 0)
+        after.id = id;
+    else if (place.step < 0)
+        after.screens[place.screen].id = id;
+    else
+        after.screens[place.screen].steps[place.step].id = id;
+    setAfter(after, place);
 }
 
 SoundEdit::SoundEdit(CourseDocument &document, CoursePlace step, const QString &sound)
     : CourseEdit(document, step, QCoreApplication::translate("kelvora::CourseEdits", "Set sound"))
 {
-    setField(QStringLiteral("sound"), sound);
+    AuthorCourse after = m_beforeCourse;
+    after.screens[step.screen].steps[step.step].sound = sound;
+    setAfter(after, step);
 }
 
 FieldEdit::FieldEdit(CourseDocument &document, CoursePlace place, const QString &field, const QJsonValue &value,
