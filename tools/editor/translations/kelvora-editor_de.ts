@@ -999,6 +999,10 @@
         <source>The sequence&apos;s photographs, in order</source>
         <translation>Die Fotos des Ablaufs, der Reihe nach</translation>
     </message>
+    <message>
+        <source>Sound</source>
+        <translation>Ton</translation>
+    </message>
 </context>
 <context>
     <name>kelvora::StartPage</name>
@@ -1162,7 +1166,7 @@
     </message>
     <message>
         <source>Inset</source>
-        <translation>Einschub</translation>
+        <translation>Einsatzbild</translation>
     </message>
 </context>
 <context>

@@ -999,6 +999,10 @@
         <source>The sequence&apos;s photographs, in order</source>
         <translation>Les photos de la séquence, dans l&apos;ordre</translation>
     </message>
+    <message>
+        <source>Sound</source>
+        <translation>Son</translation>
+    </message>
 </context>
 <context>
     <name>kelvora::StartPage</name>
@@ -1162,7 +1166,7 @@
     </message>
     <message>
         <source>Inset</source>
-        <translation>Encart</translation>
+        <translation>Incrustation</translation>
     </message>
 </context>
 <context>

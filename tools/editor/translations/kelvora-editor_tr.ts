@@ -996,6 +996,10 @@
         <source>The sequence&apos;s photographs, in order</source>
         <translation>Dizinin fotoğrafları, sırayla</translation>
     </message>
+    <message>
+        <source>Sound</source>
+        <translation>Ses</translation>
+    </message>
 </context>
 <context>
     <name>kelvora::StartPage</name>
