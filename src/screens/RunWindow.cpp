@@ -68,11 +68,8 @@ void RunWindow::handOver(Screen &leaving, Screen &next)
 
 void RunWindow::readAhead(const Screen &page) const
 {
-    // An author's photographs wait as the backing store takes them, so that a press only copies pixels; the
-    // built-in course's pages, read ahead one at a time, keep theirs compact.
     const bool designSize = transform().isIdentity() && devicePixelRatioF() == 1;
-    const bool compact = designSize && !page.fitsPictures();
-    readPicturesAhead(page.picturesAhead(), compact ? AheadKeeping::Compact : AheadKeeping::AsDecoded,
+    readPicturesAhead(page.picturesAhead(), designSize ? AheadKeeping::Compact : AheadKeeping::AsDecoded,
                       page.run().contentRoot());
 }
 

@@ -30,7 +30,6 @@ public:
     void setPicture(const QString &name); // throws RuntimeError
     // From now on pictures of any size are fitted whole into the screen (letterboxed) as they are read.
     void fitPictures() { m_fitPictures = true; }
-    bool fitsPictures() const { return m_fitPictures; }
     const QString &pictureName() const { return m_pictureName; }
     // The photograph as the page draws it, from its top-left corner.
     const QImage &picture() const { return m_picture; }
