@@ -32,6 +32,7 @@ private:
     void checkTexts();
     void checkFlow();
     void checkCaptions();
+    void noteUnusedFiles();
     void checkTargets(const AuthorScreen &screen, const LessonLayout &layout);
     void report(const QString &screen, const QString &step, const QString &language, const QString &message);
 
