@@ -216,7 +216,12 @@ LookTargetEdit::LookTargetEdit(CourseDocument &document, int screen, LookTarget 
 PhotographEdit::PhotographEdit(CourseDocument &document, CoursePlace place, const QString &photograph)
     : CourseEdit(document, place, QCoreApplication::translate("kelvora::CourseEdits", "Set photograph"))
 {
-    setField(QStringLiteral("photograph"), photograph);
+    if (place.screen < 0)
+        return;
+    AuthorCourse after = m_beforeCourse;
+    AuthorScreen &screen = after.screens[place.screen];
+    (place.step < 0 ? screen.photograph : screen.steps[place.step].photograph) = photograph;
+    setAfter(after, place);
 }
 
 PressesEdit::PressesEdit(CourseDocument &document, CoursePlace step, const QStringList &photographs)
