@@ -11,6 +11,7 @@
 #include <QFontMetrics>
 
 #include <algorithm>
+#include <utility>
 
 namespace kelvora {
 
@@ -34,22 +35,48 @@ CaptionLine::CaptionLine(Screen &page, std::map<QString, QStringList> captions)
     setAlignment(Qt::AlignCenter);
     hide();
     m_check.setInterval(CheckMs);
-    connect(&m_check, &QTimer::timeout, this, &CaptionLine::hideWhenDone);
+    connect(&m_check, &QTimer::timeout, this, &CaptionLine::moveOn);
 }
 
-void CaptionLine::heard(const QString &sound, std::function<bool()> playing)
+QString CaptionLine::captionOf(const QString &sound) const
+{
+    const auto found = m_captions.find(soundKey(sound));
+    if (sound.isEmpty() || found == m_captions.end() || found->second.isEmpty())
+        return {};
+    return found->second.value(m_page.run().language - 1, found->second.front());
+}
+
+void CaptionLine::heard(const QString &sound, bool loop, std::function<bool()> playing)
 {
     m_playing = std::move(playing);
-    m_sound = soundKey(sound);
-    const auto found = m_captions.find(m_sound);
-    if (sound.isEmpty() || found == m_captions.end() || found->second.isEmpty()) {
-        m_sound.clear();
+    m_latest = false;
+    m_pending.clear();
+    m_pendingSound.clear();
+    const QString caption = captionOf(sound);
+    const bool reading = isVisible() && m_shown.elapsed() < m_readingMs;
+    if (caption.isEmpty())
+        moveOn();
+    else if (loop && reading)
+        m_pending = caption, m_pendingSound = soundKey(sound);
+    else
+        showCaption(caption, sound);
+}
+
+void CaptionLine::notPlayed(const QString &sound)
+{
+    const QString key = soundKey(sound);
+    if (key == m_pendingSound)
+        m_pending.clear(), m_pendingSound.clear();
+    if (key == m_sound && m_latest) {
         m_check.stop();
         hide();
-        return;
     }
-    const int language = m_page.run().language;
-    const QString caption = found->second.value(language - 1, found->second.front());
+}
+
+void CaptionLine::showCaption(const QString &caption, const QString &sound)
+{
+    m_sound = soundKey(sound);
+    m_latest = true;
     setText(caption);
     const QSize size(fontMetrics().horizontalAdvance(caption) + 2 * Padding, fontMetrics().height() + Padding);
     setGeometry(placeFor(size));
@@ -63,18 +90,17 @@ void CaptionLine::heard(const QString &sound, std::function<bool()> playing)
     m_check.start();
 }
 
-void CaptionLine::notPlayed(const QString &sound)
+// A caption read stays while its sound plays; a looping sound's waiting caption then follows.
+void CaptionLine::moveOn()
 {
-    if (!m_sound.isEmpty() && soundKey(sound) == m_sound) {
-        m_sound.clear();
-        m_check.stop();
-        hide();
+    if (isVisible() && m_shown.elapsed() < m_readingMs)
+        return;
+    if (!m_pending.isEmpty()) {
+        const QString caption = std::exchange(m_pending, QString());
+        showCaption(caption, std::exchange(m_pendingSound, QString()));
+        return;
     }
-}
-
-void CaptionLine::hideWhenDone()
-{
-    if (m_shown.elapsed() < m_readingMs || (m_playing && m_playing()))
+    if (isVisible() && m_latest && m_playing && m_playing())
         return;
     m_check.stop();
     hide();

@@ -21,9 +21,10 @@ public:
     // The captions by soundKey(), by language.
     CaptionLine(Screen &page, std::map<QString, QStringList> captions);
 
-    // A sound was asked for: its caption replaces the one shown (the sound it names has stopped); a sound
-    // without one leaves the line empty. `playing` tells whether the sound still plays.
-    void heard(const QString &sound, std::function<bool()> playing);
+    // A sound was asked for: the sound before it has stopped, and its caption goes once it has been read.
+    // The new sound's caption shows at once, a looping sound's once the caption before it has been read.
+    // `playing` tells whether the voice still plays.
+    void heard(const QString &sound, bool loop, std::function<bool()> playing);
     // The sound asked for did not play after all.
     void notPlayed(const QString &sound);
 
@@ -31,11 +32,16 @@ public:
     QRect placeFor(QSize size) const;
 
 private:
-    void hideWhenDone();
+    QString captionOf(const QString &sound) const;
+    void showCaption(const QString &caption, const QString &sound);
+    void moveOn();
 
     Screen &m_page;
     std::map<QString, QStringList> m_captions;
-    QString m_sound; // the soundKey() of the caption shown
+    QString m_sound;      // the soundKey() of the caption shown
+    bool m_latest = false; // its sound is the last one asked for
+    QString m_pending;     // a looping sound's caption, waiting for the one shown to be read
+    QString m_pendingSound;
     std::function<bool()> m_playing;
     QElapsedTimer m_shown;
     qint64 m_readingMs = 0;

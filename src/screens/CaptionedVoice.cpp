@@ -29,10 +29,10 @@ bool CaptionedVoice::play(std::string_view name, int module, unsigned flags)
     // A request that may not stop the sound playing is captioned only once it is known to play.
     const bool mayBeRefused = flags & SoundNoStop;
     if (line && !mayBeRefused)
-        line->heard(sound, m_playing);
+        line->heard(sound, flags & SoundLoop, m_playing);
     const bool played = m_voice.play(name, module, flags);
     if (line && mayBeRefused && played)
-        line->heard(sound, m_playing);
+        line->heard(sound, flags & SoundLoop, m_playing);
     else if (line && !played)
         line->notPlayed(sound);
     return played;
