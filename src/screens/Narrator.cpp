@@ -116,6 +116,7 @@ void Narrator::tell(const QString &problem)
         return;
     m_told << problem;
     std::fprintf(stderr, "kelvora-trainer: %s\n", qPrintable(problem));
+    emit told(problem);
 }
 
 } // namespace kelvora

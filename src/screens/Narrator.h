@@ -36,6 +36,8 @@ signals:
     void speaking(const QString &text);
     // For tests: the recording of the text began to play.
     void playingRecording(const QString &recording);
+    // A problem said on stderr, once each.
+    void told(const QString &problem);
 
 private:
     bool chooseVoice(const QString &languageTag);
