@@ -42,12 +42,25 @@ void Narrator::say(const QString &text, const QString &languageTag, const QStrin
     m_text = text;
     m_tag = languageTag;
     m_recording = recording;
-    speakCurrent();
+    speakSoon();
 }
 
 void Narrator::repeat()
 {
-    speakCurrent();
+    speakSoon();
+}
+
+// The speech engine is asked once the press that showed the text has been handled: stopping and starting
+// speech waits for the speech server's answers.
+void Narrator::speakSoon()
+{
+    if (m_speakingSoon)
+        return;
+    m_speakingSoon = true;
+    QMetaObject::invokeMethod(this, [this] {
+        m_speakingSoon = false;
+        speakCurrent();
+    }, Qt::QueuedConnection);
 }
 
 bool Narrator::chooseVoice(const QString &languageTag)

@@ -16,6 +16,7 @@ class SoundPlayer;
 // prepare(), after the first paint; a text given before that is spoken then.
 // Without an engine, or without a voice for a language, it says so once and
 // stays silent; a recording that does not play is said once and spoken instead.
+// Speech starts once the event that showed the text has been handled.
 class Narrator : public QObject {
     Q_OBJECT
 public:
@@ -41,6 +42,7 @@ signals:
 
 private:
     bool chooseVoice(const QString &languageTag);
+    void speakSoon();
     void speakCurrent();
     bool playRecording();
     void tell(const QString &problem);
@@ -48,6 +50,7 @@ private:
     QTextToSpeech *m_speech = nullptr;
     bool m_prepared = false;
     bool m_silent = false;
+    bool m_speakingSoon = false;
     SoundPlayer *m_recordings = nullptr;
     bool m_recordingPlays = false;
     QString m_recording;
