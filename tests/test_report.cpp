@@ -211,8 +211,8 @@ void TestReport::theStoreIsReadWithinBounds_data()
     QTest::addColumn<QString>("problem");
     QTest::newRow("a store that pages is followed to its last page") << "pages" << 3 << "";
     QTest::newRow("a store that refuses is named with its answer") << "refuses" << 0 << "answered 401";
-    QTest::newRow("a store that drips is given up on in time") << "drips" << 0 << "took longer than";
-    QTest::newRow("a store that answers without end is cut off at the limit") << "pours" << 0 << "answered more than";
+    QTest::newRow("a store that drips is given up on in time") << "drips" << 0 << "did not answer within";
+    QTest::newRow("a store that answers without end is cut off at the limit") << "pours" << 0 << "answer is larger than";
 }
 
 void TestReport::theStoreIsReadWithinBounds()

@@ -115,6 +115,8 @@ private slots:
             << "store/endpoint: the store's password would go unencrypted over http:// to lrs.example.org" << user;
         QTest::newRow("a password file every user can read")
             << QStringList() << store + "passwordFile=HOME/secret\n" << "HOME/secret can be read by every user" << user;
+        QTest::newRow("a password in the settings where the desktop's secret store is to give it")
+            << QStringList() << store + "keyring=true\npassword=abc\n" << "trainer.conf: store/keyring: the password comes from" << user;
     }
 
     void aRecordThatCannotBeWrittenStopsTheRunBeforeItStarts()

@@ -92,11 +92,9 @@ CommandLine CommandLine::parse(const QStringList &arguments)
                                          QLatin1String(option.valueName)));
         parser.addOption(values.last());
     }
-    const QStringList settingsFiles = ClassroomSettings::files();
     programOptions.setHelpEnding(QStringLiteral("\nA run is recorded when --trainee, --record or --mode check is given, or "
-                                                "when the settings turn records on: the system-wide\n  %1\n"
-                                                "(its records and store keys cannot be changed by the user's), then\n  %2\n")
-                                     .arg(settingsFiles.mid(1).join(QStringLiteral("\n  ")), settingsFiles.at(0)));
+                                                "when the settings turn records on.\n") +
+                                 ClassroomSettings::filesHelp());
 
     if (const std::optional<ProgramStop> stopped = programOptions.read(arguments))
         return stop(stopped->status, stopped->output, stopped->error);

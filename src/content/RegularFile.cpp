@@ -54,6 +54,34 @@ QString specialFileKind(const QString &path)
     return QStringLiteral("not a regular file");
 }
 
+int openRegularFile(const QString &path, QString *error)
+{
+    const QByteArray name = QFile::encodeName(path);
+    struct stat status = {};
+    // Looked at before opening: opening some devices already acts on them.
+    if (::stat(name.constData(), &status) != 0) {
+        *error = QStringLiteral("cannot be read: %1").arg(systemError());
+        return -1;
+    }
+    if (!S_ISREG(status.st_mode)) {
+        *error = QStringLiteral("is not a regular file");
+        return -1;
+    }
+    // Non-blocking, so a FIFO put in its place meanwhile cannot hold the open.
+    const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0) {
+        *error = QStringLiteral("cannot be read: %1").arg(systemError());
+        return -1;
+    }
+    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
+        ::close(fd);
+        *error = QStringLiteral("is not a regular file");
+        return -1;
+    }
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    return fd;
+}
+
 std::optional<QByteArray> readRegularFile(const QString &path, qint64 maxBytes, QString *error)
 {
     if (path.startsWith(QLatin1Char(':'))) {
@@ -64,23 +92,17 @@ std::optional<QByteArray> readRegularFile(const QString &path, qint64 maxBytes, 
             return fail(error, tooLarge(maxBytes));
         return resource.readAll();
     }
-    const QByteArray name = QFile::encodeName(path);
-    struct stat status = {};
-    // Looked at before opening: opening some devices already acts on them.
-    if (::stat(name.constData(), &status) != 0)
-        return fail(error, QStringLiteral("cannot be read: %1").arg(systemError()));
-    if (!S_ISREG(status.st_mode))
-        return fail(error, QStringLiteral("is not a regular file"));
-    // Non-blocking, so a FIFO put in its place meanwhile cannot hold the open.
-    const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    QString why;
+    const int fd = openRegularFile(path, &why);
     if (fd < 0)
-        return fail(error, QStringLiteral("cannot be read: %1").arg(systemError()));
+        return fail(error, why);
     struct Closer {
         int fd;
         ~Closer() { ::close(fd); }
     } closer{fd};
-    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode))
-        return fail(error, QStringLiteral("is not a regular file"));
+    struct stat status = {};
+    if (::fstat(fd, &status) != 0)
+        return fail(error, QStringLiteral("cannot be read: %1").arg(systemError()));
     if (status.st_size > maxBytes)
         return fail(error, tooLarge(maxBytes));
 

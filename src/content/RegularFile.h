@@ -12,6 +12,11 @@ namespace kelvora {
 // Qt resource paths (":/...") are read as they are.
 std::optional<QByteArray> readRegularFile(const QString &path, qint64 maxBytes, QString *error);
 
+// A descriptor of the file at path, opened for reading only if it is a regular
+// file (checked before and after the open, which never blocks); -1 and the
+// reason in error otherwise. The caller closes it.
+int openRegularFile(const QString &path, QString *error);
+
 // True where path names something that exists and is not a regular file
 // (a FIFO, a device, a socket, a folder), following links.
 bool isSpecialFile(const QString &path);

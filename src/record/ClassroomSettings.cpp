@@ -192,6 +192,16 @@ QStringList ClassroomSettings::files()
     return files;
 }
 
+QString ClassroomSettings::filesHelp()
+{
+    const QStringList paths = files();
+    return QStringLiteral("Settings are read from the system-wide\n  %1\nand the user's\n  %2\n"
+                          "A [records] or [store] key set in a system-wide file is the administrator's: the user's file "
+                          "cannot change it,\nonly fill in what the system-wide files leave unset. [access] keys are the "
+                          "user's first.\n")
+        .arg(paths.mid(1).join(QStringLiteral("\n  ")), paths.at(0));
+}
+
 ClassroomSettings ClassroomSettings::read()
 {
     ClassroomSettings settings = readFiles();
@@ -275,7 +285,17 @@ ClassroomSettings ClassroomSettings::readFiles()
         settings.store.username = url.userName();
     const QString passwordFileKey = QStringLiteral("store/passwordFile");
     const QString passwordKey = QStringLiteral("store/password");
-    if (const QString passwordFile = storeText("store/passwordFile"); !passwordFile.isEmpty()) {
+    const QString keyringKey = QStringLiteral("store/keyring");
+    const QString keyring = storeText("store/keyring").toLower();
+    if (!keyring.isEmpty() && keyring != QLatin1String("true") && keyring != QLatin1String("false"))
+        bad(storeFile, keyringKey, QStringLiteral("'%1' is neither true nor false").arg(shown(keyring)));
+    settings.store.passwordInKeyring = keyring == QLatin1String("true");
+    if (settings.store.passwordInKeyring) {
+        if (storeFile->contains(passwordKey) || storeFile->contains(passwordFileKey) || !url.password().isEmpty())
+            bad(storeFile, keyringKey,
+                QStringLiteral("the password comes from the desktop's secret store, so the settings name none "
+                               "(store/password, store/passwordFile or one in the endpoint)"));
+    } else if (const QString passwordFile = storeText("store/passwordFile"); !passwordFile.isEmpty()) {
         QString problem;
         settings.store.password = secretFrom(passwordFile, &problem);
         if (!problem.isEmpty())
@@ -308,7 +328,8 @@ ClassroomSettings ClassroomSettings::readFiles()
     }
 
     const QString insecure = storeText("store/allowInsecure").toLower();
-    const bool credentials = !settings.store.username.isEmpty() || !settings.store.password.isEmpty();
+    const bool credentials = !settings.store.username.isEmpty() || !settings.store.password.isEmpty() ||
+                             settings.store.passwordInKeyring;
     if (url.scheme() == QLatin1String("http") && credentials && !isLoopback(url.host())) {
         if (insecure == QLatin1String("true"))
             settings.warnings << QStringLiteral("the store's password goes unencrypted over http:// to %1 "

@@ -11,8 +11,8 @@ namespace kelvora {
 
 // What a classroom's administrator sets once for every run on a PC:
 //   [records]  enabled=true, mode=guided|check, folder=DIR, homePage=URL, passMark=0.8
-//   [store]    endpoint=URL, username=NAME, password=SECRET or passwordFile=FILE,
-//              allowInsecure=true, timeout=SECONDS
+//   [store]    endpoint=URL, username=NAME, password=SECRET or passwordFile=FILE
+//              or keyring=true, allowInsecure=true, timeout=SECONDS
 //   [access]   keyboard, steadyMarks, captions, narrate = true|false
 // For [records] and [store] the system-wide files come first: a key they set is
 // the administrator's and the user's file cannot change it; the user's file
@@ -25,6 +25,8 @@ public:
     // ~/.config/kelvora/trainer.conf, then kelvora/trainer.conf in each folder of
     // XDG_CONFIG_DIRS (/etc/xdg by default); XDG_CONFIG_HOME moves the first.
     static QStringList files();
+    // Which files the programs read and which of them decides, for their --help.
+    static QString filesHelp();
 
     bool records = false;         // every run leaves a record
     std::optional<RunMode> mode;  // the mode where the command line gives none

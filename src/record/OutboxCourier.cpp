@@ -2,8 +2,11 @@
 
 #include "RecordSender.h"
 
+#include <QCoreApplication>
+#include <QDir>
 #include <QRandomGenerator>
 #include <QTimer>
+#include <cstdio>
 #include <memory>
 
 namespace kelvora {
@@ -36,6 +39,14 @@ void OutboxCourier::start()
     // Made on its own thread, so its network objects live and work there.
     QMetaObject::invokeMethod(m_context, [this] {
         m_sender = new RecordSender(m_store, m_outbox, m_context);
+        // Said once: the records wait in the outbox until the desktop's secret store gives the password.
+        QObject::connect(m_sender, &RecordSender::noCredentials, m_sender, [this, said = QString()](const QString &problem) mutable {
+            if (problem == said)
+                return;
+            said = problem;
+            std::fprintf(stderr, "kelvora-trainer: records stay in %s, not sent: %s\n",
+                         qPrintable(QDir::toNativeSeparators(m_outbox)), qPrintable(problem));
+        });
         auto pause = std::make_shared<int>(FirstPauseMs);
         QObject::connect(m_sender, &RecordSender::passStarted, m_sender, [this] {
             std::lock_guard lock(m_mutex);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "StoreExchange.h"
 #include "StoreSettings.h"
 
 #include <QJsonArray>
@@ -35,23 +36,24 @@ signals:
     void passStarted();
     // left: records still in the outbox; problem: why the last of them was not taken.
     void passDone(int sent, int left, const QString &problem);
+    // The password could not be had from the desktop's secret store: nothing was sent.
+    void noCredentials(const QString &problem);
 
 private:
-    struct Answer {
-        int status = 0;
-        QString problem; // empty where the store answered in full
-    };
     enum class Outcome { Taken, Refused, StoreFailed };
 
     void pass();
+    bool credentialsReady();
     Outcome send(const QString &file, const QByteArray &bytes, const QJsonArray &statements);
     Outcome sendMissing(const QString &file, const QJsonArray &statements);
-    Answer exchange(const QByteArray &method, QUrl url, const QByteArray &body);
-    Outcome failed(const QString &file, const Answer &answer);
+    StoreAnswer exchange(const QByteArray &method, QUrl url, const QByteArray &body);
+    Outcome failed(const QString &file, const StoreAnswer &answer);
 
     StoreSettings m_store;
     QString m_outbox;
     QNetworkAccessManager *m_network;
+    StoreExchange m_exchange;
+    bool m_secretRead = false;
     bool m_sending = false;
     bool m_again = false;
     int m_sent = 0;

@@ -12,18 +12,14 @@ dist="$build/dist"
 records_tool="$build/tools/records/kelvora-records"
 fail() { echo "check_report: $*" >&2; exit 1; }
 
-mkdir -p "$work"
-cp "$source_dir/store/package.json" "$source_dir/store/store.js" "$work/"
-if ! (cd "$work" && npm install --no-audit --no-fund >"$work/npm.log" 2>&1); then
-    echo "check_report: SKIPPED: npm could not install the statement validator" >&2
-    exit 77
-fi
+source "$source_dir/store/local_store.sh"
 browser="$(command -v chromium || true)"
 [ -n "$browser" ] || { echo "check_report: SKIPPED: no chromium" >&2; exit 77; }
 
 scratch="$(mktemp -d /tmp/kelvora-report.XXXXXX)"
 pids=()
 cleanup() {
+    stop_local_store
     for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; wait "$pid" 2>/dev/null || true; done
     [ -n "${KELVORA_REPORT_KEEP:-}" ] || rm -rf "$scratch"
 }
@@ -37,13 +33,9 @@ KELVORA_REPORT_RECORDS="$scratch/records" "$build/tests/test_report" theReportAn
 report() { "$records_tool" report --content "$dist" --trainee alice "$@"; }
 report "$scratch/records" -o "$scratch/folder.html" >/dev/null || fail "the report from the folder failed"
 
-echo accept >"$scratch/mode"
-node "$work/store.js" "$scratch/mode" "$scratch/state.json" trainer 's3cret' >"$scratch/port" &
-pids+=($!)
-for _ in $(seq 100); do [ -s "$scratch/port" ] && break; sleep 0.1; done
-[ -s "$scratch/port" ] || fail "the store did not start"
+start_local_store "$work" "$scratch" trainer 's3cret'
 mkdir -p "$XDG_CONFIG_HOME/kelvora" "$XDG_DATA_HOME/kelvora/outbox"
-printf '[store]\nendpoint=http://127.0.0.1:%s/xapi\nusername=trainer\npassword=s3cret\n' "$(cat "$scratch/port")" \
+printf '[store]\nendpoint=http://127.0.0.1:%s/xapi\nusername=trainer\npassword=s3cret\n' "$store_port" \
     >"$XDG_CONFIG_HOME/kelvora/trainer.conf"
 cp "$scratch/records/"*.json "$XDG_DATA_HOME/kelvora/outbox/"
 "$records_tool" --send >/dev/null || fail "the records did not reach the store"

@@ -15,21 +15,11 @@ dist="$build/dist"
 records_tool="$build/tools/records/kelvora-records"
 fail() { echo "check_store: $*" >&2; exit 1; }
 
-mkdir -p "$work"
-cp "$source_dir/package.json" "$source_dir/store.js" "$work/"
-if ! (cd "$work" && npm install --no-audit --no-fund >"$work/npm.log" 2>&1); then
-    echo "check_store: SKIPPED: npm could not install the statement validator:" >&2
-    tail -5 "$work/npm.log" >&2
-    exit 77
-fi
+source "$source_dir/local_store.sh"
 
 scratch="$(mktemp -d /tmp/kelvora-store.XXXXXX)"
-store_pid=""
 cleanup() {
-    if [ -n "$store_pid" ]; then
-        kill "$store_pid" 2>/dev/null || true
-        wait "$store_pid" 2>/dev/null || true
-    fi
+    stop_local_store
     rm -rf "$scratch"
 }
 trap cleanup EXIT
@@ -37,18 +27,14 @@ export XDG_DATA_HOME="$scratch/data" XDG_CONFIG_HOME="$scratch/config" XDG_CONFI
 export QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy
 outbox="$XDG_DATA_HOME/kelvora/outbox"
 
-echo accept >"$scratch/mode"
-node "$work/store.js" "$scratch/mode" "$scratch/state.json" trainer 's3cret:pass' >"$scratch/port" &
-store_pid=$!
-for _ in $(seq 100); do [ -s "$scratch/port" ] && break; sleep 0.1; done
-[ -s "$scratch/port" ] || fail "the store did not start"
+start_local_store "$work" "$scratch" trainer 's3cret:pass'
 mkdir -p "$XDG_CONFIG_HOME/kelvora"
 cat >"$XDG_CONFIG_HOME/kelvora/trainer.conf" <<CONF
 [records]
 enabled=true
 homePage=https://lms.example.org
 [store]
-endpoint=http://127.0.0.1:$(cat "$scratch/port")/xapi
+endpoint=http://127.0.0.1:$store_port/xapi
 username=trainer
 password=s3cret:pass
 timeout=3

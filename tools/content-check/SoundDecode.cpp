@@ -1,5 +1,7 @@
 #include "SoundDecode.h"
 
+#include "content/RegularFile.h"
+
 #include <sndfile.h>
 
 #include <memory>
@@ -9,9 +11,13 @@ namespace kelvora {
 
 QString soundProblem(const QString &path)
 {
+    // Opened by libsndfile from the name, a FIFO put where a sound was checked would hold the checker for ever.
+    QString error;
+    const int fd = openRegularFile(path, &error);
+    if (fd < 0)
+        return error;
     SF_INFO info{};
-    const std::unique_ptr<SNDFILE, int (*)(SNDFILE *)> sound(sf_open(path.toLocal8Bit().constData(), SFM_READ, &info),
-                                                              sf_close);
+    const std::unique_ptr<SNDFILE, int (*)(SNDFILE *)> sound(sf_open_fd(fd, SFM_READ, &info, SF_TRUE), sf_close);
     if (!sound)
         return QStringLiteral("does not decode as a sound: %1").arg(QString::fromLocal8Bit(sf_strerror(nullptr)));
     if (info.frames <= 0 || info.channels <= 0)

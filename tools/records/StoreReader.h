@@ -15,7 +15,7 @@ struct ReadLimits {
     qint64 pageBytes = 32 * 1024 * 1024;
     qint64 totalBytes = 256 * 1024 * 1024;
     int pages = 2000;
-    int stallMs = 30000; // no byte for this long
+    int pageMs = 60000;   // one page, however slowly it comes
     int wholeMs = 300000; // the whole reading, all pages
 };
 
@@ -32,8 +32,9 @@ struct StoreReading {
     int pages = 0;
 };
 
-// GET statements from the store with its credentials, following "more" on the
-// same server; runs an event loop of its own until done.
-StoreReading readStore(const StoreSettings &store, const StoreQuery &query, const ReadLimits &limits = {});
+// GET statements from the store, each page by the exchange that sending uses
+// (its credentials and redirects), following "more" at the store's origin only;
+// runs an event loop of its own until done.
+StoreReading readStore(StoreSettings store, const StoreQuery &query, const ReadLimits &limits = {});
 
 } // namespace kelvora

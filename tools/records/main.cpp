@@ -10,9 +10,12 @@
 #include "content/ContentPath.h"
 #include "content/RegularFile.h"
 #include "platform/DisplayCheck.h"
+#include "platform/GroupPrivilege.h"
+#include "platform/HiddenLine.h"
 #include "platform/ProgramOptions.h"
 #include "platform/RuntimeError.h"
 #include "record/ClassroomSettings.h"
+#include "record/KeyringSecret.h"
 #include "record/RecordFile.h"
 #include "record/RecordOptions.h"
 #include "record/RecordSender.h"
@@ -28,6 +31,7 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <optional>
 
 namespace {
 
@@ -35,6 +39,8 @@ namespace {
 constexpr int SendPausesMs[] = {1000, 2000, 4000};
 // Besides the time each try may wait for the store.
 constexpr int SendLimitMs = 30 * 1000;
+// How long --save-password waits for the desktop's secret store.
+constexpr int SavePasswordMs = 2 * 60 * 1000;
 
 // A spreadsheet takes a cell that starts with one of these for a formula; a
 // quote before it makes it text, and shows nowhere.
@@ -90,23 +96,59 @@ void printAligned(QTextStream &out, QList<QStringList> lines)
     }
 }
 
-// Sends what is in the outbox, trying again after a pause while something is
-// left; status 0 when all of it was taken. The whole of it is bounded in time.
-int sendOutbox(QCoreApplication &app, QTextStream &out, QTextStream &err)
+// The settings' store, for the options that need one; nothing, said on err, where there is none.
+std::optional<kelvora::ClassroomSettings> storeSettings(const kelvora::ClassroomSettings &settings, QTextStream &err)
 {
-    kelvora::ClassroomSettings settings = kelvora::ClassroomSettings::read();
     if (!settings.problem.isEmpty()) {
         err << "kelvora-records: " << settings.problem << Qt::endl;
-        return 2;
+        return std::nullopt;
     }
     if (!settings.store.isSet()) {
         const QStringList files = kelvora::ClassroomSettings::files();
         err << "kelvora-records: no learning record store is set (store/endpoint in " << files.at(0) << " or "
             << files.at(1) << ")" << Qt::endl;
-        return 2;
+        return std::nullopt;
     }
     for (const QString &warning : settings.warnings)
         err << "kelvora-records: " << warning << Qt::endl;
+    return settings;
+}
+
+int savePasswordInKeyring(QTextStream &out, QTextStream &err)
+{
+    const std::optional<kelvora::ClassroomSettings> settings = storeSettings(kelvora::ClassroomSettings::read(), err);
+    if (!settings)
+        return 2;
+    if (!settings->store.passwordInKeyring) {
+        err << "kelvora-records: the settings do not take the store's password from the desktop's secret store "
+               "(store/keyring=true beside store/endpoint)" << Qt::endl;
+        return 2;
+    }
+    const std::optional<QString> password = kelvora::readHiddenLine(
+        QStringLiteral("Password for %1 at %2: ").arg(settings->store.username, settings->store.endpoint.toDisplayString()));
+    if (!password || password->isEmpty()) {
+        err << "kelvora-records: no password on the standard input" << Qt::endl;
+        return 2;
+    }
+    // The user is there to unlock a locked secret store: longer than the store itself is given.
+    if (const QString problem = kelvora::saveStoreSecret(settings->store, *password, SavePasswordMs);
+        !problem.isEmpty()) {
+        err << "kelvora-records: " << problem << Qt::endl;
+        return 1;
+    }
+    out << "kelvora-records: the password for " << settings->store.username << " at "
+        << settings->store.endpoint.toDisplayString() << " is kept in the desktop's secret store" << Qt::endl;
+    return 0;
+}
+
+// Sends what is in the outbox, trying again after a pause while something is
+// left; status 0 when all of it was taken. The whole of it is bounded in time.
+int sendOutbox(QCoreApplication &app, const kelvora::ClassroomSettings &read, QTextStream &out, QTextStream &err)
+{
+    const std::optional<kelvora::ClassroomSettings> found = storeSettings(read, err);
+    if (!found)
+        return 2;
+    const kelvora::ClassroomSettings &settings = *found;
     const QString outbox = kelvora::defaultOutboxFolder();
     kelvora::recoverPartFiles(outbox);
     kelvora::RecordSender sender(settings.store, outbox);
@@ -200,6 +242,7 @@ int writeReport(int argc, char **argv)
         QStringLiteral("Writes the instructor's report: one self-contained HTML file with the class at a glance, time per "
                        "screen, per step, where the misses land, per trainee, and the runs listed apart."),
         QStringLiteral("DIR | --store"));
+    options.setHelpEnding(QLatin1Char('\n') + kelvora::ClassroomSettings::filesHelp());
     QCommandLineParser &parser = options.parser();
     const QCommandLineOption store(QStringLiteral("store"), QStringLiteral("Read the runs from the learning record store in the settings."));
     const QCommandLineOption course(QStringLiteral("course"), QStringLiteral("The course file the runs were made with (photographs, targets); may be given more than once."), QStringLiteral("FILE"));
@@ -329,6 +372,14 @@ int writeReport(int argc, char **argv)
 
 int main(int argc, char **argv)
 {
+    // Installed set-group-ID as the trainer is, to read the store's secret: --send alone keeps the group, and
+    // only while it reads the settings, before any Qt object exists. Anything else, the report from the store
+    // above all, runs as whoever started it, so a trainee cannot read the class's records with the secret.
+    std::optional<kelvora::ClassroomSettings> sendSettings;
+    if (argc == 2 && qstrcmp(argv[1], "--send") == 0)
+        sendSettings = kelvora::ClassroomSettings::read();
+    else
+        kelvora::giveUpGroupPrivilege();
     if (argc > 1 && qstrcmp(argv[1], "report") == 0)
         return writeReport(argc, argv);
 
@@ -337,17 +388,25 @@ int main(int argc, char **argv)
         QStringLiteral("Lists the trainer's run records: trainee, course, mode, result, total time, misses, hints.\n"
                        "With --send, sends the records waiting in the outbox to the learning record store that the settings name.\n"
                        "kelvora-records report --help: the instructor's report as one HTML file."),
-        QStringLiteral("DIR | --send"));
+        QStringLiteral("DIR | --send | --save-password"));
+    options.setHelpEnding(QLatin1Char('\n') + kelvora::ClassroomSettings::filesHelp());
     QCommandLineParser &parser = options.parser();
     parser.addOption({QStringLiteral("csv"), QStringLiteral("Write CSV with a header row.")});
     parser.addOption({QStringLiteral("steps"), QStringLiteral("With --csv: one row per run and step instead of per run.")});
     parser.addOption({QStringLiteral("send"), QStringLiteral("Send the outbox to the learning record store.")});
+    parser.addOption({QStringLiteral("save-password"),
+                      QStringLiteral("Keep the store's password, one line read from the standard input, in the desktop's "
+                                     "secret store (with store/keyring=true in the settings).")});
     parser.addPositionalArgument(QStringLiteral("DIR"), QStringLiteral("The folder of run records."));
     if (const std::optional<kelvora::ProgramStop> stopped = options.read(argc, argv))
         return stopped->print();
     const bool send = parser.isSet(QStringLiteral("send"));
-    if (parser.positionalArguments().size() != (send ? 0 : 1))
-        return options.usageError(send ? QStringLiteral("--send takes no folder.") : QStringLiteral("give the folder of run records."))
+    const bool savePassword = parser.isSet(QStringLiteral("save-password"));
+    if (send && savePassword)
+        return options.usageError(QStringLiteral("--send or --save-password, not both.")).print();
+    if (parser.positionalArguments().size() != (send || savePassword ? 0 : 1))
+        return options.usageError(send || savePassword ? QStringLiteral("--send and --save-password take no folder.")
+                                                       : QStringLiteral("give the folder of run records."))
             .print();
 
     QCoreApplication app(argc, argv);
@@ -355,7 +414,9 @@ int main(int argc, char **argv)
     QTextStream out(stdout);
     QTextStream err(stderr);
     if (send)
-        return sendOutbox(app, out, err);
+        return sendOutbox(app, sendSettings ? *sendSettings : kelvora::ClassroomSettings::read(), out, err);
+    if (savePassword)
+        return savePasswordInKeyring(out, err);
 
     const QDir dir(parser.positionalArguments().first());
     if (!dir.exists()) {
