@@ -14,6 +14,7 @@ source "$(dirname "${BASH_SOURCE[0]}")/desktop_session.sh"
 
 for desktop in 1920x1080 800x600; do
     echo "desktop $desktop"
+    rm -f "$work/display" # the last server's number, which start_desktop would read before the new one is there
     start_desktop "$desktop"
     /usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
     pids+=($!)
