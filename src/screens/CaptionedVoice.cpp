@@ -22,6 +22,12 @@ CaptionLine *CaptionedVoice::currentLine() const
     return nullptr;
 }
 
+void CaptionedVoice::tellLoopGoingOn(CaptionLine &line) const
+{
+    if (!m_loop.isEmpty() && (!m_playing || m_playing()))
+        line.heard(m_loop, true, m_playing);
+}
+
 bool CaptionedVoice::play(std::string_view name, int module, unsigned flags)
 {
     const QString sound = QString::fromUtf8(name.data(), qsizetype(name.size()));
@@ -31,6 +37,8 @@ bool CaptionedVoice::play(std::string_view name, int module, unsigned flags)
     if (line && !mayBeRefused)
         line->heard(sound, flags & SoundLoop, m_playing);
     const bool played = m_voice.play(name, module, flags);
+    if (!mayBeRefused || played)
+        m_loop = played && (flags & SoundLoop) ? sound : QString();
     if (line && mayBeRefused && played)
         line->heard(sound, flags & SoundLoop, m_playing);
     else if (line && !played)

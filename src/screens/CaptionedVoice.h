@@ -2,6 +2,8 @@
 
 #include "platform/SoundPlayer.h"
 
+#include <QString>
+
 #include <functional>
 
 namespace kelvora {
@@ -19,12 +21,16 @@ public:
 
     bool play(std::string_view name, int module, unsigned flags) override;
 
+    // A page's new caption line is told the loop that goes on from the page before.
+    void tellLoopGoingOn(CaptionLine &line) const;
+
 private:
     CaptionLine *currentLine() const;
 
     Run &m_run;
     SoundPlayer &m_voice;
     std::function<bool()> m_playing;
+    QString m_loop; // the last request, when it was a loop that played
 };
 
 } // namespace kelvora

@@ -3,6 +3,7 @@
 #include "Announcer.h"
 #include "AuthorView.h"
 #include "CaptionLine.h"
+#include "CaptionedVoice.h"
 #include "LessonChain.h"
 #include "Look.h"
 #include "Narrator.h"
@@ -357,6 +358,10 @@ void LessonScreen::load()
     setAccessibleName(windowTitle());
     setAccessibleDescription(inLanguage(m_design.photographDescriptions));
     m_inset->setAccessibleDescription(inLanguage(m_design.insetDescriptions));
+    if (auto *captioned = dynamic_cast<CaptionedVoice *>(&run().voice())) {
+        if (auto *line = findChild<CaptionLine *>(QString(), Qt::FindDirectChildrenOnly))
+            captioned->tellLoopGoingOn(*line);
+    }
     if (run().authorMode())
         new AuthorView(*this);
     if (run().access().keyboard)
