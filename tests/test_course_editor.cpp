@@ -4,12 +4,14 @@
 #include "ChecksPanel.h"
 #include "CourseEdits.h"
 #include "EditorWindow.h"
+#include "CourseModel.h"
 #include "OutlineView.h"
 #include "content/Letterbox.h"
 #include "content/PictureSizes.h"
 #include "PhotographView.h"
 #include "PlacePanel.h"
 #include "ScreenPanel.h"
+#include "TextsModel.h"
 #include "TextsTable.h"
 
 #include "course/CourseJson.h"
@@ -61,6 +63,12 @@ QByteArray readAll(const QString &path)
 QJsonObject savedCourse(const QString &path)
 {
     return QJsonDocument::fromJson(readAll(path)).object();
+}
+
+// A cell of the texts table, by the text's context: its text, or its fit mark.
+QModelIndex textCell(TextsTable *texts, const QString &context, int column)
+{
+    return texts->model()->index(texts->rowOf(context), column);
 }
 
 QStringList stepIds(const QJsonObject &course, int screen)
@@ -176,15 +184,44 @@ private slots:
         stack.push(new TextEdit(window.document(), {0, 1}, QStringLiteral("text"), QStringLiteral("de"), QStringLiteral("Fertig!")));
         QCoreApplication::processEvents();
         QVERIFY(window.isWindowModified());
-        QCOMPARE(window.texts()->item(3, 1)->text(), QStringLiteral("Fertig!"));
+        const QString stepText = QStringLiteral("prestart/pump");
+        QCOMPARE(textCell(window.texts(), stepText, 1).data().toString(), QStringLiteral("Fertig!"));
         stack.undo();
         QCoreApplication::processEvents();
         QVERIFY(!window.isWindowModified());
-        QCOMPARE(window.texts()->item(3, 1)->text(), QStringLiteral("Fertig."));
+        QCOMPARE(textCell(window.texts(), stepText, 1).data().toString(), QStringLiteral("Fertig."));
         QCOMPARE(window.selectedPlace(), (CoursePlace{0, 1}));
         stack.redo();
         QCoreApplication::processEvents();
-        QCOMPARE(window.texts()->item(3, 1)->text(), QStringLiteral("Fertig!"));
+        QCOMPARE(textCell(window.texts(), stepText, 1).data().toString(), QStringLiteral("Fertig!"));
+        QCOMPARE(window.selection()->currentIndex(), window.courseModel()->indexOf(CoursePlace{0, 1}));
+    }
+
+    void theOutlineThePhotographAndTheFieldsShareOneSelection()
+    {
+        EditorWindow window;
+        QCOMPARE(window.openCourse(m_file), QString());
+        window.document().undoStack().push(new GroupEdit(window.document(), 0, 0,
+            QJsonObject{{QStringLiteral("id"), QStringLiteral("gauges")},
+                        {QStringLiteral("targets"), QJsonArray{QJsonObject{{QStringLiteral("circle"), QJsonArray{50, 50, 10}}}}}}));
+        QCoreApplication::processEvents();
+        CourseModel *model = window.courseModel();
+        QItemSelectionModel *selection = window.selection();
+        selection->setCurrentIndex(model->indexOf(CoursePlace{0, 1}), QItemSelectionModel::ClearAndSelect);
+        QCOMPARE(window.selectedPlace(), (CoursePlace{0, 1}));
+        emit window.photograph()->targetChosen(0); // a double click on the first step's target
+        QCOMPARE(window.selectedPlace(), (CoursePlace{0, 0}));
+        QCOMPARE(selection->currentIndex(), model->indexOf(CoursePlace{0, 0}));
+
+        const QModelIndex groupTarget = model->indexOf(0, LookTarget{0, 0});
+        selection->setCurrentIndex(groupTarget, QItemSelectionModel::ClearAndSelect);
+        QCOMPARE(window.selectedPlace(), (CoursePlace{0, -1}));
+        QCOMPARE(window.placePanel()->screenPanel()->look(), (LookTarget{0, 0}));
+        QCOMPARE(selection->currentIndex(), groupTarget);
+        selection->setCurrentIndex(model->indexOf(CoursePlace{0, -1}), QItemSelectionModel::ClearAndSelect);
+        QVERIFY(window.placePanel()->screenPanel()->look().isNone());
+        window.placePanel()->screenPanel()->selectLook({0, 0}); // chosen in the fields
+        QCOMPARE(selection->currentIndex(), groupTarget);
     }
 
     void aTargetDraggedByItsHandleIsSavedInPhotographPixels()
@@ -233,12 +270,14 @@ private slots:
     {
         EditorWindow window;
         QCOMPARE(window.openCourse(m_file), QString());
-        OutlineView *outline = window.outline();
-        QSignalSpy moves(outline, &OutlineView::moveRequested);
-        // What a drag of "pump" onto "battery" asks for, and what the window does with it.
-        emit outline->moveRequested({0, 1}, 0);
+        QAbstractItemModel *outline = window.outline()->model();
+        // What a drag of "pump" onto "battery" drops.
+        const QModelIndex screen = outline->index(0, 0);
+        QVERIFY(outline->dropMimeData(outline->mimeData({outline->index(1, 0, screen)}), Qt::MoveAction, -1, 0,
+                                      outline->index(0, 0, screen)));
         QCoreApplication::processEvents();
-        QCOMPARE(outline->topLevelItem(0)->child(0)->text(0).section(QLatin1Char('\n'), 0, 0), QStringLiteral("pump"));
+        QCOMPARE(outline->index(0, 0, outline->index(0, 0)).data().toString().section(QLatin1Char('\n'), 0, 0), QStringLiteral("pump"));
+        QCOMPARE(window.selectedPlace(), (CoursePlace{0, 0}));
         QVERIFY(window.save());
         QCOMPARE(stepIds(savedCourse(m_file), 0), (QStringList{"pump", "battery"}));
         QCOMPARE(savedCourse(m_file)[QStringLiteral("screens")][0][QStringLiteral("steps")][0][QStringLiteral("target")],
@@ -253,10 +292,10 @@ private slots:
         QCoreApplication::processEvents();
         window.select({0, 0});
         TextsTable *texts = window.texts();
-        QCOMPARE(texts->columnCount(), 3);
-        QCOMPARE(texts->item(2, 2)->text(), QStringLiteral("missing")); // the screen's text
-        QCOMPARE(texts->item(4, 2)->text(), QStringLiteral("missing")); // the step's
-        QCOMPARE(texts->item(4, 0)->text(), QStringLiteral("fits"));
+        QCOMPARE(texts->model()->columnCount(), 3);
+        QCOMPARE(texts->fitMark(textCell(texts, QStringLiteral("prestart"), 2)), QStringLiteral("missing"));
+        QCOMPARE(texts->fitMark(textCell(texts, QStringLiteral("prestart/battery"), 2)), QStringLiteral("missing"));
+        QCOMPARE(texts->fitMark(textCell(texts, QStringLiteral("prestart/battery"), 0)), QStringLiteral("fits"));
 
         // The checker lists them too, each selecting its place.
         ChecksPanel *checks = window.checks();
@@ -278,11 +317,15 @@ private slots:
         QTest::addColumn<int>("column");
         QTest::addColumn<QStringList>("path");
         QTest::newRow("a step's text in the second language")
-            << 1 << "Step 2 text" << 1 << QStringList{"screens", "0", "steps", "1", "text", "de"};
+            << 1 << "prestart/pump" << 1 << QStringList{"screens", "0", "steps", "1", "text", "de"};
         QTest::newRow("a timed sequence's text, beside its period")
-            << -1 << "Sequence text" << 0 << QStringList{"screens", "0", "sequence", "text", "en"};
+            << -1 << "prestart/sequence" << 0 << QStringList{"screens", "0", "sequence", "text", "en"};
         QTest::newRow("a caption of the trainer's Continue button")
-            << -1 << "Continue" << 1 << QStringList{"languages", "1", "captions", "continue"};
+            << -1 << "captions/continue" << 1 << QStringList{"languages", "1", "captions", "continue"};
+        QTest::newRow("a step's label for a screen reader, a field the course had not used")
+            << 0 << "prestart/battery/label" << 0 << QStringList{"screens", "0", "steps", "0", "label", "en"};
+        QTest::newRow("the file of a step's recording in the second language")
+            << 0 << "prestart/battery/narration" << 1 << QStringList{"screens", "0", "steps", "0", "narration", "de"};
     }
     void aTextTypedInTheTableIsSavedWhereTheCourseKeepsIt()
     {
@@ -302,11 +345,8 @@ private slots:
         QCOMPARE(window.openCourse(m_file), QString());
         window.select({0, step});
         TextsTable *texts = window.texts();
-        int r = 0;
-        while (r < texts->rowCount() && texts->verticalHeaderItem(r)->text() != row)
-            ++r;
-        QVERIFY(r < texts->rowCount());
-        texts->item(r, column)->setText(QStringLiteral("Weiter so"));
+        QVERIFY(texts->rowOf(row) >= 0);
+        QVERIFY(texts->model()->setData(textCell(texts, row, column), QStringLiteral("Weiter so")));
         QCoreApplication::processEvents();
         QVERIFY(window.save());
         QJsonValue saved = savedCourse(m_file);
@@ -322,8 +362,9 @@ private slots:
         QCOMPARE(window.openCourse(m_file), QString());
         window.select({0, -1});
         TextsTable *texts = window.texts();
-        texts->typing(1, 0, QString(40, QLatin1Char(' ')).replace(QLatin1Char(' '), QStringLiteral("Battery master on. ")));
-        QVERIFY2(texts->item(2, 0)->text().endsWith(QLatin1String("rows too long")), qPrintable(texts->item(2, 0)->text()));
+        const QModelIndex cell = textCell(texts, QStringLiteral("prestart"), 0);
+        texts->typing(cell, QString(40, QLatin1Char(' ')).replace(QLatin1Char(' '), QStringLiteral("Battery master on. ")));
+        QVERIFY2(texts->fitMark(cell).endsWith(QLatin1String("rows too long")), qPrintable(texts->fitMark(cell)));
     }
 
     void theReadmesExampleIsMadeFromAnEmptyFolderInTheEditor()
@@ -553,6 +594,13 @@ private slots:
         QVERIFY2(!QFileInfo::exists(m_folder.filePath(QStringLiteral("images/undone.png"))), "a photograph picked and undone was copied");
         QVERIFY(QFile::copy(outside.filePath(QStringLiteral("undone.png")), m_folder.filePath(QStringLiteral("images/Left.PNG"))));
         QVERIFY(window.document().unusedFiles().contains(QStringLiteral("images/Left.PNG")));
+        window.checks()->recheckNow();
+        QTRY_VERIFY(!window.checks()->isChecking());
+        QStringList listed;
+        for (int i = 0; i < window.checks()->count(); ++i)
+            listed << window.checks()->item(i)->text();
+        QVERIFY2(listed.contains(QStringLiteral("note: images/Left.PNG: not used by the course")), qPrintable(listed.join(u'\n')));
+        QVERIFY2(!listed.join(u'\n').contains(QLatin1String("kept.png")), qPrintable(listed.join(u'\n')));
         QVERIFY(!window.document().unusedFiles().contains(QStringLiteral("images/kept.png")));
         QFile::remove(m_folder.filePath(QStringLiteral("images/Left.PNG")));
         QFile::remove(m_folder.filePath(QStringLiteral("images/kept.png")));
@@ -602,12 +650,13 @@ private slots:
 
         window.select({0, 0});
         TextsTable *texts = window.texts();
-        texts->setCurrentCell(4, 0); // the step's fit mark, which takes no text
+        const QModelIndex stepText = textCell(texts, QStringLiteral("prestart/battery"), 0);
+        texts->setCurrentIndex(stepText);
         texts->keyboardSearch(QStringLiteral("P"));
-        QCOMPARE(texts->currentRow(), 4);
+        QCOMPARE(texts->currentIndex(), stepText);
         const QString before = window.document().step({0, 0})[QStringLiteral("text")][QStringLiteral("en")].toString();
-        texts->item(3, 0)->setText(QStringLiteral("Pump on now."));
-        texts->item(3, 0)->setText(QStringLiteral("Pump on, now."));
+        texts->model()->setData(stepText, QStringLiteral("Pump on now."));
+        texts->model()->setData(stepText, QStringLiteral("Pump on, now."));
         window.document().undoStack().undo();
         QCOMPARE(window.document().step({0, 0})[QStringLiteral("text")][QStringLiteral("en")].toString(), QStringLiteral("Pump on now."));
         window.document().undoStack().undo();
@@ -645,7 +694,7 @@ private slots:
             QPalette palette = window.texts()->palette();
             palette.setColor(QPalette::Base, base);
             window.texts()->setPalette(palette);
-            const QColor mark = window.texts()->item(4, 0)->foreground().color();
+            const QColor mark = fitMarkColour(window.texts()->fitMark(textCell(window.texts(), QStringLiteral("prestart/battery"), 0)), base);
             QVERIFY2(contrast(mark, base) >= 4.5, qPrintable(QStringLiteral("%1 on %2").arg(mark.name(), base.name())));
         }
     }

@@ -75,7 +75,7 @@ check_fits "three steps"
 shot steps
 keys ctrl+3                               # the third step's text, English then German
 texts "Now the third switch." "Jetzt der dritte Schalter."
-keys Up Up Left                           # the screen's text
+keys Up Up Up Left                        # the screen's text, above its description and loop caption
 texts "Press the first switch." "Den ersten Schalter drücken."
 keys ctrl+1 Up Up ctrl+3                 # step 1
 texts "Now the second switch." "Jetzt der zweite Schalter."
@@ -87,7 +87,7 @@ keys ctrl+1 Up ctrl+3                     # screen 2's text
 texts "These are the gauges." "Das sind die Instrumente."
 keys ctrl+1 Down Down ctrl+3              # screen 3's text
 texts "The end." "Das Ende."
-keys Down Down Left                       # the course's title
+keys Down Down Down Left                  # the course's title, below the screen's
 texts "Panel" "Schalttafel"
 keys ctrl+s
 sleep 1

@@ -16,7 +16,8 @@ namespace kelvora {
 
 QString CourseFinding::toString() const
 {
-    return AuthorProblem{.screen = screen, .step = step, .language = language, .message = message}.toString();
+    const QString text = AuthorProblem{.screen = screen, .step = step, .language = language, .message = message}.toString();
+    return note ? QStringLiteral("note: ") + text : text;
 }
 
 CourseCheck::CourseCheck(QString courseFile) : m_file(std::move(courseFile)) {}

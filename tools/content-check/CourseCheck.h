@@ -13,6 +13,8 @@ struct CourseFinding {
     QString step;
     QString language;
     QString message;
+    // Advice, not a fault: the course runs as it is (a file in its folder it does not use).
+    bool note = false;
 
     // "de: prestart/battery: missing", "prestart: can never lead on",
     // "images/panel.jpg: missing (looked for it in ...)".

@@ -15,6 +15,8 @@
 #include "course/author/AuthorValidation.h"
 #include "screens/Look.h"
 
+#include <QDir>
+#include <QDirIterator>
 #include <QFontInfo>
 #include <QFontMetrics>
 #include <QHash>
@@ -41,8 +43,6 @@ QSet<QString> namedFiles(const AuthorCourse &course)
     for (const AuthorScreen &screen : course.screens) {
         add(screen.photograph);
         add(screen.loop);
-        for (const QString &name : screen.narration)
-            add(name);
         if (screen.inset)
             add(screen.inset->picture);
         for (const AuthorStep &step : screen.steps) {
@@ -50,22 +50,36 @@ QSet<QString> namedFiles(const AuthorCourse &course)
             add(step.photograph);
             for (const QString &name : step.photographs)
                 add(name);
-            for (const QString &name : step.narration)
-                add(name);
         }
         if (screen.sequence) {
             add(screen.sequence->sound);
             for (const QString &name : screen.sequence->photographs)
-                add(name);
-            for (const QString &name : screen.sequence->narration)
                 add(name);
         }
         if (screen.throttle) {
             add(screen.throttle->picture);
             add(screen.throttle->sound);
         }
+        // Recordings of the texts, one file per language.
+        for (const Texts *narration : {&screen.narration, screen.sequence ? &screen.sequence->narration : nullptr}) {
+            for (const QString &name : narration ? *narration : Texts())
+                add(name);
+        }
+        for (const AuthorStep &step : screen.steps) {
+            for (const QString &name : step.narration)
+                add(name);
+        }
     }
     return names;
+}
+
+bool isPictureOrSound(const QString &name)
+{
+    static const QStringList Suffixes = {QStringLiteral("jpg"), QStringLiteral("jpeg"), QStringLiteral("png"),
+                                         QStringLiteral("bmp"), QStringLiteral("gif"),  QStringLiteral("webp"),
+                                         QStringLiteral("wav"), QStringLiteral("ogg"),  QStringLiteral("oga"),
+                                         QStringLiteral("flac"), QStringLiteral("mp3"), QStringLiteral("opus")};
+    return Suffixes.contains(name.section(u'.', -1).toLower());
 }
 } // namespace
 
@@ -85,6 +99,7 @@ QList<CourseFinding> Format2Check::run()
         report(problem.screen, problem.step, problem.language, problem.message);
     checkTexts();
     checkCaptions();
+    noteUnusedFiles();
     if (m_compiled) {
         for (size_t i = 0; i < m_course.screens.size(); ++i) {
             checkTargets(m_course.screens[i], m_compiled->screens[i].layout);
@@ -241,6 +256,24 @@ void Format2Check::checkContrast(const AuthorScreen &screen, const LessonLayout 
         for (const QString &photograph : screen.sequence->photographs)
             check(screen.sequence->text, photograph, {});
     }
+void Format2Check::noteUnusedFiles()
+{
+    if (m_course.folder.isEmpty())
+        return;
+    // A course kept in a crowded folder is not walked for ever: the first few thousand entries say enough.
+    constexpr int MostLookedAt = 5000;
+    const QSet<QString> named = namedFiles(m_course);
+    const QDir folder(m_course.folder);
+    QStringList unused;
+    QDirIterator it(m_course.folder, QDir::Files, QDirIterator::Subdirectories);
+    for (int seen = 0; it.hasNext() && seen < MostLookedAt; ++seen) {
+        const QString name = folder.relativeFilePath(it.next());
+        if (isPictureOrSound(name) && !named.contains(contentRelativePath(name).toLower()))
+            unused << name;
+    }
+    unused.sort();
+    for (const QString &name : std::as_const(unused))
+        m_findings.append({{}, {}, {}, QStringLiteral("%1: not used by the course").arg(name), true});
 }
 
 void Format2Check::report(const QString &screen, const QString &step, const QString &language, const QString &message)

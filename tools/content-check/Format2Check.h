@@ -34,6 +34,7 @@ private:
     void checkFlow();
     void checkCaptions();
     void checkContrast(const AuthorScreen &screen, const LessonLayout &layout);
+    void noteUnusedFiles();
     void checkTargets(const AuthorScreen &screen, const LessonLayout &layout);
     void report(const QString &screen, const QString &step, const QString &language, const QString &message);
 

@@ -56,11 +56,12 @@ int main(int argc, char **argv)
     QTextStream err(stderr);
 
     QStringList problems;
+    QStringList notes;
     int filesChecked = 0;
     if (courseFile) {
         CourseCheck check(options.parser().value(courseOption));
         for (const CourseFinding &finding : check.run())
-            problems << finding.toString();
+            (finding.note ? notes : problems) << finding.toString();
         filesChecked = check.filesChecked();
     } else {
         try {
@@ -70,7 +71,7 @@ int main(int argc, char **argv)
             return 1;
         }
     }
-    for (const QString &problem : problems)
+    for (const QString &problem : problems + notes)
         out << problem << '\n';
     out << QStringLiteral("kelvora-content-check: %1 files checked, %2\n")
                .arg(filesChecked)

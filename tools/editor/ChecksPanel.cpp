@@ -4,7 +4,6 @@
 
 #include "Format2Check.h"
 #include "course/author/AuthorCompiler.h"
-#include "course/author/AuthorReader.h"
 #include "platform/RuntimeError.h"
 
 #include <QFileInfo>
@@ -18,15 +17,11 @@ namespace {
 constexpr int PlaceRole = Qt::UserRole;
 
 // The course as it is in the editor, never a copy on disk: the author's folder only changes on save.
-QList<CourseFinding> checkInMemory(const QJsonObject &course, const QString &file, const QHash<QString, QString> &picked)
+// Pictures are decoded once while their files are unchanged (PictureChecks), so a check after an edit costs
+// the rules and the texts, not the photographs.
+QList<CourseFinding> checkInMemory(const AuthorCourse &author, const QHash<QString, QString> &picked)
 {
     QList<CourseFinding> findings;
-    AuthorCourse author;
-    try {
-        author = readAuthorCourse(course, file);
-    } catch (const RuntimeError &error) {
-        return {CourseFinding{{}, {}, {}, courseLoadProblem(error, file)}};
-    }
     std::optional<Course> compiled;
     try {
         compiled = compileAuthorCourse(author);
@@ -81,7 +76,14 @@ void ChecksPanel::recheckNow()
         return;
     }
     m_checking = true;
-    m_running.setFuture(QtConcurrent::run(checkInMemory, m_document.course(), m_document.file(), m_document.pendingFiles()));
+    if (m_document.isReadOnly()) { // a format 1 course: the command-line checker's
+        m_checking = false;
+        clear();
+        (new QListWidgetItem(tr("Not checked in the editor: %1").arg(m_document.readOnlyReason()), this))
+            ->setData(PlaceRole, QPoint(-1, -1));
+        return;
+    }
+    m_running.setFuture(QtConcurrent::run(checkInMemory, m_document.authorCourse(), m_document.pendingFiles()));
 }
 
 CoursePlace ChecksPanel::placeOf(const CourseFinding &finding) const

@@ -8,7 +8,7 @@
 namespace kelvora {
 
 namespace {
-const QString Screens = QStringLiteral("screens"), Steps = QStringLiteral("steps"), Target = QStringLiteral("target"),
+const QString Screens = QStringLiteral("screens"), Steps = QStringLiteral("steps"), TargetField = QStringLiteral("target"),
               Id = QStringLiteral("id");
 const QStringList Shapes = {QStringLiteral("rectangle"), QStringLiteral("circle"), QStringLiteral("oval")};
 
@@ -43,8 +43,8 @@ QJsonObject withSteps(QJsonObject course, int screen, const QJsonArray &steps)
 QJsonObject stepLike(const QJsonObject &previous, const QJsonObject &fallback, const QJsonArray &siblings)
 {
     QJsonObject step{{Id, freshId(siblings, QStringLiteral("step-%1").arg(siblings.size() + 1))}};
-    const QJsonObject before = previous.value(Target).toObject();
-    step[Target] = before.isEmpty() ? fallback : before;
+    const QJsonObject before = previous.value(TargetField).toObject();
+    step[TargetField] = before.isEmpty() ? fallback : before;
     if (previous.contains(QStringLiteral("sound")))
         step[QStringLiteral("sound")] = previous.value(QStringLiteral("sound"));
     return step;
@@ -126,8 +126,8 @@ QJsonObject withScreenTargetsScaled(QJsonObject course, int screen, QSizeF from,
     QJsonArray steps = stepsOf(course, screen);
     for (qsizetype i = 0; i < steps.size(); ++i) {
         QJsonObject step = steps.at(i).toObject();
-        if (step.contains(Target))
-            step[Target] = scaledTarget(step.value(Target).toObject(), from, to);
+        if (step.contains(TargetField))
+            step[TargetField] = scaledTarget(step.value(TargetField).toObject(), from, to);
         steps[i] = step;
     }
     return steps.isEmpty() ? course : withSteps(course, screen, steps);

@@ -3,8 +3,10 @@
 #include "content/RegularFile.h"
 
 #include "content/ContentPath.h"
-#include "course/CourseJson.h"
+#include "course/CourseLoader.h"
 #include "course/author/AuthorCompiler.h"
+#include "course/author/AuthorReader.h"
+#include "course/author/AuthorWriter.h"
 #include "platform/RuntimeError.h"
 
 #include <QCryptographicHash>
@@ -20,21 +22,16 @@ namespace kelvora {
 
 namespace {
 const QString CourseFileName = QStringLiteral("course.json");
-// As the trainer bounds what it reads as a course.
-constexpr qint64 MaxCourseFileBytes = 16 * 1024 * 1024;
 
-QJsonObject newCourse(const QString &folderName)
+AuthorCourse newCourse(const QString &folderName)
 {
     QString id = folderName.toLower();
     id.replace(QRegularExpression(QStringLiteral("[^a-z0-9._-]+")), QStringLiteral("-"));
-    return QJsonObject{
-        {QStringLiteral("format"), 2},
-        {QStringLiteral("id"), QStringLiteral("urn:kelvora:courses:") + (id.isEmpty() ? QStringLiteral("course") : id)},
-        {QStringLiteral("title"), QJsonObject{{QStringLiteral("en"), folderName}}},
-        {QStringLiteral("languages"),
-         QJsonArray{QJsonObject{{QStringLiteral("tag"), QStringLiteral("en")}, {QStringLiteral("name"), QStringLiteral("English")}}}},
-        {QStringLiteral("screens"), QJsonArray{}},
-    };
+    AuthorCourse course;
+    course.id = QStringLiteral("urn:kelvora:courses:") + (id.isEmpty() ? QStringLiteral("course") : id);
+    course.title.insert(QStringLiteral("en"), folderName);
+    course.languages.push_back({QStringLiteral("en"), QStringLiteral("English"), {}});
+    return course;
 }
 
 // Every string of the course, for the files it names.
@@ -67,12 +64,13 @@ QString CourseDocument::open(const QString &fileOrFolder)
     const bool isFolder = info.isDir() || (!info.exists() && info.suffix().compare(QLatin1String("json"), Qt::CaseInsensitive) != 0);
     QString file = isFolder ? QDir(fileOrFolder).filePath(CourseFileName) : fileOrFolder;
     file = QFileInfo(file).absoluteFilePath();
-    QJsonObject course;
+    AuthorCourse author;
+    QJsonObject raw; // a format 1 course, shown as read
     QString readOnly;
     QByteArray bytes;
     const bool isNew = isFolder && !QFileInfo::exists(file);
     if (isNew) {
-        course = newCourse(QFileInfo(QFileInfo(file).absolutePath()).fileName());
+        author = newCourse(QFileInfo(QFileInfo(file).absolutePath()).fileName());
     } else {
         // Only a regular file: a FIFO would hold the open for ever.
         QString readError;
@@ -80,21 +78,26 @@ QString CourseDocument::open(const QString &fileOrFolder)
         if (!read)
             return tr("%1: cannot be read (%2)").arg(file, readError);
         bytes = *read;
-        QJsonParseError error;
-        const QJsonDocument json = QJsonDocument::fromJson(bytes, &error);
-        if (error.error != QJsonParseError::NoError)
-            return tr("%1: not JSON (%2 at byte %3)").arg(file, error.errorString()).arg(error.offset);
-        if (!json.isObject())
-            return tr("%1: not a course (the file holds no JSON object)").arg(file);
-        course = json.object();
-        if (course.value(QStringLiteral("format")).toInt() != 2)
-            readOnly = tr("%1 is a format 1 course: the editor shows it but cannot save it. "
-                          "Only format 2 courses (\"format\": 2) are edited.")
-                           .arg(QFileInfo(file).fileName());
+        try {
+            if (const std::shared_ptr<AuthorCourse> read = readAuthorsCourse(file)) {
+                author = *read;
+            } else {
+                raw = QJsonDocument::fromJson(bytes).object();
+                readOnly = tr("%1 is a format 1 course: the editor shows it but cannot save it. "
+                              "Only format 2 courses (\"format\": 2) are edited.")
+                               .arg(QFileInfo(file).fileName());
+            }
+        } catch (const RuntimeError &error) {
+            return courseLoadProblem(error, file);
+        }
     }
+    author.file = file;
+    author.folder = QFileInfo(file).absolutePath();
     m_stack.clear();
+    emit aboutToReplace(author);
     m_file = file;
-    m_course = course;
+    m_author = author;
+    m_course = readOnly.isEmpty() ? authorCourseJson(author) : raw;
     m_readOnlyReason = readOnly;
     m_onDisk = !isNew;
     m_diskBytes = bytes;
@@ -130,7 +133,7 @@ QString CourseDocument::save(bool replaceChangedOnDisk)
     if (const QString error = copyPendingFiles(folder()); !error.isEmpty())
         return error;
     // Still modified, and so still marked, unless the whole file is on the disk.
-    const QByteArray bytes = canonicalCourseJson(m_course);
+    const QByteArray bytes = writeAuthorCourse(m_author);
     if (const QString error = saveWholeFile(m_file, bytes); !error.isEmpty())
         return error;
     m_onDisk = true;
@@ -163,11 +166,15 @@ QString CourseDocument::saveAs(const QString &fileOrFolder)
     const bool oldOnDisk = m_onDisk;
     const QByteArray oldBytes = m_diskBytes;
     m_file = file;
+    m_author.file = file;
+    m_author.folder = newFolder;
     m_onDisk = false;
     m_diskBytes.clear();
     const QString error = save(true);
     if (!error.isEmpty()) {
         m_file = oldFile;
+        m_author.file = oldFile;
+        m_author.folder = QFileInfo(oldFile).absolutePath();
         m_onDisk = oldOnDisk;
         m_diskBytes = oldBytes;
         m_pending = pending;
@@ -317,17 +324,32 @@ QString CourseDocument::loadProblem() const
     if (isReadOnly())
         return {};
     try {
-        loadAuthorCourse(m_course, m_file);
+        refuseAuthorCourse(m_author, true, false);
+        compileAuthorCourse(m_author);
     } catch (const RuntimeError &error) {
         return courseLoadProblem(error, m_file);
     }
     return {};
 }
 
-void CourseDocument::replace(const QJsonObject &course, CoursePlace place)
+void CourseDocument::replace(const AuthorCourse &course, CoursePlace place)
 {
-    m_course = course;
+    emit aboutToReplace(course);
+    m_author = course;
+    m_author.file = m_file;
+    m_author.folder = folder();
+    m_course = authorCourseJson(m_author);
     emit changed(place);
+}
+
+std::optional<AuthorCourse> CourseDocument::fromJson(const QJsonObject &course) const
+{
+    try {
+        return readAuthorCourse(course, m_file);
+    } catch (const RuntimeError &error) {
+        qWarning("%s", qPrintable(error.message()));
+        return std::nullopt;
+    }
 }
 
 QJsonObject CourseDocument::withObject(QJsonObject course, CoursePlace place, const QJsonObject &object)

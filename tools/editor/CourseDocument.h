@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CoursePlace.h"
+#include "course/author/AuthorCourse.h"
 
 #include <QHash>
 #include <QJsonArray>
@@ -15,9 +16,10 @@ class RuntimeError;
 // What the author reads when a course does not load: the file's name and the reason.
 QString courseLoadProblem(const RuntimeError &error, const QString &file);
 
-// The course file the editor works on: the whole JSON object, so every field the
-// editor has no control for (throttle, captions, sequences ...) is written back
-// as it was read. Edits replace the object through the undo stack's commands.
+// The course file the editor works on, as the typed author's course: read by the
+// course reader, written by its one canonical writer, so every field the editor has
+// no control for (throttle, captions, sequences ...) is written back as it was read.
+// Edits replace the course through the undo stack's commands.
 class CourseDocument : public QObject {
     Q_OBJECT
 public:
@@ -52,6 +54,8 @@ public:
     bool isNew() const { return !m_onDisk; }
     QUndoStack &undoStack() { return m_stack; }
 
+    const AuthorCourse &authorCourse() const { return m_author; }
+    // The course as its file's JSON object (a format 1 course: as read).
     const QJsonObject &course() const { return m_course; }
     QJsonArray screens() const;
     QJsonObject screen(int index) const;
@@ -77,7 +81,10 @@ public:
     const QHash<QString, QString> &pendingFiles() const { return m_pending; }
 
     // For the edit commands: the course after an edit, and the place it was about.
-    void replace(const QJsonObject &course, CoursePlace place);
+    void replace(const AuthorCourse &course, CoursePlace place);
+    // The course a file's JSON object holds, with this document's file; nullopt (and a warning) where it does
+    // not read as one.
+    std::optional<AuthorCourse> fromJson(const QJsonObject &course) const;
 
     // Why the trainer would not load the course as it is now ("" when it would).
     QString loadProblem() const;
@@ -86,6 +93,8 @@ public:
     static QJsonObject withObject(QJsonObject course, CoursePlace place, const QJsonObject &object);
 
 signals:
+    // Before the course is replaced by an edit, its undo or an open: models say what will change.
+    void aboutToReplace(const kelvora::AuthorCourse &course);
     void changed(kelvora::CoursePlace place);
     void opened();
     void saved();
@@ -97,7 +106,8 @@ private:
     QString m_readOnlyReason;
     bool m_onDisk = false;
     QByteArray m_diskBytes; // the file as read or last saved
-    QJsonObject m_course;
+    AuthorCourse m_author;
+    QJsonObject m_course; // m_author as JSON, kept for the panels that read fields by name
     QHash<QString, QString> m_pending;
     QUndoStack m_stack;
 };

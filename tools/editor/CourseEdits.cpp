@@ -62,9 +62,15 @@ QString freshId(const QJsonArray &objects, const QString &like)
 }
 
 CourseEdit::CourseEdit(CourseDocument &document, CoursePlace place, const QString &text)
-    : QUndoCommand(text), m_document(document), m_before(document.course()), m_after(m_before), m_place(place),
-      m_afterPlace(place)
+    : QUndoCommand(text), m_document(document), m_beforeCourse(document.authorCourse()), m_afterCourse(m_beforeCourse),
+      m_before(document.course()), m_place(place), m_afterPlace(place)
 {
+}
+
+void CourseEdit::setAfter(const QJsonObject &course, CoursePlace place)
+{
+    if (const std::optional<AuthorCourse> after = m_document.fromJson(course))
+        setAfter(*after, place);
 }
 
 void CourseEdit::setField(const QString &field, const QJsonValue &value)

@@ -7,26 +7,40 @@
 
 namespace kelvora {
 
-// Every edit keeps the course as it was and as it becomes: the JSON values share
-// what they do not change, and undo puts back exactly what was there.
+// Every edit keeps the course as it was and as it becomes, so undo puts back exactly
+// what was there.
 class CourseEdit : public QUndoCommand {
 public:
-    void undo() override { m_document.replace(m_before, m_place); }
-    void redo() override { m_document.replace(m_after, m_afterPlace); }
+    void undo() override { m_document.replace(m_beforeCourse, m_place); }
+    void redo() override { m_document.replace(m_afterCourse, m_afterPlace); }
     CoursePlace place() const { return m_afterPlace; }
 
 protected:
     CourseEdit(CourseDocument &document, CoursePlace place, const QString &text);
     // The subclass's constructor sets what the course becomes.
-    void setAfter(const QJsonObject &course, CoursePlace place) { m_after = course, m_afterPlace = place; }
+    void setAfter(const AuthorCourse &course, CoursePlace place) { m_afterCourse = course, m_afterPlace = place; }
+    // The same from the file's JSON object; an object that does not read as a course changes nothing.
+    void setAfter(const QJsonObject &course, CoursePlace place);
     // Sets one field of the object at the place ("" or null removes it).
     void setField(const QString &field, const QJsonValue &value);
 
     CourseDocument &m_document;
-    QJsonObject m_before;
-    QJsonObject m_after;
+    AuthorCourse m_beforeCourse;
+    AuthorCourse m_afterCourse;
+    QJsonObject m_before; // the course before, as JSON, for the edits that change it by field name
     CoursePlace m_place;
     CoursePlace m_afterPlace;
+};
+
+// Any change made on the typed course: `after` is the course as it becomes, `selected` the place to show.
+class AuthorEdit : public CourseEdit {
+public:
+    AuthorEdit(CourseDocument &document, CoursePlace place, const QString &text, const AuthorCourse &after,
+               CoursePlace selected)
+        : CourseEdit(document, place, text)
+    {
+        setAfter(after, selected);
+    }
 };
 
 // A step's target moved, resized or changed in shape.

@@ -5,11 +5,13 @@
 #include "CourseDifferences.h"
 #include "CourseFiles.h"
 #include "CourseEdits.h"
+#include "CourseModel.h"
 #include "OutlineView.h"
 #include "PhotographView.h"
 #include "PlacePanel.h"
 #include "ScreenPanel.h"
 #include "StartPage.h"
+#include "TextsModel.h"
 #include "TextsTable.h"
 #include "TrainerLauncher.h"
 
@@ -34,6 +36,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QInputDialog>
+#include <QItemSelectionModel>
 #include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
@@ -61,8 +64,11 @@ QDockWidget *dock(QMainWindow *window, const QString &title, QWidget *content, Q
 } // namespace
 
 EditorWindow::EditorWindow()
-    : m_autosave(m_document), m_pages(new QStackedWidget), m_start(new StartPage), m_outline(new OutlineView(m_document)), m_view(new PhotographView), m_placePanel(new PlacePanel(m_document)),
-      m_texts(new TextsTable(m_document)), m_checks(new ChecksPanel(m_document)), m_banner(new QLabel),
+    : m_autosave(m_document), m_courseModel(new CourseModel(m_document, this)),
+      m_textsModel(new TextsModel(m_document, this)), m_selection(new QItemSelectionModel(m_courseModel, this)),
+      m_pages(new QStackedWidget), m_start(new StartPage), m_outline(new OutlineView(m_courseModel)),
+      m_view(new PhotographView), m_placePanel(new PlacePanel(m_document)), m_texts(new TextsTable(m_textsModel)),
+      m_checks(new ChecksPanel(m_document)), m_banner(new QLabel),
       m_playLanguage(new QComboBox)
 {
     setObjectName(QStringLiteral("KelvoraEditor"));
@@ -121,12 +127,23 @@ EditorWindow::EditorWindow()
     connect(&m_document, &CourseDocument::changed, this, &EditorWindow::courseChanged, Qt::QueuedConnection);
     connect(&m_document.undoStack(), &QUndoStack::cleanChanged, this, &EditorWindow::updateTitle);
     connect(&m_document, &CourseDocument::saved, this, &EditorWindow::updateTitle);
-    connect(m_outline, &OutlineView::placeSelected, this, &EditorWindow::select);
-    connect(m_outline, &OutlineView::moveRequested, this, [this](CoursePlace from, int to) {
-        if (!m_document.isReadOnly() && (from.step < 0 ? from.screen : from.step) != to)
-            m_document.undoStack().push(new MoveEdit(m_document, from, to));
+    m_outline->setSelectionModel(m_selection);
+    connect(m_selection, &QItemSelectionModel::currentChanged, this, [this](const QModelIndex &current) {
+        if (m_showing)
+            return;
+        // A group's or the sequence's target is edited on its screen; a screen's row shows its steps' targets.
+        const CoursePlace place = m_courseModel->placeOf(current);
+        m_showing = true;
+        select(place);
+        if (place.isScreen())
+            m_placePanel->screenPanel()->selectLook(m_courseModel->lookTargetOf(current));
+        m_showing = false;
     });
-    connect(m_outline, &OutlineView::moveToScreenRequested, this, &EditorWindow::moveStepToScreenAt);
+    connect(m_view, &PhotographView::targetChosen, this, [this](int index) {
+        const QModelIndex step = m_courseModel->indexOf(CoursePlace{m_place.screen, index});
+        if (step.isValid())
+            m_selection->setCurrentIndex(step, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    });
     connect(m_checks, &ChecksPanel::placeRequested, this, &EditorWindow::select);
     connect(m_checks, &ChecksPanel::checked, this, [this](int findings) {
         statusBar()->showMessage(findings ? tr("%n finding(s)", nullptr, findings) : tr("No problems found"));
@@ -194,8 +211,10 @@ void EditorWindow::buildActions()
                }),
         action(edit, tr("De&lete"), QKeySequence(QStringLiteral("Ctrl+Del")),
                [this] {
-                   if (m_place.screen >= 0)
-                       m_document.undoStack().push(new DeleteEdit(m_document, m_place));
+                   // What the outline has selected: a screen, a step, a group or one of its targets.
+                   const QModelIndex current = m_selection->currentIndex();
+                   if (current.isValid())
+                       m_courseModel->removeRows(current.row(), 1, current.parent());
                }),
         action(edit, tr("Move &up"), QKeySequence(QStringLiteral("Ctrl+Shift+Up")), [this] { moveSelected(-1); }),
         action(edit, tr("Move do&wn"), QKeySequence(QStringLiteral("Ctrl+Shift+Down")),
@@ -204,6 +223,8 @@ void EditorWindow::buildActions()
                [this] { m_placePanel->choosePhotograph(); }),
         action(edit, tr("S&ound file..."), QKeySequence(QStringLiteral("Ctrl+Shift+O")),
                [this] { m_placePanel->chooseSound(); }),
+        action(edit, tr("&Recording file..."), QKeySequence(QStringLiteral("Ctrl+Shift+R")),
+               &EditorWindow::chooseRecording),
         action(edit, tr("Add &language..."), QKeySequence(QStringLiteral("Ctrl+Shift+L")),
                &EditorWindow::addLanguage),
         action(edit, tr("Re&name language..."), QKeySequence(), &EditorWindow::renameLanguage),
@@ -249,7 +270,13 @@ void EditorWindow::buildActions()
     action(go, tr("&Texts"), QKeySequence(QStringLiteral("Ctrl+3")), [this] {
         // The place's own text: the step's, else the screen's.
         m_texts->setFocus();
-        m_texts->setCurrentCell(m_place.isStep() ? 3 : (m_place.isScreen() ? 1 : 0), 0);
+        QString context = QStringLiteral("title");
+        if (m_place.screen >= 0) {
+            const AuthorScreen &screen = m_document.authorCourse().screens[m_place.screen];
+            context = m_place.isStep() ? screen.id + u'/' + screen.steps[m_place.step].id : screen.id;
+        }
+        const int row = m_texts->rowOf(context);
+        m_texts->setCurrentIndex(m_texts->model()->index(std::max(0, row), 0));
     });
     action(go, tr("&Checks"), QKeySequence(QStringLiteral("Ctrl+4")), [this] { m_checks->setFocus(); });
     action(go, tr("Play s&ound"), QKeySequence(QStringLiteral("Ctrl+P")), [this] { m_placePanel->playSound(); });
@@ -412,7 +439,6 @@ void EditorWindow::courseChanged(CoursePlace place)
         m_place = place;
     if (m_place.screen >= int(m_document.screens().size()))
         m_place = {};
-    m_outline->rebuild();
     const QString current = m_playLanguage->currentText();
     m_playLanguage->clear();
     m_playLanguage->addItems(m_document.languageTags());
@@ -423,6 +449,26 @@ void EditorWindow::courseChanged(CoursePlace place)
     updateTitle();
 }
 
+void EditorWindow::chooseRecording()
+{
+    // For the texts table's recording cell, in its language.
+    const QModelIndex cell = m_texts->currentIndex();
+    if (!cell.isValid() || !cell.data(TextsModel::ContextRole).toString().endsWith(QLatin1String("/narration"))) {
+        statusBar()->showMessage(tr("Choose a recording's cell in the texts table first"), 4000);
+        return;
+    }
+    const QString path = QFileDialog::getOpenFileName(this, tr("Recording"), m_document.folder(),
+                                                      tr("Recordings (*.wav *.ogg);;All files (*)"));
+    if (path.isEmpty())
+        return;
+    QString error;
+    const QString name = m_document.bringIn(path, QStringLiteral("sounds"), &error);
+    if (name.isEmpty())
+        reportProblem(error);
+    else
+        m_texts->model()->setData(cell, name);
+}
+
 void EditorWindow::select(CoursePlace place)
 {
     m_place = place;
@@ -431,9 +477,18 @@ void EditorWindow::select(CoursePlace place)
 
 void EditorWindow::showSelection()
 {
-    m_outline->select(m_place);
     m_texts->showPlace(m_place);
     m_placePanel->showPlace(m_place);
+    // The outline shows what the fields show: the place, or the look-only target chosen on its screen.
+    const bool fromOutline = std::exchange(m_showing, true);
+    const LookTarget look = m_place.isScreen() ? m_placePanel->screenPanel()->look() : LookTarget{};
+    QModelIndex shown = m_courseModel->indexOf(m_place.screen, look);
+    if (!shown.isValid())
+        shown = m_courseModel->indexOf(m_place);
+    if (!fromOutline && m_selection->currentIndex() != shown)
+        m_selection->setCurrentIndex(shown, shown.isValid() ? QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows
+                                                            : QItemSelectionModel::Clear);
+    m_showing = fromOutline;
     if (m_place.screen < 0) {
         m_view->setPhotograph({});
         m_view->setTargets({}, -1);

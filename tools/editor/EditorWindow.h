@@ -9,6 +9,7 @@
 #include <functional>
 
 class QComboBox;
+class QItemSelectionModel;
 class QDockWidget;
 class QLabel;
 class QMenu;
@@ -17,10 +18,12 @@ class QStackedWidget;
 namespace kelvora {
 
 class ChecksPanel;
+class CourseModel;
 class OutlineView;
 class PhotographView;
 class PlacePanel;
 class StartPage;
+class TextsModel;
 class TextsTable;
 
 // The course editor's window: the outline on the left, the photograph with its
@@ -56,6 +59,10 @@ public:
     CoursePlace selectedPlace() const { return m_place; }
 
     CourseDocument &document() { return m_document; }
+    CourseModel *courseModel() const { return m_courseModel; }
+    TextsModel *textsModel() const { return m_textsModel; }
+    // What is selected, for the outline and the photograph alike.
+    QItemSelectionModel *selection() const { return m_selection; }
     OutlineView *outline() const { return m_outline; }
     PhotographView *photograph() const { return m_view; }
     TextsTable *texts() const { return m_texts; }
@@ -74,6 +81,7 @@ private:
     void addScreen();
     void addStep();
     void addLanguage();
+    void chooseRecording();
     void moveSelected(int by);
     void addDrawnTarget(const QJsonObject &target);
     QJsonArray stepsOnClipboard();
@@ -108,6 +116,10 @@ private:
     Asker m_ask;
     bool m_askingAboutDisk = false;
     CoursePlace m_place;
+    CourseModel *m_courseModel;
+    TextsModel *m_textsModel;
+    QItemSelectionModel *m_selection;
+    bool m_showing = false; // while the outline's selection and the rest are set to each other
     QStackedWidget *m_pages;
     StartPage *m_start;
     QList<QDockWidget *> m_docks;

@@ -1,43 +1,23 @@
 #pragma once
 
-#include "CoursePlace.h"
-
-#include <QTreeWidget>
+#include <QTreeView>
 
 namespace kelvora {
 
-class CourseDocument;
+class CourseModel;
 
-// The course's screens and their steps, each with a thumbnail of its photograph.
-// Dragging a screen or a step asks for it to be moved; the list itself changes
-// only when the course does.
-class OutlineView : public QTreeWidget {
+// The course model as a tree: screens with their steps, groups, sequence and
+// throttle, each screen and step with a thumbnail of its photograph. A drag
+// moves a screen or step through the model, which keeps its rules.
+class OutlineView : public QTreeView {
     Q_OBJECT
 public:
-    explicit OutlineView(const CourseDocument &document, QWidget *parent = nullptr);
-
-    void rebuild();
-    void select(CoursePlace place);
-    CoursePlace selectedPlace() const;
-
-signals:
-    void placeSelected(kelvora::CoursePlace place);
-    void moveRequested(kelvora::CoursePlace from, int to);
-    // A step dropped on another screen or one of its steps: to the end of that screen.
-    void moveToScreenRequested(kelvora::CoursePlace step, int screen);
+    explicit OutlineView(CourseModel *model, QWidget *parent = nullptr);
 
 protected:
     void dropEvent(QDropEvent *event) override;
     // A press below the items selects the course itself.
     void mousePressEvent(QMouseEvent *event) override;
-
-private:
-    QIcon thumbnail(const QString &photograph);
-    static CoursePlace placeOf(const QTreeWidgetItem *item);
-
-    const CourseDocument &m_document;
-    QHash<QString, QIcon> m_thumbnails; // by path and modification time
-    bool m_rebuilding = false;
 };
 
 } // namespace kelvora

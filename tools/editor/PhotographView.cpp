@@ -257,6 +257,20 @@ void PhotographView::mousePressEvent(QMouseEvent *event)
     event->accept();
 }
 
+void PhotographView::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    for (QGraphicsItem *item : items(event->pos())) {
+        for (QGraphicsItem *at = item; at; at = at->parentItem()) {
+            if (const qsizetype index = m_targets.indexOf(qobject_cast<TargetItem *>(at->toGraphicsObject())); index >= 0) {
+                emit targetChosen(int(index));
+                event->accept();
+                return;
+            }
+        }
+    }
+    QGraphicsView::mouseDoubleClickEvent(event);
+}
+
 void PhotographView::mouseMoveEvent(QMouseEvent *event)
 {
     if (m_panning) {

@@ -46,6 +46,8 @@ signals:
     void photographDropped(const QString &path);
     // A new target drawn by a drag on the photograph, in its pixels.
     void targetDrawn(const QJsonObject &target);
+    // A target double-clicked: the author asks for it (its step) to be the selected one.
+    void targetChosen(int index);
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
@@ -53,6 +55,7 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
     void wheelEvent(QWheelEvent *event) override;
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dragMoveEvent(QDragMoveEvent *event) override;

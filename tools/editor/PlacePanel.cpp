@@ -4,6 +4,7 @@
 #include "CourseDocument.h"
 #include "CourseEdits.h"
 #include "CourseFiles.h"
+#include "CourseModel.h"
 #include "ScreenPanel.h"
 
 #include "content/ContentPath.h"
@@ -66,26 +67,6 @@ QJsonObject reshapedTarget(const QJsonObject &target, const QString &shape)
         return {{shape, QJsonArray{qRound(box.center().x()), qRound(box.center().y()), r}}};
     }
     return {{shape, QJsonArray{qRound(box.x()), qRound(box.y()), qRound(box.width()), qRound(box.height())}}};
-}
-
-QString idProblem(const QJsonArray &siblings, const QString &id, const QString &another)
-{
-    static const QRegularExpression wellFormed(QStringLiteral("^[A-Za-z0-9._-]+$"));
-    if (!wellFormed.match(id).hasMatch())
-        return QCoreApplication::translate("kelvora::PlacePanel", "'%1': an id is made of letters, digits, '-', '_' and '.'").arg(id);
-    for (const QJsonValue &sibling : siblings) {
-        if (sibling[QStringLiteral("id")].toString() == id)
-            return QCoreApplication::translate("kelvora::PlacePanel", "'%1': another %2 has this id").arg(id, another);
-    }
-    return {};
-}
-
-QString idProblem(const CourseDocument &document, CoursePlace place, const QString &id)
-{
-    if (place.isStep())
-        return idProblem(document.screen(place.screen).value(QStringLiteral("steps")).toArray(), id,
-                         QCoreApplication::translate("kelvora::PlacePanel", "step of the screen"));
-    return idProblem(document.screens(), id, QCoreApplication::translate("kelvora::PlacePanel", "screen"));
 }
 
 QJsonObject middleTarget(const QString &photographPath)
@@ -166,7 +147,10 @@ PlacePanel::PlacePanel(CourseDocument &document, QWidget *parent)
         if (id == before)
             return;
         // The course's id is a URI or URN; a screen's or step's is a plain name.
-        const QString problem = m_place.screen >= 0 ? idProblem(m_document, m_place, id)
+        const QString problem = m_place.screen >= 0
+                                    ? CourseModel::idProblem(m_document.authorCourse(),
+                                                             m_place.isStep() ? CourseModel::Kind::Step : CourseModel::Kind::Screen,
+                                                             m_place.screen, m_place.step, id)
                                 : id.isEmpty() || id.contains(QRegularExpression(QStringLiteral("\\s")))
                                     ? tr("'%1': the course's id is a URI or URN, such as urn:example:courses:mine").arg(id)
                                     : QString();

@@ -67,10 +67,6 @@ private:
 
 // A target of that shape in the place and size of the given one.
 QJsonObject reshapedTarget(const QJsonObject &target, const QString &shape);
-// Why the id cannot be the place's ("" when it can): ill-formed, or another's.
-QString idProblem(const CourseDocument &document, CoursePlace place, const QString &id);
-// The same among any list of objects with ids; `another` names them ("step of the screen").
-QString idProblem(const QJsonArray &siblings, const QString &id, const QString &another);
 // A new target: a square in the middle of the photograph it lies on.
 QJsonObject middleTarget(const QString &photographPath);
 // The shape a target object has ("rectangle", "circle", "oval"; "" for none).

@@ -3,6 +3,7 @@
 #include "CourseDocument.h"
 #include "CourseEdits.h"
 #include "CourseFiles.h"
+#include "CourseModel.h"
 #include "PlacePanel.h"
 
 #include <QComboBox>
@@ -304,7 +305,7 @@ void ScreenPanel::renameGroup()
     const QString id = m_groupId->text().trimmed();
     if (id == before)
         return;
-    const QString why = idProblem(groups, id, tr("group of the screen"));
+    const QString why = CourseModel::idProblem(m_document.authorCourse(), CourseModel::Kind::Group, m_screen, m_look.group, id);
     if (!why.isEmpty()) {
         m_groupId->setText(before);
         emit problem(why);

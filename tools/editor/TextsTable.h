@@ -3,50 +3,50 @@
 #include "CoursePlace.h"
 
 #include <QEvent>
-#include <QTableWidget>
+#include <QPersistentModelIndex>
+#include <QTableView>
+
+class QSortFilterProxyModel;
 
 namespace kelvora {
 
-class CourseDocument;
+class TextsModel;
 
-// The texts of the selected place in every language of the course, side by side,
-// each text with a row below it that says whether it fits the trainer's label,
-// kept up to date while the author types.
-class TextsTable : public QTableWidget {
+// The texts model's rows that belong to the selected place and the course, in
+// every language side by side. A text shown in the explanation label carries
+// its fit mark under it, kept up to date while the author types.
+class TextsTable : public QTableView {
     Q_OBJECT
 public:
-    explicit TextsTable(CourseDocument &document, QWidget *parent = nullptr);
+    explicit TextsTable(TextsModel *texts, QWidget *parent = nullptr);
 
     void showPlace(CoursePlace place);
-    void refresh();
-    // For the delegate: the text being typed in that cell.
-    void typing(int row, int column, const QString &text);
+    // The shown row of a text ("prestart/battery"), -1 when it is not shown.
+    int rowOf(const QString &context) const;
+    // For the delegate: the text being typed in that cell, and the mark it gets.
+    void typing(const QModelIndex &index, const QString &text);
+    void typed() { m_typing = QPersistentModelIndex(); }
+    QString fitMark(const QModelIndex &index) const;
 
-    // Typing on a cell that takes no text must not jump to another that starts with the letter.
+    // Typing on a cell must not jump to another that starts with the letter.
     void keyboardSearch(const QString &) override {}
 
 protected:
     void changeEvent(QEvent *event) override
     {
-        QTableWidget::changeEvent(event);
+        QTableView::changeEvent(event);
         if (event->type() == QEvent::PaletteChange)
-            refresh(); // the marks' colours follow a light or dark palette
+            viewport()->update(); // the marks' colours follow a light or dark palette
     }
-private:
-    struct Row {
-        CoursePlace place;
-        QString field;   // "title", "text" or "sequence/text"
-        QString caption; // the row's header
-        bool measured;   // shown in the explanation label: a fit row follows
-    };
-    void commit(QTableWidgetItem *item);
-    QJsonObject textsOf(CoursePlace place, const QString &field) const;
-    void setFit(int row, int column, const QString &text);
 
-    CourseDocument &m_document;
+private:
+    QSortFilterProxyModel *m_shown;
     CoursePlace m_place;
-    QList<Row> m_rows; // per table row; fit rows have an empty field
-    bool m_refreshing = false;
+    QPersistentModelIndex m_typing;
+    QString m_typingText;
 };
+
+// A fit mark's colour on the palette's base: its hue kept, readable on light and dark.
+QColor fitMarkColour(const QString &mark, const QColor &base);
 
 } // namespace kelvora

@@ -92,6 +92,32 @@ QList<AuthorText> authorTexts(const AuthorCourse &course)
     return texts;
 }
 
+QList<AuthorText> authorTextFields(const AuthorCourse &course)
+{
+    QList<AuthorText> texts;
+    AuthorCourse copy = course;
+    walkTexts(copy, [&texts](AuthorText text, Texts &map) {
+        text.texts = map;
+        texts << text;
+    });
+    return texts;
+}
+
+bool editAuthorText(AuthorCourse &course, const QString &context, const QString &tag, const QString &text)
+{
+    bool found = false;
+    walkTexts(course, [&](const AuthorText &at, Texts &map) {
+        if (at.context == context && !found) {
+            if (text.isEmpty())
+                map.remove(tag);
+            else
+                map.insert(tag, text);
+            found = true;
+        }
+    });
+    return found;
+}
+
 bool setAuthorText(AuthorCourse &course, const QString &context, const QString &tag, const QString &text)
 {
     bool found = false;

@@ -23,6 +23,12 @@ struct AuthorText {
 // the trainer's own words are not text maps; see captionTexts().
 QList<AuthorText> authorTexts(const AuthorCourse &course);
 
+// Every text field of the course in the same order, also those with no text yet (an editor offers them all).
+QList<AuthorText> authorTextFields(const AuthorCourse &course);
+// Sets the text of that context in one language, also in a field with no text yet; an empty text removes the
+// language's text. False when the course has no such field.
+bool editAuthorText(AuthorCourse &course, const QString &context, const QString &tag, const QString &text);
+
 // Sets the text of that context in one language; false when the course has no text of that context.
 bool setAuthorText(AuthorCourse &course, const QString &context, const QString &tag, const QString &text);
 

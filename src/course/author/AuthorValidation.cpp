@@ -17,6 +17,12 @@
 
 namespace kelvora {
 
+bool isWellFormedId(const QString &id)
+{
+    static const QRegularExpression wellFormed(QStringLiteral("^[A-Za-z0-9._-]+$"));
+    return wellFormed.match(id).hasMatch();
+}
+
 namespace {
 using Severity = AuthorProblem::Severity;
 
@@ -24,12 +30,6 @@ using Severity = AuthorProblem::Severity;
 constexpr int LongestLabel = 80;
 constexpr int LongestDescription = 400;
 constexpr int LongestCaption = 60;
-
-bool isWellFormedId(const QString &id)
-{
-    static const QRegularExpression wellFormed(QStringLiteral("^[A-Za-z0-9._-]+$"));
-    return wellFormed.match(id).hasMatch();
-}
 
 class Validation {
 public:

@@ -48,6 +48,9 @@ struct AuthorValidationOptions {
 // is anything that is not a regular file, said as what it is.
 QList<AuthorProblem> validateAuthorCourse(const AuthorCourse &course, const AuthorValidationOptions &options = {});
 
+// A screen's, step's or group's id: letters, digits, '-', '_' and '.' only.
+bool isWellFormedId(const QString &id);
+
 // The size of the author's photograph as the trainer shows it (EXIF orientation applied); invalid when it
 // cannot be read.
 QSize authorPhotographSize(const QString &path);

@@ -1,10 +1,15 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
 <TS version="2.1" language="de" sourcelanguage="en">
 <context>
     <name>kelvora::Autosave</name>
     <message>
-        <source>The unsaved changes could not be kept in %1 (%2)</source>
-        <translation>Die ungespeicherten Änderungen konnten nicht in %1 aufbewahrt werden (%2)</translation>
+        <source>The unsaved changes could not be kept in %1</source>
+        <translation>Die ungespeicherten Änderungen konnten nicht in %1 aufbewahrt werden</translation>
+    </message>
+    <message>
+        <source>The unsaved changes could not be kept: %1</source>
+        <translation>Die ungespeicherten Änderungen konnten nicht aufbewahrt werden: %1</translation>
     </message>
 </context>
 <context>
@@ -16,6 +21,10 @@
     <message>
         <source>No problems found.</source>
         <translation>Keine Probleme gefunden.</translation>
+    </message>
+    <message>
+        <source>Not checked in the editor: %1</source>
+        <translation>Im Editor nicht geprüft: %1</translation>
     </message>
 </context>
 <context>
@@ -60,16 +69,8 @@
         <translation>%1: kann nicht gelesen werden (%2)</translation>
     </message>
     <message>
-        <source>%1: not JSON (%2 at byte %3)</source>
-        <translation>%1: kein JSON (%2 bei Byte %3)</translation>
-    </message>
-    <message>
-        <source>%1: not a course (the file holds no JSON object)</source>
-        <translation>%1: kein Kurs (die Datei enthält kein JSON-Objekt)</translation>
-    </message>
-    <message>
-        <source>%1 is a format 1 course: the editor shows it but cannot save it. Only format 2 courses ("format": 2) are edited.</source>
-        <translation>%1 ist ein Kurs im Format 1: Der Editor zeigt ihn, kann ihn aber nicht speichern. Nur Kurse im Format 2 ("format": 2) werden bearbeitet.</translation>
+        <source>%1 is a format 1 course: the editor shows it but cannot save it. Only format 2 courses (&quot;format&quot;: 2) are edited.</source>
+        <translation>%1 ist ein Kurs im Format 1: Der Editor zeigt ihn, kann ihn aber nicht speichern. Nur Kurse im Format 2 (&quot;format&quot;: 2) werden bearbeitet.</translation>
     </message>
     <message>
         <source>%1 was changed on disk since it was opened: not saved</source>
@@ -78,10 +79,6 @@
     <message>
         <source>%1: not saved (the folder %2 cannot be made)</source>
         <translation>%1: nicht gespeichert (der Ordner %2 kann nicht angelegt werden)</translation>
-    </message>
-    <message>
-        <source>%1: not saved (%2); the file on disk is as it was</source>
-        <translation>%1: nicht gespeichert (%2); die Datei auf dem Datenträger ist unverändert</translation>
     </message>
     <message>
         <source>%1: not saved (%2 cannot be copied to %3); the file on disk is as it was</source>
@@ -204,6 +201,124 @@
     <message>
         <source>(none)</source>
         <translation>(keiner)</translation>
+    </message>
+</context>
+<context>
+    <name>kelvora::CourseModel</name>
+    <message>
+        <source>circle at %1, %2, radius %3</source>
+        <translation>Kreis bei %1, %2, Radius %3</translation>
+    </message>
+    <message>
+        <source>oval %1, %2, %3 x %4</source>
+        <translation>Oval %1, %2, %3 x %4</translation>
+    </message>
+    <message>
+        <source>rectangle %1, %2, %3 x %4</source>
+        <translation>Rechteck %1, %2, %3 x %4</translation>
+    </message>
+    <message>
+        <source>Look at %1</source>
+        <translation>Ansehen: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Sequence of %n photograph(s)</source>
+        <translation>
+            <numerusform>Folge von %n Foto</numerusform>
+            <numerusform>Folge von %n Fotos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Throttle</source>
+        <translation>Gashebel</translation>
+    </message>
+    <message>
+        <source>Target %1</source>
+        <translation>Ziel %1</translation>
+    </message>
+    <message>
+        <source>Watched target</source>
+        <translation>Beobachtetes Ziel</translation>
+    </message>
+    <message>
+        <source>Finger lift</source>
+        <translation>Fingerhebel</translation>
+    </message>
+    <message>
+        <source>Screens and steps</source>
+        <translation>Bildschirme und Schritte</translation>
+    </message>
+    <message>
+        <source>Target</source>
+        <translation>Ziel</translation>
+    </message>
+    <message>
+        <source>screen</source>
+        <translation>Bildschirm</translation>
+    </message>
+    <message>
+        <source>step</source>
+        <translation>Schritt</translation>
+    </message>
+    <message>
+        <source>group</source>
+        <translation>Gruppe</translation>
+    </message>
+    <message>
+        <source>Rename %1</source>
+        <translation>%1 umbenennen</translation>
+    </message>
+    <message>
+        <source>Move screen</source>
+        <translation>Bildschirm verschieben</translation>
+    </message>
+    <message>
+        <source>Move step to another screen</source>
+        <translation>Schritt auf einen anderen Bildschirm verschieben</translation>
+    </message>
+    <message>
+        <source>Move step</source>
+        <translation>Schritt verschieben</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos;: an id is made of letters, digits, &apos;-&apos;, &apos;_&apos; and &apos;.&apos;</source>
+        <translation>„%1“: Eine Kennung besteht aus Buchstaben, Ziffern, „-“, „_“ und „.“</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos;: another screen has this id</source>
+        <translation>„%1“: Diese Kennung hat schon ein anderer Bildschirm</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos;: a step of the screen has this id</source>
+        <translation>„%1“: Diese Kennung hat schon ein Schritt des Bildschirms</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos;: a group of the screen has this id</source>
+        <translation>„%1“: Diese Kennung hat schon eine Gruppe des Bildschirms</translation>
+    </message>
+    <message>
+        <source>Delete screen</source>
+        <translation>Bildschirm löschen</translation>
+    </message>
+    <message>
+        <source>Delete step</source>
+        <translation>Schritt löschen</translation>
+    </message>
+    <message>
+        <source>Delete group</source>
+        <translation>Gruppe löschen</translation>
+    </message>
+    <message>
+        <source>Delete group target</source>
+        <translation>Gruppenziel löschen</translation>
+    </message>
+    <message>
+        <source>Delete watched target</source>
+        <translation>Beobachtetes Ziel löschen</translation>
+    </message>
+    <message>
+        <source>Delete finger lift</source>
+        <translation>Fingerhebel löschen</translation>
     </message>
 </context>
 <context>
@@ -401,7 +516,7 @@
         <translation>&amp;Name auf dem Startbildschirm</translation>
     </message>
     <message>
-        <source>'%1' is not a new language tag (such as de or pt-BR)</source>
+        <source>&apos;%1&apos; is not a new language tag (such as de or pt-BR)</source>
         <translation>„%1“ ist kein neues Sprachkürzel (wie de oder pt-BR)</translation>
     </message>
     <message>
@@ -477,7 +592,7 @@
         <translation>&amp;Abbrechen</translation>
     </message>
     <message>
-        <source>No difference in the course's contents.</source>
+        <source>No difference in the course&apos;s contents.</source>
         <translation>Kein Unterschied im Inhalt des Kurses.</translation>
     </message>
     <message>
@@ -490,7 +605,10 @@
     </message>
     <message numerus="yes">
         <source>%n finding(s)</source>
-        <translation><numerusform>%n Befund</numerusform><numerusform>%n Befunde</numerusform></translation>
+        <translation>
+            <numerusform>%n Befund</numerusform>
+            <numerusform>%n Befunde</numerusform>
+        </translation>
     </message>
     <message>
         <source>Screens from p&amp;hotographs...</source>
@@ -584,6 +702,41 @@
         <source>Steps from photographs</source>
         <translation>Schritte aus Fotos</translation>
     </message>
+    <message>
+        <source>Remove &amp;unused files...</source>
+        <translation>&amp;Unbenutzte Dateien entfernen...</translation>
+    </message>
+    <message>
+        <source>&amp;Recording file...</source>
+        <translation>&amp;Aufnahmedatei...</translation>
+    </message>
+    <message>
+        <source>Choose a recording&apos;s cell in the texts table first</source>
+        <translation>Zuerst die Zelle einer Aufnahme in der Texttabelle wählen</translation>
+    </message>
+    <message>
+        <source>Recording</source>
+        <translation>Aufnahme</translation>
+    </message>
+    <message>
+        <source>Recordings (*.wav *.ogg);;All files (*)</source>
+        <translation>Aufnahmen (*.wav *.ogg);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>No unused pictures or sounds in %1</source>
+        <translation>Keine unbenutzten Bilder oder Töne in %1</translation>
+    </message>
+    <message>
+        <source>Remove unused files</source>
+        <translation>Unbenutzte Dateien entfernen</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n picture(s) or sound(s) in the course&apos;s folder are named neither by the saved course nor by the one you are editing. Remove them?</source>
+        <translation>
+            <numerusform>%n Bild oder Ton im Ordner des Kurses wird weder vom gespeicherten noch vom bearbeiteten Kurs genannt. Entfernen?</numerusform>
+            <numerusform>%n Bilder oder Töne im Ordner des Kurses werden weder vom gespeicherten noch vom bearbeiteten Kurs genannt. Entfernen?</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>kelvora::OutlineView</name>
@@ -593,68 +746,7 @@
     </message>
 </context>
 <context>
-    <name>kelvora::PhotographView</name>
-    <message>
-        <source>Explanation</source>
-        <translation>Erklärung</translation>
-    </message>
-    <message>
-        <source>Exit</source>
-        <translation>Beenden</translation>
-    </message>
-    <message>
-        <source>Inset</source>
-        <translation>Einsatzbild</translation>
-    </message>
-    <message>
-        <source>Continue</source>
-        <translation>Weiter</translation>
-    </message>
-    <message>
-        <source>No photograph yet: drop a picture file here.</source>
-        <translation>Noch kein Foto: Bilddatei hier ablegen.</translation>
-    </message>
-    <message>
-        <source>Photograph not found:
-%1</source>
-        <translation>Foto nicht gefunden:
-%1</translation>
-    </message>
-    <message>
-        <source>Photograph cannot be read:
-%1
-%2</source>
-        <translation>Foto kann nicht gelesen werden:
-%1
-%2</translation>
-    </message>
-    <message>
-        <source>centre %1, %2  radius %3</source>
-        <translation>Mitte %1, %2  Radius %3</translation>
-    </message>
-    <message>
-        <source>%1, %2  %3 × %4</source>
-        <translation>%1, %2  %3 × %4</translation>
-    </message>
-</context>
-<context>
     <name>kelvora::PlacePanel</name>
-    <message>
-        <source>'%1': an id is made of letters, digits, '-', '_' and '.'</source>
-        <translation>„%1“: Eine Kennung besteht aus Buchstaben, Ziffern, „-“, „_“ und „.“</translation>
-    </message>
-    <message>
-        <source>'%1': another %2 has this id</source>
-        <translation>„%1“: Diese Kennung hat schon ein anderer %2</translation>
-    </message>
-    <message>
-        <source>step of the screen</source>
-        <translation>Schritt des Bildschirms</translation>
-    </message>
-    <message>
-        <source>screen</source>
-        <translation>Bildschirm</translation>
-    </message>
     <message>
         <source>&amp;Play</source>
         <translation>&amp;Abspielen</translation>
@@ -704,7 +796,7 @@
         <translation>Foto</translation>
     </message>
     <message>
-        <source>'%1': the course's id is a URI or URN, such as urn:example:courses:mine</source>
+        <source>&apos;%1&apos;: the course&apos;s id is a URI or URN, such as urn:example:courses:mine</source>
         <translation>„%1“: Die Kennung des Kurses ist eine URI oder URN, etwa urn:example:courses:mine</translation>
     </message>
     <message>
@@ -712,7 +804,7 @@
         <translation>Das Foto, das der Druck hinterlässt, oder eines je Druck</translation>
     </message>
     <message>
-        <source>The screen's photograph</source>
+        <source>The screen&apos;s photograph</source>
         <translation>Das Foto des Bildschirms</translation>
     </message>
     <message>
@@ -787,7 +879,7 @@
         <translation>Triebwerksschleife</translation>
     </message>
     <message>
-        <source>The timed sequence's photographs, shown one per period after the last step</source>
+        <source>The timed sequence&apos;s photographs, shown one per period after the last step</source>
         <translation>Die Fotos des zeitgesteuerten Ablaufs, eines je Takt nach dem letzten Schritt</translation>
     </message>
     <message>
@@ -847,7 +939,7 @@
         <translation>Ablauf: %1 Fotos...</translation>
     </message>
     <message>
-        <source>(the steps' targets)</source>
+        <source>(the steps&apos; targets)</source>
         <translation>(die Ziele der Schritte)</translation>
     </message>
     <message>
@@ -859,11 +951,7 @@
         <translation>vom Ablauf beobachtet</translation>
     </message>
     <message>
-        <source>group of the screen</source>
-        <translation>Gruppe des Bildschirms</translation>
-    </message>
-    <message>
-        <source>The sequence's photographs, in order</source>
+        <source>The sequence&apos;s photographs, in order</source>
         <translation>Die Fotos des Ablaufs, der Reihe nach</translation>
     </message>
 </context>
@@ -922,7 +1010,7 @@
     </message>
 </context>
 <context>
-    <name>kelvora::TextsTable</name>
+    <name>kelvora::TextsModel</name>
     <message>
         <source>Start button</source>
         <translation>Start-Schaltfläche</translation>
@@ -948,40 +1036,95 @@
         <translation>Nachweiszeile</translation>
     </message>
     <message>
-        <source>Texts</source>
-        <translation>Texte</translation>
+        <source>title</source>
+        <translation>Titel</translation>
     </message>
     <message>
-        <source>Screen title</source>
-        <translation>Titel des Bildschirms</translation>
+        <source>description</source>
+        <translation>Beschreibung</translation>
     </message>
     <message>
-        <source>Screen text</source>
-        <translation>Text des Bildschirms</translation>
+        <source>loop caption</source>
+        <translation>Untertitel der Tonschleife</translation>
     </message>
     <message>
-        <source>Step %1 text</source>
-        <translation>Text von Schritt %1</translation>
+        <source>label</source>
+        <translation>Bezeichnung</translation>
     </message>
     <message>
-        <source>Sequence text</source>
-        <translation>Text des Ablaufs</translation>
+        <source>sound caption</source>
+        <translation>Untertitel des Tons</translation>
     </message>
     <message>
-        <source>Course title</source>
-        <translation>Titel des Kurses</translation>
+        <source>caption at half</source>
+        <translation>Untertitel bei halber Stellung</translation>
     </message>
     <message>
-        <source>Empty: the trainer's own caption for %1</source>
+        <source>caption at IDLE</source>
+        <translation>Untertitel bei IDLE</translation>
+    </message>
+    <message>
+        <source>recording (sound file)</source>
+        <translation>Aufnahme (Tondatei)</translation>
+    </message>
+    <message>
+        <source>Course</source>
+        <translation>Kurs</translation>
+    </message>
+    <message>
+        <source>%1: text</source>
+        <translation>%1: Text</translation>
+    </message>
+    <message>
+        <source>A recording of the text in %1 (a WAV or OGG file in the course&apos;s folder), played instead of synthesised speech</source>
+        <translation>Eine Aufnahme des Textes in %1 (eine WAV- oder OGG-Datei im Ordner des Kurses), abgespielt statt synthetischer Sprache</translation>
+    </message>
+    <message>
+        <source>Empty: the trainer&apos;s own caption for %1</source>
         <translation>Leer: die eigene Beschriftung des Trainers für %1</translation>
+    </message>
+    <message>
+        <source>Missing in %1</source>
+        <translation>Fehlt in %1</translation>
     </message>
     <message>
         <source>missing</source>
         <translation>fehlt</translation>
     </message>
     <message>
-        <source>fit</source>
-        <translation>Passung</translation>
+        <source>Edit caption %1 (%2)</source>
+        <translation>Beschriftung %1 bearbeiten (%2)</translation>
+    </message>
+    <message>
+        <source>Edit %1 (%2)</source>
+        <translation>%1 bearbeiten (%2)</translation>
+    </message>
+    <message>
+        <source>Screen</source>
+        <translation>Bildschirm</translation>
+    </message>
+    <message>
+        <source>Step</source>
+        <translation>Schritt</translation>
+    </message>
+    <message>
+        <source>Sequence</source>
+        <translation>Folge</translation>
+    </message>
+    <message>
+        <source>Throttle</source>
+        <translation>Gashebel</translation>
+    </message>
+    <message>
+        <source>Inset</source>
+        <translation>Einschub</translation>
+    </message>
+</context>
+<context>
+    <name>kelvora::TextsTable</name>
+    <message>
+        <source>Texts</source>
+        <translation>Texte</translation>
     </message>
 </context>
 <context>

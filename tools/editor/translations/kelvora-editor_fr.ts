@@ -1,10 +1,15 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
 <TS version="2.1" language="fr" sourcelanguage="en">
 <context>
     <name>kelvora::Autosave</name>
     <message>
-        <source>The unsaved changes could not be kept in %1 (%2)</source>
-        <translation>Les modifications non enregistrées n'ont pas pu être conservées dans %1 (%2)</translation>
+        <source>The unsaved changes could not be kept in %1</source>
+        <translation>Les modifications non enregistrées n&apos;ont pas pu être conservées dans %1</translation>
+    </message>
+    <message>
+        <source>The unsaved changes could not be kept: %1</source>
+        <translation>Les modifications non enregistrées n&apos;ont pas pu être conservées : %1</translation>
     </message>
 </context>
 <context>
@@ -16,6 +21,10 @@
     <message>
         <source>No problems found.</source>
         <translation>Aucun problème trouvé.</translation>
+    </message>
+    <message>
+        <source>Not checked in the editor: %1</source>
+        <translation>Non vérifié dans l&apos;éditeur : %1</translation>
     </message>
 </context>
 <context>
@@ -60,16 +69,8 @@
         <translation>%1 : illisible (%2)</translation>
     </message>
     <message>
-        <source>%1: not JSON (%2 at byte %3)</source>
-        <translation>%1 : pas du JSON (%2 à l'octet %3)</translation>
-    </message>
-    <message>
-        <source>%1: not a course (the file holds no JSON object)</source>
-        <translation>%1 : pas un cours (le fichier ne contient aucun objet JSON)</translation>
-    </message>
-    <message>
-        <source>%1 is a format 1 course: the editor shows it but cannot save it. Only format 2 courses ("format": 2) are edited.</source>
-        <translation>%1 est un cours au format 1 : l'éditeur l'affiche mais ne peut pas l'enregistrer. Seuls les cours au format 2 ("format": 2) sont modifiés.</translation>
+        <source>%1 is a format 1 course: the editor shows it but cannot save it. Only format 2 courses (&quot;format&quot;: 2) are edited.</source>
+        <translation>%1 est un cours au format 1 : l&apos;éditeur l&apos;affiche mais ne peut pas l&apos;enregistrer. Seuls les cours au format 2 (&quot;format&quot;: 2) sont modifiés.</translation>
     </message>
     <message>
         <source>%1 was changed on disk since it was opened: not saved</source>
@@ -78,10 +79,6 @@
     <message>
         <source>%1: not saved (the folder %2 cannot be made)</source>
         <translation>%1 : non enregistré (impossible de créer le dossier %2)</translation>
-    </message>
-    <message>
-        <source>%1: not saved (%2); the file on disk is as it was</source>
-        <translation>%1 : non enregistré (%2) ; le fichier sur le disque est inchangé</translation>
     </message>
     <message>
         <source>%1: not saved (%2 cannot be copied to %3); the file on disk is as it was</source>
@@ -204,6 +201,124 @@
     <message>
         <source>(none)</source>
         <translation>(aucun)</translation>
+    </message>
+</context>
+<context>
+    <name>kelvora::CourseModel</name>
+    <message>
+        <source>circle at %1, %2, radius %3</source>
+        <translation>cercle en %1, %2, rayon %3</translation>
+    </message>
+    <message>
+        <source>oval %1, %2, %3 x %4</source>
+        <translation>ovale %1, %2, %3 x %4</translation>
+    </message>
+    <message>
+        <source>rectangle %1, %2, %3 x %4</source>
+        <translation>rectangle %1, %2, %3 x %4</translation>
+    </message>
+    <message>
+        <source>Look at %1</source>
+        <translation>Regarder : %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Sequence of %n photograph(s)</source>
+        <translation>
+            <numerusform>Suite de %n photo</numerusform>
+            <numerusform>Suite de %n photos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Throttle</source>
+        <translation>Manette des gaz</translation>
+    </message>
+    <message>
+        <source>Target %1</source>
+        <translation>Cible %1</translation>
+    </message>
+    <message>
+        <source>Watched target</source>
+        <translation>Cible surveillée</translation>
+    </message>
+    <message>
+        <source>Finger lift</source>
+        <translation>Levier de verrouillage</translation>
+    </message>
+    <message>
+        <source>Screens and steps</source>
+        <translation>Écrans et étapes</translation>
+    </message>
+    <message>
+        <source>Target</source>
+        <translation>Cible</translation>
+    </message>
+    <message>
+        <source>screen</source>
+        <translation>écran</translation>
+    </message>
+    <message>
+        <source>step</source>
+        <translation>étape</translation>
+    </message>
+    <message>
+        <source>group</source>
+        <translation>groupe</translation>
+    </message>
+    <message>
+        <source>Rename %1</source>
+        <translation>Renommer %1</translation>
+    </message>
+    <message>
+        <source>Move screen</source>
+        <translation>Déplacer l&apos;écran</translation>
+    </message>
+    <message>
+        <source>Move step to another screen</source>
+        <translation>Déplacer l&apos;étape vers un autre écran</translation>
+    </message>
+    <message>
+        <source>Move step</source>
+        <translation>Déplacer l&apos;étape</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos;: an id is made of letters, digits, &apos;-&apos;, &apos;_&apos; and &apos;.&apos;</source>
+        <translation>« %1 » : un identifiant se compose de lettres, de chiffres, de « - », « _ » et « . »</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos;: another screen has this id</source>
+        <translation>« %1 » : un autre écran porte cet identifiant</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos;: a step of the screen has this id</source>
+        <translation>« %1 » : une étape de l&apos;écran porte cet identifiant</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos;: a group of the screen has this id</source>
+        <translation>« %1 » : un groupe de l&apos;écran porte cet identifiant</translation>
+    </message>
+    <message>
+        <source>Delete screen</source>
+        <translation>Supprimer l&apos;écran</translation>
+    </message>
+    <message>
+        <source>Delete step</source>
+        <translation>Supprimer l&apos;étape</translation>
+    </message>
+    <message>
+        <source>Delete group</source>
+        <translation>Supprimer le groupe</translation>
+    </message>
+    <message>
+        <source>Delete group target</source>
+        <translation>Supprimer la cible du groupe</translation>
+    </message>
+    <message>
+        <source>Delete watched target</source>
+        <translation>Supprimer la cible surveillée</translation>
+    </message>
+    <message>
+        <source>Delete finger lift</source>
+        <translation>Supprimer le levier de verrouillage</translation>
     </message>
 </context>
 <context>
@@ -338,7 +453,7 @@
     </message>
     <message>
         <source>Play from &amp;here</source>
-        <translation>Jouer à partir d'&amp;ici</translation>
+        <translation>Jouer à partir d&apos;&amp;ici</translation>
     </message>
     <message>
         <source>Language to play in</source>
@@ -398,11 +513,11 @@
     </message>
     <message>
         <source>&amp;Name on the start screen</source>
-        <translation>&amp;Nom sur l'écran d'accueil</translation>
+        <translation>&amp;Nom sur l&apos;écran d&apos;accueil</translation>
     </message>
     <message>
-        <source>'%1' is not a new language tag (such as de or pt-BR)</source>
-        <translation>« %1 » n'est pas un nouveau code de langue (comme de ou pt-BR)</translation>
+        <source>&apos;%1&apos; is not a new language tag (such as de or pt-BR)</source>
+        <translation>« %1 » n&apos;est pas un nouveau code de langue (comme de ou pt-BR)</translation>
     </message>
     <message>
         <source>Rename a language</source>
@@ -426,7 +541,7 @@
     </message>
     <message>
         <source>The course has no screen to play yet.</source>
-        <translation>Le cours n'a pas encore d'écran à jouer.</translation>
+        <translation>Le cours n&apos;a pas encore d&apos;écran à jouer.</translation>
     </message>
     <message>
         <source>Choose or make a folder for the new course</source>
@@ -477,7 +592,7 @@
         <translation>&amp;Annuler</translation>
     </message>
     <message>
-        <source>No difference in the course's contents.</source>
+        <source>No difference in the course&apos;s contents.</source>
         <translation>Aucune différence dans le contenu du cours.</translation>
     </message>
     <message>
@@ -490,7 +605,10 @@
     </message>
     <message numerus="yes">
         <source>%n finding(s)</source>
-        <translation><numerusform>%n constat</numerusform><numerusform>%n constats</numerusform></translation>
+        <translation>
+            <numerusform>%n constat</numerusform>
+            <numerusform>%n constats</numerusform>
+        </translation>
     </message>
     <message>
         <source>Screens from p&amp;hotographs...</source>
@@ -502,11 +620,11 @@
     </message>
     <message>
         <source>&amp;Copy step</source>
-        <translation>Co&amp;pier l'étape</translation>
+        <translation>Co&amp;pier l&apos;étape</translation>
     </message>
     <message>
         <source>Cu&amp;t step</source>
-        <translation>Co&amp;uper l'étape</translation>
+        <translation>Co&amp;uper l&apos;étape</translation>
     </message>
     <message>
         <source>&amp;Paste steps</source>
@@ -518,7 +636,7 @@
     </message>
     <message>
         <source>Move step to scree&amp;n...</source>
-        <translation>Déplacer l'étape vers l'écra&amp;n...</translation>
+        <translation>Déplacer l&apos;étape vers l&apos;écra&amp;n...</translation>
     </message>
     <message>
         <source>&amp;View</source>
@@ -566,11 +684,11 @@
     </message>
     <message>
         <source>Move step to %1</source>
-        <translation>Déplacer l'étape vers %1</translation>
+        <translation>Déplacer l&apos;étape vers %1</translation>
     </message>
     <message>
         <source>Screens from photographs: one screen each, in name order</source>
-        <translation>Écrans à partir de photos : un par photo, dans l'ordre des noms</translation>
+        <translation>Écrans à partir de photos : un par photo, dans l&apos;ordre des noms</translation>
     </message>
     <message>
         <source>Screens from photographs</source>
@@ -578,11 +696,46 @@
     </message>
     <message>
         <source>Steps from photographs: each press leaves one behind, in name order</source>
-        <translation>Étapes à partir de photos : chaque appui en laisse une, dans l'ordre des noms</translation>
+        <translation>Étapes à partir de photos : chaque appui en laisse une, dans l&apos;ordre des noms</translation>
     </message>
     <message>
         <source>Steps from photographs</source>
         <translation>Étapes à partir de photos</translation>
+    </message>
+    <message>
+        <source>Remove &amp;unused files...</source>
+        <translation>Supprimer les fichiers &amp;inutilisés...</translation>
+    </message>
+    <message>
+        <source>&amp;Recording file...</source>
+        <translation>Fichier d&apos;&amp;enregistrement...</translation>
+    </message>
+    <message>
+        <source>Choose a recording&apos;s cell in the texts table first</source>
+        <translation>Choisissez d&apos;abord la cellule d&apos;un enregistrement dans le tableau des textes</translation>
+    </message>
+    <message>
+        <source>Recording</source>
+        <translation>Enregistrement</translation>
+    </message>
+    <message>
+        <source>Recordings (*.wav *.ogg);;All files (*)</source>
+        <translation>Enregistrements (*.wav *.ogg);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>No unused pictures or sounds in %1</source>
+        <translation>Aucune image ni aucun son inutilisé dans %1</translation>
+    </message>
+    <message>
+        <source>Remove unused files</source>
+        <translation>Supprimer les fichiers inutilisés</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n picture(s) or sound(s) in the course&apos;s folder are named neither by the saved course nor by the one you are editing. Remove them?</source>
+        <translation>
+            <numerusform>%n image ou son du dossier du cours n&apos;est nommé ni par le cours enregistré ni par celui en cours de modification. Le supprimer ?</numerusform>
+            <numerusform>%n images ou sons du dossier du cours ne sont nommés ni par le cours enregistré ni par celui en cours de modification. Les supprimer ?</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -593,68 +746,7 @@
     </message>
 </context>
 <context>
-    <name>kelvora::PhotographView</name>
-    <message>
-        <source>Explanation</source>
-        <translation>Explication</translation>
-    </message>
-    <message>
-        <source>Exit</source>
-        <translation>Quitter</translation>
-    </message>
-    <message>
-        <source>Inset</source>
-        <translation>Incrustation</translation>
-    </message>
-    <message>
-        <source>Continue</source>
-        <translation>Continuer</translation>
-    </message>
-    <message>
-        <source>No photograph yet: drop a picture file here.</source>
-        <translation>Pas encore de photo : déposez un fichier image ici.</translation>
-    </message>
-    <message>
-        <source>Photograph not found:
-%1</source>
-        <translation>Photo introuvable :
-%1</translation>
-    </message>
-    <message>
-        <source>Photograph cannot be read:
-%1
-%2</source>
-        <translation>Photo illisible :
-%1
-%2</translation>
-    </message>
-    <message>
-        <source>centre %1, %2  radius %3</source>
-        <translation>centre %1, %2  rayon %3</translation>
-    </message>
-    <message>
-        <source>%1, %2  %3 × %4</source>
-        <translation>%1, %2  %3 × %4</translation>
-    </message>
-</context>
-<context>
     <name>kelvora::PlacePanel</name>
-    <message>
-        <source>'%1': an id is made of letters, digits, '-', '_' and '.'</source>
-        <translation>« %1 » : un identifiant se compose de lettres, de chiffres, de « - », « _ » et « . »</translation>
-    </message>
-    <message>
-        <source>'%1': another %2 has this id</source>
-        <translation>« %1 » : un autre %2 porte cet identifiant</translation>
-    </message>
-    <message>
-        <source>step of the screen</source>
-        <translation>étape de l'écran</translation>
-    </message>
-    <message>
-        <source>screen</source>
-        <translation>écran</translation>
-    </message>
     <message>
         <source>&amp;Play</source>
         <translation>&amp;Écouter</translation>
@@ -689,7 +781,7 @@
     </message>
     <message>
         <source>How often the step is pressed; each press leaves its own photograph</source>
-        <translation>Nombre d'appuis de l'étape ; chaque appui laisse sa propre photo</translation>
+        <translation>Nombre d&apos;appuis de l&apos;étape ; chaque appui laisse sa propre photo</translation>
     </message>
     <message>
         <source>&amp;Id</source>
@@ -704,20 +796,20 @@
         <translation>Photo</translation>
     </message>
     <message>
-        <source>'%1': the course's id is a URI or URN, such as urn:example:courses:mine</source>
-        <translation>« %1 » : l'identifiant du cours est une URI ou une URN, comme urn:example:courses:mine</translation>
+        <source>&apos;%1&apos;: the course&apos;s id is a URI or URN, such as urn:example:courses:mine</source>
+        <translation>« %1 » : l&apos;identifiant du cours est une URI ou une URN, comme urn:example:courses:mine</translation>
     </message>
     <message>
         <source>The photograph the press leaves behind, or one per press</source>
-        <translation>La photo que laisse l'appui, ou une par appui</translation>
+        <translation>La photo que laisse l&apos;appui, ou une par appui</translation>
     </message>
     <message>
-        <source>The screen's photograph</source>
-        <translation>La photo de l'écran</translation>
+        <source>The screen&apos;s photograph</source>
+        <translation>La photo de l&apos;écran</translation>
     </message>
     <message>
         <source>Photograph the press leaves behind, or one per press</source>
-        <translation>Photo que laisse l'appui, ou une par appui</translation>
+        <translation>Photo que laisse l&apos;appui, ou une par appui</translation>
     </message>
     <message>
         <source>Sounds (*.wav);;All files (*)</source>
@@ -780,14 +872,14 @@
     </message>
     <message>
         <source>Inset place</source>
-        <translation>Place de l'incrustation</translation>
+        <translation>Place de l&apos;incrustation</translation>
     </message>
     <message>
         <source>Engine loop</source>
         <translation>Boucle moteur</translation>
     </message>
     <message>
-        <source>The timed sequence's photographs, shown one per period after the last step</source>
+        <source>The timed sequence&apos;s photographs, shown one per period after the last step</source>
         <translation>Les photos de la séquence minutée, une par période après la dernière étape</translation>
     </message>
     <message>
@@ -847,7 +939,7 @@
         <translation>Séquence : %1 photos...</translation>
     </message>
     <message>
-        <source>(the steps' targets)</source>
+        <source>(the steps&apos; targets)</source>
         <translation>(les cibles des étapes)</translation>
     </message>
     <message>
@@ -859,19 +951,15 @@
         <translation>surveillée par la séquence</translation>
     </message>
     <message>
-        <source>group of the screen</source>
-        <translation>groupe de l'écran</translation>
-    </message>
-    <message>
-        <source>The sequence's photographs, in order</source>
-        <translation>Les photos de la séquence, dans l'ordre</translation>
+        <source>The sequence&apos;s photographs, in order</source>
+        <translation>Les photos de la séquence, dans l&apos;ordre</translation>
     </message>
 </context>
 <context>
     <name>kelvora::StartPage</name>
     <message>
         <source>Make a course of screens, steps and targets on your photographs.</source>
-        <translation>Créez un cours d'écrans, d'étapes et de cibles sur vos photos.</translation>
+        <translation>Créez un cours d&apos;écrans, d&apos;étapes et de cibles sur vos photos.</translation>
     </message>
     <message>
         <source>&amp;New course...</source>
@@ -922,7 +1010,7 @@
     </message>
 </context>
 <context>
-    <name>kelvora::TextsTable</name>
+    <name>kelvora::TextsModel</name>
     <message>
         <source>Start button</source>
         <translation>Bouton Démarrer</translation>
@@ -948,51 +1036,106 @@
         <translation>Ligne de crédits</translation>
     </message>
     <message>
-        <source>Texts</source>
-        <translation>Textes</translation>
+        <source>title</source>
+        <translation>titre</translation>
     </message>
     <message>
-        <source>Screen title</source>
-        <translation>Titre de l'écran</translation>
+        <source>description</source>
+        <translation>description</translation>
     </message>
     <message>
-        <source>Screen text</source>
-        <translation>Texte de l'écran</translation>
+        <source>loop caption</source>
+        <translation>sous-titre de la boucle</translation>
     </message>
     <message>
-        <source>Step %1 text</source>
-        <translation>Texte de l'étape %1</translation>
+        <source>label</source>
+        <translation>libellé</translation>
     </message>
     <message>
-        <source>Sequence text</source>
-        <translation>Texte de la séquence</translation>
+        <source>sound caption</source>
+        <translation>sous-titre du son</translation>
     </message>
     <message>
-        <source>Course title</source>
-        <translation>Titre du cours</translation>
+        <source>caption at half</source>
+        <translation>sous-titre à mi-course</translation>
     </message>
     <message>
-        <source>Empty: the trainer's own caption for %1</source>
+        <source>caption at IDLE</source>
+        <translation>sous-titre à IDLE</translation>
+    </message>
+    <message>
+        <source>recording (sound file)</source>
+        <translation>enregistrement (fichier son)</translation>
+    </message>
+    <message>
+        <source>Course</source>
+        <translation>Cours</translation>
+    </message>
+    <message>
+        <source>%1: text</source>
+        <translation>%1 : texte</translation>
+    </message>
+    <message>
+        <source>A recording of the text in %1 (a WAV or OGG file in the course&apos;s folder), played instead of synthesised speech</source>
+        <translation>Un enregistrement du texte en %1 (un fichier WAV ou OGG du dossier du cours), joué à la place de la voix de synthèse</translation>
+    </message>
+    <message>
+        <source>Empty: the trainer&apos;s own caption for %1</source>
         <translation>Vide : le libellé propre au formateur pour %1</translation>
+    </message>
+    <message>
+        <source>Missing in %1</source>
+        <translation>Manque en %1</translation>
     </message>
     <message>
         <source>missing</source>
         <translation>manquant</translation>
     </message>
     <message>
-        <source>fit</source>
-        <translation>ajustement</translation>
+        <source>Edit caption %1 (%2)</source>
+        <translation>Modifier le libellé %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Edit %1 (%2)</source>
+        <translation>Modifier %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Screen</source>
+        <translation>Écran</translation>
+    </message>
+    <message>
+        <source>Step</source>
+        <translation>Étape</translation>
+    </message>
+    <message>
+        <source>Sequence</source>
+        <translation>Suite</translation>
+    </message>
+    <message>
+        <source>Throttle</source>
+        <translation>Manette des gaz</translation>
+    </message>
+    <message>
+        <source>Inset</source>
+        <translation>Encart</translation>
+    </message>
+</context>
+<context>
+    <name>kelvora::TextsTable</name>
+    <message>
+        <source>Texts</source>
+        <translation>Textes</translation>
     </message>
 </context>
 <context>
     <name>kelvora::TrainerLauncher</name>
     <message>
         <source>kelvora-trainer was found neither beside the editor (%1) nor on PATH</source>
-        <translation>kelvora-trainer n'a été trouvé ni à côté de l'éditeur (%1) ni dans le PATH</translation>
+        <translation>kelvora-trainer n&apos;a été trouvé ni à côté de l&apos;éditeur (%1) ni dans le PATH</translation>
     </message>
     <message>
         <source>%1 did not start</source>
-        <translation>%1 n'a pas démarré</translation>
+        <translation>%1 n&apos;a pas démarré</translation>
     </message>
 </context>
 </TS>

@@ -1,10 +1,15 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
 <TS version="2.1" language="tr" sourcelanguage="en">
 <context>
     <name>kelvora::Autosave</name>
     <message>
-        <source>The unsaved changes could not be kept in %1 (%2)</source>
-        <translation>Kaydedilmemiş değişiklikler %1 içinde saklanamadı (%2)</translation>
+        <source>The unsaved changes could not be kept in %1</source>
+        <translation>Kaydedilmemiş değişiklikler %1 içinde saklanamadı</translation>
+    </message>
+    <message>
+        <source>The unsaved changes could not be kept: %1</source>
+        <translation>Kaydedilmemiş değişiklikler saklanamadı: %1</translation>
     </message>
 </context>
 <context>
@@ -16,6 +21,10 @@
     <message>
         <source>No problems found.</source>
         <translation>Sorun bulunamadı.</translation>
+    </message>
+    <message>
+        <source>Not checked in the editor: %1</source>
+        <translation>Düzenleyicide denetlenmedi: %1</translation>
     </message>
 </context>
 <context>
@@ -60,16 +69,8 @@
         <translation>%1: okunamıyor (%2)</translation>
     </message>
     <message>
-        <source>%1: not JSON (%2 at byte %3)</source>
-        <translation>%1: JSON değil (%3. baytta %2)</translation>
-    </message>
-    <message>
-        <source>%1: not a course (the file holds no JSON object)</source>
-        <translation>%1: kurs değil (dosyada JSON nesnesi yok)</translation>
-    </message>
-    <message>
-        <source>%1 is a format 1 course: the editor shows it but cannot save it. Only format 2 courses ("format": 2) are edited.</source>
-        <translation>%1 biçim 1 kursudur: düzenleyici onu gösterir ama kaydedemez. Yalnızca biçim 2 kursları ("format": 2) düzenlenir.</translation>
+        <source>%1 is a format 1 course: the editor shows it but cannot save it. Only format 2 courses (&quot;format&quot;: 2) are edited.</source>
+        <translation>%1 biçim 1 kursudur: düzenleyici onu gösterir ama kaydedemez. Yalnızca biçim 2 kursları (&quot;format&quot;: 2) düzenlenir.</translation>
     </message>
     <message>
         <source>%1 was changed on disk since it was opened: not saved</source>
@@ -78,10 +79,6 @@
     <message>
         <source>%1: not saved (the folder %2 cannot be made)</source>
         <translation>%1: kaydedilmedi (%2 klasörü oluşturulamıyor)</translation>
-    </message>
-    <message>
-        <source>%1: not saved (%2); the file on disk is as it was</source>
-        <translation>%1: kaydedilmedi (%2); diskteki dosya olduğu gibi duruyor</translation>
     </message>
     <message>
         <source>%1: not saved (%2 cannot be copied to %3); the file on disk is as it was</source>
@@ -204,6 +201,123 @@
     <message>
         <source>(none)</source>
         <translation>(yok)</translation>
+    </message>
+</context>
+<context>
+    <name>kelvora::CourseModel</name>
+    <message>
+        <source>circle at %1, %2, radius %3</source>
+        <translation>daire %1, %2, yarıçap %3</translation>
+    </message>
+    <message>
+        <source>oval %1, %2, %3 x %4</source>
+        <translation>oval %1, %2, %3 x %4</translation>
+    </message>
+    <message>
+        <source>rectangle %1, %2, %3 x %4</source>
+        <translation>dikdörtgen %1, %2, %3 x %4</translation>
+    </message>
+    <message>
+        <source>Look at %1</source>
+        <translation>Bakılacak: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Sequence of %n photograph(s)</source>
+        <translation>
+            <numerusform>%n fotoğraflık dizi</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Throttle</source>
+        <translation>Gaz kolu</translation>
+    </message>
+    <message>
+        <source>Target %1</source>
+        <translation>Hedef %1</translation>
+    </message>
+    <message>
+        <source>Watched target</source>
+        <translation>İzlenen hedef</translation>
+    </message>
+    <message>
+        <source>Finger lift</source>
+        <translation>Parmak kilidi</translation>
+    </message>
+    <message>
+        <source>Screens and steps</source>
+        <translation>Ekranlar ve adımlar</translation>
+    </message>
+    <message>
+        <source>Target</source>
+        <translation>Hedef</translation>
+    </message>
+    <message>
+        <source>screen</source>
+        <translation>ekran</translation>
+    </message>
+    <message>
+        <source>step</source>
+        <translation>adım</translation>
+    </message>
+    <message>
+        <source>group</source>
+        <translation>grup</translation>
+    </message>
+    <message>
+        <source>Rename %1</source>
+        <translation>%1 yeniden adlandır</translation>
+    </message>
+    <message>
+        <source>Move screen</source>
+        <translation>Ekranı taşı</translation>
+    </message>
+    <message>
+        <source>Move step to another screen</source>
+        <translation>Adımı başka bir ekrana taşı</translation>
+    </message>
+    <message>
+        <source>Move step</source>
+        <translation>Adımı taşı</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos;: an id is made of letters, digits, &apos;-&apos;, &apos;_&apos; and &apos;.&apos;</source>
+        <translation>&apos;%1&apos;: kimlik harf, rakam, &apos;-&apos;, &apos;_&apos; ve &apos;.&apos; karakterlerinden oluşur</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos;: another screen has this id</source>
+        <translation>&apos;%1&apos;: bu kimlik başka bir ekran tarafından kullanılıyor</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos;: a step of the screen has this id</source>
+        <translation>&apos;%1&apos;: bu kimlik ekranın bir adımı tarafından kullanılıyor</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos;: a group of the screen has this id</source>
+        <translation>&apos;%1&apos;: bu kimlik ekranın bir grubu tarafından kullanılıyor</translation>
+    </message>
+    <message>
+        <source>Delete screen</source>
+        <translation>Ekranı sil</translation>
+    </message>
+    <message>
+        <source>Delete step</source>
+        <translation>Adımı sil</translation>
+    </message>
+    <message>
+        <source>Delete group</source>
+        <translation>Grubu sil</translation>
+    </message>
+    <message>
+        <source>Delete group target</source>
+        <translation>Grup hedefini sil</translation>
+    </message>
+    <message>
+        <source>Delete watched target</source>
+        <translation>İzlenen hedefi sil</translation>
+    </message>
+    <message>
+        <source>Delete finger lift</source>
+        <translation>Parmak kilidini sil</translation>
     </message>
 </context>
 <context>
@@ -401,8 +515,8 @@
         <translation>Başlangıç ekranındaki &amp;ad</translation>
     </message>
     <message>
-        <source>'%1' is not a new language tag (such as de or pt-BR)</source>
-        <translation>'%1' yeni bir dil kodu değil (de veya pt-BR gibi)</translation>
+        <source>&apos;%1&apos; is not a new language tag (such as de or pt-BR)</source>
+        <translation>&apos;%1&apos; yeni bir dil kodu değil (de veya pt-BR gibi)</translation>
     </message>
     <message>
         <source>Rename a language</source>
@@ -477,7 +591,7 @@
         <translation>&amp;İptal</translation>
     </message>
     <message>
-        <source>No difference in the course's contents.</source>
+        <source>No difference in the course&apos;s contents.</source>
         <translation>Kursun içeriğinde fark yok.</translation>
     </message>
     <message>
@@ -490,7 +604,9 @@
     </message>
     <message numerus="yes">
         <source>%n finding(s)</source>
-        <translation><numerusform>%n bulgu</numerusform></translation>
+        <translation>
+            <numerusform>%n bulgu</numerusform>
+        </translation>
     </message>
     <message>
         <source>Screens from p&amp;hotographs...</source>
@@ -584,6 +700,40 @@
         <source>Steps from photographs</source>
         <translation>Fotoğraflardan adımlar</translation>
     </message>
+    <message>
+        <source>Remove &amp;unused files...</source>
+        <translation>&amp;Kullanılmayan dosyaları kaldır...</translation>
+    </message>
+    <message>
+        <source>&amp;Recording file...</source>
+        <translation>Ka&amp;yıt dosyası...</translation>
+    </message>
+    <message>
+        <source>Choose a recording&apos;s cell in the texts table first</source>
+        <translation>Önce metin tablosunda bir kaydın hücresini seçin</translation>
+    </message>
+    <message>
+        <source>Recording</source>
+        <translation>Kayıt</translation>
+    </message>
+    <message>
+        <source>Recordings (*.wav *.ogg);;All files (*)</source>
+        <translation>Kayıtlar (*.wav *.ogg);;Tüm dosyalar (*)</translation>
+    </message>
+    <message>
+        <source>No unused pictures or sounds in %1</source>
+        <translation>%1 içinde kullanılmayan resim veya ses yok</translation>
+    </message>
+    <message>
+        <source>Remove unused files</source>
+        <translation>Kullanılmayan dosyaları kaldır</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n picture(s) or sound(s) in the course&apos;s folder are named neither by the saved course nor by the one you are editing. Remove them?</source>
+        <translation>
+            <numerusform>Kurs klasöründeki %n resim veya sesin adı ne kaydedilmiş kursta ne de düzenlediğiniz kursta geçiyor. Kaldırılsın mı?</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>kelvora::OutlineView</name>
@@ -593,68 +743,7 @@
     </message>
 </context>
 <context>
-    <name>kelvora::PhotographView</name>
-    <message>
-        <source>Explanation</source>
-        <translation>Açıklama</translation>
-    </message>
-    <message>
-        <source>Exit</source>
-        <translation>Çıkış</translation>
-    </message>
-    <message>
-        <source>Inset</source>
-        <translation>Ek resim</translation>
-    </message>
-    <message>
-        <source>Continue</source>
-        <translation>Devam</translation>
-    </message>
-    <message>
-        <source>No photograph yet: drop a picture file here.</source>
-        <translation>Henüz fotoğraf yok: buraya bir resim dosyası bırakın.</translation>
-    </message>
-    <message>
-        <source>Photograph not found:
-%1</source>
-        <translation>Fotoğraf bulunamadı:
-%1</translation>
-    </message>
-    <message>
-        <source>Photograph cannot be read:
-%1
-%2</source>
-        <translation>Fotoğraf okunamıyor:
-%1
-%2</translation>
-    </message>
-    <message>
-        <source>centre %1, %2  radius %3</source>
-        <translation>merkez %1, %2  yarıçap %3</translation>
-    </message>
-    <message>
-        <source>%1, %2  %3 × %4</source>
-        <translation>%1, %2  %3 × %4</translation>
-    </message>
-</context>
-<context>
     <name>kelvora::PlacePanel</name>
-    <message>
-        <source>'%1': an id is made of letters, digits, '-', '_' and '.'</source>
-        <translation>'%1': kimlik harf, rakam, '-', '_' ve '.' karakterlerinden oluşur</translation>
-    </message>
-    <message>
-        <source>'%1': another %2 has this id</source>
-        <translation>'%1': bu kimlik başka bir %2 tarafından kullanılıyor</translation>
-    </message>
-    <message>
-        <source>step of the screen</source>
-        <translation>ekran adımı</translation>
-    </message>
-    <message>
-        <source>screen</source>
-        <translation>ekran</translation>
-    </message>
     <message>
         <source>&amp;Play</source>
         <translation>&amp;Çal</translation>
@@ -704,15 +793,15 @@
         <translation>Fotoğraf</translation>
     </message>
     <message>
-        <source>'%1': the course's id is a URI or URN, such as urn:example:courses:mine</source>
-        <translation>'%1': kursun kimliği urn:example:courses:mine gibi bir URI veya URN'dir</translation>
+        <source>&apos;%1&apos;: the course&apos;s id is a URI or URN, such as urn:example:courses:mine</source>
+        <translation>&apos;%1&apos;: kursun kimliği urn:example:courses:mine gibi bir URI veya URN&apos;dir</translation>
     </message>
     <message>
         <source>The photograph the press leaves behind, or one per press</source>
         <translation>Basışın bıraktığı fotoğraf ya da her basış için bir tane</translation>
     </message>
     <message>
-        <source>The screen's photograph</source>
+        <source>The screen&apos;s photograph</source>
         <translation>Ekranın fotoğrafı</translation>
     </message>
     <message>
@@ -787,7 +876,7 @@
         <translation>Motor döngüsü</translation>
     </message>
     <message>
-        <source>The timed sequence's photographs, shown one per period after the last step</source>
+        <source>The timed sequence&apos;s photographs, shown one per period after the last step</source>
         <translation>Zamanlı dizinin fotoğrafları, son adımdan sonra her periyotta bir tane</translation>
     </message>
     <message>
@@ -847,7 +936,7 @@
         <translation>Dizi: %1 fotoğraf...</translation>
     </message>
     <message>
-        <source>(the steps' targets)</source>
+        <source>(the steps&apos; targets)</source>
         <translation>(adımların hedefleri)</translation>
     </message>
     <message>
@@ -859,11 +948,7 @@
         <translation>dizinin izlediği</translation>
     </message>
     <message>
-        <source>group of the screen</source>
-        <translation>ekran grubu</translation>
-    </message>
-    <message>
-        <source>The sequence's photographs, in order</source>
+        <source>The sequence&apos;s photographs, in order</source>
         <translation>Dizinin fotoğrafları, sırayla</translation>
     </message>
 </context>
@@ -922,7 +1007,7 @@
     </message>
 </context>
 <context>
-    <name>kelvora::TextsTable</name>
+    <name>kelvora::TextsModel</name>
     <message>
         <source>Start button</source>
         <translation>Başlat düğmesi</translation>
@@ -948,40 +1033,95 @@
         <translation>Emeği geçenler satırı</translation>
     </message>
     <message>
-        <source>Texts</source>
-        <translation>Metinler</translation>
+        <source>title</source>
+        <translation>başlık</translation>
     </message>
     <message>
-        <source>Screen title</source>
-        <translation>Ekran başlığı</translation>
+        <source>description</source>
+        <translation>açıklama</translation>
     </message>
     <message>
-        <source>Screen text</source>
-        <translation>Ekran metni</translation>
+        <source>loop caption</source>
+        <translation>döngü alt yazısı</translation>
     </message>
     <message>
-        <source>Step %1 text</source>
-        <translation>%1. adım metni</translation>
+        <source>label</source>
+        <translation>etiket</translation>
     </message>
     <message>
-        <source>Sequence text</source>
-        <translation>Dizi metni</translation>
+        <source>sound caption</source>
+        <translation>ses alt yazısı</translation>
     </message>
     <message>
-        <source>Course title</source>
-        <translation>Kurs başlığı</translation>
+        <source>caption at half</source>
+        <translation>yarıdaki alt yazı</translation>
     </message>
     <message>
-        <source>Empty: the trainer's own caption for %1</source>
+        <source>caption at IDLE</source>
+        <translation>IDLE konumundaki alt yazı</translation>
+    </message>
+    <message>
+        <source>recording (sound file)</source>
+        <translation>kayıt (ses dosyası)</translation>
+    </message>
+    <message>
+        <source>Course</source>
+        <translation>Kurs</translation>
+    </message>
+    <message>
+        <source>%1: text</source>
+        <translation>%1: metin</translation>
+    </message>
+    <message>
+        <source>A recording of the text in %1 (a WAV or OGG file in the course&apos;s folder), played instead of synthesised speech</source>
+        <translation>Metnin %1 dilindeki kaydı (kurs klasöründe bir WAV veya OGG dosyası), yapay ses yerine çalınır</translation>
+    </message>
+    <message>
+        <source>Empty: the trainer&apos;s own caption for %1</source>
         <translation>Boş: eğitmenin %1 için kendi etiketi</translation>
+    </message>
+    <message>
+        <source>Missing in %1</source>
+        <translation>%1 dilinde eksik</translation>
     </message>
     <message>
         <source>missing</source>
         <translation>eksik</translation>
     </message>
     <message>
-        <source>fit</source>
-        <translation>sığma</translation>
+        <source>Edit caption %1 (%2)</source>
+        <translation>%1 etiketini düzenle (%2)</translation>
+    </message>
+    <message>
+        <source>Edit %1 (%2)</source>
+        <translation>%1 düzenle (%2)</translation>
+    </message>
+    <message>
+        <source>Screen</source>
+        <translation>Ekran</translation>
+    </message>
+    <message>
+        <source>Step</source>
+        <translation>Adım</translation>
+    </message>
+    <message>
+        <source>Sequence</source>
+        <translation>Dizi</translation>
+    </message>
+    <message>
+        <source>Throttle</source>
+        <translation>Gaz kolu</translation>
+    </message>
+    <message>
+        <source>Inset</source>
+        <translation>Ek resim</translation>
+    </message>
+</context>
+<context>
+    <name>kelvora::TextsTable</name>
+    <message>
+        <source>Texts</source>
+        <translation>Metinler</translation>
     </message>
 </context>
 <context>
