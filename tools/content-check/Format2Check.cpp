@@ -256,6 +256,8 @@ void Format2Check::checkContrast(const AuthorScreen &screen, const LessonLayout 
         for (const QString &photograph : screen.sequence->photographs)
             check(screen.sequence->text, photograph, {});
     }
+}
+
 void Format2Check::noteUnusedFiles()
 {
     if (m_course.folder.isEmpty())
