@@ -78,9 +78,9 @@ BENCHMARK(ResolveContentName);
 
 void LoadPhotograph(benchmark::State &state)
 {
-    QDir::setCurrent(folder().path());
+    const QString base = folder().path();
     for (auto _ : state)
-        benchmark::DoNotOptimize(loadContentPicture({QStringLiteral("Images\\035.jpg")}));
+        benchmark::DoNotOptimize(loadContentPicture({QStringLiteral("Images\\035.jpg")}, base));
     state.SetLabel("1024 x 768 JPEG");
 }
 BENCHMARK(LoadPhotograph)->Unit(benchmark::kMillisecond);

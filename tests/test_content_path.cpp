@@ -51,6 +51,11 @@ private slots:
             out.write("not a picture");
         }
         QImage(4, 4, QImage::Format_RGB32).save(root.filePath(QStringLiteral("images/006.jpg")));
+        QVERIFY(m_outside.isValid());
+        writeFile(m_outside.filePath(QStringLiteral("secret.jpg")), "not the course's");
+        QVERIFY(QFile::link(m_outside.filePath(QStringLiteral("secret.jpg")), root.filePath(QStringLiteral("images/out.jpg"))));
+        QVERIFY(QFile::link(m_outside.path(), root.filePath(QStringLiteral("elsewhere"))));
+        QVERIFY(QFile::link(QStringLiteral("006.jpg"), root.filePath(QStringLiteral("images/in.jpg"))));
 
         // Whole pictures and cut copies of them: the decoders would draw what they got.
         QImage photo(320, 240, QImage::Format_RGB32);
@@ -82,6 +87,9 @@ private slots:
         QTest::newRow("a folder where a file is asked for") << "folder.jpg" << "";
         QTest::newRow("a name that leaves the folder") << "images\\..\\images\\005.jpg" << "";
         QTest::newRow("an empty name") << "" << "";
+        QTest::newRow("a link to a file out of the folder") << "images\\out.jpg" << "";
+        QTest::newRow("a file in a linked folder out of the folder") << "elsewhere\\secret.jpg" << "";
+        QTest::newRow("a link within the folder") << "images\\in.jpg" << "images/in.jpg";
     }
     void resolvesWithoutRegardToCase()
     {
@@ -110,16 +118,16 @@ private slots:
         const QString previous = QDir::currentPath();
         QDir::setCurrent(m_dir.path());
         try {
-            loadContentPicture({name});
+            loadContentPicture({name}, m_dir.path());
             QFAIL("no error was raised");
         } catch (const RuntimeError &error) {
             QCOMPARE(int(error.kind()), kind);
             QCOMPARE(error.subject(), name);
             QVERIFY2(error.message().contains(mentions), qPrintable(error.message()));
         }
-        QVERIFY(!loadContentPicture({QStringLiteral("IMAGES\\006.JPG")}).isNull());
-        QVERIFY(!loadContentPicture({QStringLiteral("images\\whole.jpg")}).isNull());
-        QVERIFY(!loadContentPicture({QStringLiteral("images\\whole.bmp")}).isNull());
+        QVERIFY(!loadContentPicture({QStringLiteral("IMAGES\\006.JPG")}, m_dir.path()).isNull());
+        QVERIFY(!loadContentPicture({QStringLiteral("images\\whole.jpg")}, m_dir.path()).isNull());
+        QVERIFY(!loadContentPicture({QStringLiteral("images\\whole.bmp")}, m_dir.path()).isNull());
         QDir::setCurrent(previous);
     }
 
@@ -132,25 +140,26 @@ private slots:
         QDir::setCurrent(m_dir.path());
         const QString replaced = QStringLiteral("images/replaced.png");
         QVERIFY(QImage(40, 30, QImage::Format_RGB32).save(replaced));
-        const QImage whole = loadContentPicture({QStringLiteral("images\\whole.jpg")});
+        const QImage whole = loadContentPicture({QStringLiteral("images\\whole.jpg")}, m_dir.path());
         const QSize box(100, 100);
         readPicturesAhead({{QStringLiteral("images\\whole.jpg")},
                            {QStringLiteral("images\\whole.jpg"), box},
                            {QStringLiteral("images\\half.jpg")},
-                           {QStringLiteral("images\\replaced.png")}});
+                           {QStringLiteral("images\\replaced.png")}},
+                          AheadKeeping::AsDecoded, m_dir.path());
         QThread::msleep(20);
         QImage replacement(50, 30, QImage::Format_RGB32);
         replacement.fill(Qt::red);
         QVERIFY(replacement.save(replaced));
 
-        QCOMPARE(loadContentPicture({QStringLiteral("images\\whole.jpg")}), whole);
-        QCOMPARE(loadContentPicture({QStringLiteral("images\\whole.jpg"), box}).size(), box);
-        QVERIFY_THROWS_EXCEPTION(RuntimeError, loadContentPicture({QStringLiteral("images\\half.jpg")}));
-        QCOMPARE(loadContentPicture({QStringLiteral("images\\replaced.png")}).size(), replacement.size());
+        QCOMPARE(loadContentPicture({QStringLiteral("images\\whole.jpg")}, m_dir.path()), whole);
+        QCOMPARE(loadContentPicture({QStringLiteral("images\\whole.jpg"), box}, m_dir.path()).size(), box);
+        QVERIFY_THROWS_EXCEPTION(RuntimeError, loadContentPicture({QStringLiteral("images\\half.jpg")}, m_dir.path()));
+        QCOMPARE(loadContentPicture({QStringLiteral("images\\replaced.png")}, m_dir.path()).size(), replacement.size());
 
         // Kept compact: three bytes a pixel, the same pixels.
-        readPicturesAhead({{QStringLiteral("images\\whole.jpg")}}, AheadKeeping::Compact);
-        const QImage compact = loadContentPicture({QStringLiteral("images\\whole.jpg")});
+        readPicturesAhead({{QStringLiteral("images\\whole.jpg")}}, AheadKeeping::Compact, m_dir.path());
+        const QImage compact = loadContentPicture({QStringLiteral("images\\whole.jpg")}, m_dir.path());
         QCOMPARE(compact.depth(), 24);
         QCOMPARE(compact.convertToFormat(whole.format()), whole);
         QDir::setCurrent(previous);
@@ -182,12 +191,12 @@ private slots:
         QVERIFY(upright(whole, 100, 380, 320));
         // Fitted into a square box: decoded small, then turned, black bars beside it.
         const QSize box(100, 100);
-        const QImage fitted = loadContentPicture({QStringLiteral("images\\portrait.jpg"), box});
+        const QImage fitted = loadContentPicture({QStringLiteral("images\\portrait.jpg"), box}, m_dir.path());
         QCOMPARE(fitted.size(), box);
         QCOMPARE(fitted.pixel(4, 50), qRgb(0, 0, 0));
         QVERIFY(upright(fitted, 25, 75, 50));
-        readPicturesAhead({{QStringLiteral("images\\portrait.jpg"), box}});
-        QCOMPARE(loadContentPicture({QStringLiteral("images\\portrait.jpg"), box}), fitted);
+        readPicturesAhead({{QStringLiteral("images\\portrait.jpg"), box}}, AheadKeeping::AsDecoded, m_dir.path());
+        QCOMPARE(loadContentPicture({QStringLiteral("images\\portrait.jpg"), box}, m_dir.path()), fitted);
         QDir::setCurrent(previous);
     }
 
@@ -208,6 +217,7 @@ private slots:
 
 private:
     QTemporaryDir m_dir;
+    QTemporaryDir m_outside;
 };
 
 QTEST_GUILESS_MAIN(ContentPathTest)

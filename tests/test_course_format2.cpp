@@ -225,6 +225,38 @@ private slots:
         QVERIFY(continueLeadsOn(screen));
     }
 
+    // A screen's loop is its own: the same loop on the next screen plays on, a screen without one is quiet, and
+    // the lift's click is heard with the loop resuming after it.
+    void aLoopBelongsToItsScreenAndTheLiftClickIsHeard()
+    {
+        const QByteArray look = R"("photograph": "images/a.jpg", "pointAt": [{"id": "g", "targets": [{"circle": [200, 300, 50]}]}])";
+        TestRun run(1);
+        LessonScreen *screen = openFirst(run, course(R"({"id": "one", "loop": "sounds/idle.wav", )" + look + R"(},
+            {"id": "two", "loop": "sounds/idle.wav", )" + look + R"(}, {"id": "three", )" + look + R"(},
+            {"id": "four", "photograph": "images/a.jpg", "loop": "sounds/run.wav",
+             "throttle": {"picture": "images/quadrant.png", "place": "right", "lift": {"rectangle": [100, 600, 60, 60]},
+                          "sound": "sounds/lift.wav", "captions": {"half": {"en": "Half"}, "idle": {"en": "Idle"}}}})"));
+        const SoundRequest idle{"sounds/idle.wav", 0, 9}, quiet{"", 0, 1}, engine{"sounds/run.wav", 0, 9};
+        QCOMPARE(run.sound.requests, QList<SoundRequest>{idle});
+        const auto following = [&run](LessonScreen *from) {
+            if (!LessonWalker::pressContinue(*from))
+                qFatal("Continue did not lead on from screen %d", from->number());
+            TestRun::settle();
+            return qobject_cast<LessonScreen *>(TestRun::currentScreen());
+        };
+        screen = following(screen);
+        QCOMPARE(run.sound.requests, QList<SoundRequest>{idle});
+        screen = following(screen);
+        QCOMPARE(run.sound.requests, (QList<SoundRequest>{idle, quiet}));
+        screen = following(screen);
+        QCOMPARE(run.sound.requests, (QList<SoundRequest>{idle, quiet, engine}));
+        press(screen->control<PictureBox>(QStringLiteral("Picture2"))->canvas(),
+              screen->mark(QStringLiteral("Shape1"))->geometry().center());
+        press(screen, {130, 630});
+        QCOMPARE(run.sound.requests, (QList<SoundRequest>{idle, quiet, engine, {"sounds/lift.wav", 1, 0}, engine}));
+        QVERIFY(run.errors.isEmpty());
+    }
+
     // The README's example, as a new author would run it: phone photographs, walked to the normal end.
     void theReadmeExampleRunsFromItsFirstScreenToTheEnd()
     {

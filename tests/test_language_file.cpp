@@ -96,9 +96,7 @@ private slots:
     {
         QFETCH(QString, number);
         QFETCH(QString, file);
-        setProgramFolder(QStringLiteral("/opt/kelvora"));
-        QCOMPARE(languageFilePath(number), QStringLiteral("/opt/kelvora/") + file);
-        setProgramFolder({});
+        QCOMPARE(languageFilePath(number, {}, QStringLiteral("/opt/kelvora")), QStringLiteral("/opt/kelvora/") + file);
     }
 
     void theFileNameIgnoresLetterCase()
@@ -108,9 +106,7 @@ private slots:
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write("Start\r\n");
         file.close();
-        setProgramFolder(folder.path());
-        QCOMPARE(readLanguageLine(languageFilePath(QStringLiteral("2")), 1), QStringLiteral("Start"));
-        setProgramFolder({});
+        QCOMPARE(readLanguageLine(languageFilePath(QStringLiteral("2"), {}, folder.path()), 1), QStringLiteral("Start"));
     }
 
 private:

@@ -11,6 +11,7 @@
 #include "record/RunSummary.h"
 #include "record/XapiStatements.h"
 
+#include <QAccessible>
 #include <QFileInfo>
 #include <QIODevice>
 #include <QJsonArray>
@@ -21,6 +22,7 @@
 #include <QPushButton>
 #include <QScopeGuard>
 #include <QSet>
+#include <QTableWidget>
 #include <QUrl>
 #include <QTimeZone>
 
@@ -126,6 +128,8 @@ private slots:
     void endedRunsAreRecorded_data();
     void endedRunsAreRecorded();
     void aRunStartedFurtherOnIsNotCompleted();
+    void theResultsPageSpeaksTheLanguageOfItsTag_data();
+    void theResultsPageSpeaksTheLanguageOfItsTag();
     void aRecordAppearsWholeOrNotAtAll();
     void runsEndingAtOnceLeaveEveryRecord();
     void whatAnEndedRunLeftBehindIsMadeGoodAndPrivate();
@@ -219,9 +223,16 @@ void TestRunRecord::checkRunRecordsMissesHintsAndDurations()
     QVERIFY(results);
     QVERIFY(!run.endStatus);
     QCOMPARE(results->control<QLabel>("Title")->text(), QStringLiteral("Results"));
-    QCOMPARE(results->control<QLabel>("Cell1_0")->text(), QStringLiteral("18"));
-    QCOMPARE(results->control<QLabel>("Cell2_2")->text(), QStringLiteral("5"));
-    QCOMPARE(results->control<QLabel>("Cell2_3")->text(), QStringLiteral("2"));
+    const auto *table = results->control<QTableWidget>("Table");
+    // A screen reader reads each number with its column's header.
+    QAccessibleInterface *access = QAccessible::queryAccessibleInterface(const_cast<QTableWidget *>(table));
+    QVERIFY(access && access->role() == QAccessible::Table && access->tableInterface());
+    const QList<QAccessibleInterface *> headers = access->tableInterface()->cellAt(1, 2)->tableCellInterface()->columnHeaderCells();
+    QCOMPARE(headers.size(), 1);
+    QCOMPARE(headers.first()->text(QAccessible::Name), QStringLiteral("Misses"));
+    QCOMPARE(table->item(0, 0)->text(), QStringLiteral("18"));
+    QCOMPARE(table->item(1, 2)->text(), QStringLiteral("5"));
+    QCOMPARE(table->item(1, 3)->text(), QStringLiteral("2"));
     QCOMPARE(results->control<QLabel>("Score")->text(), QStringLiteral("Score: 33 % (1/3), not passed"));
     // Beside the table, screen 18 with the trainee's misses: the first one where it was pressed.
     const QImage map = results->control<QLabel>("MissMap")->pixmap().toImage();
@@ -283,6 +294,44 @@ void TestRunRecord::aRunStartedFurtherOnIsNotCompleted()
     QCOMPARE(end["verb"]["id"].toString().section('/', -1), QStringLiteral("exited"));
     QCOMPARE(end["result"]["completion"].toBool(true), false);
     QCOMPARE(recorded.summary().value(3), QStringLiteral("finished, started at screen 18"));
+}
+
+void TestRunRecord::theResultsPageSpeaksTheLanguageOfItsTag_data()
+{
+    QTest::addColumn<QStringList>("tags");
+    QTest::addColumn<int>("language");
+    QTest::addColumn<int>("startedAt");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("startedAtText"); // empty: none shown
+    QTest::newRow("German first: a German trainee reads German, and where the run started")
+        << QStringList{"de", "en", "fr"} << 1 << 18 << "Ergebnisse" << "Begonnen bei Bildschirm 18";
+    QTest::newRow("Turkish in the third place reads Turkish")
+        << QStringList{"en", "fr", "tr"} << 3 << 1 << QString::fromUtf8("Sonuçlar") << "";
+    QTest::newRow("a language the trainer has no words for reads English")
+        << QStringList{"pt-BR", "en", "fr"} << 1 << 2 << "Results" << "Started at screen 2";
+}
+
+void TestRunRecord::theResultsPageSpeaksTheLanguageOfItsTag()
+{
+    QFETCH(QStringList, tags);
+    QFETCH(int, language);
+    QFETCH(int, startedAt);
+    QFETCH(QString, title);
+    QFETCH(QString, startedAtText);
+    TestRun run(language);
+    Course course = run.course();
+    for (int i = 0; i < 3; ++i)
+        course.languages[size_t(i)].tag = tags[i];
+    course.titles = {QStringLiteral("first"), QStringLiteral("second"), QStringLiteral("third")};
+    run.setCourse(course);
+    run.startedAt = startedAt;
+    auto *results = new ResultsScreen(run, nullptr);
+    results->open();
+    QCOMPARE(results->control<QLabel>("Title")->text(), title);
+    QCOMPARE(results->windowTitle(), course.titles[language - 1] + QStringLiteral(" - ") + title);
+    auto *started = results->findChild<QLabel *>(QStringLiteral("StartedAt"));
+    QCOMPARE(started ? started->text() : QString(), startedAtText);
+    delete results;
 }
 
 void TestRunRecord::aRecordAppearsWholeOrNotAtAll()

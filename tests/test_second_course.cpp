@@ -3,11 +3,15 @@
 #include "LessonProbe.h"
 #include "LessonWalker.h"
 #include "TestRun.h"
+#include "app/Form000.h"
 #include "app/TrainerApplication.h"
 #include "course/CourseJson.h"
 #include "screens/AuthorView.h"
 
 #include <QJsonDocument>
+#include <QLabel>
+#include <QPushButton>
+#include <QStyle>
 #include <QMouseEvent>
 
 using namespace kelvora;
@@ -20,11 +24,77 @@ LessonScreen *onDisplay()
     return qobject_cast<LessonScreen *>(TestRun::currentScreen());
 }
 
+// Where a label's text is drawn, on its page.
+QRect textRect(const QLabel &label)
+{
+    const QSize size = label.fontMetrics().size(Qt::TextSingleLine, label.text());
+    return QStyle::alignedRect(Qt::LeftToRight, label.alignment(), size, label.contentsRect()).translated(label.pos());
+}
+
+// What a label paints over: its text, or the whole label where it fills its background.
+QRect paintedRect(const QLabel &label)
+{
+    return label.autoFillBackground() ? label.geometry() : textRect(label);
+}
+
 } // namespace
 
 class SecondCourseTest : public QObject {
     Q_OBJECT
 private slots:
+    void theStartScreenLabelsStandApart_data()
+    {
+        QTest::addColumn<bool>("shutdown");
+        QTest::addColumn<int>("language");
+        QTest::addColumn<QString>("name");            // instead of the language's own; empty: its own
+        QTest::addColumn<QString>("currentLanguage"); // likewise
+        QTest::addColumn<QString>("exit");
+        for (int language = 1; language <= 3; ++language)
+            QTest::addRow("the built-in course in language %d", language) << false << language << "" << "" << "Exit";
+        const char *exits[] = {"Çıkış", "Exit", "Fermer", "Beenden"};
+        for (int language = 1; language <= 4; ++language)
+            QTest::addRow("the shutdown course in language %d", language)
+                << true << language << "" << "" << QString::fromUtf8(exits[language - 1]);
+        QTest::newRow("a thirty-letter name after the longest caption")
+            << true << 4 << "Brasilianisches Portugiesisch!" << "Aktuelle Sprache des Kurses:" << "Beenden";
+    }
+    void theStartScreenLabelsStandApart()
+    {
+        QFETCH(bool, shutdown);
+        QFETCH(int, language);
+        QFETCH(QString, name);
+        QFETCH(QString, currentLanguage);
+        QFETCH(QString, exit);
+        TestRun run(0);
+        if (shutdown)
+            run.useCourseFile(QStringLiteral(KELVORA_SHUTDOWN_COURSE));
+        Course course = run.course();
+        CourseLanguage &chosen = course.languages[size_t(language - 1)];
+        if (!name.isEmpty())
+            chosen.name = name;
+        if (!currentLanguage.isEmpty())
+            chosen.captions.currentLanguage = currentLanguage;
+        run.setCourse(course);
+        auto *screen = new Form000(run);
+        screen->open();
+        QTest::mouseClick(screen->control<QPushButton>(QStringLiteral("Lang%1").arg(language)), Qt::LeftButton);
+
+        QCOMPARE(screen->control<QPushButton>(QStringLiteral("Command2"))->text(), exit);
+        QCOMPARE(screen->windowTitle(), course.titleIn(language));
+        const QList<QLabel *> labels = screen->findChildren<QLabel *>();
+        for (QLabel *label : labels) {
+            if (!label->isVisible() || label->text().isEmpty())
+                continue;
+            const QRect text = textRect(*label);
+            QVERIFY2(label->geometry().contains(text) && screen->rect().contains(text), qPrintable(label->text()));
+            for (QLabel *other : labels) {
+                if (other != label && other->isVisible() && !other->text().isEmpty())
+                    QVERIFY2(!text.intersects(paintedRect(*other)), qPrintable(label->text() + " / " + other->text()));
+            }
+        }
+        delete screen;
+    }
+
     void aTraineeWalksTheShutdownCourseInGerman()
     {
         TestRun run(4);

@@ -197,8 +197,9 @@ private slots:
         QFETCH(QString, contentFolder);
         QFETCH(QString, languageFolder);
         Folders folders(holdingStartPicture);
-        const QString found = locateContent(requested.isEmpty() ? QString() : folders.path(requested));
-        const Run run(Course{}, {.contentRoot = found, .languageFolder = found});
+        const QString found = locateContent(requested.isEmpty() ? QString() : folders.path(requested), folders.path("program"));
+        // An empty answer leaves the language files to the executable's folder, the pictures to the current one.
+        const Run run(Course{}, {.contentRoot = found, .languageFolder = found.isEmpty() ? folders.path("program") : found});
         QCOMPARE(run.contentRoot(), contentFolder.isEmpty() ? QDir::currentPath() : folders.path(contentFolder));
         QCOMPARE(run.languageFolder(), folders.path(languageFolder));
     }
@@ -207,7 +208,7 @@ private slots:
     {
         Folders folders({});
         try {
-            locateContent({});
+            locateContent({}, folders.path("program"));
             QFAIL("no error was raised");
         } catch (const RuntimeError &error) {
             QCOMPARE(error.kind(), RuntimeError::Kind::FileNotFound);
@@ -230,12 +231,10 @@ private:
                     QImage(4, 4, QImage::Format_RGB32).save(path(name) + QStringLiteral("/images/000.jpg"));
             }
             QDir::setCurrent(path("current"));
-            setProgramFolder(path("program"));
         }
         ~Folders()
         {
             QDir::setCurrent(m_previous);
-            setProgramFolder({});
         }
         QString path(const QString &name) const { return QDir(m_dir.path()).absoluteFilePath(name); }
 

@@ -11,12 +11,12 @@ namespace kelvora {
 namespace {
 // The candidates in the order they are tried: the requested folder alone, or
 // the current directory, the executable's folder and the installed data folder.
-QStringList contentCandidates(const QString &requested)
+QStringList contentCandidates(const QString &requested, const QString &programFolder)
 {
     if (!requested.isEmpty())
         return {QDir(requested).absolutePath()};
     QStringList candidates;
-    for (const QString &folder : {QDir::currentPath(), programFolder(), installedDataFolder()}) {
+    for (const QString &folder : {QDir::currentPath(), programFolder, installedDataFolder()}) {
         const QString path = QDir(folder).absolutePath();
         if (!candidates.contains(path))
             candidates.append(path);
@@ -27,7 +27,12 @@ QStringList contentCandidates(const QString &requested)
 
 QString locateContent(const QString &requested)
 {
-    const QStringList candidates = contentCandidates(requested);
+    return locateContent(requested, programFolder());
+}
+
+QString locateContent(const QString &requested, const QString &programFolder)
+{
+    const QStringList candidates = contentCandidates(requested, programFolder);
     for (const QString &folder : candidates) {
         if (resolveContentPath(StartPicture, folder).isEmpty())
             continue;

@@ -14,5 +14,7 @@ namespace kelvora {
 // folder tried when none has it. Returns the folder that holds everything, or
 // an empty string for the current directory and the executable's folder.
 QString locateContent(const QString &requested);
+// The same with the executable's folder given.
+QString locateContent(const QString &requested, const QString &programFolder);
 
 } // namespace kelvora

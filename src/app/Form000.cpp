@@ -14,6 +14,8 @@
 #include <QPushButton>
 #include <QStyle>
 
+#include <algorithm>
+
 namespace kelvora {
 
 namespace {
@@ -25,6 +27,19 @@ constexpr int ButtonsPerRow = 5;
 QRect languageButtonPlace(int i)
 {
     return {344 + 122 * (i % ButtonsPerRow), 34 + 26 * (i / ButtonsPerRow), 119, 23};
+}
+
+constexpr QRect ExitPlace{980, 4, 37, 27};
+constexpr QRect CurrentLanguagePlace{642, 584, 103, 21};
+constexpr QRect LanguageNamePlace{736, 580, 143, 21};
+constexpr int LanguageLineRight = 1013; // the credit line's right end
+constexpr int NameGap = 4;
+constexpr int ButtonPadding = 12; // the button's frame and a little air either side of its word
+
+// As a label lays its text out (a pixel wider than the advance where the last letter overhangs).
+int widthOf(const QFontMetrics &metrics, const QString &text)
+{
+    return metrics.size(Qt::TextSingleLine, text).width();
 }
 
 QLabel *addLabel(QWidget *parent, const char *name, const QRect &rect, const QString &caption)
@@ -64,16 +79,16 @@ Form000::Form000(Run &run) : Screen(run, QSize(1022, 768))
             languageButtons.back()->hide();
         connect(languageButtons.back(), &QPushButton::clicked, this, guarded(this, [this, code] { chooseLanguage(code); }));
     }
-    QPushButton *exit = addButton(this, "Command2", {980, 4, 37, 27}, QStringLiteral("Exit"));
+    QPushButton *exit = m_exit = addButton(this, "Command2", ExitPlace, QStringLiteral("Exit"));
     connect(exit, &QPushButton::clicked, this, guarded(this, [this] { exitProgram(); }));
 
     m_credit = addLabel(this, "Label2", {642, 562, 371, 17}, QString());
     m_credit->setAutoFillBackground(true);
 
-    m_currentLanguage = addLabel(this, "Label1", {642, 584, 103, 21}, QString());
+    m_currentLanguage = addLabel(this, "Label1", CurrentLanguagePlace, QString());
     m_currentLanguage->setProperty("index", 1);
 
-    m_languageName = addLabel(this, "lbllang2", {736, 580, 143, 21}, QString());
+    m_languageName = addLabel(this, "lbllang2", LanguageNamePlace, QString());
     m_languageName->setFont(captionFont());
     setTextColor(m_languageName, Qt::white);
 
@@ -149,8 +164,10 @@ void Form000::chooseLanguage(int code)
     if (const CourseLanguage *language = run().course().language(code)) {
         run().language = code;
         showCaptions(*language);
+        setWindowTitle(run().course().titleIn(code));
         m_start->show();
         m_languageName->setText(language->name);
+        placeLanguageName();
     }
 }
 
@@ -162,6 +179,49 @@ void Form000::showCaptions(const CourseLanguage &language)
     m_credit->setText(language.captions.credit);
     m_currentLanguage->setText(language.captions.currentLanguage);
     m_start->setText(language.captions.start);
+    if (run().course().startExitInLanguage) {
+        m_exit->setText(language.captions.exit);
+        // Grows to the left, from the page's corner, for a longer word.
+        const int width = std::max(ExitPlace.width(), m_exit->fontMetrics().horizontalAdvance(m_exit->text()) + ButtonPadding);
+        m_exit->setGeometry(ExitPlace.right() + 1 - width, ExitPlace.y(), width, ExitPlace.height());
+    }
+    placeLanguageName();
+}
+
+void Form000::placeLanguageName()
+{
+    const auto textWidth = [](const QLabel &label) { return widthOf(label.fontMetrics(), label.text()); };
+    // The caption keeps its place and grows as its words need, leaving the name room for a few letters.
+    const int captionRoom = LanguageLineRight - CurrentLanguagePlace.x() - NameGap - LanguageNamePlace.width() / 2;
+    QRect caption = CurrentLanguagePlace;
+    // It ends with its words: a plate behind it would otherwise reach under the name.
+    caption.setWidth(std::min(textWidth(*m_currentLanguage), captionRoom));
+    m_currentLanguage->setGeometry(caption);
+    if (textWidth(*m_currentLanguage) > caption.width()) {
+        m_currentLanguage->setText(m_currentLanguage->fontMetrics().elidedText(m_currentLanguage->text(), Qt::ElideRight,
+                                                                               caption.width() - 1));
+    }
+
+    // The name starts where it always did, or after a longer caption; a long name takes a smaller size,
+    // down to the caption's, and is shortened only past that.
+    QRect name = LanguageNamePlace;
+    name.moveLeft(std::max(LanguageNamePlace.x(), caption.right() + 1 + NameGap));
+    name.setRight(LanguageLineRight);
+    const QString full = run().course().language(run().language) ? run().course().language(run().language)->name
+                                                                   : m_languageName->text();
+    QFont font = captionFont();
+    const int smallest = QFontInfo(controlFont()).pixelSize();
+    while (widthOf(QFontMetrics(font), full) > name.width() && font.pixelSize() > smallest)
+        font.setPixelSize(font.pixelSize() - 1);
+    m_languageName->setFont(font);
+    m_languageName->setText(QFontMetrics(font).elidedText(full, Qt::ElideRight, name.width() - 1));
+    m_languageName->setToolTip(full == m_languageName->text() ? QString() : full);
+    m_languageName->setAccessibleName(full);
+    name.setWidth(std::max(LanguageNamePlace.width(), widthOf(QFontMetrics(font), m_languageName->text())));
+    name.setRight(std::min(name.right(), LanguageLineRight));
+    m_languageName->setGeometry(name);
+    if (!picture().isNull()) // a plate where the photograph under the new places would make them unreadable
+        pictureChanged();
 }
 
 void Form000::startLessons()

@@ -28,9 +28,13 @@ protected:
 
 private:
     void showCaptions(const CourseLanguage &language);
+    // Puts the chosen language's name beside "Current Language:" in whatever words and name, neither covering
+    // the other nor running off the page.
+    void placeLanguageName();
     QString traineeName() const;
 
     QPushButton *m_start;
+    QPushButton *m_exit;
     QLabel *m_title;
     QLabel *m_credit;
     QLabel *m_currentLanguage;

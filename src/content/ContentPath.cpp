@@ -68,6 +68,10 @@ QString resolveContentPath(const QString &name, const QString &base)
             return {};
         }
     }
+    // A link may lead within the folder, never out of it.
+    const QString inside = QFileInfo(base).canonicalFilePath() + QLatin1Char('/');
+    if (!QFileInfo(path).canonicalFilePath().startsWith(inside))
+        return {};
     return path;
 }
 

@@ -15,18 +15,18 @@ void setContentFolder(const QString &folder); // an empty folder restores the cu
 
 // Content names are written the way the lessons spell them: backslashes and
 // any letter case ("Images\\005.jpg", "sounds\\dugme3.wav"). They are resolved
-// relative to a base folder (the content folder by default), matching every
-// folder and file name without regard to case; an exact match wins.
+// relative to a base folder, matching every folder and file name without regard
+// to case; an exact match wins, and a link may not lead out of the base folder.
 // Returns the path of the existing file, or an empty string.
-QString resolveContentPath(const QString &name, const QString &base = contentFolder());
+QString resolveContentPath(const QString &name, const QString &base);
 
-// The same in the content folder as it is when asked (what the sound player resolves with).
-inline QString resolveInContentFolder(const QString &name) { return resolveContentPath(name); }
+// The same in the content folder as it is when asked (what the editor's sound player resolves with).
+inline QString resolveInContentFolder(const QString &name) { return resolveContentPath(name, contentFolder()); }
 
 // The name with forward slashes, as it is looked for: "images/005.jpg".
 QString contentRelativePath(const QString &name);
 
 // "looked for images/019.jpg in /opt/trainer, in any letter case", for error messages.
-QString contentLookupDetail(const QString &name, const QString &base = contentFolder());
+QString contentLookupDetail(const QString &name, const QString &base);
 
 } // namespace kelvora

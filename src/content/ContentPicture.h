@@ -19,7 +19,7 @@ struct PictureShown {
 // assigned, or takes it read ahead from an unchanged file; nothing else is
 // kept, so a replaced file takes effect at its next use. Throws RuntimeError:
 // file not found, or invalid picture. Names resolve in the folder given.
-QImage loadContentPicture(const PictureShown &picture, const QString &folder = contentFolder());
+QImage loadContentPicture(const PictureShown &picture, const QString &folder);
 
 // Decodes the picture file at path only if its data is complete and sound: a
 // JPEG cut short or damaged, or a BMP whose pixel rows end early, is refused

@@ -1,7 +1,6 @@
 #include "LanguageFile.h"
 
 #include "ContentPath.h"
-#include "platform/ProgramFolder.h"
 #include "platform/RuntimeError.h"
 
 #include <QDir>
@@ -11,11 +10,6 @@
 #include <algorithm>
 
 namespace kelvora {
-
-QString languageFilePath(const QString &languageNumberText)
-{
-    return languageFilePath(languageNumberText, {}, programFolder());
-}
 
 QString languageFilePath(const QString &languageNumberText, const QStringList &named, const QString &folder)
 {

@@ -9,8 +9,6 @@ namespace kelvora {
 // names of the files of languages 1, 2, ... are given (a course's own); found
 // without regard to letter case (lang2.txt will do).
 QString languageFilePath(const QString &languageNumberText, const QStringList &fileNames, const QString &folder);
-// Lang<n>.txt in the program's folder.
-QString languageFilePath(const QString &languageNumberText);
 
 // Line lineNumber (1-based) of a language file, read from the first line on:
 // lines end at CR LF, CR or LF. Single-byte windows-1254 text unless the file

@@ -29,8 +29,7 @@ inline constexpr int MostPicturesAhead = 4;
 // MostPicturesAhead of them; those read ahead before and not named again are
 // dropped, so at most these are held. A picture read ahead is decoded at the
 // size it is shown, turned upright. Names resolve in the folder given.
-void readPicturesAhead(const QList<PictureShown> &pictures, AheadKeeping keeping = AheadKeeping::AsDecoded,
-                       const QString &folder = contentFolder());
+void readPicturesAhead(const QList<PictureShown> &pictures, AheadKeeping keeping, const QString &folder);
 
 // The picture read ahead from that path for that box, waiting for its decoding
 // to finish, if it was read whole and its file has not changed since. It

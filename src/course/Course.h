@@ -33,6 +33,9 @@ struct Course {
     bool fitsPictures = false;
     // The engine plays the Exit button's click itself; an author's course plays only what it names.
     bool playsExitClick = true;
+    // The start screen's Exit speaks the chosen language; the first format keeps the start screen's own words
+    // the same in every language.
+    bool startExitInLanguage = false;
     QString id;     // the course's URI or URN; empty in the first format
     QString startPicture = StartPicture; // the start screen's photograph; empty: none
     QString title;  // in the first language

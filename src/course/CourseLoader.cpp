@@ -40,13 +40,16 @@ QString languageTag(const CourseNode &node)
     return tag;
 }
 
-// This format's captions follow the language's place: Turkish, English, French; the start screen's own
-// lines are the same in every language.
-LanguageCaptions placeCaptions(int place)
+// This format's captions follow the language's tag where the trainer has words for it (English for a tag it
+// has none for), else its place: Turkish, English, French. The start screen's own lines are the same in every
+// language.
+LanguageCaptions formatOneCaptions(const QString &tag, int place)
 {
     static const char *const tags[MaxLanguages] = {"tr", "en", "fr"};
-    LanguageCaptions captions = *defaultCaptions(QLatin1String(tags[std::min(size_t(place), MaxLanguages - 1)]));
     const LanguageCaptions &english = *defaultCaptions(QStringLiteral("en"));
+    const LanguageCaptions *byTag = tag.isEmpty() ? defaultCaptions(QLatin1String(tags[std::min(size_t(place), MaxLanguages - 1)]))
+                                                  : defaultCaptions(tag);
+    LanguageCaptions captions = byTag ? *byTag : english;
     captions.currentLanguage = english.currentLanguage;
     captions.credit = english.credit;
     return captions;
@@ -125,8 +128,9 @@ private:
                  return namedPlace("language", o, i);
              })) {
             language.allow({"name", "startCaption", "file", "tag"});
-            course.languages.push_back({language.requiredText("name"), language.requiredText("file"),
-                                        languageTag(language), placeCaptions(int(course.languages.size()))});
+            const QString tag = languageTag(language);
+            course.languages.push_back({language.requiredText("name"), language.requiredText("file"), tag,
+                                        formatOneCaptions(tag, int(course.languages.size()))});
             course.languages.back().captions.start = language.requiredText("startCaption");
         }
         if (course.languages.empty() || course.languages.size() > MaxLanguages)

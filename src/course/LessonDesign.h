@@ -122,6 +122,9 @@ struct ThrottleQuadrantDesign {
     QString liftMark;         // the press on the window between the two
     QString liftTimer;
     QString liftClick;
+    // The click gives way to a sound still playing (the engine's loop goes on and no click is heard);
+    // otherwise it is played to its end like a step's sound and the screen's loop then resumes.
+    bool liftClickGivesWay = true;
     QString pushTimer;        // blinks the quadrant's Shape3
     Actions atIdle;           // after the knob has reached idle
     bool fitPicture = false;  // the picture fitted whole into the box (letterboxed)
@@ -174,6 +177,9 @@ struct LessonDesign {
     // After each cue, restart the screen's loop sound.
     bool engineLoop = false;
     QString loop = EngineLoopSound; // the screen's looping sound, restarted after cues and counted presses
+    // The loop is the screen's own: a screen without one is quiet, and the same loop on the next screen plays
+    // on without a restart. Otherwise a loop plays on across screens until another sound replaces it.
+    bool ownLoop = false;
     // Photographs and insets of any size are fitted whole into the page and the inset box (letterboxed);
     // otherwise they are drawn unscaled from their top-left corner.
     bool fitPictures = false;

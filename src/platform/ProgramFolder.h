@@ -4,10 +4,8 @@
 
 namespace kelvora {
 
-// The folder that holds the language files: the executable's folder unless the
-// start-up chose another one. Tests point it at a temporary folder.
+// The executable's folder, where a runnable folder keeps the built-in course's language files.
 QString programFolder();
-void setProgramFolder(const QString &folder); // an empty folder restores the real one
 
 // Where an installation keeps the content pack, found from the executable's
 // folder (bin/../share/kelvora), so a relocated installation finds it too.

@@ -316,7 +316,14 @@ void LessonScreen::restartLoop()
 {
     if (m_design.loop.isEmpty())
         return;
-    run().play(m_design.loop.toStdString(), NoModule, SoundAsync | SoundLoop);
+    playLoop(m_design.loop);
+}
+
+void LessonScreen::playLoop(const QString &name)
+{
+    if (m_design.ownLoop && run().loopPlaying() == name)
+        return;
+    run().play(name.toStdString(), NoModule, SoundAsync | SoundLoop);
 }
 
 void LessonScreen::setInset(const QString &name)
@@ -348,6 +355,8 @@ void LessonScreen::load()
     for (LessonKind *kind : m_kinds)
         kind->loadInsets();
     setPicture(m_design.firstPhotograph);
+    if (m_design.ownLoop && m_design.loop.isEmpty() && !run().loopPlaying().isEmpty())
+        run().play("", NoModule, SoundAsync); // the loop of the screen before stops with it
     runActions(m_design.atLoad);
     for (LessonKind *kind : m_kinds)
         kind->loaded();
@@ -476,7 +485,7 @@ void LessonScreen::runAction(const ScreenAction &action)
     case Verb::Inset: setInset(name); break;
     case Verb::Line: showNextLine(); break;
     case Verb::Sound: run().play(name.toStdString(), SoundModule, SoundAsync); break;
-    case Verb::Loop: run().play(name.toStdString(), NoModule, SoundAsync | SoundLoop); break;
+    case Verb::Loop: playLoop(name); break;
     case Verb::Cue: PlayCue(*this, name); break;
     }
 }

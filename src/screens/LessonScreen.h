@@ -39,6 +39,8 @@ public:
 
     // Restarts the screen's looping sound.
     void restartLoop();
+    // Plays a looping sound, unless the screen's own loop plays already.
+    void playLoop(const QString &name);
 
     // A click step that a kind runs itself, followed like the table's steps.
     void trackStep(const QString &activeWhile, const QString &mark);

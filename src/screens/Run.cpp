@@ -67,6 +67,15 @@ SoundPlayer &Run::voice() const
 void Run::setVoice(SoundPlayer *player)
 {
     m_sound = player;
+    m_loop.clear();
+}
+
+bool Run::play(std::string_view name, int module, unsigned flags) const
+{
+    const bool played = voice().play(name, module, flags);
+    if (played || !(flags & SoundNoStop)) // anything but a request that gave way replaced what played
+        m_loop = played && (flags & SoundLoop) ? QString::fromUtf8(name.data(), qsizetype(name.size())) : QString();
+    return played;
 }
 
 Narrator *Run::narrator() const

@@ -74,7 +74,9 @@ public:
     // The one voice; silent until one is set. Not owned.
     SoundPlayer &voice() const;
     void setVoice(SoundPlayer *player);
-    bool play(std::string_view name, int module, unsigned flags) const { return voice().play(name, module, flags); }
+    bool play(std::string_view name, int module, unsigned flags) const;
+    // The looping sound the voice plays, as far as the run's own requests tell; empty when none.
+    QString loopPlaying() const { return m_loop; }
 
     // The voice that reads the explanations aloud, if narration is on; nullptr otherwise. Not owned.
     Narrator *narrator() const;
@@ -110,6 +112,7 @@ private:
     Course m_course;
     RunOptions m_options;
     SoundPlayer *m_sound = nullptr;
+    mutable QString m_loop;
     RunObserver *m_observer = nullptr;
     QPointer<Narrator> m_narrator;
     std::function<Screen *(Run &)> m_resultsPage;

@@ -12,6 +12,8 @@ class SilentSoundPlayer final : public SoundPlayer {
 public:
     bool play(std::string_view name, int, unsigned) override
     {
+        if (name.empty()) // stops what plays and plays nothing
+            return false;
         m_requests << QString::fromUtf8(name.data(), qsizetype(name.size()));
         return true;
     }

@@ -86,6 +86,7 @@ public:
             m_design.layout.inset = authorsLayout(m_screen.inset->place).inset;
         }
         m_design.loop = m_screen.loop;
+        m_design.ownLoop = true;
         m_design.engineLoop = !m_design.loop.isEmpty();
         addCaption(m_design.loop, m_screen.loopCaption);
         if (m_design.engineLoop)
@@ -217,6 +218,7 @@ private:
                                       .liftMark = markName(2),
                                       .liftTimer = timerName(2),
                                       .liftClick = throttle.sound,
+                                      .liftClickGivesWay = false,
                                       .pushTimer = timerName(3),
                                       .atIdle = {},
                                       .fitPicture = true};
@@ -341,6 +343,7 @@ Course compileAuthorCourse(const AuthorCourse &author)
     Course course;
     course.fitsPictures = true;
     course.playsExitClick = false;
+    course.startExitInLanguage = true;
     course.file = author.file;
     course.folder = author.folder;
     course.id = author.id;

@@ -366,21 +366,18 @@ private:
         const QString folder = QDir(m_course.folder).absolutePath();
         QString path = resolveContentPath(name, folder);
         if (path.isEmpty()) {
-            // Perhaps there, but no regular file: say what it is.
-            const QString there = QDir(folder).filePath(relative);
-            const QString kind = specialFileKind(there);
+            // Perhaps there, but out of reach or no regular file: say what it is.
+            const QFileInfo there(QDir(folder).filePath(relative));
+            const QString kind = specialFileKind(there.filePath());
+            const QString real = there.canonicalFilePath();
             if (!kind.isEmpty())
                 refuse(step, QStringLiteral("%1: is %2, not a file").arg(name, kind));
-            else if (QFileInfo(there).isSymLink())
-                refuse(step, QStringLiteral("%1: is a link to %2, which is not there").arg(name, QFileInfo(there).symLinkTarget()));
+            else if (there.exists() && !real.startsWith(QFileInfo(folder).canonicalFilePath() + u'/'))
+                refuse(step, QStringLiteral("%1: is a link leading out of the course's folder (to %2)").arg(name, real));
+            else if (there.isSymLink())
+                refuse(step, QStringLiteral("%1: is a link to %2, which is not there").arg(name, there.symLinkTarget()));
             else
                 refuse(step, QStringLiteral("%1: missing (%2)").arg(name, contentLookupDetail(name, folder)));
-            return {};
-        }
-        const QString real = QFileInfo(path).canonicalFilePath();
-        const QString root = QFileInfo(folder).canonicalFilePath();
-        if (!real.startsWith(root + u'/')) {
-            refuse(step, QStringLiteral("%1: is a link leading out of the course's folder (to %2)").arg(name, real));
             return {};
         }
         return path;

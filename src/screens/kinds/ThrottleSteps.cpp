@@ -86,8 +86,14 @@ void ThrottleSteps::pullThrottleToOff()
 
 void ThrottleSteps::raiseFingerLift()
 {
-    // Gives way to a sound still playing: after the engine start its loop goes on and no click is heard.
-    screen().run().play(m_design.liftClick.toStdString(), SoundModule, SoundNoStop);
+    if (m_design.liftClickGivesWay) {
+        // After the engine start its loop goes on and no click is heard.
+        screen().run().play(m_design.liftClick.toStdString(), SoundModule, SoundNoStop);
+    } else {
+        if (!m_design.liftClick.isEmpty())
+            screen().run().play(m_design.liftClick.toStdString(), SoundModule, SoundSync);
+        screen().restartLoop();
+    }
     screen().timer(m_design.liftTimer)->setEnabled(false);
     screen().mark(m_design.liftMark)->hide();
     screen().timer(m_design.pushTimer)->setEnabled(true);
