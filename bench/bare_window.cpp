@@ -3,7 +3,10 @@
 // With --text it also shows what the start screen shows on the photograph, as
 // plain Qt widgets in the trainer's fonts: a title, two labels, four buttons.
 // That is the least any window with that text costs to paint.
+// With --photograph FILE it shows that photograph instead, decoded at the
+// page's size and upright, as the least a window showing a phone photograph does.
 #include <QApplication>
+#include <QImageReader>
 #include <QLabel>
 #include <QPixmap>
 #include <QPushButton>
@@ -68,6 +71,17 @@ int main(int argc, char **argv)
     app.installEventFilter(&report);
     QLabel window;
     window.setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    if (argc > 2 && std::strcmp(argv[1], "--photograph") == 0) {
+        QImageReader reader(QString::fromLocal8Bit(argv[2]));
+        reader.setAutoTransform(true);
+        const bool sideways = reader.transformation().testFlag(QImageIOHandler::TransformationRotate90);
+        const QSize stored = reader.size();
+        const QSize shown = (sideways ? stored.transposed() : stored).scaled(1024, 768, Qt::KeepAspectRatio);
+        reader.setScaledSize(sideways ? shown.transposed() : shown);
+        window.setPixmap(QPixmap::fromImage(reader.read()));
+        window.show();
+        return app.exec();
+    }
     window.setPixmap(QPixmap(QStringLiteral("images/000.jpg")));
     if (argc > 1 && std::strcmp(argv[1], "--text") == 0)
         addText(&window);

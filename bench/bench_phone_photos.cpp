@@ -155,8 +155,12 @@ void PressToNewPicture(benchmark::State &state)
         if (!lesson->pictureName().endsWith(QLatin1String("photo-1.jpg")))
             state.SkipWithError("the press did not show the step's photograph");
 
+        // The floors are timed with the trainer's window out of the way: a
+        // covered window's pixels never reach the screen.
+        window.hide();
         bare.setPicture(QImage());
         bare.repaint();
+        bench::seenOnScreen(bare);
         clock.start();
         bare.setPicture(decoded);
         bare.repaint();
@@ -169,7 +173,6 @@ void PressToNewPicture(benchmark::State &state)
         bench::seenOnScreen(bare);
         decoding.push_back(msSince(clock));
 
-        window.hide();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
     state.counters["press_ms"] = bench::median(trainer);

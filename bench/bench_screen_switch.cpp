@@ -74,6 +74,10 @@ void SwitchToNextLesson(benchmark::State &state)
         window.viewport()->repaint();
         bench::seenOnScreen(window);
         trainer.push_back(msSince(clock));
+        // The floor is timed with the trainer's window out of the way: a
+        // covered window's pixels never reach the screen.
+        window.hide();
+        bench::seenOnScreen(bare);
 
         clock.start();
         QImage photograph(QString::fromLatin1(next.photograph));

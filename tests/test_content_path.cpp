@@ -195,6 +195,10 @@ private slots:
         QCOMPARE(fitted.size(), box);
         QCOMPARE(fitted.pixel(4, 50), qRgb(0, 0, 0));
         QVERIFY(upright(fitted, 25, 75, 50));
+        // A box a little larger than a quarter: decoded at the quarter, then brought to the box's size.
+        const QImage nearQuarter = readCompletePicture(path, problem, QSize(123, 164));
+        QCOMPARE(nearQuarter.size(), QSize(123, 164));
+        QVERIFY(upright(nearQuarter, 20, 100, 80));
         readPicturesAhead({{QStringLiteral("images\\portrait.jpg"), box}}, AheadKeeping::AsDecoded, m_dir.path());
         QCOMPARE(loadContentPicture({QStringLiteral("images\\portrait.jpg"), box}, m_dir.path()), fitted);
         QDir::setCurrent(previous);

@@ -36,6 +36,10 @@ private slots:
                                                                                     << QColor(MarkYellow) << true;
         QTest::newRow("a few light pixels under the text do not decide it") << photograph(0.02) << QColor(MarkYellow)
                                                                           << false;
+        QTest::newRow("light under just over a twentieth of the line decides it") << photograph(0.05)
+                                                                                << QColor(MarkYellow) << true;
+        QTest::newRow("light under just under a twentieth of the line does not") << photograph(0.045)
+                                                                                 << QColor(MarkYellow) << false;
         QTest::newRow("black text on the light photograph reads well") << photograph(1) << QColor(Qt::black) << false;
         QTest::newRow("a light photograph decoded in 24 bits is as light")
             << photograph(1).convertToFormat(QImage::Format_RGB888) << QColor(MarkYellow) << true;
@@ -48,6 +52,7 @@ private slots:
         QFETCH(QColor, text);
         QFETCH(bool, plate);
         QCOMPARE(needsPlate(picture, QRect(0, 20, 400, 27), text), plate);
+        QCOMPARE(contrastOver(picture, QRect(0, 20, 400, 27), text) < ReadableContrast, plate);
 
         // On a label: the plate, dark behind light text, makes it readable; a readable photograph takes it away.
         QWidget page;

@@ -132,6 +132,22 @@ bool turnsSideways(QImageIOHandler::Transformations transformation)
 {
     return transformation.testFlag(QImageIOHandler::TransformationRotate90);
 }
+
+// A JPEG scales by 1/2, 1/4 or 1/8 while it decodes. Asked for another size,
+// the decoder takes the largest of those at least that size and scales it
+// down, through a buffer of up to four times the size asked for. Where the
+// next smaller one falls short by a sixteenth or less, the picture is decoded
+// at that and scaled up by the little left: a quarter of the pixels to decode
+// and to hold. Both sizes as stored.
+QSize jpegDecodeSize(QSize stored, QSize wanted)
+{
+    for (const int denominator : {8, 4, 2}) {
+        const QSize scaled = stored / denominator;
+        if (scaled.width() * 16 >= wanted.width() * 15 && scaled.height() * 16 >= wanted.height() * 15)
+            return scaled;
+    }
+    return wanted;
+}
 } // namespace
 
 QImage readCompletePicture(const QString &path, QString &problem, QSize fitInto)
@@ -146,14 +162,18 @@ QImage readCompletePicture(const QString &path, QString &problem, QSize fitInto)
     QImageReader reader(&file);
     reader.setAutoTransform(true);
     QImage image;
+    QSize shown;
     QStringList warnings;
     {
         DecoderWarnings collector;
         const QSize stored = reader.size();
         const bool sideways = turnsSideways(reader.transformation());
         // The scaled size applies to the picture as stored, before it is turned upright.
-        if (const QSize shown = decodedSize(sideways ? stored.transposed() : stored, fitInto); shown.isValid())
-            reader.setScaledSize(sideways ? shown.transposed() : shown);
+        shown = decodedSize(sideways ? stored.transposed() : stored, fitInto);
+        if (shown.isValid()) {
+            const QSize wanted = sideways ? shown.transposed() : shown;
+            reader.setScaledSize(reader.format() == "jpeg" ? jpegDecodeSize(stored, wanted) : wanted);
+        }
         image = reader.read();
         warnings = collector.warnings();
     }
@@ -170,6 +190,8 @@ QImage readCompletePicture(const QString &path, QString &problem, QSize fitInto)
         problem = QStringLiteral("incomplete picture data (%1 of %2 bytes)").arg(file.size()).arg(promised);
         return {};
     }
+    if (shown.isValid() && image.size() != shown)
+        image = image.scaled(shown, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     return image;
 }
 

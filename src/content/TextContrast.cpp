@@ -42,10 +42,17 @@ double contrastRatio(QColor a, QColor b)
     return ratio(luminance(a.rgb()), luminance(b.rgb()));
 }
 
-double contrastOver(const QImage &picture, const QRect &area, QColor text)
+namespace {
+// The number of samples contrastOver() looks at in that area.
+qsizetype sampleCount(const QRect &area)
 {
-    if (area.isEmpty())
-        return 21;
+    return qsizetype((area.width() + Step - 1) / Step) * qsizetype((area.height() + Step - 1) / Step);
+}
+
+// Calls visit(ratio) for each sample of the area, in rows, until it returns false.
+template <class Visit>
+void visitRatios(const QImage &picture, const QRect &area, QColor text, Visit visit)
+{
     const double textLuminance = luminance(text.rgb());
     // Only the part under the text is looked at, and only it converted where the picture is in another format.
     const QRect inside = area & picture.rect();
@@ -54,19 +61,57 @@ double contrastOver(const QImage &picture, const QRect &area, QColor text)
                         : direct         ? picture
                                          : picture.copy(inside).convertToFormat(QImage::Format_RGB32);
     const QPoint origin = direct ? QPoint(0, 0) : inside.topLeft();
-    std::vector<double> ratios;
-    ratios.reserve(size_t(area.width() / Step + 1) * size_t(area.height() / Step + 1));
     for (int y = area.top(); y <= area.bottom(); y += Step) {
         const bool rowInside = y >= inside.top() && y <= inside.bottom();
         const auto *row = rowInside ? reinterpret_cast<const QRgb *>(part.constScanLine(y - origin.y())) : nullptr;
         for (int x = area.left(); x <= area.right(); x += Step) {
             const QRgb under = row && x >= inside.left() && x <= inside.right() ? row[x - origin.x()] : qRgb(0, 0, 0);
-            ratios.push_back(ratio(textLuminance, luminance(under)));
+            if (!visit(ratio(textLuminance, luminance(under))))
+                return;
         }
     }
-    const auto least = ratios.begin() + std::ptrdiff_t(double(ratios.size() - 1) * LeastReadableShare);
+}
+
+// Which sample, in rising order of contrast, contrastOver() reports.
+qsizetype leastReadable(qsizetype samples)
+{
+    return qsizetype(double(samples - 1) * LeastReadableShare);
+}
+} // namespace
+
+double contrastOver(const QImage &picture, const QRect &area, QColor text)
+{
+    if (area.isEmpty())
+        return 21;
+    std::vector<double> ratios;
+    ratios.reserve(size_t(sampleCount(area)));
+    visitRatios(picture, area, text, [&](double r) {
+        ratios.push_back(r);
+        return true;
+    });
+    const auto least = ratios.begin() + std::ptrdiff_t(leastReadable(qsizetype(ratios.size())));
     std::nth_element(ratios.begin(), least, ratios.end());
     return *least;
+}
+
+// The same judgement without ordering the samples: the reported one is below
+// the bar exactly when more samples than its rank are. Asked on every new
+// photograph of a page, so it stops as soon as the answer is known.
+bool needsPlate(const QImage &picture, const QRect &area, QColor text)
+{
+    if (area.isEmpty())
+        return false;
+    const qsizetype samples = sampleCount(area);
+    const qsizetype rank = leastReadable(samples);
+    qsizetype below = 0, seen = 0;
+    visitRatios(picture, area, text, [&](double r) {
+        ++seen;
+        if (r < ReadableContrast)
+            ++below;
+        // Decided: more than rank below the bar, or too few left to get there.
+        return below <= rank && below + (samples - seen) > rank;
+    });
+    return below > rank;
 }
 
 } // namespace kelvora

@@ -18,10 +18,7 @@ double contrastRatio(QColor a, QColor b);
 // the area reaches past the picture, the page shows black.
 double contrastOver(const QImage &picture, const QRect &area, QColor text);
 
-// Whether the text needs a plate behind it to be readable there.
-inline bool needsPlate(const QImage &picture, const QRect &area, QColor text)
-{
-    return contrastOver(picture, area, text) < ReadableContrast;
-}
+// Whether the text needs a plate behind it to be readable there: contrastOver() < ReadableContrast.
+bool needsPlate(const QImage &picture, const QRect &area, QColor text);
 
 } // namespace kelvora

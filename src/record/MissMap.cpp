@@ -65,7 +65,8 @@ QImage screenPhotograph(const Course &course, int screen, const QString &folder,
         *problem = contentLookupDetail(design.firstPhotograph, folder);
         return {};
     }
-    QImage picture = readCompletePicture(path, *problem);
+    // A page that fits its photographs is decoded straight at the page's size, as the screen reads it.
+    QImage picture = readCompletePicture(path, *problem, design.fitPictures ? LessonPictureSize : QSize());
     if (picture.isNull())
         return {};
     if (design.fitPictures)
