@@ -7,8 +7,10 @@
 #include "course/CourseLoader.h"
 #include "platform/RuntimeError.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -398,6 +400,24 @@ private slots:
         const QString fifo = QDir(dir.path()).filePath("click.wav");
         QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
         QCOMPARE(soundProblem(fifo), QStringLiteral("is not a regular file"));
+    }
+
+    // Rechecked after every edit in the editor: a sound is decoded again only when its file changed.
+    void aSoundIsDecodedAgainOnlyWhenItsFileChanged()
+    {
+        QTemporaryDir dir;
+        const QString path = QDir(dir.path()).filePath("click.wav");
+        writeFile(path, wav());
+        SoundChecks checks;
+        QCOMPARE(checks.check(path), QString());
+        const QDateTime stamp = QFileInfo(path).lastModified();
+        writeFile(path, QByteArray("RIFF, but no sound in it").leftJustified(wav().size(), ' '));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadWrite) && file.setFileTime(stamp, QFileDevice::FileModificationTime));
+        file.close();
+        QCOMPARE(checks.check(path), QString()); // same time and size: not decoded again
+        QVERIFY(QFile::resize(path, wav().size() - 1));
+        QVERIFY(checks.check(path).startsWith(QLatin1String("does not decode as a sound")));
     }
 };
 

@@ -301,12 +301,10 @@ private slots:
         ChecksPanel *checks = window.checks();
         checks->recheckNow();
         QTRY_VERIFY(!checks->isChecking());
-        QStringList listed;
-        for (int i = 0; i < checks->count(); ++i)
-            listed << checks->item(i)->text();
+        const QStringList listed = checks->texts();
         for (const char *missing : {"fr: prestart: missing", "fr: prestart/battery: missing", "fr: gauges: missing"})
             QVERIFY2(listed.contains(QLatin1String(missing)), qPrintable(listed.join(QLatin1Char('\n'))));
-        checks->itemClicked(checks->item(int(listed.indexOf(QStringLiteral("fr: prestart/battery: missing")))));
+        checks->activated(checks->model()->index(int(listed.indexOf(QStringLiteral("fr: prestart/battery: missing"))), 0));
         QCOMPARE(window.selectedPlace(), (CoursePlace{0, 0}));
     }
 
@@ -587,8 +585,8 @@ private slots:
         window.checks()->recheckNow();
         QTRY_VERIFY(!window.checks()->isChecking());
         QCOMPARE(files(), before);
-        for (int i = 0; i < window.checks()->count(); ++i)
-            QVERIFY2(!window.checks()->item(i)->text().contains(QLatin1String("kept.png")), qPrintable(window.checks()->item(i)->text()));
+        for (const QString &listed : window.checks()->texts())
+            QVERIFY2(!listed.contains(QLatin1String("kept.png")), qPrintable(listed));
         QVERIFY(window.save());
         QVERIFY(QFileInfo::exists(m_folder.filePath(QStringLiteral("images/kept.png"))));
         QVERIFY2(!QFileInfo::exists(m_folder.filePath(QStringLiteral("images/undone.png"))), "a photograph picked and undone was copied");
@@ -596,9 +594,7 @@ private slots:
         QVERIFY(window.document().unusedFiles().contains(QStringLiteral("images/Left.PNG")));
         window.checks()->recheckNow();
         QTRY_VERIFY(!window.checks()->isChecking());
-        QStringList listed;
-        for (int i = 0; i < window.checks()->count(); ++i)
-            listed << window.checks()->item(i)->text();
+        const QStringList listed = window.checks()->texts();
         QVERIFY2(listed.contains(QStringLiteral("note: images/Left.PNG: not used by the course")), qPrintable(listed.join(u'\n')));
         QVERIFY2(!listed.join(u'\n').contains(QLatin1String("kept.png")), qPrintable(listed.join(u'\n')));
         QVERIFY(!window.document().unusedFiles().contains(QStringLiteral("images/kept.png")));

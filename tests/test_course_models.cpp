@@ -1,5 +1,6 @@
 // The editor's course and texts models: what any view may do to them, and the rules they keep, without a window.
 #include "CourseDocument.h"
+#include "CourseEdits.h"
 #include "CourseModel.h"
 #include "TextsModel.h"
 
@@ -120,6 +121,38 @@ private slots:
         QCOMPARE(removed.count(), 2);
         QCOMPARE(inserted.count(), 1);
         QCOMPARE(screen, course.index(1, 0)); // what a view has selected stays selected
+    }
+
+    void movedScreensAndStepsAreMovedRowsAndKeepWhatIsSelectedUnderThem()
+    {
+        CourseModel course(*m_document);
+        QAbstractItemModelTester tester(&course, QAbstractItemModelTester::FailureReportingMode::QtTest);
+        QSignalSpy resets(&course, &QAbstractItemModel::modelReset);
+        QSignalSpy moves(&course, &QAbstractItemModel::rowsMoved);
+        const QPersistentModelIndex gaugesTarget = course.index(0, 1, course.index(2, 0, course.index(0, 0)));
+        const QPersistentModelIndex watch = course.index(0, 0, course.index(1, 0, course.index(1, 0)));
+        const QPersistentModelIndex pump = course.index(1, 0, course.index(0, 0));
+        const QString gaugesText = gaugesTarget.data().toString();
+
+        m_document->undoStack().push(new MoveEdit(*m_document, CoursePlace{0, -1}, 1));
+        QCOMPARE(m_document->authorCourse().screens[1].id, QStringLiteral("prestart"));
+        QCOMPARE(gaugesTarget, course.index(0, 1, course.index(2, 0, course.index(1, 0))));
+        QCOMPARE(gaugesTarget.data().toString(), gaugesText);
+        QCOMPARE(watch, course.index(0, 0, course.index(1, 0, course.index(0, 0))));
+        QCOMPARE(pump.parent(), course.index(1, 0));
+
+        // To the other screen's end, under a free id, and back by undo.
+        QVERIFY(course.dropMimeData(course.mimeData({pump}), Qt::MoveAction, -1, 0, course.index(0, 0)));
+        QCOMPARE(pump, course.index(1, 0, course.index(0, 0)));
+        QCOMPARE(pump.data(Qt::EditRole).toString(), QStringLiteral("pump-2"));
+        QCOMPARE(gaugesTarget, course.index(0, 1, course.index(1, 0, course.index(1, 0))));
+        m_document->undoStack().undo();
+        m_document->undoStack().undo();
+        QCOMPARE(pump, course.index(1, 0, course.index(0, 0)));
+        QCOMPARE(pump.data(Qt::EditRole).toString(), QStringLiteral("pump"));
+        QCOMPARE(gaugesTarget, course.index(0, 1, course.index(2, 0, course.index(0, 0))));
+        QCOMPARE(resets.count(), 0);
+        QCOMPARE(moves.count(), 4);
     }
 
     void anIdIsNeverEmptyNorAnothersOnItsScreen_data()

@@ -94,7 +94,8 @@ QList<CourseFinding> Format2Check::run()
 {
     m_findings.clear();
     const AuthorValidationOptions thorough{
-        .rules = true, .files = true, .decodeFiles = true, .soundProblem = soundProblem, .filesElsewhere = m_elsewhere};
+        .rules = true, .files = true, .decodeFiles = true, .soundProblem = [](const QString &path) { return SoundChecks::shared().check(path); },
+        .filesElsewhere = m_elsewhere};
     for (const AuthorProblem &problem : validateAuthorCourse(m_course, thorough))
         report(problem.screen, problem.step, problem.language, problem.message);
     checkTexts();

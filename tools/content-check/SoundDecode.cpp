@@ -2,6 +2,8 @@
 
 #include "content/RegularFile.h"
 
+#include <QFileInfo>
+
 #include <sndfile.h>
 
 #include <memory>
@@ -30,6 +32,31 @@ QString soundProblem(const QString &path)
     if (read != info.frames)
         return QStringLiteral("breaks off after %1 of %2 frames").arg(read).arg(info.frames);
     return {};
+}
+
+QString SoundChecks::check(const QString &path)
+{
+    const QFileInfo file(path);
+    const QDateTime modified = file.lastModified();
+    const qint64 bytes = file.size();
+    {
+        const QMutexLocker lock(&m_lock);
+        const auto found = m_checked.constFind(path);
+        if (found != m_checked.cend() && found->modified == modified && found->bytes == bytes)
+            return found->problem;
+    }
+    const QString problem = soundProblem(path);
+    if (file.isFile()) { // a FIFO or a missing file is looked at again
+        const QMutexLocker lock(&m_lock);
+        m_checked.insert(path, {modified, bytes, problem});
+    }
+    return problem;
+}
+
+SoundChecks &SoundChecks::shared()
+{
+    static SoundChecks checks;
+    return checks;
 }
 
 } // namespace kelvora

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <QDateTime>
+#include <QHash>
+#include <QMutex>
 #include <QString>
 
 namespace kelvora {
@@ -7,5 +10,24 @@ namespace kelvora {
 // Why the sound file at path would not play whole: it does not decode, holds
 // no sound, or breaks off before the end its header promises. Empty when it is sound.
 QString soundProblem(const QString &path);
+
+// soundProblem, decoded once per file while its time and size are unchanged: the editor checks again after
+// every edit, and a long loop sound would be decoded each time. Safe to use from several threads.
+class SoundChecks {
+public:
+    QString check(const QString &path);
+
+    // The checks the tools of one process share.
+    static SoundChecks &shared();
+
+private:
+    struct Checked {
+        QDateTime modified;
+        qint64 bytes = -1;
+        QString problem;
+    };
+    QMutex m_lock;
+    QHash<QString, Checked> m_checked;
+};
 
 } // namespace kelvora

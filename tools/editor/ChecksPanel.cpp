@@ -10,11 +10,11 @@
 #include <QtConcurrent/QtConcurrentRun>
 
 #include <optional>
+#include <utility>
 
 namespace kelvora {
 
 namespace {
-constexpr int PlaceRole = Qt::UserRole;
 
 // The course as it is in the editor, never a copy on disk: the author's folder only changes on save.
 // Pictures are decoded once while their files are unchanged (PictureChecks), so a check after an edit costs
@@ -35,10 +35,44 @@ QList<CourseFinding> checkInMemory(const AuthorCourse &author, const QHash<QStri
 }
 } // namespace
 
-ChecksPanel::ChecksPanel(const CourseDocument &document, QWidget *parent) : QListWidget(parent), m_document(document)
+void ChecksModel::setRows(QList<Row> rows)
+{
+    beginResetModel();
+    m_rows = std::move(rows);
+    endResetModel();
+}
+
+CourseFinding ChecksModel::findingAt(const QModelIndex &index) const
+{
+    return index.isValid() && index.row() < m_rows.size() ? m_rows[index.row()].finding : CourseFinding{};
+}
+
+int ChecksModel::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : int(m_rows.size());
+}
+
+QVariant ChecksModel::data(const QModelIndex &index, int role) const
+{
+    if (!index.isValid() || index.row() >= m_rows.size())
+        return {};
+    const Row &row = m_rows[index.row()];
+    switch (role) {
+    case Qt::DisplayRole:
+    case Qt::ToolTipRole: return row.text;
+    case NoteRole: return row.finding.note;
+    default: return {};
+    }
+}
+
+ChecksPanel::ChecksPanel(const CourseDocument &document, QWidget *parent)
+    : QListView(parent), m_document(document), m_findings(new ChecksModel(this))
 {
     setAccessibleName(tr("Checks"));
     setWordWrap(true);
+    setUniformItemSizes(false);
+    setEditTriggers(NoEditTriggers);
+    setModel(m_findings);
     m_delay.setSingleShot(true);
     m_delay.setInterval(400);
     connect(&m_delay, &QTimer::timeout, this, &ChecksPanel::recheckNow);
@@ -50,12 +84,21 @@ ChecksPanel::ChecksPanel(const CourseDocument &document, QWidget *parent) : QLis
             recheckNow();
         }
     });
-    connect(this, &QListWidget::itemActivated, this, [this](QListWidgetItem *item) {
-        const QPoint place = item->data(PlaceRole).toPoint();
-        if (place.x() >= 0)
-            emit placeRequested({place.x(), place.y()});
-    });
-    connect(this, &QListWidget::itemClicked, this, &QListWidget::itemActivated);
+    const auto lead = [this](const QModelIndex &index) {
+        const CoursePlace place = placeOf(m_findings->findingAt(index));
+        if (place.screen >= 0)
+            emit placeRequested(place);
+    };
+    connect(this, &QListView::activated, this, lead);
+    connect(this, &QListView::clicked, this, lead);
+}
+
+QStringList ChecksPanel::texts() const
+{
+    QStringList texts;
+    for (int r = 0; r < m_findings->rowCount(); ++r)
+        texts << m_findings->index(r).data().toString();
+    return texts;
 }
 
 ChecksPanel::~ChecksPanel()
@@ -78,9 +121,7 @@ void ChecksPanel::recheckNow()
     m_checking = true;
     if (m_document.isReadOnly()) { // a format 1 course: the command-line checker's
         m_checking = false;
-        clear();
-        (new QListWidgetItem(tr("Not checked in the editor: %1").arg(m_document.readOnlyReason()), this))
-            ->setData(PlaceRole, QPoint(-1, -1));
+        m_findings->setRows({{tr("Not checked in the editor: %1").arg(m_document.readOnlyReason()), {}}});
         return;
     }
     m_running.setFuture(QtConcurrent::run(checkInMemory, m_document.authorCourse(), m_document.pendingFiles()));
@@ -88,14 +129,13 @@ void ChecksPanel::recheckNow()
 
 CoursePlace ChecksPanel::placeOf(const CourseFinding &finding) const
 {
-    const QJsonArray screens = m_document.screens();
-    for (int s = 0; s < screens.size(); ++s) {
-        const QJsonObject screen = screens.at(s).toObject();
-        if (screen.value(QStringLiteral("id")).toString() != finding.screen)
+    const auto &screens = m_document.authorCourse().screens;
+    for (int s = 0; s < int(screens.size()) && !finding.screen.isEmpty(); ++s) {
+        if (screens[s].id != finding.screen)
             continue;
-        const QJsonArray steps = screen.value(QStringLiteral("steps")).toArray();
-        for (int t = 0; t < steps.size(); ++t) {
-            if (!finding.step.isEmpty() && steps.at(t).toObject().value(QStringLiteral("id")).toString() == finding.step)
+        const auto &steps = screens[s].steps;
+        for (int t = 0; t < int(steps.size()); ++t) {
+            if (!finding.step.isEmpty() && steps[t].id == finding.step)
                 return {s, t};
         }
         return {s, -1};
@@ -105,14 +145,12 @@ CoursePlace ChecksPanel::placeOf(const CourseFinding &finding) const
 
 void ChecksPanel::show(const QList<CourseFinding> &findings)
 {
-    clear();
-    for (const CourseFinding &finding : findings) {
-        auto *item = new QListWidgetItem(finding.toString(), this);
-        const CoursePlace place = placeOf(finding);
-        item->setData(PlaceRole, QPoint(place.screen, place.step));
-    }
+    QList<ChecksModel::Row> rows;
+    for (const CourseFinding &finding : findings)
+        rows.append({finding.toString(), finding});
     if (findings.isEmpty())
-        (new QListWidgetItem(tr("No problems found."), this))->setData(PlaceRole, QPoint(-1, -1));
+        rows.append({tr("No problems found."), {}});
+    m_findings->setRows(std::move(rows));
     emit checked(int(findings.size()));
 }
 

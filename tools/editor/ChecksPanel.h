@@ -2,8 +2,9 @@
 
 #include "CoursePlace.h"
 
+#include <QAbstractListModel>
 #include <QFutureWatcher>
-#include <QListWidget>
+#include <QListView>
 #include <QTimer>
 
 #include "CourseCheck.h"
@@ -12,10 +13,32 @@ namespace kelvora {
 
 class CourseDocument;
 
+// The checker's findings as a list: what each says, and which screen or step (by id, so the place is found
+// where it is when the author asks for it).
+class ChecksModel : public QAbstractListModel {
+    Q_OBJECT
+public:
+    enum Role { NoteRole = Qt::UserRole + 1 };
+    struct Row {
+        QString text;
+        CourseFinding finding; // no screen for a row that is no finding
+    };
+
+    using QAbstractListModel::QAbstractListModel;
+    void setRows(QList<Row> rows);
+    CourseFinding findingAt(const QModelIndex &index) const;
+
+    int rowCount(const QModelIndex &parent = {}) const override;
+    QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
+
+private:
+    QList<Row> m_rows;
+};
+
 // The checker's findings on the course as it is now, rechecked a moment after
 // each edit on the course in memory (its files are found in its folder), on a
 // worker thread so typing never waits for it.
-class ChecksPanel : public QListWidget {
+class ChecksPanel : public QListView {
     Q_OBJECT
 public:
     explicit ChecksPanel(const CourseDocument &document, QWidget *parent = nullptr);
@@ -24,6 +47,8 @@ public:
     void recheck();       // soon
     void recheckNow();
     bool isChecking() const { return m_checking || m_delay.isActive(); }
+    ChecksModel *findings() const { return m_findings; }
+    QStringList texts() const; // as listed
 
 signals:
     void placeRequested(kelvora::CoursePlace place);
@@ -34,6 +59,7 @@ private:
     CoursePlace placeOf(const CourseFinding &finding) const;
 
     const CourseDocument &m_document;
+    ChecksModel *m_findings;
     QTimer m_delay;
     QFutureWatcher<QList<CourseFinding>> m_running;
     bool m_checking = false; // until its findings are shown

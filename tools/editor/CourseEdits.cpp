@@ -4,6 +4,7 @@
 #include <QRegularExpression>
 
 #include <algorithm>
+#include <utility>
 
 namespace kelvora {
 
@@ -50,6 +51,11 @@ QString freshId(const QJsonArray &objects, const QString &like)
     QStringList taken;
     for (const QJsonValue &object : objects)
         taken << object.toObject().value(QStringLiteral("id")).toString();
+    return freshId(taken, like);
+}
+
+QString freshId(const QStringList &taken, const QString &like)
+{
     QString stem = like;
     stem.remove(QRegularExpression(QStringLiteral("-\\d+$")));
     if (!taken.contains(like) && !like.isEmpty())
@@ -116,13 +122,24 @@ TextEdit::TextEdit(CourseDocument &document, CoursePlace place, const QString &f
 IdEdit::IdEdit(CourseDocument &document, CoursePlace place, const QString &id)
     : CourseEdit(document, place, QCoreApplication::translate("kelvora::CourseEdits", "Rename %1").arg(nameOf(place)))
 {
-    setField(QStringLiteral("id"), id);
+    if (id.isEmpty()) // a course, screen or step has an id: refused, as the panels do
+        return;
+    AuthorCourse after = m_beforeCourse;
+    if (place.screen < 0)
+        after.id = id;
+    else if (place.step < 0)
+        after.screens[place.screen].id = id;
+    else
+        after.screens[place.screen].steps[place.step].id = id;
+    setAfter(after, place);
 }
 
 SoundEdit::SoundEdit(CourseDocument &document, CoursePlace step, const QString &sound)
     : CourseEdit(document, step, QCoreApplication::translate("kelvora::CourseEdits", "Set sound"))
 {
-    setField(QStringLiteral("sound"), sound);
+    AuthorCourse after = m_beforeCourse;
+    after.screens[step.screen].steps[step.step].sound = sound;
+    setAfter(after, step);
 }
 
 FieldEdit::FieldEdit(CourseDocument &document, CoursePlace place, const QString &field, const QJsonValue &value,
@@ -229,37 +246,65 @@ AddEdit::AddEdit(CourseDocument &document, CoursePlace after, bool step, const Q
     setAfter(withSiblings(m_before, listPlace, list), at(listPlace, index));
 }
 
+namespace {
+// The course with the list that holds the place's screen or step changed: the screens, or the screen's steps.
+template <class Change> AuthorCourse withSiblings(AuthorCourse course, CoursePlace place, Change change)
+{
+    if (place.step < 0)
+        change(course.screens);
+    else
+        change(course.screens[place.screen].steps);
+    return course;
+}
+
+template <class List> QStringList idsOf(const List &list)
+{
+    QStringList ids;
+    for (const auto &item : list)
+        ids << item.id;
+    return ids;
+}
+} // namespace
+
 DuplicateEdit::DuplicateEdit(CourseDocument &document, CoursePlace place)
     : CourseEdit(document, place, QCoreApplication::translate("kelvora::CourseEdits", "Duplicate %1").arg(nameOf(place)))
 {
-    QJsonArray list = siblings(m_before, place);
     const int index = place.step < 0 ? place.screen : place.step;
-    QJsonObject copy = list.at(index).toObject();
-    copy[QStringLiteral("id")] = freshId(list, copy.value(QStringLiteral("id")).toString() + QStringLiteral("-2"));
-    list.insert(index + 1, copy);
-    setAfter(withSiblings(m_before, place, list), at(place, index + 1));
+    setAfter(withSiblings(m_beforeCourse, place,
+                          [index](auto &list) {
+                              auto copy = list[index];
+                              copy.id = freshId(idsOf(list), copy.id + QStringLiteral("-2"));
+                              list.insert(list.begin() + index + 1, std::move(copy));
+                          }),
+             at(place, index + 1));
 }
 
 DeleteEdit::DeleteEdit(CourseDocument &document, CoursePlace place)
     : CourseEdit(document, place, QCoreApplication::translate("kelvora::CourseEdits", "Delete %1").arg(nameOf(place)))
 {
-    QJsonArray list = siblings(m_before, place);
     const int index = place.step < 0 ? place.screen : place.step;
-    list.removeAt(index);
-    const int next = std::min(index, int(list.size()) - 1);
-    setAfter(withSiblings(m_before, place, list),
-             next >= 0 ? at(place, next) : (place.step < 0 ? CoursePlace{} : CoursePlace{place.screen, -1}));
+    int left = 0;
+    const AuthorCourse after = withSiblings(m_beforeCourse, place, [&](auto &list) {
+        list.erase(list.begin() + index);
+        left = int(list.size());
+    });
+    const int next = std::min(index, left - 1);
+    setAfter(after, next >= 0 ? at(place, next) : (place.step < 0 ? CoursePlace{} : CoursePlace{place.screen, -1}));
 }
 
 MoveEdit::MoveEdit(CourseDocument &document, CoursePlace from, int to)
     : CourseEdit(document, from, QCoreApplication::translate("kelvora::CourseEdits", "Move %1").arg(nameOf(from)))
 {
-    QJsonArray list = siblings(m_before, from);
     const int index = from.step < 0 ? from.screen : from.step;
-    to = std::clamp(to, 0, int(list.size()) - 1);
-    const QJsonValue moved = list.takeAt(index);
-    list.insert(to, moved);
-    setAfter(withSiblings(m_before, from, list), at(from, to));
+    int placed = 0;
+    setAfter(withSiblings(m_beforeCourse, from,
+                          [&](auto &list) {
+                              placed = std::clamp(to, 0, int(list.size()) - 1);
+                              auto moved = std::move(list[index]);
+                              list.erase(list.begin() + index);
+                              list.insert(list.begin() + placed, std::move(moved));
+                          }),
+             at(from, placed));
 }
 
 CaptionEdit::CaptionEdit(CourseDocument &document, const QString &tag, const QString &caption, const QString &text)

@@ -154,5 +154,6 @@ public:
 
 // An id like the given one ("battery-2") that no other in the list has.
 QString freshId(const QJsonArray &objects, const QString &like);
+QString freshId(const QStringList &taken, const QString &like);
 
 } // namespace kelvora

@@ -9,6 +9,7 @@
 #include <QMimeData>
 #include <QPainter>
 
+#include <algorithm>
 #include <optional>
 #include <utility>
 
@@ -123,6 +124,26 @@ template <class List> std::optional<std::pair<int, int>> oneBlock(const List &be
     return std::pair(head, int(longer.size() - shorter.size()));
 }
 
+// Where two lists of one length differ by one item taken out and put back elsewhere: where it was and where it
+// is, or nullopt when they differ otherwise.
+template <class List> std::optional<std::pair<int, int>> oneMove(const List &before, const List &after)
+{
+    if (before.size() != after.size())
+        return std::nullopt;
+    int first = 0, last = int(before.size()) - 1;
+    while (first <= last && before[first] == after[first])
+        ++first;
+    while (last > first && before[last] == after[last])
+        --last;
+    if (first >= last)
+        return std::nullopt;
+    if (before[first] == after[last] && before.mid(first + 1, last - first) == after.mid(first, last - first))
+        return std::pair(first, last);
+    if (before[last] == after[first] && before.mid(first, last - first) == after.mid(first + 1, last - first))
+        return std::pair(last, first);
+    return std::nullopt;
+}
+
 // The rows under a row of a screen, from its key.
 int childRows(const QString &key)
 {
@@ -146,10 +167,56 @@ void CourseModel::prepare(const AuthorCourse &next)
 
 void CourseModel::announce(const QList<Rows> &next)
 {
-    const QList<Rows> &now = m_shape;
+    m_before = m_shape;
+    m_announced.clear();
+    const QList<Rows> &now = m_before;
     m_pending = Pending::Reset;
+    const auto move = [this](const QModelIndex &from, int row, const QModelIndex &to, int destination) {
+        m_pending = Pending::Move;
+        m_announced << announced(from) << announced(to);
+        beginMoveRows(from, row, row, to, destination);
+    };
+    // A screen moved, a row moved within its screen, or a step moved to another screen (under a new id, maybe).
+    if (const auto moved = oneMove(now, next)) {
+        move({}, moved->first, {}, moved->second > moved->first ? moved->second + 1 : moved->second);
+        m_shape = next;
+        return;
+    }
+    if (now.size() == next.size()) {
+        QList<int> differing;
+        for (int s = 0; s < now.size(); ++s) {
+            if (now[s] != next[s])
+                differing << s;
+        }
+        const auto screenIndex = [this](int s) { return createIndex(s, 0, pack({Kind::Screen, s})); };
+        if (differing.size() == 1) {
+            const int s = differing.first();
+            if (const auto moved = oneMove(now[s].mid(1), next[s].mid(1))) {
+                move(screenIndex(s), moved->first, screenIndex(s),
+                     moved->second > moved->first ? moved->second + 1 : moved->second);
+                m_shape = next;
+                return;
+            }
+        } else if (differing.size() == 2) {
+            const int a = differing[0], b = differing[1];
+            const auto isStep = [](const QString &key) { return key.startsWith(QLatin1String("s:")); };
+            // From a to b, or from b to a: one step row leaves one screen and one arrives in the other.
+            for (const auto &[from, to] : {std::pair(a, b), std::pair(b, a)}) {
+                const auto left = oneBlock(now[from].mid(1), next[from].mid(1));
+                const auto arrived = oneBlock(now[to].mid(1), next[to].mid(1));
+                if (left && arrived && left->second == 1 && arrived->second == 1
+                    && next[from].size() < now[from].size() && next[to].size() > now[to].size()
+                    && isStep(now[from][1 + left->first]) && isStep(next[to][1 + arrived->first])) {
+                    move(screenIndex(from), left->first, screenIndex(to), arrived->first);
+                    m_shape = next;
+                    return;
+                }
+            }
+        }
+    }
     const auto begin = [this](bool insert, const QModelIndex &parent, int first, int count) {
         m_pending = insert ? Pending::Insert : Pending::Remove;
+        m_announced << announced(parent);
         if (insert)
             beginInsertRows(parent, first, first + count - 1);
         else
@@ -213,8 +280,11 @@ void CourseModel::follow()
     if (m_pending == Pending::Nothing) // a change no one announced (a course saved elsewhere): said now
         announce(shape(m_document.authorCourse()));
     const Pending pending = std::exchange(m_pending, Pending::Nothing);
+    if (pending == Pending::Insert || pending == Pending::Remove || pending == Pending::Move)
+        keepDescendants();
     switch (pending) {
     case Pending::Reset: endResetModel(); return;
+    case Pending::Move: endMoveRows(); break;
     case Pending::Insert: endInsertRows(); break;
     case Pending::Remove: endRemoveRows(); break;
     default: break;
@@ -234,6 +304,60 @@ void CourseModel::follow()
                 emit dataChanged(index(0, 0, item), index(rows - 1, 1, item));
         }
     }
+}
+
+// Qt moves the rows it was told of; the rows under them, and under screens or groups whose place changed, are
+// found again by their ids, so what the views have expanded or selected there follows its item.
+void CourseModel::keepDescendants()
+{
+    const auto stepsIn = [](const Rows &rows) {
+        return int(std::count_if(rows.begin() + 1, rows.end(), [](const QString &key) { return key.startsWith(QLatin1String("s:")); }));
+    };
+    const auto idOf = [](const QString &key) { return key.section(u'/', 0, 0); };
+    const auto rowWithId = [&](const Rows &rows, const QString &id) {
+        for (int r = 1; r < rows.size(); ++r) {
+            if (idOf(rows[r]) == id)
+                return r - 1;
+        }
+        return -1;
+    };
+    QModelIndexList from, to;
+    const QModelIndexList persistent = persistentIndexList();
+    for (const QModelIndex &old : persistent) {
+        const Node n = unpack(old.internalId());
+        if (n.kind == Kind::Screen || n.screen >= m_before.size())
+            continue;
+        const Node above = n.kind == Kind::GroupTarget ? Node{Kind::Group, n.screen, n.item}
+                           : n.kind == Kind::Watch     ? Node{Kind::Sequence, n.screen}
+                           : n.kind == Kind::Lift      ? Node{Kind::Throttle, n.screen}
+                                                       : Node{Kind::Screen, n.screen};
+        if (m_announced.contains(pack(above)))
+            continue; // Qt's own
+        const Rows &was = m_before[n.screen];
+        Node now = n;
+        now.screen = -1;
+        for (int s = 0; s < m_shape.size(); ++s) {
+            if (m_shape[s].value(0) == was.value(0))
+                now.screen = s;
+        }
+        if (now.screen < 0)
+            continue;
+        const Rows &is = m_shape[now.screen];
+        if (n.kind == Kind::Step) {
+            now.item = rowWithId(is, idOf(was.value(1 + n.item)));
+        } else if (n.kind == Kind::Group || n.kind == Kind::GroupTarget) {
+            const int row = rowWithId(is, idOf(was.value(1 + stepsIn(was) + n.item)));
+            now.item = row < 0 ? -1 : row - stepsIn(is);
+        }
+        if (now.item < 0)
+            continue;
+        const QModelIndex moved = indexOf(now, old.column());
+        if (moved.isValid() && moved != old) {
+            from << old;
+            to << moved;
+        }
+    }
+    changePersistentIndexList(from, to);
 }
 
 quintptr CourseModel::pack(Node node)

@@ -83,11 +83,16 @@ private:
     void prepare(const AuthorCourse &next);
     void follow();
     void announce(const QList<Rows> &next);
+    void keepDescendants();
+    // A parent as m_announced keeps it (the root apart from the first screen, which packs to 0 too).
+    static quintptr announced(const QModelIndex &parent) { return parent.isValid() ? parent.internalId() : ~quintptr(0); }
 
     CourseDocument &m_document;
     QList<Rows> m_shape; // the tree as the views last heard of it
-    enum class Pending { Nothing, Data, Insert, Remove, Reset };
+    enum class Pending { Nothing, Data, Insert, Remove, Move, Reset };
     Pending m_pending = Pending::Nothing; // what prepare() began for follow() to end
+    QList<Rows> m_before;          // the tree before that
+    QList<quintptr> m_announced;   // the parents whose rows Qt was told of
     mutable ScaledPictures m_pictures;
     mutable QHash<qint64, QIcon> m_icons; // by the scaled picture's cache key
 };

@@ -67,7 +67,7 @@ ScreenPanel::ScreenPanel(CourseDocument &document, QWidget *parent)
     row->addSpacing(12);
     row->addWidget(m_sequence);
     row->addWidget(m_period);
-    auto *soundCaption = caption(QStringLiteral("sound"), m_sequenceSound);
+    auto *soundCaption = caption(tr("Sound"), m_sequenceSound);
     row->addWidget(soundCaption);
     row->addWidget(m_sequenceSound, 1);
     row->addWidget(m_removeSequence);

@@ -746,6 +746,51 @@
     </message>
 </context>
 <context>
+    <name>kelvora::PhotographView</name>
+    <message>
+        <source>Explanation</source>
+        <translation>Erklärung</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>Inset</source>
+        <translation>Einsatzbild</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Weiter</translation>
+    </message>
+    <message>
+        <source>No photograph yet: drop a picture file here.</source>
+        <translation>Noch kein Foto: Legen Sie hier eine Bilddatei ab.</translation>
+    </message>
+    <message>
+        <source>Photograph not found:
+%1</source>
+        <translation>Foto nicht gefunden:
+%1</translation>
+    </message>
+    <message>
+        <source>Photograph cannot be read:
+%1
+%2</source>
+        <translation>Foto kann nicht gelesen werden:
+%1
+%2</translation>
+    </message>
+    <message>
+        <source>centre %1, %2  radius %3</source>
+        <translation>Mitte %1, %2  Radius %3</translation>
+    </message>
+    <message>
+        <source>%1, %2  %3 × %4</source>
+        <translation>%1, %2  %3 × %4</translation>
+    </message>
+</context>
+<context>
     <name>kelvora::PlacePanel</name>
     <message>
         <source>&amp;Play</source>
@@ -954,6 +999,10 @@
         <source>The sequence&apos;s photographs, in order</source>
         <translation>Die Fotos des Ablaufs, der Reihe nach</translation>
     </message>
+    <message>
+        <source>Sound</source>
+        <translation>Ton</translation>
+    </message>
 </context>
 <context>
     <name>kelvora::StartPage</name>
@@ -1117,7 +1166,7 @@
     </message>
     <message>
         <source>Inset</source>
-        <translation>Einschub</translation>
+        <translation>Einsatzbild</translation>
     </message>
 </context>
 <context>

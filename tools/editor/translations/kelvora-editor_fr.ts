@@ -746,6 +746,51 @@
     </message>
 </context>
 <context>
+    <name>kelvora::PhotographView</name>
+    <message>
+        <source>Explanation</source>
+        <translation>Explication</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>Inset</source>
+        <translation>Incrustation</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Continuer</translation>
+    </message>
+    <message>
+        <source>No photograph yet: drop a picture file here.</source>
+        <translation>Pas encore de photo : déposez un fichier image ici.</translation>
+    </message>
+    <message>
+        <source>Photograph not found:
+%1</source>
+        <translation>Photo introuvable :
+%1</translation>
+    </message>
+    <message>
+        <source>Photograph cannot be read:
+%1
+%2</source>
+        <translation>Photo illisible :
+%1
+%2</translation>
+    </message>
+    <message>
+        <source>centre %1, %2  radius %3</source>
+        <translation>centre %1, %2  rayon %3</translation>
+    </message>
+    <message>
+        <source>%1, %2  %3 × %4</source>
+        <translation>%1, %2  %3 × %4</translation>
+    </message>
+</context>
+<context>
     <name>kelvora::PlacePanel</name>
     <message>
         <source>&amp;Play</source>
@@ -954,6 +999,10 @@
         <source>The sequence&apos;s photographs, in order</source>
         <translation>Les photos de la séquence, dans l&apos;ordre</translation>
     </message>
+    <message>
+        <source>Sound</source>
+        <translation>Son</translation>
+    </message>
 </context>
 <context>
     <name>kelvora::StartPage</name>
@@ -1117,7 +1166,7 @@
     </message>
     <message>
         <source>Inset</source>
-        <translation>Encart</translation>
+        <translation>Incrustation</translation>
     </message>
 </context>
 <context>

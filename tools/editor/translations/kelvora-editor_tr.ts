@@ -743,6 +743,51 @@
     </message>
 </context>
 <context>
+    <name>kelvora::PhotographView</name>
+    <message>
+        <source>Explanation</source>
+        <translation>Açıklama</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Çıkış</translation>
+    </message>
+    <message>
+        <source>Inset</source>
+        <translation>Ek resim</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Devam</translation>
+    </message>
+    <message>
+        <source>No photograph yet: drop a picture file here.</source>
+        <translation>Henüz fotoğraf yok: buraya bir resim dosyası bırakın.</translation>
+    </message>
+    <message>
+        <source>Photograph not found:
+%1</source>
+        <translation>Fotoğraf bulunamadı:
+%1</translation>
+    </message>
+    <message>
+        <source>Photograph cannot be read:
+%1
+%2</source>
+        <translation>Fotoğraf okunamıyor:
+%1
+%2</translation>
+    </message>
+    <message>
+        <source>centre %1, %2  radius %3</source>
+        <translation>merkez %1, %2  yarıçap %3</translation>
+    </message>
+    <message>
+        <source>%1, %2  %3 × %4</source>
+        <translation>%1, %2  %3 × %4</translation>
+    </message>
+</context>
+<context>
     <name>kelvora::PlacePanel</name>
     <message>
         <source>&amp;Play</source>
@@ -950,6 +995,10 @@
     <message>
         <source>The sequence&apos;s photographs, in order</source>
         <translation>Dizinin fotoğrafları, sırayla</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Ses</translation>
     </message>
 </context>
 <context>
