@@ -16,6 +16,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QTemporaryDir>
+#include <QPainter>
 #include <QTest>
 
 #include <functional>
@@ -246,6 +247,17 @@ private slots:
                })
             << QStringList{"prestart/battery: images/panel-on.jpg: missing",
                            "prestart/battery: sounds/click.wav: does not decode as a sound"};
+        QTest::newRow("words on a bright patch too small to plate the label are named in each language")
+            << CourseEdit([](QJsonObject &, QDir folder) {
+                   QImage photograph(512, 384, QImage::Format_RGB32);
+                   photograph.fill(QColor(30, 30, 30));
+                   QPainter(&photograph).fillRect(QRect(6, 3, 24, 10), Qt::white);
+                   QVERIFY(photograph.save(folder.filePath("images/Panel-On.JPG"), nullptr, 100));
+               })
+            << QStringList{"de: prestart/battery: the explanation reads at 1.1:1 on images/panel-on.jpg, below 4.5:1, and the "
+                           "trainer puts no plate behind it",
+                           "de: prestart/pump: the explanation reads at 1.1:1", "en: prestart/battery: the explanation reads at 1.1:1",
+                           "en: prestart/pump: the explanation reads at 1.1:1"};
     }
 
     void findsWhatAnAuthorGotWrongInACourse()

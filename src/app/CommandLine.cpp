@@ -43,6 +43,7 @@ const AccessFlag AccessFlags[] = {
                  "Exit; Space or Enter presses.", &AccessOptions::keyboard},
     {"steady-marks", "Show the marks steady, with a thicker outline, instead of blinking.", &AccessOptions::steadyMarks},
     {"narrate", "Speak each explanation in the run's language; N repeats it.", &AccessOptions::narrate},
+    {"captions", "Show what each sound is on a caption line under the explanation.", &AccessOptions::captions},
 };
 // clang-format on
 

@@ -20,7 +20,7 @@ struct CommandLineOptions {
     int startScreen = 0;            // --screen N: start at lesson screen N, past the start screen; 0 for the start screen
     QString languageTag;            // --language TAG: the course's language of that tag; empty for its first
     std::optional<double> passMark; // --pass-mark X: else the settings' pass mark
-    AccessOptions access;           // --keyboard, --steady-marks, --narrate: added to the settings'
+    AccessOptions access;           // --keyboard, --steady-marks, --narrate, --captions: added to the settings'
 };
 
 // The outcome of reading the command line: either run with the options, or

@@ -18,6 +18,7 @@
 #include "record/ResultsScreen.h"
 #include "record/RunClock.h"
 #include "record/RunRecorder.h"
+#include "screens/CaptionedVoice.h"
 #include "screens/Narrator.h"
 #include "screens/Run.h"
 #include "screens/RunGuard.h"
@@ -83,6 +84,7 @@ int main(int argc, char **argv)
         .keyboard = options.access.keyboard || settings.access.keyboard,
         .steadyMarks = options.access.steadyMarks || settings.access.steadyMarks,
         .narrate = options.access.narrate || settings.access.narrate,
+        .captions = options.access.captions || settings.access.captions,
     };
     SystemRunClock clock;
     std::optional<RunRecorder> recorder;
@@ -129,6 +131,9 @@ int main(int argc, char **argv)
 
     SdlSoundPlayer sound([&run](const QString &name) { return run->resolve(name); });
     run->setVoice(&sound);
+    CaptionedVoice captioned(*run, sound, [&sound] { return sound.isPlaying(); });
+    if (run->access().captions)
+        run->setVoice(&captioned);
     afterFirstPaint([&sound] { sound.prepareInBackground(); });
     // The store plugin, and the network module with it, is loaded once the window is up, as the sound is.
     if (!plan.destination.outbox.isEmpty()) {
@@ -147,6 +152,12 @@ int main(int argc, char **argv)
         afterFirstPaint([] { std::puts("first paint"), std::fflush(stdout); });
     // Speech starts after the first paint, as the sound does; the first explanation is spoken then.
     Narrator narrator;
+    // The author's recordings play on a voice of their own, so that the lesson's sounds go on beside them.
+    std::optional<SdlSoundPlayer> recordings;
+    if (run->access().narrate && !run->course().narrations.empty()) {
+        recordings.emplace([&run](const QString &name) { return run->resolve(name); });
+        narrator.setRecordingVoice(&*recordings);
+    }
     if (run->access().narrate) {
         run->setNarrator(&narrator);
         afterFirstPaint([&narrator] { narrator.prepare(); });

@@ -1,5 +1,6 @@
 #include "BuiltInTargetLabels.h"
 
+#include "BuiltInDescriptions.h"
 #include "CourseLoader.h"
 
 namespace kelvora {
@@ -76,6 +77,8 @@ Course loadBuiltInCourse()
 {
     Course builtIn = loadCourse(BuiltInCourseFile);
     addBuiltInTargetLabels(builtIn.screens);
+    addBuiltInDescriptions(builtIn.screens);
+    addBuiltInSoundCaptions(builtIn.screens);
     return builtIn;
 }
 

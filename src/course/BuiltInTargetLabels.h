@@ -11,7 +11,8 @@ namespace kelvora {
 // English and French, for the screen reader: its course file names only marks.
 void addBuiltInTargetLabels(std::vector<LessonDesign> &screens);
 
-// The built-in course as a run teaches it: its file with the labels above.
+// The built-in course as a run teaches it: its file with the labels above, its photographs' descriptions and
+// its sounds' captions.
 Course loadBuiltInCourse();
 
 } // namespace kelvora

@@ -4,6 +4,11 @@
 
 namespace kelvora {
 
+QString soundKey(const QString &name)
+{
+    return contentRelativePath(name).toLower();
+}
+
 namespace {
 int linesIn(const Actions &actions)
 {

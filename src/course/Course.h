@@ -47,6 +47,9 @@ struct Course {
     // Explanation line n of language k at lines[k - 1][n - 1], where the course holds its texts;
     // empty where they are read from the language files.
     std::vector<QStringList> lines;
+    // The recording of explanation line n in language k at narrations[k - 1][n - 1] ("" where none is
+    // given); empty where no line has one.
+    std::vector<QStringList> narrations;
     SourceMap source; // back to the author's course; empty where the design is the file itself
     std::shared_ptr<const AuthorCourse> author; // what it was compiled from; null where the design is the file
 
@@ -60,6 +63,11 @@ struct Course {
     QString titleIn(int code) const
     {
         return code >= 1 && code <= int(titles.size()) ? titles.at(code - 1) : title;
+    }
+    // The recording of explanation line n (1-based) in language code (1-based), or "".
+    QString narrationOf(int code, int line) const
+    {
+        return code >= 1 && code <= int(narrations.size()) ? narrations[size_t(code - 1)].value(line - 1) : QString();
     }
     // The explanation lines a complete run of the screen reads.
     static int linesRead(const LessonDesign &screen);

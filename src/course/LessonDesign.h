@@ -152,6 +152,9 @@ struct RunEndingDesign {
     QString cue; // empty: none
 };
 
+// The key of a sound's caption: its content name with forward slashes, in lower case ("sounds/dugme1.wav").
+QString soundKey(const QString &name);
+
 // Everything a lesson screen adds to the template.
 struct LessonDesign {
     int screen = 0;
@@ -166,6 +169,11 @@ struct LessonDesign {
     std::vector<StepDesign> steps = {};
     // What a screen reader calls the place a mark shows, by mark name in lower case, first language first.
     std::map<QString, QStringList> targetLabels = {};
+    // What the screen's photograph and its inset show, for a screen reader, by language; empty: not described.
+    QStringList photographDescriptions = {};
+    QStringList insetDescriptions = {};
+    // What each sound is, as a caption line shows it ("[click]"), by its soundKey(), by language.
+    std::map<QString, QStringList> soundCaptions = {};
     // After each cue, restart the screen's loop sound.
     bool engineLoop = false;
     QString loop = EngineLoopSound; // the screen's looping sound, restarted after cues and counted presses

@@ -75,7 +75,12 @@ bool SdlSoundPlayer::deviceOpen()
 void SdlSoundPlayer::keepDevice()
 {
     std::unique_lock lock(m_mutex);
-    m_systemUp = startSystem();
+    {
+        // A second player (the narration's) may start at the same time; SDL starts one at a time.
+        static std::mutex starting;
+        std::lock_guard one(starting);
+        m_systemUp = startSystem();
+    }
     pthread_setname_np(pthread_self(), "kelvora-sound");
     m_lastActive = Clock::now();
     m_ready = true;

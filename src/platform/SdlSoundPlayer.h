@@ -29,7 +29,8 @@ namespace kelvora {
 // If no device can be opened it plays into SDL's dummy driver, which is silent
 // but paced in real time, so synchronous sounds still take their length.
 // Sound names are found where the given resolver says (empty: no such file).
-// One instance at a time.
+// A second instance plays beside the first on a device of its own where the
+// driver allows two (the dummy driver does not); SDL is the players' alone.
 class SdlSoundPlayer final : public SoundPlayer {
 public:
     using Resolver = std::function<QString(const QString &name)>;

@@ -231,6 +231,7 @@ ClassroomSettings ClassroomSettings::readFiles()
     settings.access.keyboard = flag(QStringLiteral("access/keyboard"));
     settings.access.steadyMarks = flag(QStringLiteral("access/steadyMarks"));
     settings.access.narrate = flag(QStringLiteral("access/narrate"));
+    settings.access.captions = flag(QStringLiteral("access/captions"));
 
     const QString modeKey = QStringLiteral("records/mode");
     const QString mode = text(modeKey);

@@ -1,5 +1,7 @@
 #include "AccessibleRoles.h"
 
+#include "RunWindowAccessible.h"
+
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QWidget>
@@ -14,8 +16,8 @@ QAccessibleInterface *trainerRoles(const QString &className, QObject *object)
         return nullptr;
     if (className == QLatin1String("kelvora::Announcer"))
         return new QAccessibleWidget(widget, QAccessible::AlertMessage);
-    if (className == QLatin1String("kelvora::RunWindow"))
-        return new QAccessibleWidget(widget, QAccessible::Window);
+    if (QAccessibleInterface *part = runWindowPart(className, object))
+        return part;
     if (className == QLatin1String("kelvora::PictureBox"))
         return new QAccessibleWidget(widget, QAccessible::Graphic);
     if (className == QLatin1String("kelvora::Screen"))

@@ -2,6 +2,8 @@
 
 #include "Announcer.h"
 #include "AuthorView.h"
+#include "CaptionLine.h"
+#include "CaptionedVoice.h"
 #include "LessonChain.h"
 #include "Look.h"
 #include "Narrator.h"
@@ -42,6 +44,8 @@ LessonScreen::LessonScreen(Run &run, const LessonDesign &design)
     createCommonControls();
     createMarks();
     createKinds();
+    if (run.access().captions)
+        new CaptionLine(*this, m_design.soundCaptions);
     if (design.fitPictures) {
         fitPictures();
         m_inset->fitPictures();
@@ -284,8 +288,14 @@ void LessonScreen::explanationChanged()
     m_announcer->announce(explanation());
     if (Narrator *narrator = run().narrator()) {
         const CourseLanguage *language = run().course().language(run().language);
-        narrator->say(explanation(), language ? language->tag : QString());
+        narrator->say(explanation(), language ? language->tag : QString(),
+                      run().course().narrationOf(run().language, run().explanationCursor));
     }
+}
+
+QString LessonScreen::inLanguage(const QStringList &texts) const
+{
+    return texts.isEmpty() ? QString() : texts.value(run().language - 1, texts.front());
 }
 
 void LessonScreen::pictureChanged()
@@ -355,6 +365,12 @@ void LessonScreen::load()
         m_targets[i].button->setName(targetName(m_targets[i].button->mark()->objectName(), int(i) + 1));
     m_continue->setName(control<QLabel>(names::ContinueLabel)->text());
     setAccessibleName(windowTitle());
+    setAccessibleDescription(inLanguage(m_design.photographDescriptions));
+    m_inset->setAccessibleDescription(inLanguage(m_design.insetDescriptions));
+    if (auto *captioned = dynamic_cast<CaptionedVoice *>(&run().voice())) {
+        if (auto *line = findChild<CaptionLine *>(QString(), Qt::FindDirectChildrenOnly))
+            captioned->tellLoopGoingOn(*line);
+    }
     if (run().authorMode())
         new AuthorView(*this);
     if (run().access().keyboard)

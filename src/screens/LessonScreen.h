@@ -102,6 +102,8 @@ private:
     // A new explanation is on display: told to the screen reader and the narrator.
     void explanationChanged();
     QString explanation() const;
+    // The text of the run's language from a list by language, else the first language's.
+    QString inLanguage(const QStringList &texts) const;
 
     void createCommonControls();
     void createMarks();

@@ -1,5 +1,7 @@
 #include "Narrator.h"
 
+#include "platform/SoundPlayer.h"
+
 #include <QLocale>
 #include <QTextToSpeech>
 
@@ -20,6 +22,7 @@ void Narrator::prepare()
     if (engines.isEmpty()) {
         m_silent = true;
         tell(QStringLiteral("no speech engine is installed; the explanations are not spoken"));
+        speakCurrent(); // a recording still plays
         return;
     }
     // speech-dispatcher where it is there: it speaks with the system's voices, espeak-ng's among them.
@@ -28,21 +31,36 @@ void Narrator::prepare()
     if (m_speech->state() == QTextToSpeech::Error) {
         m_silent = true;
         tell(QStringLiteral("the speech engine '%1' does not work; the explanations are not spoken").arg(engine));
+        speakCurrent();
         return;
     }
     speakCurrent();
 }
 
-void Narrator::say(const QString &text, const QString &languageTag)
+void Narrator::say(const QString &text, const QString &languageTag, const QString &recording)
 {
     m_text = text;
     m_tag = languageTag;
-    speakCurrent();
+    m_recording = recording;
+    speakSoon();
 }
 
 void Narrator::repeat()
 {
-    speakCurrent();
+    speakSoon();
+}
+
+// The speech engine is asked once the press that showed the text has been handled: stopping and starting
+// speech waits for the speech server's answers.
+void Narrator::speakSoon()
+{
+    if (m_speakingSoon)
+        return;
+    m_speakingSoon = true;
+    QMetaObject::invokeMethod(this, [this] {
+        m_speakingSoon = false;
+        speakCurrent();
+    }, Qt::QueuedConnection);
 }
 
 bool Narrator::chooseVoice(const QString &languageTag)
@@ -72,13 +90,37 @@ bool Narrator::chooseVoice(const QString &languageTag)
 
 void Narrator::speakCurrent()
 {
+    if (!m_prepared)
+        return;
+    if (m_speech)
+        m_speech->stop();
+    if (playRecording())
+        return;
     if (!m_speech || m_silent)
         return;
-    m_speech->stop();
     if (m_text.isEmpty() || !chooseVoice(m_tag))
         return;
     m_speech->say(m_text);
     emit speaking(m_text);
+}
+
+// The recording where there is one and it plays; else the one playing is stopped, for the speech to follow.
+bool Narrator::playRecording()
+{
+    if (!m_recordings)
+        return false;
+    if (!m_recording.isEmpty()) {
+        m_recordingPlays = m_recordings->play(m_recording.toStdString(), NoModule, SoundAsync);
+        if (m_recordingPlays) {
+            emit playingRecording(m_recording);
+            return true;
+        }
+        tell(QStringLiteral("the recording %1 does not play; its text is spoken instead").arg(m_recording));
+    } else if (m_recordingPlays) {
+        m_recordings->play("", NoModule, SoundAsync);
+        m_recordingPlays = false;
+    }
+    return false;
 }
 
 void Narrator::tell(const QString &problem)
@@ -87,6 +129,7 @@ void Narrator::tell(const QString &problem)
         return;
     m_told << problem;
     std::fprintf(stderr, "kelvora-trainer: %s\n", qPrintable(problem));
+    emit told(problem);
 }
 
 } // namespace kelvora

@@ -12,5 +12,6 @@ struct AccessOptions {
     bool keyboard = false;    // Tab among the targets, Space or Enter presses them
     bool steadyMarks = false; // a mark that would blink is drawn steady and thicker
     bool narrate = false;     // each explanation spoken in the run's language
+    bool captions = false;    // what each sound is, shown on a caption line
 };
 } // namespace kelvora

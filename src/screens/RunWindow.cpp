@@ -2,6 +2,7 @@
 
 #include "AccessibleRoles.h"
 #include "Run.h"
+#include "RunWindowAccessible.h"
 #include "Screen.h"
 #include "content/PicturesAhead.h"
 
@@ -14,11 +15,24 @@
 
 namespace kelvora {
 
+namespace {
+// Named, and the roles known, before the scene takes it in, which may already ask for its accessible interface.
+QWidget *scaledHolder()
+{
+    installAccessibleRoles();
+    auto *holder = new QWidget;
+    holder->setObjectName(QLatin1String(ScaledHolderName));
+    return holder;
+}
+} // namespace
+
 RunWindow::RunWindow()
-    : m_scaledHolder(new QWidget), m_stageItem(m_scene.addWidget(m_scaledHolder)), m_stage(new QWidget(m_scaledHolder))
+    : m_scaledHolder(scaledHolder()), m_stageItem(m_scene.addWidget(m_scaledHolder)), m_stage(new QWidget(m_scaledHolder))
 {
     // The pages paint every pixel of the stage, and drawBackground() the bars beside it.
     installAccessibleRoles();
+    m_stage->setObjectName(QLatin1String(StageName));
+    m_stage->setProperty("kelvoraRunWindow", QVariant::fromValue<QObject *>(this));
     m_scaledHolder->setAttribute(Qt::WA_OpaquePaintEvent);
     m_stage->setAttribute(Qt::WA_OpaquePaintEvent);
     // A page's text takes the window's colours, not those a viewport gives its children.

@@ -32,6 +32,8 @@ public:
     // Hosts the first page and opens the window.
     void start(Screen &first);
     Screen *page() const { return m_page; }
+    // What holds the pages, in the viewport at design size, in the scene's proxy when scaled.
+    QWidget *stage() const { return m_stage; }
 
     // The two steps of a screen change: the next page is loaded, then the
     // leaving page drains its input, and only then is the next page shown and

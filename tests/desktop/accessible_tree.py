@@ -1,7 +1,9 @@
-"""Reads the trainer's lesson 2 over AT-SPI, presses through it with the
-keyboard, and listens for the next explanation's announcement."""
+"""Reads the trainer's lesson 2 over AT-SPI, goes round it with Tab, presses
+through it with the keyboard, and listens for the next explanation's
+announcement."""
 import subprocess
 import sys
+import time
 
 import pyatspi
 from gi.repository import GLib
@@ -37,9 +39,20 @@ buttons = {b.name for b in find(app, lambda n: n.getRole() == pyatspi.ROLE_PUSH_
 for name in ("Battery switch", "Continue", "Exit"):
     if name not in buttons:
         fail("no button named %r among %s" % (name, sorted(buttons)))
-focused = find(app, lambda n: n.getState().contains(pyatspi.STATE_FOCUSED))
-if [f.name for f in focused] != ["Battery switch"]:
-    fail("the focus is on %s, not on the battery switch" % [f.name for f in focused])
+
+
+def expect_focus(name, after):
+    focused = find(app, lambda n: n.getState().contains(pyatspi.STATE_FOCUSED))
+    if [f.name for f in focused] != [name]:
+        fail("%s the focus is on %s, not on %r" % (after, [f.name for f in focused], name))
+
+
+expect_focus("Battery switch", "as the lesson opens")
+# Before the switch is pressed Continue is not there to reach: Tab goes on to Exit, and back.
+for key, name in (("Tab", "Exit"), ("shift+Tab", "Battery switch")):
+    subprocess.call(["xdotool", "key", key])
+    time.sleep(0.5)
+    expect_focus(name, "after %s" % key)
 if not find(app, lambda n: n.getRole() == pyatspi.ROLE_ALERT and n.name == lines[1]):
     fail("the explanation on display is not in the tree as an alert")
 

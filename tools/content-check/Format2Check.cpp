@@ -3,6 +3,10 @@
 #include "LessonFlow.h"
 #include "SoundDecode.h"
 #include "content/ContentPath.h"
+#include "content/ContentPicture.h"
+#include "content/TextContrast.h"
+#include "course/MarkLook.h"
+#include "platform/RuntimeError.h"
 #include "content/ExplanationFit.h"
 #include "content/Letterbox.h"
 #include "course/ControlNames.h"
@@ -98,8 +102,10 @@ QList<CourseFinding> Format2Check::run()
     checkCaptions();
     noteUnusedFiles();
     if (m_compiled) {
-        for (size_t i = 0; i < m_course.screens.size(); ++i)
+        for (size_t i = 0; i < m_course.screens.size(); ++i) {
             checkTargets(m_course.screens[i], m_compiled->screens[i].layout);
+            checkContrast(m_course.screens[i], m_compiled->screens[i].layout);
+        }
         checkFlow();
     }
     return m_findings;
@@ -197,6 +203,60 @@ void Format2Check::checkTargets(const AuthorScreen &screen, const LessonLayout &
         check(step.target, step.id, QStringLiteral("target"));
     if (screen.throttle)
         check(screen.throttle->lift, {}, QStringLiteral("throttle: lift target"));
+}
+
+// Each explanation against the photographs it is shown over, where its words lie: the screen's text over the
+// screen's photograph, a step's over what the step leaves, the sequence's over each of its photographs. The
+// trainer plates a label that its photograph leaves unreadable as a whole; words on a bright part of a label
+// that is readable as a whole stay unplated, and are reported.
+void Format2Check::checkContrast(const AuthorScreen &screen, const LessonLayout &layout)
+{
+    const QRect label = PageControls(layout).explanation;
+    const QFontMetrics metrics(explanationFont());
+    QHash<QString, QImage> pages;
+    auto check = [&](const Texts &texts, const QString &photograph, const QString &step) {
+        if (texts.isEmpty() || photograph.isEmpty())
+            return;
+        if (!pages.contains(photograph)) {
+            try {
+                pages.insert(photograph, loadContentPicture({photograph, LessonPictureSize}, m_course.folder));
+            } catch (const RuntimeError &) {
+                pages.insert(photograph, QImage()); // said with the files
+            }
+        }
+        const QImage page = pages.value(photograph);
+        if (page.isNull())
+            return;
+        if (needsPlate(page, label, MarkYellow))
+            return; // readable on its plate
+        for (const QString &tag : m_course.tags()) {
+            const QString text = texts.value(tag);
+            if (text.trimmed().isEmpty())
+                continue;
+            const QRect words = metrics.boundingRect(QRect(label.topLeft(), QSize(label.width(), 1 << 16)),
+                                                     Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, text)
+                                    .intersected(label);
+            const double ratio = contrastOver(page, words, MarkYellow);
+            if (ratio >= ReadableContrast)
+                continue;
+            report(screen.id, step, tag,
+                   QStringLiteral("the explanation reads at %1:1 on %2, below %3:1, and the trainer puts no plate behind it")
+                       .arg(ratio, 0, 'f', 1).arg(photograph).arg(ReadableContrast, 0, 'f', 1));
+        }
+    };
+    QString shown = screen.photograph;
+    check(screen.text, shown, {});
+    for (const AuthorStep &step : screen.steps) {
+        if (!step.photograph.isEmpty())
+            shown = step.photograph;
+        if (!step.photographs.isEmpty())
+            shown = step.photographs.back();
+        check(step.text, shown, step.id);
+    }
+    if (screen.sequence) {
+        for (const QString &photograph : screen.sequence->photographs)
+            check(screen.sequence->text, photograph, {});
+    }
 }
 
 void Format2Check::noteUnusedFiles()

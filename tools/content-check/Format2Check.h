@@ -17,7 +17,8 @@ namespace kelvora {
 // in the course's folder and decoding, targets on their photograph and large enough to press), and what a
 // trainee would meet: texts in every language and fitting their label, targets clear of the trainer's
 // controls, and, on the lesson design it compiles to, every step able to become active and every screen able
-// to lead on. What depends on the compiled course is left out when it does not compile.
+// to lead on, and every explanation readable on the photographs it is shown over. What depends on the compiled
+// course is left out when it does not compile.
 class Format2Check {
 public:
     Format2Check(const AuthorCourse &course, const Course *compiled);
@@ -32,6 +33,7 @@ private:
     void checkTexts();
     void checkFlow();
     void checkCaptions();
+    void checkContrast(const AuthorScreen &screen, const LessonLayout &layout);
     void noteUnusedFiles();
     void checkTargets(const AuthorScreen &screen, const LessonLayout &layout);
     void report(const QString &screen, const QString &step, const QString &language, const QString &message);

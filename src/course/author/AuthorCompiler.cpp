@@ -7,6 +7,8 @@
 #include "content/ContentPath.h"
 #include "content/Letterbox.h"
 
+#include <algorithm>
+
 namespace kelvora {
 
 namespace {
@@ -77,18 +79,24 @@ public:
         m_onPage = QRect(QPoint(photo.left() > page.left() ? photo.left() : -Far, photo.top() > page.top() ? photo.top() : -Far),
                          QPoint(photo.right() < page.right() ? photo.right() : Far, photo.bottom() < page.bottom() ? photo.bottom() : Far));
 
+        m_design.photographDescriptions = texts(m_screen.description);
         if (m_screen.inset) {
+            m_design.insetDescriptions = texts(m_screen.inset->description);
             m_design.inset = m_screen.inset->picture;
             m_design.layout.inset = authorsLayout(m_screen.inset->place).inset;
         }
         m_design.loop = m_screen.loop;
         m_design.ownLoop = true;
         m_design.engineLoop = !m_design.loop.isEmpty();
+        addCaption(m_design.loop, m_screen.loopCaption);
         if (m_design.engineLoop)
             m_design.atLoad.push_back({Verb::Loop, m_design.loop});
-        if (!addLine(m_screen.text)) // the load reads a line whatever the screen
+        if (!addLine(m_screen.text, m_screen.narration)) { // the load reads a line whatever the screen
             for (QStringList &lines : m_course.lines)
                 lines << QString();
+            for (QStringList &files : m_course.narrations)
+                files << QString();
+        }
         name(names::ContinueMark, Kind::Continue, QStringLiteral("continue"));
         name(names::ContinueTimer, Kind::Continue, QStringLiteral("continue"));
 
@@ -126,10 +134,11 @@ private:
             m_design.blinkTimers.push_back({timerName(n), n == 1});
             name(markName(n), Kind::Step, step.id);
             name(timerName(n), Kind::Step, step.id);
+            addCaption(step.sound, step.caption);
             if (!step.presses) {
                 StepDesign design{.activeWhile = timerName(n), .mark = markName(n), .sound = step.sound,
                                   .photograph = step.photograph, .followUp = after(n)};
-                design.nextLine = addLine(step.text);
+                design.nextLine = addLine(step.text, step.narration);
                 m_design.steps.push_back(design);
                 continue;
             }
@@ -138,7 +147,7 @@ private:
                                        .photographs = step.photographs};
             const Actions next = after(n);
             counter.done.insert(counter.done.end(), next.begin(), next.end());
-            if (addLine(step.text))
+            if (addLine(step.text, step.narration))
                 counter.done.push_back({Verb::Line});
             m_design.pressCounter = counter;
         }
@@ -183,7 +192,8 @@ private:
         }
         if (!sequence.sound.isEmpty())
             design.view.push_back({Verb::Sound, sequence.sound});
-        if (addLine(sequence.text))
+        addCaption(sequence.sound, sequence.caption);
+        if (addLine(sequence.text, sequence.narration))
             design.view.push_back({Verb::Line});
         design.finish.push_back({Verb::Start, names::ContinueTimer});
         design.finish.push_back({Verb::Show, names::ContinueLabel});
@@ -266,15 +276,27 @@ private:
         return result;
     }
 
-    // Adds the text as the next line the run reads; false when there is none.
-    bool addLine(const Texts &map)
+    // Adds the text as the next line the run reads, with its recordings; false when there is none. A
+    // language without its own recording is spoken, not given another language's.
+    bool addLine(const Texts &map, const Texts &recordings)
     {
         const QStringList lines = texts(map);
         if (lines.isEmpty())
             return false;
-        for (size_t k = 0; k < m_course.lines.size(); ++k)
+        const QStringList tags = m_author.tags();
+        for (size_t k = 0; k < m_course.lines.size(); ++k) {
             m_course.lines[k] << lines.at(qsizetype(k));
+            m_course.narrations[k] << recordings.value(tags.value(qsizetype(k)));
+        }
         return true;
+    }
+
+    // A sound's caption; on one screen a sound is what its first caption says.
+    void addCaption(const QString &sound, const Texts &caption)
+    {
+        if (sound.isEmpty() || caption.isEmpty())
+            return;
+        m_design.soundCaptions.try_emplace(soundKey(sound), texts(caption));
     }
 
     const AuthorScreen &m_screen;
@@ -333,6 +355,7 @@ Course compileAuthorCourse(const AuthorCourse &author)
     course.source.tags = author.tags();
     course.title = course.titles.front();
     course.lines.resize(course.languages.size());
+    course.narrations.resize(course.languages.size());
     const int count = int(author.screens.size());
     for (const AuthorScreen &screen : author.screens) {
         const int number = int(course.screens.size()) + 1;
@@ -345,6 +368,10 @@ Course compileAuthorCourse(const AuthorCourse &author)
         design.caption = design.captions.front();
     }
     course.screens.back().runEnding = RunEndingDesign{};
+    if (std::all_of(course.narrations.begin(), course.narrations.end(), [](const QStringList &files) {
+            return std::all_of(files.begin(), files.end(), [](const QString &file) { return file.isEmpty(); });
+        }))
+        course.narrations.clear();
     // The start screen shows where the lessons begin.
     course.startPicture = course.screens.front().firstPhotograph;
     return course;

@@ -26,6 +26,11 @@ bool isWellFormedId(const QString &id)
 namespace {
 using Severity = AuthorProblem::Severity;
 
+// Longer words tire a listener or do not fit the caption line (a line of the explanation's font).
+constexpr int LongestLabel = 80;
+constexpr int LongestDescription = 400;
+constexpr int LongestCaption = 60;
+
 class Validation {
 public:
     Validation(const AuthorCourse &course, const AuthorValidationOptions &options)
@@ -191,6 +196,61 @@ private:
             if (target->box.isEmpty())
                 refuse(step, QStringLiteral("%1: has no area").arg(what));
         }
+        accessRules(screen);
+    }
+
+    // The words and recordings for trainees who do not see or hear: in the course's languages, short enough
+    // to be read out or shown on the caption line, and a caption only where there is a sound to caption.
+    void accessRules(const AuthorScreen &screen)
+    {
+        recordings(screen.narration, {}, QStringLiteral("narration"));
+        fitting(screen.description, {}, QStringLiteral("description"), LongestDescription);
+        if (screen.inset)
+            fitting(screen.inset->description, {}, QStringLiteral("inset: description"), LongestDescription);
+        captioned(screen.loop, screen.loopCaption, {}, QStringLiteral("loopCaption"));
+        for (const AuthorStep &step : screen.steps) {
+            recordings(step.narration, step.id, QStringLiteral("narration"));
+            fitting(step.label, step.id, QStringLiteral("label"), LongestLabel);
+            captioned(step.sound, step.caption, step.id, QStringLiteral("caption"));
+        }
+        if (const auto &sequence = screen.sequence) {
+            recordings(sequence->narration, {}, QStringLiteral("sequence: narration"));
+            captioned(sequence->sound, sequence->caption, {}, QStringLiteral("sequence: caption"));
+        }
+    }
+
+    void recordings(const Texts &files, const QString &step, const QString &what)
+    {
+        for (auto it = files.begin(); it != files.end(); ++it) {
+            if (!m_tags.contains(it.key()))
+                report(Severity::Refused, step, it.key(), QStringLiteral("%1: the course has no such language").arg(what));
+            else if (it.value().trimmed().isEmpty())
+                report(Severity::Refused, step, it.key(), QStringLiteral("%1: names no file").arg(what));
+        }
+    }
+
+    void fitting(const Texts &texts, const QString &step, const QString &what, int longest)
+    {
+        for (auto it = texts.begin(); it != texts.end(); ++it) {
+            if (it.value().size() > longest)
+                report(Severity::Advice, step, it.key(),
+                       QStringLiteral("%1: is %2 characters long; a screen reader user hears %3 at most comfortably")
+                           .arg(what).arg(it.value().size()).arg(longest));
+        }
+    }
+
+    void captioned(const QString &sound, const Texts &caption, const QString &step, const QString &what)
+    {
+        if (caption.isEmpty())
+            return;
+        if (sound.isEmpty())
+            report(Severity::Advice, step, {}, QStringLiteral("%1: there is no sound to caption").arg(what));
+        for (auto it = caption.begin(); it != caption.end(); ++it) {
+            if (it.value().size() > LongestCaption)
+                report(Severity::Advice, step, it.key(),
+                       QStringLiteral("%1: is %2 characters long; the caption line shows %3")
+                           .arg(what).arg(it.value().size()).arg(LongestCaption));
+        }
     }
 
     void emptyNames(const QStringList &names, const QString &step, const QString &what)
@@ -246,6 +306,16 @@ private:
         if (screen.throttle) {
             picture(screen.throttle->picture, {});
             sound(screen.throttle->sound, {});
+        }
+        for (const QString &file : screen.narration)
+            sound(file, {});
+        for (const AuthorStep &step : screen.steps) {
+            for (const QString &file : step.narration)
+                sound(file, step.id);
+        }
+        if (screen.sequence) {
+            for (const QString &file : screen.sequence->narration)
+                sound(file, {});
         }
         if (photograph.isValid())
             placeTargets(screen, photograph);
