@@ -152,7 +152,7 @@ int main(int argc, char **argv)
     Monitor monitor;
     if (!monitor.start())
         qFatal("no sink monitor: run under scripts/with-null-sink");
-    SdlSoundPlayer player(resolveInContentFolder);
+    SdlSoundPlayer player([folder = dir.path()](const QString &name) { return resolveContentPath(name, folder); });
     if (player.usingDummyDriver())
         qFatal("the player did not reach the sink");
 

@@ -111,7 +111,7 @@ private slots:
         });
 
         if (PackFileKind(kind) == PackFileKind::Sound) {
-            SdlSoundPlayer player(resolveInContentFolder);
+            SdlSoundPlayer player([this](const QString &name) { return resolveContentPath(name, m_pack.path()); });
             const std::string name = QString(path).replace(u'/', u'\\').toStdString();
             const bool played = player.play(name, 1, SoundAsync);
             player.play("", 1, SoundAsync);

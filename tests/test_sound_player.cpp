@@ -126,6 +126,10 @@ private slots:
 
 private:
     QString sound(const QString &name) const { return m_dir.filePath(QStringLiteral("Sounds/") + name); }
+    SdlSoundPlayer::Resolver inFolder() const
+    {
+        return [folder = m_dir.path()](const QString &name) { return resolveContentPath(name, folder); };
+    }
     void startLoop();
 
     QTemporaryDir m_dir;
@@ -156,7 +160,7 @@ void TestSoundPlayer::initTestCase()
 
     m_previousDir = QDir::currentPath();
     QVERIFY(QDir::setCurrent(m_dir.path()));
-    m_player = std::make_unique<SdlSoundPlayer>(resolveInContentFolder);
+    m_player = std::make_unique<SdlSoundPlayer>(inFolder());
     m_player->usingDummyDriver(); // waits until the audio system is up, as it is soon after the first paint
 }
 
@@ -377,7 +381,7 @@ void TestSoundPlayer::withoutADeviceSoundsAreSilentButTakeTheirLength()
     m_player.reset();
     qputenv("SDL_AUDIODRIVER", "no-such-driver");
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("sounds play silently")));
-    auto silent = std::make_unique<SdlSoundPlayer>(resolveInContentFolder);
+    auto silent = std::make_unique<SdlSoundPlayer>(inFolder());
     const bool dummy = silent->usingDummyDriver(); // starts the audio system
     if (hadPrevious)
         qputenv("SDL_AUDIODRIVER", previous);
@@ -394,7 +398,7 @@ void TestSoundPlayer::withoutADeviceSoundsAreSilentButTakeTheirLength()
     QVERIFY(took <= length + LateSeconds);
 
     silent.reset();
-    m_player = std::make_unique<SdlSoundPlayer>(resolveInContentFolder);
+    m_player = std::make_unique<SdlSoundPlayer>(inFolder());
 }
 
 QTEST_GUILESS_MAIN(TestSoundPlayer)

@@ -4,24 +4,6 @@
 
 namespace kelvora {
 
-namespace {
-QString &chosenContentFolder()
-{
-    static QString folder;
-    return folder;
-}
-} // namespace
-
-QString contentFolder()
-{
-    return chosenContentFolder().isEmpty() ? QDir::currentPath() : chosenContentFolder();
-}
-
-void setContentFolder(const QString &folder)
-{
-    chosenContentFolder() = folder;
-}
-
 QString contentRelativePath(const QString &name)
 {
     QString path = name;

@@ -8,20 +8,12 @@ namespace kelvora {
 // The start screen's photograph; a folder that has it holds the content.
 inline const QString StartPicture = QStringLiteral("images\\000.jpg");
 
-// The folder that holds images/ and Sounds/: the current directory unless the
-// start-up chose another one (a --content folder, the installed data folder).
-QString contentFolder();
-void setContentFolder(const QString &folder); // an empty folder restores the current directory
-
 // Content names are written the way the lessons spell them: backslashes and
 // any letter case ("Images\\005.jpg", "sounds\\dugme3.wav"). They are resolved
 // relative to a base folder, matching every folder and file name without regard
 // to case; an exact match wins, and a link may not lead out of the base folder.
 // Returns the path of the existing file, or an empty string.
 QString resolveContentPath(const QString &name, const QString &base);
-
-// The same in the content folder as it is when asked (what the editor's sound player resolves with).
-inline QString resolveInContentFolder(const QString &name) { return resolveContentPath(name, contentFolder()); }
 
 // The name with forward slashes, as it is looked for: "images/005.jpg".
 QString contentRelativePath(const QString &name);

@@ -18,22 +18,13 @@ inline constexpr int NoModule = 0;
 
 // Plays one sound at a time: every request replaces the sound that is playing,
 // except a SoundNoStop request while a sound plays, which changes nothing.
-// Names are content names such as "sounds\\Dugme3.wav", resolved in the
-// content folder without regard to case. A missing or undecodable file is
+// Names are content names such as "sounds\\Dugme3.wav", resolved by the
+// player's owner in its content folder without regard to case. A missing or undecodable file is
 // silent and never an error.
 class SoundPlayer {
 public:
     virtual ~SoundPlayer() = default;
     virtual bool play(std::string_view name, int module, unsigned flags) = 0;
-
-    // The player every screen uses. Not owned; tests install a recorder.
-    static SoundPlayer &current();
-    static void install(SoundPlayer *player);
 };
-
-inline bool playSound(std::string_view name, int module, unsigned flags)
-{
-    return SoundPlayer::current().play(name, module, flags);
-}
 
 } // namespace kelvora

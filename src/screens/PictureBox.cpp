@@ -6,6 +6,7 @@
 #include "RunGuard.h"
 #include "content/ContentPicture.h"
 
+#include <QDir>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -61,7 +62,7 @@ void PictureBox::setPicture(const QString &name)
     m_canvas->picture = QImage(); // one picture at a time, as on the page
     const Screen *screen = Screen::of(this);
     m_canvas->picture = loadContentPicture({name, m_fitPictures ? m_canvas->size() : QSize()},
-                                           screen ? screen->run().contentRoot() : contentFolder());
+                                           screen ? screen->run().contentRoot() : QDir::currentPath());
     m_pictureName = name;
     m_canvas->update();
 }

@@ -216,7 +216,12 @@ LookTargetEdit::LookTargetEdit(CourseDocument &document, int screen, LookTarget 
 PhotographEdit::PhotographEdit(CourseDocument &document, CoursePlace place, const QString &photograph)
     : CourseEdit(document, place, QCoreApplication::translate("kelvora::CourseEdits", "Set photograph"))
 {
-    setField(QStringLiteral("photograph"), photograph);
+    if (place.screen < 0)
+        return;
+    AuthorCourse after = m_beforeCourse;
+    AuthorScreen &screen = after.screens[place.screen];
+    (place.step < 0 ? screen.photograph : screen.steps[place.step].photograph) = photograph;
+    setAfter(after, place);
 }
 
 PressesEdit::PressesEdit(CourseDocument &document, CoursePlace step, const QStringList &photographs)
@@ -370,18 +375,22 @@ LanguageEdit::LanguageEdit(CourseDocument &document, const QString &tag, const Q
     : CourseEdit(document, {}, name.isEmpty() ? QCoreApplication::translate("kelvora::CourseEdits", "Remove language %1").arg(tag)
                                               : QCoreApplication::translate("kelvora::CourseEdits", "Rename language %1").arg(tag))
 {
+    if (!name.isEmpty()) {
+        AuthorCourse after = m_beforeCourse;
+        for (AuthorLanguage &language : after.languages) {
+            if (language.tag == tag)
+                language.name = name;
+        }
+        setAfter(after, {});
+        return;
+    }
     QJsonArray languages = m_before.value(QStringLiteral("languages")).toArray();
     QStringList tags;
     for (qsizetype i = 0; i < languages.size(); ++i)
         tags << languages.at(i)[QStringLiteral("tag")].toString();
     const qsizetype index = tags.indexOf(tag);
     QJsonObject course = m_before;
-    if (index >= 0 && !name.isEmpty()) {
-        QJsonObject language = languages.at(index).toObject();
-        language[QStringLiteral("name")] = name;
-        languages[index] = language;
-        course[QStringLiteral("languages")] = languages;
-    } else if (index >= 0) {
+    if (index >= 0) {
         languages.removeAt(index);
         course.remove(QStringLiteral("languages"));
         course = withoutLanguage(course, tag, tags).toObject();

@@ -10,7 +10,7 @@
 #include "content/ContentPath.h"
 #include "content/ContentPicture.h"
 #include "course/PageControls.h"
-#include "platform/SoundPlayer.h"
+#include "platform/SdlSoundPlayer.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -179,6 +179,8 @@ PlacePanel::PlacePanel(CourseDocument &document, QWidget *parent)
     showPlace({});
 }
 
+PlacePanel::~PlacePanel() = default;
+
 void PlacePanel::showPlace(CoursePlace place)
 {
     m_place = place;
@@ -339,8 +341,10 @@ void PlacePanel::playSound()
     const QString sound = m_document.object(m_place).value(QStringLiteral("sound")).toString();
     if (sound.isEmpty())
         return;
-    setContentFolder(m_document.folder());
-    kelvora::playSound(sound.toStdString(), NoModule, SoundAsync);
+    if (!m_preview)
+        m_preview = std::make_unique<SdlSoundPlayer>(
+            [&document = m_document](const QString &name) { return resolveContentPath(name, document.folder()); });
+    m_preview->play(sound.toStdString(), NoModule, SoundAsync);
 }
 
 } // namespace kelvora

@@ -7,6 +7,7 @@
 #include <QWidget>
 
 #include <array>
+#include <memory>
 
 class QComboBox;
 class QLabel;
@@ -18,6 +19,7 @@ namespace kelvora {
 
 class CourseDocument;
 class ScreenPanel;
+class SdlSoundPlayer;
 
 // The fields of the selected screen or step that are not texts: its id, the
 // photograph (the screen's own, or the one a step's press leaves behind), the
@@ -26,6 +28,7 @@ class PlacePanel : public QWidget {
     Q_OBJECT
 public:
     explicit PlacePanel(CourseDocument &document, QWidget *parent = nullptr);
+    ~PlacePanel() override;
 
     void showPlace(CoursePlace place);
     void refresh();
@@ -49,6 +52,8 @@ private:
     void setTargetNumbers();
 
     CourseDocument &m_document;
+    // Started at the first preview: an editor that plays nothing never opens the audio system.
+    std::unique_ptr<SdlSoundPlayer> m_preview;
     CoursePlace m_place;
     bool m_refreshing = false;
     QLineEdit *m_id;

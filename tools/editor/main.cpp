@@ -5,7 +5,6 @@
 #include "content/ContentPath.h"
 #include "platform/DisplayCheck.h"
 #include "platform/ProgramOptions.h"
-#include "platform/SdlSoundPlayer.h"
 
 #include <QApplication>
 #include <QDir>
@@ -36,8 +35,6 @@ int main(int argc, char **argv)
     QApplication::setApplicationName(QStringLiteral("org.kelvora.editor"));
     QApplication::setDesktopFileName(QStringLiteral("org.kelvora.editor"));
     installEditorTranslations(app);
-    SdlSoundPlayer sound(resolveInContentFolder);
-    SoundPlayer::install(&sound);
     EditorWindow window;
     if (arguments.isEmpty()) {
         window.showStartPage();

@@ -299,8 +299,9 @@ int writeReport(int argc, char **argv)
     QStringList problems;
     QString contentFolder = parser.value(content);
     try {
-        kelvora::locateContent(contentFolder);
-        contentFolder = kelvora::contentFolder();
+        contentFolder = kelvora::locateContent(contentFolder);
+        if (contentFolder.isEmpty()) // found in the current directory
+            contentFolder = QDir::currentPath();
     } catch (const kelvora::RuntimeError &) {
         // Without the built-in course's pictures its maps are drawn on a dark page.
     }
