@@ -13,6 +13,7 @@
 #include "ScreenPanel.h"
 #include "TextsModel.h"
 #include "TextsTable.h"
+#include "screens/Narrator.h"
 
 #include "course/CourseJson.h"
 
@@ -101,6 +102,8 @@ private slots:
         qputenv("XDG_STATE_HOME", m_state.filePath(QStringLiteral("state")).toUtf8());
         qputenv("XDG_CONFIG_HOME", m_state.filePath(QStringLiteral("config")).toUtf8());
         qputenv("XDG_DATA_HOME", m_state.filePath(QStringLiteral("data")).toUtf8());
+        // Hearing a narration must not start the machine's speech server for the test.
+        qputenv("SPEECHD_CMD", "/bin/false");
         QDir(m_folder.path()).mkpath(QStringLiteral("images"));
         QImage panel(800, 600, QImage::Format_RGB32);
         panel.fill(Qt::darkGray);
@@ -352,6 +355,28 @@ private slots:
             saved = saved.isArray() ? saved[key.toInt()] : saved[key];
         QCOMPARE(saved.toString(), QStringLiteral("Weiter so"));
         QCOMPARE(savedCourse(m_file)[QStringLiteral("screens")][0][QStringLiteral("sequence")][QStringLiteral("periodMs")].toInt(), 1500);
+    }
+
+    void aRecordingCellIsHeardAsTheTrainerWouldPlayItInItsColumnsLanguage()
+    {
+        EditorWindow window;
+        QCOMPARE(window.openCourse(m_file), QString());
+        window.select({0, 0});
+        TextsTable *texts = window.texts();
+        const QString recording = QStringLiteral("sounds/battery-de.wav");
+        QVERIFY(texts->model()->setData(textCell(texts, QStringLiteral("prestart/battery/narration"), 1), recording));
+        texts->setCurrentIndex(textCell(texts, QStringLiteral("prestart/battery/narration"), 1));
+        window.hearNarration();
+        QVERIFY(window.narrator());
+        QSignalSpy played(window.narrator(), &Narrator::playingRecording);
+        QSignalSpy told(window.narrator(), &Narrator::told);
+        QSignalSpy spoken(window.narrator(), &Narrator::speaking);
+        // Not in the folder: it is said not to play, by name, and the words are not spoken in its place (the cell
+        // holds a file, not words).
+        QTRY_COMPARE(told.size(), 1);
+        QVERIFY2(told.at(0).at(0).toString().contains(recording), qPrintable(told.at(0).at(0).toString()));
+        QCOMPARE(played.size(), 0);
+        QCOMPARE(spoken.size(), 0);
     }
 
     void aTooLongTextIsMarkedWhileItIsTyped()

@@ -16,6 +16,8 @@
 #include "TrainerLauncher.h"
 
 #include "content/ContentPath.h"
+#include "platform/SdlSoundPlayer.h"
+#include "screens/Narrator.h"
 
 #include <QAbstractButton>
 #include <QActionGroup>
@@ -280,6 +282,7 @@ void EditorWindow::buildActions()
     });
     action(go, tr("&Checks"), QKeySequence(QStringLiteral("Ctrl+4")), [this] { m_checks->setFocus(); });
     action(go, tr("Play s&ound"), QKeySequence(QStringLiteral("Ctrl+P")), [this] { m_placePanel->playSound(); });
+    action(go, tr("Hear &narration"), QKeySequence(QStringLiteral("F6")), &EditorWindow::hearNarration);
     QAction *play = action(go, tr("Play from &here"), QKeySequence(QStringLiteral("F5")),
                            &EditorWindow::playFromHere);
 
@@ -467,6 +470,31 @@ void EditorWindow::chooseRecording()
         reportProblem(error);
     else
         m_texts->model()->setData(cell, name);
+}
+
+EditorWindow::~EditorWindow() = default;
+
+void EditorWindow::hearNarration()
+{
+    const QModelIndex cell = m_texts->currentIndex();
+    const QString tag = m_document.languageTags().value(cell.column());
+    if (!cell.isValid() || tag.isEmpty()) {
+        statusBar()->showMessage(tr("Choose a text in the texts table first"), 4000);
+        return;
+    }
+    if (!m_narrator) {
+        m_narrator = new Narrator(this);
+        m_recordingVoice = std::make_unique<SdlSoundPlayer>(
+            [&document = m_document](const QString &name) { return resolveContentPath(name, document.folder()); });
+        m_narrator->setRecordingVoice(m_recordingVoice.get());
+        connect(m_narrator, &Narrator::told, this, [this](const QString &problem) { statusBar()->showMessage(problem, 8000); });
+        m_narrator->prepare();
+    }
+    const QString value = cell.data(Qt::EditRole).toString();
+    if (cell.data(TextsModel::RecordingRole).toBool())
+        m_narrator->say(QString(), tag, value);
+    else
+        m_narrator->say(value, tag);
 }
 
 void EditorWindow::select(CoursePlace place)

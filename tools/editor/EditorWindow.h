@@ -7,6 +7,7 @@
 #include <QMainWindow>
 
 #include <functional>
+#include <memory>
 
 class QComboBox;
 class QItemSelectionModel;
@@ -19,6 +20,8 @@ namespace kelvora {
 
 class ChecksPanel;
 class CourseModel;
+class Narrator;
+class SdlSoundPlayer;
 class OutlineView;
 class PhotographView;
 class PlacePanel;
@@ -33,6 +36,7 @@ class EditorWindow : public QMainWindow {
     Q_OBJECT
 public:
     EditorWindow();
+    ~EditorWindow() override;
 
     // Returns an empty string or the reason. A course with unsaved changes kept from
     // an earlier session offers them (see restoreOffered).
@@ -68,6 +72,10 @@ public:
     TextsTable *texts() const { return m_texts; }
     ChecksPanel *checks() const { return m_checks; }
     PlacePanel *placePanel() const { return m_placePanel; }
+    // The texts table's current cell as the trainer's narration gives it: its words spoken in the column's
+    // language, or the recording it names played. Made at the first use.
+    void hearNarration();
+    Narrator *narrator() const { return m_narrator; }
 
 protected:
     void changeEvent(QEvent *event) override;
@@ -132,6 +140,8 @@ private:
     ChecksPanel *m_checks;
     QLabel *m_banner;
     QComboBox *m_playLanguage;
+    Narrator *m_narrator = nullptr;
+    std::unique_ptr<SdlSoundPlayer> m_recordingVoice;
     QList<QAction *> m_editActions;
     QList<QAction *> m_courseActions; // only while a course is open
     int m_docksSizedFor = 0; // the window's width when the docks were last sized

@@ -737,6 +737,14 @@
             <numerusform>%n Bilder oder Töne im Ordner des Kurses werden weder vom gespeicherten noch vom bearbeiteten Kurs genannt. Entfernen?</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Hear &amp;narration</source>
+        <translation>&amp;Sprecher anhörenamp;Vertonung anhören</translation>
+    </message>
+    <message>
+        <source>Choose a text in the texts table first</source>
+        <translation>Wählen Sie zuerst einen Text in der Texttabelle</translation>
+    </message>
 </context>
 <context>
     <name>kelvora::OutlineView</name>

@@ -737,6 +737,14 @@
             <numerusform>%n images ou sons du dossier du cours ne sont nommés ni par le cours enregistré ni par celui en cours de modification. Les supprimer ?</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Hear &amp;narration</source>
+        <translation>Écouter la &amp;narration</translation>
+    </message>
+    <message>
+        <source>Choose a text in the texts table first</source>
+        <translation>Choisissez d’abord un texte dans le tableau des textes</translation>
+    </message>
 </context>
 <context>
     <name>kelvora::OutlineView</name>

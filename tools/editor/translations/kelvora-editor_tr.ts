@@ -734,6 +734,14 @@
             <numerusform>Kurs klasöründeki %n resim veya sesin adı ne kaydedilmiş kursta ne de düzenlediğiniz kursta geçiyor. Kaldırılsın mı?</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Hear &amp;narration</source>
+        <translation>&amp;Anlatımı dinle</translation>
+    </message>
+    <message>
+        <source>Choose a text in the texts table first</source>
+        <translation>Önce metin tablosunda bir metin seçin</translation>
+    </message>
 </context>
 <context>
     <name>kelvora::OutlineView</name>
