@@ -394,6 +394,29 @@ private slots:
     }
 
     // Put there after the course's files were looked at, a FIFO would hold a decoder that opens by name for ever.
+    void forAKeyboardRunATargetWithoutALabelIsNoted()
+    {
+        const QString file = writeSoundCourse([](QJsonObject &course, QDir) {
+            QJsonObject battery = step(course, 0);
+            battery["label"] = json(R"({"en": "Battery switch"})");
+            setStep(course, 0, battery);
+        });
+        const auto notes = [&file](bool keyboard) {
+            CourseCheck check(file);
+            check.setKeyboard(keyboard);
+            QStringList notes;
+            for (const CourseFinding &finding : check.run())
+                notes << finding.toString();
+            std::sort(notes.begin(), notes.end());
+            return notes;
+        };
+        // The label lacking in one language is missing there, keyboard or not; a step with none is only noted.
+        const QString missing = QStringLiteral("de: prestart/battery: label: missing");
+        QCOMPARE(notes(false), QStringList{missing});
+        QCOMPARE(notes(true),
+                 (QStringList{missing, "note: prestart/pump: no label: from the keyboard or a screen reader the target is \"Pump\""}));
+    }
+
     void aFifoNamedLikeASoundIsNotOpened()
     {
         QTemporaryDir dir;

@@ -43,6 +43,7 @@ QList<CourseFinding> CourseCheck::run()
     }
     if (author) {
         Format2Check check(*author, course ? &*course : nullptr);
+        check.setKeyboard(m_keyboard);
         m_findings << check.run();
         m_filesChecked += check.filesChecked();
     } else if (course) {

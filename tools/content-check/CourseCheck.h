@@ -28,6 +28,8 @@ public:
     explicit CourseCheck(QString courseFile);
 
     QList<CourseFinding> run();
+    // Also note what a trainee working from the keyboard would miss (see Format2Check::setKeyboard).
+    void setKeyboard(bool keyboard) { m_keyboard = keyboard; }
     int filesChecked() const { return m_filesChecked; }
 
 private:
@@ -36,6 +38,7 @@ private:
     QString m_file;
     QList<CourseFinding> m_findings;
     int m_filesChecked = 0;
+    bool m_keyboard = false;
 };
 
 // Checks a course file of either format and everything it names: the files

@@ -1,5 +1,7 @@
 #include "Format2Check.h"
 
+#include "course/author/AuthorCompiler.h"
+
 #include "LessonFlow.h"
 #include "SoundDecode.h"
 #include "content/ContentPath.h"
@@ -101,6 +103,8 @@ QList<CourseFinding> Format2Check::run()
     checkTexts();
     checkCaptions();
     noteUnusedFiles();
+    if (m_keyboard)
+        noteUnlabelledTargets();
     if (m_compiled) {
         for (size_t i = 0; i < m_course.screens.size(); ++i) {
             checkTargets(m_course.screens[i], m_compiled->screens[i].layout);
@@ -277,6 +281,20 @@ void Format2Check::noteUnusedFiles()
     unused.sort();
     for (const QString &name : std::as_const(unused))
         m_findings.append({{}, {}, {}, QStringLiteral("%1: not used by the course").arg(name), true});
+}
+
+void Format2Check::noteUnlabelledTargets()
+{
+    for (const AuthorScreen &screen : m_course.screens) {
+        for (const AuthorStep &step : screen.steps) {
+            // A label in some languages but not all is missing where it lacks, as every text is (checkTexts).
+            if (step.target && step.label.isEmpty())
+                m_findings.append({screen.id, step.id, {},
+                                   QStringLiteral("no label: from the keyboard or a screen reader the target is \"%1\"")
+                                       .arg(readableId(step.id)),
+                                   true});
+        }
+    }
 }
 
 void Format2Check::report(const QString &screen, const QString &step, const QString &language, const QString &message)

@@ -28,6 +28,8 @@ public:
     int filesChecked() const;
     // Files the course names that are not in its folder yet, by name: where they are now.
     void setFilesElsewhere(QHash<QString, QString> files) { m_elsewhere = std::move(files); }
+    // For a course run from the keyboard: a target without a label is named by its id, made readable.
+    void setKeyboard(bool keyboard) { m_keyboard = keyboard; }
 
 private:
     void checkTexts();
@@ -35,6 +37,7 @@ private:
     void checkCaptions();
     void checkContrast(const AuthorScreen &screen, const LessonLayout &layout);
     void noteUnusedFiles();
+    void noteUnlabelledTargets();
     void checkTargets(const AuthorScreen &screen, const LessonLayout &layout);
     void report(const QString &screen, const QString &step, const QString &language, const QString &message);
 
@@ -42,6 +45,7 @@ private:
     const Course *m_compiled;
     QList<CourseFinding> m_findings;
     QHash<QString, QString> m_elsewhere;
+    bool m_keyboard = false;
 };
 
 } // namespace kelvora

@@ -39,6 +39,9 @@ int main(int argc, char **argv)
     const QCommandLineOption courseOption(QStringLiteral("course"), QStringLiteral("Check the course FILE."),
                                           QStringLiteral("FILE"));
     options.parser().addOption(courseOption);
+    const QCommandLineOption keyboardOption(
+        QStringLiteral("keyboard"), QStringLiteral("Also note targets without a label, for a course run from the keyboard."));
+    options.parser().addOption(keyboardOption);
     if (const std::optional<ProgramStop> stopped = options.read(argc, argv))
         return stopped->print();
     const QStringList folders = options.parser().positionalArguments();
@@ -60,6 +63,7 @@ int main(int argc, char **argv)
     int filesChecked = 0;
     if (courseFile) {
         CourseCheck check(options.parser().value(courseOption));
+        check.setKeyboard(options.parser().isSet(keyboardOption));
         for (const CourseFinding &finding : check.run())
             (finding.note ? notes : problems) << finding.toString();
         filesChecked = check.filesChecked();

@@ -19,7 +19,7 @@ namespace {
 // The course as it is in the editor, never a copy on disk: the author's folder only changes on save.
 // Pictures are decoded once while their files are unchanged (PictureChecks), so a check after an edit costs
 // the rules and the texts, not the photographs.
-QList<CourseFinding> checkInMemory(const AuthorCourse &author, const QHash<QString, QString> &picked)
+QList<CourseFinding> checkInMemory(const AuthorCourse &author, const QHash<QString, QString> &picked, bool keyboard)
 {
     QList<CourseFinding> findings;
     std::optional<Course> compiled;
@@ -30,6 +30,7 @@ QList<CourseFinding> checkInMemory(const AuthorCourse &author, const QHash<QStri
     }
     Format2Check check(author, compiled ? &*compiled : nullptr);
     check.setFilesElsewhere(picked);
+    check.setKeyboard(keyboard);
     findings << check.run();
     return findings;
 }
@@ -124,7 +125,15 @@ void ChecksPanel::recheckNow()
         m_findings->setRows({{tr("Not checked in the editor: %1").arg(m_document.readOnlyReason()), {}}});
         return;
     }
-    m_running.setFuture(QtConcurrent::run(checkInMemory, m_document.authorCourse(), m_document.pendingFiles()));
+    m_running.setFuture(QtConcurrent::run(checkInMemory, m_document.authorCourse(), m_document.pendingFiles(), m_keyboard));
+}
+
+void ChecksPanel::setKeyboard(bool keyboard)
+{
+    if (keyboard == m_keyboard)
+        return;
+    m_keyboard = keyboard;
+    recheck();
 }
 
 CoursePlace ChecksPanel::placeOf(const CourseFinding &finding) const

@@ -46,6 +46,9 @@ public:
 
     void recheck();       // soon
     void recheckNow();
+    // Targets without a label noted, for a course run from the keyboard.
+    void setKeyboard(bool keyboard);
+    bool keyboard() const { return m_keyboard; }
     bool isChecking() const { return m_checking || m_delay.isActive(); }
     ChecksModel *findings() const { return m_findings; }
     QStringList texts() const; // as listed
@@ -64,6 +67,7 @@ private:
     QFutureWatcher<QList<CourseFinding>> m_running;
     bool m_checking = false; // until its findings are shown
     bool m_pending = false;  // an edit came while a check ran
+    bool m_keyboard = false;
 };
 
 } // namespace kelvora

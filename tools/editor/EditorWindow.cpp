@@ -251,6 +251,17 @@ void EditorWindow::buildActions()
     action(view, tr("&Actual pixels of the photograph"), QKeySequence(QStringLiteral("Ctrl+Alt+0")),
            [this] { m_view->zoomToPhotographPixels(); });
     view->addSeparator();
+    // Courses run from the keyboard name their targets by label; the checks then note a target without one.
+    QAction *keyboard = view->addAction(tr("Checks for &keyboard use"));
+    keyboard->setObjectName(QStringLiteral("ChecksForKeyboardUse"));
+    keyboard->setCheckable(true);
+    keyboard->setChecked(QSettings().value(QStringLiteral("checks/keyboard"), false).toBool());
+    m_checks->setKeyboard(keyboard->isChecked());
+    connect(keyboard, &QAction::toggled, this, [this](bool on) {
+        QSettings().setValue(QStringLiteral("checks/keyboard"), on);
+        m_checks->setKeyboard(on);
+    });
+    view->addSeparator();
     // The shape a drag on the photograph draws.
     auto *shapes = new QActionGroup(this);
     const std::pair<QString, QString> drawable[] = {{QStringLiteral("rectangle"), tr("Draw &rectangles")},

@@ -32,17 +32,6 @@ QString markName(int n)
     return names::MarkPrefix + QString::number(n);
 }
 
-// "fuel-pump" or "fuel_pump" as a screen reader should say it: "Fuel pump".
-QString readableId(const QString &id)
-{
-    QString words = id;
-    words.replace(QLatin1Char('-'), QLatin1Char(' ')).replace(QLatin1Char('_'), QLatin1Char(' '));
-    words = words.simplified();
-    if (!words.isEmpty())
-        words[0] = words[0].toUpper();
-    return words;
-}
-
 int leftOf(const QString &place, int width)
 {
     return place == QLatin1String("right") ? LessonPictureSize.width() - PageMargin - width : PageMargin;
@@ -334,6 +323,16 @@ LessonLayout authorsLayout(const QString &insetPlace)
     layout.explainHeight = ExplainHeight;
     layout.inset = {leftOf(insetPlace, InsetSize.width()), BelowExplain};
     return layout;
+}
+
+QString readableId(const QString &id)
+{
+    QString words = id;
+    words.replace(QLatin1Char('-'), QLatin1Char(' ')).replace(QLatin1Char('_'), QLatin1Char(' '));
+    words = words.simplified();
+    if (!words.isEmpty())
+        words[0] = words[0].toUpper();
+    return words;
 }
 
 Course compileAuthorCourse(const AuthorCourse &author)

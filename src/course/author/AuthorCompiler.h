@@ -23,6 +23,9 @@ Course compileAuthorCourse(const AuthorCourse &course);
 // before it runs (checkCourseFiles), as the content generator writes them from the course.
 Course loadAuthorCourse(const QJsonObject &root, const QString &file);
 
+// "fuel-pump" or "fuel_pump" as a screen reader says a target without a label: "Fuel pump".
+QString readableId(const QString &id);
+
 // Throws RuntimeError (invalid course) with the first problem of the validation that the trainer refuses.
 void refuseAuthorCourse(const AuthorCourse &course, bool rules, bool files);
 

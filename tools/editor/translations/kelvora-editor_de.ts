@@ -745,6 +745,10 @@
         <source>Choose a text in the texts table first</source>
         <translation>Wählen Sie zuerst einen Text in der Texttabelle</translation>
     </message>
+    <message>
+        <source>Checks for &amp;keyboard use</source>
+        <translation>Prüfungen für die &amp;Tastaturbedienung</translation>
+    </message>
 </context>
 <context>
     <name>kelvora::OutlineView</name>

@@ -745,6 +745,10 @@
         <source>Choose a text in the texts table first</source>
         <translation>Choisissez d’abord un texte dans le tableau des textes</translation>
     </message>
+    <message>
+        <source>Checks for &amp;keyboard use</source>
+        <translation>Vérifications pour l’usage au &amp;clavier</translation>
+    </message>
 </context>
 <context>
     <name>kelvora::OutlineView</name>

@@ -742,6 +742,10 @@
         <source>Choose a text in the texts table first</source>
         <translation>Önce metin tablosunda bir metin seçin</translation>
     </message>
+    <message>
+        <source>Checks for &amp;keyboard use</source>
+        <translation>&amp;Klavye kullanımı için denetimler</translation>
+    </message>
 </context>
 <context>
     <name>kelvora::OutlineView</name>
