@@ -2,21 +2,12 @@
 
 #include "ContentPicture.h"
 
-#include <QFileInfo>
 
 namespace kelvora {
 
-PictureCheckResult PictureChecks::check(const QString &path)
+namespace {
+PictureCheckResult checkPicture(const QString &path)
 {
-    const QFileInfo file(path);
-    const QDateTime modified = file.lastModified();
-    const qint64 bytes = file.size();
-    {
-        const QMutexLocker lock(&m_lock);
-        const auto found = m_checked.constFind(path);
-        if (found != m_checked.cend() && found->modified == modified && found->bytes == bytes)
-            return found->result;
-    }
     PictureCheckResult result;
     result.size = pictureSize(path);
     // An eighth of the size is as small as a JPEG decodes: little more than reading its stream.
@@ -25,9 +16,13 @@ PictureCheckResult PictureChecks::check(const QString &path)
         result.problem = QStringLiteral("no picture");
     if (!result.problem.isEmpty())
         result.size = {};
-    const QMutexLocker lock(&m_lock);
-    m_checked.insert(path, {modified, bytes, result});
     return result;
+}
+} // namespace
+
+PictureCheckResult PictureChecks::check(const QString &path)
+{
+    return m_checked.find(path, checkPicture);
 }
 
 PictureChecks &PictureChecks::shared()

@@ -1,8 +1,7 @@
 #pragma once
 
-#include <QDateTime>
-#include <QHash>
-#include <QMutex>
+#include "FileStamps.h"
+
 #include <QSize>
 #include <QString>
 
@@ -29,13 +28,7 @@ public:
     static PictureChecks &shared();
 
 private:
-    struct Checked {
-        QDateTime modified;
-        qint64 bytes = -1;
-        PictureCheckResult result;
-    };
-    QMutex m_lock;
-    QHash<QString, Checked> m_checked;
+    FileStamps<PictureCheckResult> m_checked;
 };
 
 } // namespace kelvora

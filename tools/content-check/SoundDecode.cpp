@@ -2,7 +2,6 @@
 
 #include "content/RegularFile.h"
 
-#include <QFileInfo>
 
 #include <sndfile.h>
 
@@ -36,21 +35,7 @@ QString soundProblem(const QString &path)
 
 QString SoundChecks::check(const QString &path)
 {
-    const QFileInfo file(path);
-    const QDateTime modified = file.lastModified();
-    const qint64 bytes = file.size();
-    {
-        const QMutexLocker lock(&m_lock);
-        const auto found = m_checked.constFind(path);
-        if (found != m_checked.cend() && found->modified == modified && found->bytes == bytes)
-            return found->problem;
-    }
-    const QString problem = soundProblem(path);
-    if (file.isFile()) { // a FIFO or a missing file is looked at again
-        const QMutexLocker lock(&m_lock);
-        m_checked.insert(path, {modified, bytes, problem});
-    }
-    return problem;
+    return m_checked.find(path, soundProblem);
 }
 
 SoundChecks &SoundChecks::shared()

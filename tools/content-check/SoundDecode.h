@@ -1,8 +1,7 @@
 #pragma once
 
-#include <QDateTime>
-#include <QHash>
-#include <QMutex>
+#include "content/FileStamps.h"
+
 #include <QString>
 
 namespace kelvora {
@@ -21,13 +20,7 @@ public:
     static SoundChecks &shared();
 
 private:
-    struct Checked {
-        QDateTime modified;
-        qint64 bytes = -1;
-        QString problem;
-    };
-    QMutex m_lock;
-    QHash<QString, Checked> m_checked;
+    FileStamps<QString> m_checked;
 };
 
 } // namespace kelvora
