@@ -1,4 +1,4 @@
-// A trainee without a mouse: the built-in course and the README's example walked
+// A trainee without a mouse: the built-in course, the shipped shutdown course and the README's example walked
 // with Tab, Space and Enter alone, guided and in check mode, to the normal end.
 #include "LessonProbe.h"
 #include "LessonWalker.h"
@@ -17,24 +17,29 @@ class KeyboardRunTest : public QObject {
 private slots:
     void aTraineeFinishesTheCourseFromTheKeyboard_data()
     {
-        QTest::addColumn<bool>("example");
+        QTest::addColumn<QString>("courseFile"); // empty: the built-in course
         QTest::addColumn<bool>("checking");
-        QTest::newRow("the built-in course, guided") << false << false;
-        QTest::newRow("the built-in course, in check mode") << false << true;
-        QTest::newRow("the README's example, guided") << true << false;
-        QTest::newRow("the README's example, in check mode") << true << true;
+        const QString example = QStringLiteral(KELVORA_EXAMPLE_COURSE);
+        const QString shutdown = QStringLiteral(KELVORA_SHUTDOWN_COURSE);
+        QTest::newRow("the built-in course, guided") << QString() << false;
+        QTest::newRow("the built-in course, in check mode") << QString() << true;
+        QTest::newRow("the shutdown course, guided") << shutdown << false;
+        QTest::newRow("the README's example, guided") << example << false;
+        QTest::newRow("the README's example, in check mode") << example << true;
     }
     void aTraineeFinishesTheCourseFromTheKeyboard()
     {
-        QFETCH(bool, example);
+        QFETCH(QString, courseFile);
         QFETCH(bool, checking);
-        TestRun run(example ? 1 : 2);
+        TestRun run(courseFile.isEmpty() ? 2 : 1);
         run.setAccess({.keyboard = true});
         run.setMode(checking ? RunMode::Check : RunMode::Guided);
-        if (example) {
-            QFile file(QStringLiteral(KELVORA_EXAMPLE_COURSE));
+        if (!courseFile.isEmpty()) {
+            QFile file(courseFile);
             QVERIFY(file.open(QIODevice::ReadOnly));
-            run.useCourseFile(run.writeCourse(file.readAll(), {4032, 3024}));
+            // Photographs of the size each course was drawn on: phone photographs, and the shutdown course's.
+            const QSize photographs = courseFile.contains(QLatin1String("shutdown")) ? QSize(1600, 1200) : QSize(4032, 3024);
+            run.useCourseFile(run.writeCourse(file.readAll(), photographs));
         }
         run.language = 1;
         run.explanationCursor = 0;
