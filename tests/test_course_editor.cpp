@@ -26,6 +26,7 @@
 #include <QImage>
 #include <QJsonDocument>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QMimeDatabase>
 #include <QProcess>
 #include <QUndoStack>
@@ -33,6 +34,8 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <memory>
 
 using namespace kelvora;
 
@@ -276,7 +279,7 @@ private slots:
         QAbstractItemModel *outline = window.outline()->model();
         // What a drag of "pump" onto "battery" drops.
         const QModelIndex screen = outline->index(0, 0);
-        QVERIFY(outline->dropMimeData(outline->mimeData({outline->index(1, 0, screen)}), Qt::MoveAction, -1, 0,
+        QVERIFY(outline->dropMimeData(std::unique_ptr<QMimeData>(outline->mimeData({outline->index(1, 0, screen)})).get(), Qt::MoveAction, -1, 0,
                                       outline->index(0, 0, screen)));
         QCoreApplication::processEvents();
         QCOMPARE(outline->index(0, 0, outline->index(0, 0)).data().toString().section(QLatin1Char('\n'), 0, 0), QStringLiteral("pump"));

@@ -86,7 +86,7 @@ private slots:
         QUndoStack &undo = m_document->undoStack();
         const QModelIndex pump = course.index(1, 0, course.index(0, 0));
         QVERIFY(course.setData(pump, QStringLiteral("fuel-pump")));
-        QVERIFY(course.dropMimeData(course.mimeData({course.index(0, 0, course.index(0, 0))}), Qt::MoveAction, -1, 0,
+        QVERIFY(course.dropMimeData(std::unique_ptr<QMimeData>(course.mimeData({course.index(0, 0, course.index(0, 0))})).get(), Qt::MoveAction, -1, 0,
                                     course.index(1, 0)));
         QVERIFY(course.removeRows(0, 1, course.index(1, 0, course.index(0, 0)))); // the group's one target
         QVERIFY(texts.setData(texts.index(0, 1), QStringLiteral("Modelle und Ansichten")));
@@ -142,7 +142,7 @@ private slots:
         QCOMPARE(pump.parent(), course.index(1, 0));
 
         // To the other screen's end, under a free id, and back by undo.
-        QVERIFY(course.dropMimeData(course.mimeData({pump}), Qt::MoveAction, -1, 0, course.index(0, 0)));
+        QVERIFY(course.dropMimeData(std::unique_ptr<QMimeData>(course.mimeData({pump})).get(), Qt::MoveAction, -1, 0, course.index(0, 0)));
         QCOMPARE(pump, course.index(1, 0, course.index(0, 0)));
         QCOMPARE(pump.data(Qt::EditRole).toString(), QStringLiteral("pump-2"));
         QCOMPARE(gaugesTarget, course.index(0, 1, course.index(1, 0, course.index(1, 0))));
@@ -186,7 +186,7 @@ private slots:
         CourseModel course(*m_document);
         // Dropped onto the other screen's step: not in its place, at the end; "pump" is taken there.
         const QModelIndex pump = course.index(1, 0, course.index(0, 0));
-        QVERIFY(course.dropMimeData(course.mimeData({pump}), Qt::MoveAction, -1, 0, course.index(0, 0, course.index(1, 0))));
+        QVERIFY(course.dropMimeData(std::unique_ptr<QMimeData>(course.mimeData({pump})).get(), Qt::MoveAction, -1, 0, course.index(0, 0, course.index(1, 0))));
         QCOMPARE(stepIds(0), QStringList{QStringLiteral("battery")});
         QCOMPARE(stepIds(1), (QStringList{QStringLiteral("pump"), QStringLiteral("pump-2")}));
         QCOMPARE(m_document->authorCourse().screens[1].steps[1].target->shape, Target::Shape::Circle);
@@ -194,7 +194,7 @@ private slots:
         QCOMPARE(stepIds(0), (QStringList{QStringLiteral("battery"), QStringLiteral("pump")}));
 
         // Within its screen, between rows: where it was dropped.
-        QVERIFY(course.dropMimeData(course.mimeData({course.index(0, 0, course.index(0, 0))}), Qt::MoveAction, 2, 0,
+        QVERIFY(course.dropMimeData(std::unique_ptr<QMimeData>(course.mimeData({course.index(0, 0, course.index(0, 0))})).get(), Qt::MoveAction, 2, 0,
                                     course.index(0, 0)));
         QCOMPARE(stepIds(0), (QStringList{QStringLiteral("pump"), QStringLiteral("battery")}));
     }
