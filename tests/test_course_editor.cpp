@@ -362,6 +362,9 @@ private slots:
 
     void aRecordingCellIsHeardAsTheTrainerWouldPlayItInItsColumnsLanguage()
     {
+#ifdef __SANITIZE_ADDRESS__
+        QSKIP("the speech client library keeps the message of a connection it could not make; left to the plain build");
+#endif
         EditorWindow window;
         QCOMPARE(window.openCourse(m_file), QString());
         window.select({0, 0});
